@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// The file operations of the start-up clean-up, behind a seam: the real ones act on the disk,
+// tests derive from this class to make a deletion or a rename fail and to skip the pauses.
+class FileOperations {
+public:
+    virtual ~FileOperations() = default;
+
+    // Deletes a file; false if it is still there.
+    virtual bool remove(const QString &path);
+    // Renames a file; false if the target exists or the move fails.
+    virtual bool rename(const QString &from, const QString &to);
+    virtual bool exists(const QString &path);
+    // Blocks the calling thread for the given time in milliseconds.
+    virtual void pause(int milliseconds);
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLatin1StringView>
+
+// Names and numbers that identify the program.
+namespace ProgramInfo {
+
+// Scope of the settings store and of the per-user folders.
+inline constexpr QLatin1StringView OrganizationName{"Leafkin"};
+inline constexpr QLatin1StringView ApplicationName{"Vellumo"};
+
+// Written to the settings at every start and compared with the update server's version.
+inline constexpr QLatin1StringView Version{"15.18"};
+
+// Host of the program's web pages, the default of the AppUrl setting.
+inline constexpr QLatin1StringView WebHost{"vellumo.leafkin.com"};
+
+// JPEG quality of stored page images, written to the settings at every start.
+inline constexpr int JpegQuality = 85;
+
+} // namespace ProgramInfo

@@ -1,0 +1,54 @@
+#include "StartUp.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QMessageBox>
+
+#include "app/AppPaths.h"
+#include "app/InstanceLock.h"
+#include "app/MainWindow.h"
+#include "app/OpenSslProviders.h"
+#include "app/ProgramInfo.h"
+#include "app/StaleFileCleanup.h"
+#include "ribbon/RibbonStyle.h"
+
+void StartUp::prepareProcess() {
+    // Qt's default of 128 MB refuses a colour A4 page scanned at 600 dpi.
+    QImageReader::setAllocationLimit(ImageAllocationLimitMb);
+    loadOpenSslProviders();
+}
+
+int StartUp::run(QApplication &app, FileOperations &operations) {
+    QCoreApplication::setOrganizationName(QString(ProgramInfo::OrganizationName));
+    QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
+    QCoreApplication::setApplicationVersion(QString(ProgramInfo::Version));
+    QGuiApplication::setApplicationDisplayName(QString(ProgramInfo::ApplicationName));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vellumo"));
+    prepareProcess();
+
+    // Taken before the clean-up, so that a second copy touches none of the first one's files.
+    InstanceLock lock(AppPaths::dataFolder());
+    if (!lock.tryLock()) {
+        QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::ApplicationName),
+                        tr("Vellumo is already running.<br>Only one copy of Vellumo can work with "
+                           "the pages at a time; please switch to the open window."),
+                        QMessageBox::Ok);
+        box.exec();
+        return 1;
+    }
+
+    StaleFileCleanup cleanup(AppPaths::tempFolder(), operations);
+    if (!cleanup.run()) {
+        QMessageBox box(QMessageBox::Critical, tr("Critical error"), tr("Can't start application."),
+                        QMessageBox::Ok);
+        box.exec();
+        return 1;
+    }
+
+    QApplication::setStyle(new RibbonStyle);
+
+    MainWindow window(true);
+    window.show();
+    app.setQuitOnLastWindowClosed(true);
+    return app.exec();
+}

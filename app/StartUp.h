@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCoreApplication>
+
+class FileOperations;
+class QApplication;
+
+// The program's start: everything main() does after creating the application object.
+class StartUp {
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+
+public:
+    // Names the application, takes the single-copy lock, cleans stale temporary files, installs
+    // the ribbon style, builds and shows the main window and runs the event loop. Returns the
+    // event loop's exit code, or 1 when start-up was refused (another copy holds the lock, or a
+    // stale file could be neither deleted nor moved aside); the refusal is shown in a message
+    // box first. `operations` is the file seam of the clean-up.
+    static int run(QApplication &app, FileOperations &operations);
+
+    // Largest image, in megabytes of decoded pixels, that the image readers accept: a colour
+    // A4 page at 1200 dpi needs about 560 MB; anything past this limit is refused as absurd.
+    static constexpr int ImageAllocationLimitMb = 1024;
+
+private:
+    static void prepareProcess();
+};

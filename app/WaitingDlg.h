@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class BusyIndicator;
+class QLabel;
+
+// The busy window of long operations: modal, without a title bar, 500 x 100, a spinning
+// indicator beside one line of bold 14-point text. The user cannot close it (Escape and the
+// window manager's close are refused); the operation that opened it calls finish() when it ends,
+// on every path, which closes and deletes it. Watch it through a QPointer.
+class WaitingDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit WaitingDlg(QWidget *parent = nullptr);
+
+    // Sets the text, shows the window and processes pending events once, so that it paints
+    // before the caller blocks.
+    void setText(const QString &text);
+    QString text() const;
+    bool isIndicatorRunning() const;
+    // Closes the window; it deletes itself.
+    void finish();
+
+    static constexpr int StopDelayMs = 100;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void reject() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    BusyIndicator *m_indicator;
+    QLabel *m_label;
+    bool m_finishing = false;
+};

@@ -1,0 +1,20 @@
+# Runs one test executable in a fresh private home (invoked as `cmake -P` by ctest).
+file(REMOVE_RECURSE "${HOME_DIR}")
+file(MAKE_DIRECTORY "${HOME_DIR}/.config" "${HOME_DIR}/.local/share" "${HOME_DIR}/.cache"
+     "${HOME_DIR}/.runtime")
+file(CHMOD "${HOME_DIR}/.runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+execute_process(
+    COMMAND "${CMAKE_COMMAND}" -E env
+        "HOME=${HOME_DIR}"
+        "XDG_CONFIG_HOME=${HOME_DIR}/.config"
+        "XDG_DATA_HOME=${HOME_DIR}/.local/share"
+        "XDG_CACHE_HOME=${HOME_DIR}/.cache"
+        "XDG_RUNTIME_DIR=${HOME_DIR}/.runtime"
+        "QT_QPA_PLATFORM=offscreen"
+        "VELLUMO_BIN_DIR=${VELLUMO_BIN_DIR}"
+        "VELLUMO_SOURCE_DIR=${VELLUMO_SOURCE_DIR}"
+        "${TEST_EXE}"
+    RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${TEST_EXE} failed: ${result}")
+endif()

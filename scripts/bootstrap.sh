@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Vellumo needs.
+# Safe to run again: when everything is present it prints nothing and touches nothing.
+set -euo pipefail
+
+packages=(
+    # toolchain
+    build-essential cmake ninja-build pkg-config git clang-format
+    # Qt 6: widgets, printing, network, XML, SVG, translations, TIFF and other image plug-ins
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n qt6-5compat-dev
+    libgl-dev libxkbcommon-dev
+    # PDF, zip archives, page image processing, scanning, OpenSSL providers
+    libpodofo-dev libquazip1-qt6-dev libleptonica-dev libsane-dev sane-utils libssl-dev
+    # external tools run by the program: DjVu encoders, fax and JBIG2 decoders
+    djvulibre-bin libtiff-tools jbig2dec
+    # icons and flags compiled into the program's resources
+    breeze-icon-theme famfamfam-flag-png
+    # fonts for a readable interface on a bare machine
+    fonts-dejavu-core
+    # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder
+    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo_cmd=(sudo)
+fi
+echo "Installing: ${missing[*]}" >&2
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,22 @@
+#include "TestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace TestPaths {
+
+bool writeFile(const QString &path, const QByteArray &bytes) {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(bytes) == bytes.size();
+}
+
+QString binDir() {
+    return qEnvironmentVariable("VELLUMO_BIN_DIR");
+}
+
+} // namespace TestPaths
