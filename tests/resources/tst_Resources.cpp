@@ -8,8 +8,7 @@
 
 // Every resource name the program refers to must resolve to a picture that renders, at the size
 // it is shown: a wrong path in the generated tables would otherwise show up as a blank button.
-class tst_Resources : public QObject
-{
+class tst_Resources : public QObject {
     Q_OBJECT
 
 private slots:
@@ -21,30 +20,65 @@ private slots:
     void translationsAreBesideTheProgram();
 };
 
-void tst_Resources::iconRenders_data()
-{
+void tst_Resources::iconRenders_data() {
     QTest::addColumn<QString>("name");
     const char *const names[] = {
-        "images/AutoScan",     "images/Back",         "images/BookSplit",   "images/BrightContrast",
-        "images/BrightLight",  "images/Brightness",   "images/BuildDjVu",   "images/BuildPdf",
-        "images/Crop",         "images/GenerateWord", "images/ImportPdf",   "images/LoadFile",
-        "images/LogoWizard",   "images/Next",         "images/OpenProject", "images/PageBottom",
-        "images/PageDown",     "images/PageNumber",   "images/PageRemove",  "images/PageTop",
-        "images/PageUp",       "images/Print",        "images/RecoverProject", "images/Rescan",
-        "images/Restore",      "images/RotateAngle",  "images/RotateFlip",  "images/RotateLeft",
-        "images/RotateRight",  "images/SaveAs",       "images/SaveAsImage", "images/SaveProject",
-        "images/ScanPage",     "images/ScanSettings", "images/Settings",    "images/SmartCrop",
-        "images/Splash",       "images/WatermarkDoc", "images/ZoomFit",     "images/ZoomIn",
-        "images/ZoomOut",      "images/logo64.png",   "images/logo32.png",  "new/about",
-        "new/checkall",        "new/inet",            "new/resol",          "new/scan_one",
-        "new/uncheckall",      "new/updates",
+        "images/AutoScan",
+        "images/Back",
+        "images/BookSplit",
+        "images/BrightContrast",
+        "images/BrightLight",
+        "images/Brightness",
+        "images/BuildDjVu",
+        "images/BuildPdf",
+        "images/Crop",
+        "images/GenerateWord",
+        "images/ImportPdf",
+        "images/LoadFile",
+        "images/LogoWizard",
+        "images/Next",
+        "images/OpenProject",
+        "images/PageBottom",
+        "images/PageDown",
+        "images/PageNumber",
+        "images/PageRemove",
+        "images/PageTop",
+        "images/PageUp",
+        "images/Print",
+        "images/RecoverProject",
+        "images/Rescan",
+        "images/Restore",
+        "images/RotateAngle",
+        "images/RotateFlip",
+        "images/RotateLeft",
+        "images/RotateRight",
+        "images/SaveAs",
+        "images/SaveAsImage",
+        "images/SaveProject",
+        "images/ScanPage",
+        "images/ScanSettings",
+        "images/Settings",
+        "images/SmartCrop",
+        "images/Splash",
+        "images/WatermarkDoc",
+        "images/ZoomFit",
+        "images/ZoomIn",
+        "images/ZoomOut",
+        "images/logo64.png",
+        "images/logo32.png",
+        "new/about",
+        "new/checkall",
+        "new/inet",
+        "new/resol",
+        "new/scan_one",
+        "new/uncheckall",
+        "new/updates",
     };
     for (const char *name : names)
         QTest::newRow(name) << QStringLiteral(":/") + QLatin1String(name);
 }
 
-void tst_Resources::iconRenders()
-{
+void tst_Resources::iconRenders() {
     QFETCH(QString, name);
     QVERIFY2(QFile::exists(name), qPrintable(name));
     const QPixmap pixmap = QIcon(name).pixmap(32, 32);
@@ -59,8 +93,7 @@ void tst_Resources::iconRenders()
     QVERIFY(drawn);
 }
 
-void tst_Resources::pngResourcesAreRealPngs_data()
-{
+void tst_Resources::pngResourcesAreRealPngs_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("size");
     QTest::newRow("logo64") << QStringLiteral(":/images/logo64.png") << 64;
@@ -69,8 +102,7 @@ void tst_Resources::pngResourcesAreRealPngs_data()
     QTest::newRow("uncheck") << QStringLiteral(":/listwidget/uncheck.png") << 24;
 }
 
-void tst_Resources::pngResourcesAreRealPngs()
-{
+void tst_Resources::pngResourcesAreRealPngs() {
     // Style sheets and rich-text labels load these by name, so the bytes must be PNG.
     QFETCH(QString, name);
     QFETCH(int, size);
@@ -80,29 +112,29 @@ void tst_Resources::pngResourcesAreRealPngs()
     QCOMPARE(image.size(), QSize(size, size));
 }
 
-void tst_Resources::flagsAreSmallPictures()
-{
-    const QStringList languages = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
-                                   QStringLiteral("it"), QStringLiteral("es"), QStringLiteral("pl"),
-                                   QStringLiteral("cs"), QStringLiteral("hu"), QStringLiteral("ru"),
-                                   QStringLiteral("tr"), QStringLiteral("ar"), QStringLiteral("fi")};
+void tst_Resources::flagsAreSmallPictures() {
+    const QStringList languages = {
+        QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it"),
+        QStringLiteral("es"), QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),
+        QStringLiteral("ru"), QStringLiteral("tr"), QStringLiteral("ar"), QStringLiteral("fi")};
     for (const QString &language : languages) {
         const QImage flag(QStringLiteral(":/flags/") + language);
         QVERIFY2(!flag.isNull(), qPrintable(language));
         QCOMPARE(flag.size(), QSize(16, 11));
     }
     // Czech and Arabic are not the flags whose files share their codes.
-    QVERIFY(QImage(QStringLiteral(":/flags/cs")) != QImage(QStringLiteral("/usr/share/flags/countries/16x11/cs.png")));
-    QVERIFY(QImage(QStringLiteral(":/flags/ar")) != QImage(QStringLiteral("/usr/share/flags/countries/16x11/ar.png")));
+    QVERIFY(QImage(QStringLiteral(":/flags/cs")) !=
+            QImage(QStringLiteral("/usr/share/flags/countries/16x11/cs.png")));
+    QVERIFY(QImage(QStringLiteral(":/flags/ar")) !=
+            QImage(QStringLiteral("/usr/share/flags/countries/16x11/ar.png")));
 }
 
-void tst_Resources::translationsAreBesideTheProgram()
-{
+void tst_Resources::translationsAreBesideTheProgram() {
     const QDir locale(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/locale"));
-    const QStringList languages = {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
-                                   QStringLiteral("it"), QStringLiteral("es"), QStringLiteral("pl"),
-                                   QStringLiteral("cs"), QStringLiteral("hu"), QStringLiteral("ru"),
-                                   QStringLiteral("tr"), QStringLiteral("ar"), QStringLiteral("fi")};
+    const QStringList languages = {
+        QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it"),
+        QStringLiteral("es"), QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),
+        QStringLiteral("ru"), QStringLiteral("tr"), QStringLiteral("ar"), QStringLiteral("fi")};
     for (const QString &language : languages) {
         const QString file = QStringLiteral("Vellumo_%1.qm").arg(language);
         QVERIFY2(locale.exists(file), qPrintable(locale.filePath(file)));
