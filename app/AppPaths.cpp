@@ -6,38 +6,46 @@
 
 namespace AppPaths {
 
-QString dataFolder() {
+QString dataFolder()
+{
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-QString workingFolder() {
+QString workingFolder()
+{
     return dataFolder() + QStringLiteral("/Current");
 }
 
-QString configFolder() {
+QString configFolder()
+{
     return dataFolder() + QStringLiteral("/Config");
 }
 
-QString processingFolder() {
+QString processingFolder()
+{
     return dataFolder() + QStringLiteral("/Processing");
 }
 
-QString tempFolder() {
+QString tempFolder()
+{
     return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/tmp");
 }
 
-bool ensureTempFolder() {
+bool ensureTempFolder()
+{
     return QDir().mkpath(tempFolder());
 }
 
-void createDataFolders() {
+void createDataFolders()
+{
     QDir dir;
     dir.mkpath(dataFolder());
     dir.mkpath(workingFolder());
     dir.mkpath(configFolder());
 }
 
-QString programFolder() {
+QString programFolder()
+{
     return QCoreApplication::applicationDirPath();
 }
 

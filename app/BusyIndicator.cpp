@@ -3,28 +3,33 @@
 #include <QPainter>
 
 BusyIndicator::BusyIndicator(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     m_timer.setInterval(IntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &BusyIndicator::advance);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void BusyIndicator::start() {
+void BusyIndicator::start()
+{
     if (!m_timer.isActive())
         m_timer.start();
 }
 
-void BusyIndicator::stop() {
+void BusyIndicator::stop()
+{
     m_timer.stop();
 }
 
-void BusyIndicator::advance() {
+void BusyIndicator::advance()
+{
     m_step = (m_step + 1) % BarCount;
     QWidget::update();
 }
 
-void BusyIndicator::paintEvent(QPaintEvent *) {
+void BusyIndicator::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal side = qMin(width(), height());

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // A ring of twelve bars of fading opacity that turns by one bar every 50 ms while running.
-class BusyIndicator : public QWidget {
+class BusyIndicator : public QWidget
+{
     Q_OBJECT
 
 public:

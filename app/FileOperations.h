@@ -4,7 +4,8 @@
 
 // The file operations of the start-up clean-up, behind a seam: the real ones act on the disk,
 // tests derive from this class to make a deletion or a rename fail and to skip the pauses.
-class FileOperations {
+class FileOperations
+{
 public:
     virtual ~FileOperations() = default;
 

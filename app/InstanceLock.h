@@ -8,7 +8,8 @@
 // Keeps a second copy of the program away from the working folder: two copies would write
 // their pages under the same names. The lock is a file in the data folder holding the owner's
 // process id; a lock left by a crashed copy is taken over.
-class InstanceLock {
+class InstanceLock
+{
 public:
     // folder: where the lock file lives (created if missing).
     explicit InstanceLock(const QString &folder);

@@ -6,7 +6,8 @@
 
 Q_LOGGING_CATEGORY(lcCrypto, "vellumo.crypto")
 
-bool loadOpenSslProviders() {
+bool loadOpenSslProviders()
+{
     // Loaded providers stay for the life of the process; later calls only report the result.
     static const bool loaded = [] {
         OSSL_PROVIDER *legacy = OSSL_PROVIDER_load(nullptr, "legacy");

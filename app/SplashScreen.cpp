@@ -8,7 +8,8 @@
 
 namespace {
 // The drawing with a white band beneath it for the text line.
-QPixmap splashPixmap() {
+QPixmap splashPixmap()
+{
     const QPixmap drawing(QStringLiteral(":/images/Splash"));
     QPixmap pixmap(drawing.width(), drawing.height() + SplashScreen::LabelHeight);
     pixmap.fill(Qt::white);
@@ -22,7 +23,8 @@ QPixmap splashPixmap() {
 
 SplashScreen::SplashScreen()
     : QSplashScreen(splashPixmap())
-    , m_label(new QLabel(this)) {
+    , m_label(new QLabel(this))
+{
     const QString host = Settings::readString(SettingsKeys::AppUrl, QString(ProgramInfo::WebHost));
     m_label->setText(tr("Copyright &copy; 2026 Leafkin. All rights reserved. "
                         "<a href=\"http://%1\">%1</a>")
@@ -35,6 +37,7 @@ SplashScreen::SplashScreen()
                          pixmap().width() / pixmap().devicePixelRatio() - 2, LabelHeight - 1);
 }
 
-QString SplashScreen::labelText() const {
+QString SplashScreen::labelText() const
+{
     return m_label->text();
 }

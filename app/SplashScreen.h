@@ -6,7 +6,8 @@ class QLabel;
 
 // The start-up window: the ":/images/Splash" drawing with a line of text beneath it, whose
 // links open in the desktop's browser. The about box shows the same window.
-class SplashScreen : public QSplashScreen {
+class SplashScreen : public QSplashScreen
+{
     Q_OBJECT
 
 public:

@@ -10,9 +10,12 @@ Q_LOGGING_CATEGORY(lcStartup, "vellumo.startup")
 
 StaleFileCleanup::StaleFileCleanup(const QString &tempFolder, FileOperations &operations)
     : m_tempFolder(tempFolder)
-    , m_operations(operations) {}
+    , m_operations(operations)
+{
+}
 
-QString StaleFileCleanup::parentFolder() const {
+QString StaleFileCleanup::parentFolder() const
+{
     QDir temp(m_tempFolder);
     if (!temp.exists() || temp.isRoot())
         return {};
@@ -22,14 +25,16 @@ QString StaleFileCleanup::parentFolder() const {
     return parent.absolutePath();
 }
 
-QStringList StaleFileCleanup::staleFiles(const QString &folder) const {
+QStringList StaleFileCleanup::staleFiles(const QString &folder) const
+{
     // Files only: folders, hidden files and anything that is not a plain file stay.
     return QDir(folder).entryList({QStringLiteral("Temp*")},
                                   QDir::Files | QDir::NoDotAndDotDot | QDir::NoSymLinks,
                                   QDir::Unsorted);
 }
 
-bool StaleFileCleanup::removeOrMoveAside(const QString &path) {
+bool StaleFileCleanup::removeOrMoveAside(const QString &path)
+{
     bool removed = m_operations.remove(path);
     for (int retry = 0; !removed && retry < RetryCount; ++retry) {
         m_operations.pause(RetryPauseMs);
@@ -43,7 +48,8 @@ bool StaleFileCleanup::removeOrMoveAside(const QString &path) {
     return !m_operations.exists(path);
 }
 
-bool StaleFileCleanup::run() {
+bool StaleFileCleanup::run()
+{
     QDir().mkpath(m_tempFolder);
     QDir temp(m_tempFolder);
     if (!temp.exists() || temp.isRoot())
@@ -66,7 +72,8 @@ bool StaleFileCleanup::run() {
     return true;
 }
 
-void StaleFileCleanup::runLenient() {
+void StaleFileCleanup::runLenient()
+{
     const QString parent = parentFolder();
     if (parent.isEmpty() || QDir(parent).isRoot())
         return;

@@ -9,7 +9,8 @@ class FileOperations;
 // program starts. The parent is the program's own cache folder (~/.cache/Leafkin/Vellumo); a
 // temporary folder whose parent is a file-system root is never cleaned, so the clean-up can
 // never act on "/" even when the cache folder is misconfigured.
-class StaleFileCleanup {
+class StaleFileCleanup
+{
 public:
     // tempFolder: the program's temporary folder; created if missing.
     explicit StaleFileCleanup(const QString &tempFolder, FileOperations &operations);

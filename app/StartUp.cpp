@@ -12,13 +12,15 @@
 #include "app/StaleFileCleanup.h"
 #include "ribbon/RibbonStyle.h"
 
-void StartUp::prepareProcess() {
+void StartUp::prepareProcess()
+{
     // Qt's default of 128 MB refuses a colour A4 page scanned at 600 dpi.
     QImageReader::setAllocationLimit(ImageAllocationLimitMb);
     loadOpenSslProviders();
 }
 
-int StartUp::run(QApplication &app, FileOperations &operations) {
+int StartUp::run(QApplication &app, FileOperations &operations)
+{
     QCoreApplication::setOrganizationName(QString(ProgramInfo::OrganizationName));
     QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
     QCoreApplication::setApplicationVersion(QString(ProgramInfo::Version));

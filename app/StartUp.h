@@ -6,7 +6,8 @@ class FileOperations;
 class QApplication;
 
 // The program's start: everything main() does after creating the application object.
-class StartUp {
+class StartUp
+{
     Q_DECLARE_TR_FUNCTIONS(StartUp)
 
 public:

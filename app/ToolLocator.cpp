@@ -8,7 +8,8 @@
 
 namespace ToolLocator {
 
-QStringList searchFolders(const QString &programFolder) {
+QStringList searchFolders(const QString &programFolder)
+{
     const QDir program(programFolder);
     return {
         QDir::cleanPath(program.absolutePath()),
@@ -19,7 +20,8 @@ QStringList searchFolders(const QString &programFolder) {
     };
 }
 
-QString find(const QString &name) {
+QString find(const QString &name)
+{
     if (name.isEmpty() || name.contains(QLatin1Char('/')))
         return {};
     const QStringList folders = searchFolders(AppPaths::programFolder());

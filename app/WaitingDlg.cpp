@@ -14,7 +14,8 @@
 WaitingDlg::WaitingDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_indicator(new BusyIndicator(this))
-    , m_label(new QLabel(this)) {
+    , m_label(new QLabel(this))
+{
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
     setFixedSize(500, 100);
@@ -34,21 +35,25 @@ WaitingDlg::WaitingDlg(QWidget *parent)
     layout->addStretch(1);
 }
 
-void WaitingDlg::setText(const QString &text) {
+void WaitingDlg::setText(const QString &text)
+{
     m_label->setText(text);
     show();
     QCoreApplication::processEvents();
 }
 
-QString WaitingDlg::text() const {
+QString WaitingDlg::text() const
+{
     return m_label->text();
 }
 
-bool WaitingDlg::isIndicatorRunning() const {
+bool WaitingDlg::isIndicatorRunning() const
+{
     return m_indicator->isAnimating();
 }
 
-void WaitingDlg::showEvent(QShowEvent *event) {
+void WaitingDlg::showEvent(QShowEvent *event)
+{
     QScreen *screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         QRect frame(QPoint(), size());
@@ -59,17 +64,20 @@ void WaitingDlg::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void WaitingDlg::hideEvent(QHideEvent *event) {
+void WaitingDlg::hideEvent(QHideEvent *event)
+{
     QTimer::singleShot(StopDelayMs, m_indicator, &BusyIndicator::stop);
     QDialog::hideEvent(event);
 }
 
-void WaitingDlg::finish() {
+void WaitingDlg::finish()
+{
     m_finishing = true;
     close();
 }
 
-void WaitingDlg::closeEvent(QCloseEvent *event) {
+void WaitingDlg::closeEvent(QCloseEvent *event)
+{
     // Only finish() closes the window; a close from the window manager is refused.
     if (m_finishing)
         QDialog::closeEvent(event);
@@ -77,13 +85,15 @@ void WaitingDlg::closeEvent(QCloseEvent *event) {
         event->ignore();
 }
 
-void WaitingDlg::reject() {
+void WaitingDlg::reject()
+{
     // Escape would reject (hide) a dialog.
     if (m_finishing)
         QDialog::reject();
 }
 
-void WaitingDlg::paintEvent(QPaintEvent *) {
+void WaitingDlg::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::Mid));

@@ -9,7 +9,8 @@ class QLabel;
 // indicator beside one line of bold 14-point text. The user cannot close it (Escape and the
 // window manager's close are refused); the operation that opened it calls finish() when it ends,
 // on every path, which closes and deletes it. Watch it through a QPointer.
-class WaitingDlg : public QDialog {
+class WaitingDlg : public QDialog
+{
     Q_OBJECT
 
 public:

@@ -19,7 +19,8 @@ constexpr int SlideDistance = 24; // how far a sliding pop-up rises into place
 constexpr int MinimumWidth = 280;
 constexpr int MinimumResumeTime = 1000; // left to read after the mouse leaves, in ms
 
-QIcon closeIcon(const QColor &colour) {
+QIcon closeIcon(const QColor &colour)
+{
     constexpr int Size = 12;
     const qreal ratio = 2.0;
     QPixmap pixmap(int(Size * ratio), int(Size * ratio));
@@ -37,7 +38,8 @@ QIcon closeIcon(const QColor &colour) {
 } // namespace
 
 OfficePopupWindow::OfficePopupWindow(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus)
+{
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
@@ -69,7 +71,8 @@ OfficePopupWindow::OfficePopupWindow(QWidget *parent)
     connect(&m_displayTimer, &QTimer::timeout, this, &OfficePopupWindow::closePopup);
 }
 
-void OfficePopupWindow::setCentralWidget(QWidget *widget) {
+void OfficePopupWindow::setCentralWidget(QWidget *widget)
+{
     if (widget == m_centralWidget)
         return;
     delete m_centralWidget;
@@ -78,50 +81,61 @@ void OfficePopupWindow::setCentralWidget(QWidget *widget) {
         m_layout->addWidget(widget, 1);
 }
 
-void OfficePopupWindow::setTitleText(const QString &text) {
+void OfficePopupWindow::setTitleText(const QString &text)
+{
     m_titleLabel->setText(text);
 }
 
-QString OfficePopupWindow::titleText() const {
+QString OfficePopupWindow::titleText() const
+{
     return m_titleLabel->text();
 }
 
-void OfficePopupWindow::setTitleCloseButtonVisible(bool visible) {
+void OfficePopupWindow::setTitleCloseButtonVisible(bool visible)
+{
     m_closeButton->setVisible(visible);
 }
 
-void OfficePopupWindow::setAnimation(int kind) {
+void OfficePopupWindow::setAnimation(int kind)
+{
     m_animationKind = kind;
 }
 
-void OfficePopupWindow::setAnimationSpeed(int milliseconds) {
+void OfficePopupWindow::setAnimationSpeed(int milliseconds)
+{
     m_animationSpeed = qMax(0, milliseconds);
 }
 
-void OfficePopupWindow::setDisplayTime(int milliseconds) {
+void OfficePopupWindow::setDisplayTime(int milliseconds)
+{
     m_displayTime = milliseconds;
 }
 
-void OfficePopupWindow::setTransparency(qreal opacity) {
+void OfficePopupWindow::setTransparency(qreal opacity)
+{
     m_opacity = qBound(0.0, opacity, 1.0);
     if (isVisible() && !m_closing && !m_animation)
         setWindowOpacity(m_opacity);
 }
 
-void OfficePopupWindow::setDragDropEnabled(bool enabled) {
+void OfficePopupWindow::setDragDropEnabled(bool enabled)
+{
     m_dragEnabled = enabled;
 }
 
-bool OfficePopupWindow::fades() const {
+bool OfficePopupWindow::fades() const
+{
     return m_animationKind != NoAnimation && m_animationSpeed > 0;
 }
 
-bool OfficePopupWindow::slides() const {
+bool OfficePopupWindow::slides() const
+{
     return (m_animationKind == SlideAnimation || m_animationKind == FadeSlideAnimation) &&
            m_animationSpeed > 0;
 }
 
-QRect OfficePopupWindow::availableArea() const {
+QRect OfficePopupWindow::availableArea() const
+{
     // The host window's inside, in global coordinates, without a visible status bar.
     QRect area(m_host->mapToGlobal(QPoint(0, 0)), m_host->size());
     const auto bars = m_host->findChildren<QStatusBar *>(Qt::FindDirectChildrenOnly);
@@ -132,7 +146,8 @@ QRect OfficePopupWindow::availableArea() const {
     return area;
 }
 
-QRect OfficePopupWindow::placement() const {
+QRect OfficePopupWindow::placement() const
+{
     const QRect area =
         availableArea().adjusted(CornerMargin, CornerMargin, -CornerMargin, -CornerMargin);
     const int width = qMin(qMax(sizeHint().width(), MinimumWidth), qMax(area.width(), 1));
@@ -150,7 +165,8 @@ QRect OfficePopupWindow::placement() const {
     return QRect(area.right() - width + 1, top, width, height);
 }
 
-bool OfficePopupWindow::showPopup() {
+bool OfficePopupWindow::showPopup()
+{
     if (m_shown || m_closing || !parentWidget())
         return false;
     m_host = parentWidget()->window();
@@ -193,7 +209,8 @@ bool OfficePopupWindow::showPopup() {
     return true;
 }
 
-void OfficePopupWindow::startDisplayTimer(int milliseconds) {
+void OfficePopupWindow::startDisplayTimer(int milliseconds)
+{
     if (m_displayTime <= 0 || m_closing)
         return;
     if (m_hovered)
@@ -202,7 +219,8 @@ void OfficePopupWindow::startDisplayTimer(int milliseconds) {
         m_displayTimer.start(milliseconds);
 }
 
-void OfficePopupWindow::closePopup() {
+void OfficePopupWindow::closePopup()
+{
     if (m_closing)
         return;
     m_closing = true;
@@ -235,7 +253,8 @@ void OfficePopupWindow::closePopup() {
     m_animation->start();
 }
 
-void OfficePopupWindow::finishClosing() {
+void OfficePopupWindow::finishClosing()
+{
     hide();
     m_shown = false;
     if (m_host)
@@ -244,7 +263,8 @@ void OfficePopupWindow::finishClosing() {
     deleteLater();
 }
 
-bool OfficePopupWindow::eventFilter(QObject *watched, QEvent *event) {
+bool OfficePopupWindow::eventFilter(QObject *watched, QEvent *event)
+{
     // Keeps its place in the corner when the window is moved or resized.
     if (watched == m_host && (event->type() == QEvent::Move || event->type() == QEvent::Resize) &&
         m_shown && !m_closing && !m_animation) {
@@ -254,7 +274,8 @@ bool OfficePopupWindow::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void OfficePopupWindow::paintEvent(QPaintEvent *) {
+void OfficePopupWindow::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.fillRect(QRect(0, 0, width(), 3), palette().color(QPalette::Highlight));
@@ -262,7 +283,8 @@ void OfficePopupWindow::paintEvent(QPaintEvent *) {
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
-void OfficePopupWindow::enterEvent(QEnterEvent *event) {
+void OfficePopupWindow::enterEvent(QEnterEvent *event)
+{
     QWidget::enterEvent(event);
     m_hovered = true;
     if (m_displayTimer.isActive()) {
@@ -271,7 +293,8 @@ void OfficePopupWindow::enterEvent(QEnterEvent *event) {
     }
 }
 
-void OfficePopupWindow::leaveEvent(QEvent *event) {
+void OfficePopupWindow::leaveEvent(QEvent *event)
+{
     QWidget::leaveEvent(event);
     m_hovered = false;
     if (m_remainingTime > 0 && !m_closing) {
@@ -280,7 +303,8 @@ void OfficePopupWindow::leaveEvent(QEvent *event) {
     }
 }
 
-void OfficePopupWindow::mousePressEvent(QMouseEvent *event) {
+void OfficePopupWindow::mousePressEvent(QMouseEvent *event)
+{
     const bool onTitle = event->position().y() < m_titleRow->geometry().bottom() + 1;
     if (m_dragEnabled && onTitle && event->button() == Qt::LeftButton && !m_closing) {
         m_dragging = true;
@@ -291,7 +315,8 @@ void OfficePopupWindow::mousePressEvent(QMouseEvent *event) {
     QWidget::mousePressEvent(event);
 }
 
-void OfficePopupWindow::mouseMoveEvent(QMouseEvent *event) {
+void OfficePopupWindow::mouseMoveEvent(QMouseEvent *event)
+{
     if (!m_dragging) {
         QWidget::mouseMoveEvent(event);
         return;
@@ -308,7 +333,8 @@ void OfficePopupWindow::mouseMoveEvent(QMouseEvent *event) {
     m_offset = m_target.topLeft() - availableArea().bottomRight();
 }
 
-void OfficePopupWindow::mouseReleaseEvent(QMouseEvent *event) {
+void OfficePopupWindow::mouseReleaseEvent(QMouseEvent *event)
+{
     if (m_dragging && event->button() == Qt::LeftButton) {
         m_dragging = false;
         return;

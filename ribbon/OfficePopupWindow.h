@@ -15,7 +15,8 @@ class QVBoxLayout;
 // A small titled notification that appears in the bottom right corner of its parent window
 // (above the status bar), stays for the display time and then fades out and deletes itself.
 // It never takes the focus. Pop-ups of the same parent that are shown at once stack upwards.
-class OfficePopupWindow : public QWidget {
+class OfficePopupWindow : public QWidget
+{
     Q_OBJECT
 
 public:

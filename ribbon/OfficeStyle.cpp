@@ -7,33 +7,39 @@
 #include <QToolButton>
 
 OfficeStyle::OfficeStyle()
-    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {
+    : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+{
     m_palette = lightPalette();
 }
 
-void OfficeStyle::setTheme(int theme) {
+void OfficeStyle::setTheme(int theme)
+{
     m_theme = theme;
     m_palette = theme == ClassicTheme ? baseStyle()->standardPalette() : lightPalette();
     if (QApplication::style() == this)
         QApplication::setPalette(m_palette);
 }
 
-QPalette OfficeStyle::standardPalette() const {
+QPalette OfficeStyle::standardPalette() const
+{
     return m_palette;
 }
 
-void OfficeStyle::polish(QPalette &palette) {
+void OfficeStyle::polish(QPalette &palette)
+{
     palette = m_palette;
 }
 
-void OfficeStyle::polish(QWidget *widget) {
+void OfficeStyle::polish(QWidget *widget)
+{
     QProxyStyle::polish(widget);
     // Flat tool buttons show a hover tint, which needs hover events.
     if (qobject_cast<QToolButton *>(widget))
         widget->setAttribute(Qt::WA_Hover);
 }
 
-QPalette OfficeStyle::lightPalette() {
+QPalette OfficeStyle::lightPalette()
+{
     const QColor window(0xf3, 0xf3, 0xf3);
     const QColor text(0x1f, 0x1f, 0x1f);
     const QColor accent(0x2b, 0x63, 0xc6);
@@ -68,7 +74,8 @@ QPalette OfficeStyle::lightPalette() {
 }
 
 void OfficeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
-                                QPainter *painter, const QWidget *widget) const {
+                                QPainter *painter, const QWidget *widget) const
+{
     // Flat (auto-raise) tool buttons: a soft tint of the highlight colour on hover, a stronger
     // one with a thin outline when pressed or checked, instead of Fusion's raised bevel.
     const auto *button = qobject_cast<const QToolButton *>(widget);
@@ -94,7 +101,8 @@ void OfficeStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *op
 }
 
 void OfficeStyle::drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
-                              const QWidget *widget) const {
+                              const QWidget *widget) const
+{
     // Menu items under the mouse get a soft tint with normal text instead of a solid bar.
     if (element == CE_MenuItem && (option->state & State_Selected)) {
         if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option)) {
@@ -108,7 +116,8 @@ void OfficeStyle::drawControl(ControlElement element, const QStyleOption *option
     QProxyStyle::drawControl(element, option, painter, widget);
 }
 
-QColor OfficeStyle::softHighlight(const QPalette &palette) {
+QColor OfficeStyle::softHighlight(const QPalette &palette)
+{
     const QColor accent = palette.color(QPalette::Highlight);
     const QColor base = palette.color(QPalette::Base);
     return QColor((accent.red() * 15 + base.red() * 85) / 100,

@@ -6,7 +6,8 @@
 // The application's widget style: Fusion underneath, with a calm light palette and flat,
 // rounded tool buttons. Installing it (QApplication::setStyle) gives every plain Qt widget the
 // same look as the ribbon.
-class OfficeStyle : public QProxyStyle {
+class OfficeStyle : public QProxyStyle
+{
     Q_OBJECT
 
 public:

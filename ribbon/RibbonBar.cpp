@@ -18,7 +18,8 @@ constexpr int SideMargin = 6;
 } // namespace
 
 RibbonBar::RibbonBar(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     setAutoFillBackground(false);
 
@@ -56,7 +57,8 @@ RibbonBar::RibbonBar(QWidget *parent)
     watchWindow();
 }
 
-RibbonPage *RibbonBar::addPage(const QString &title) {
+RibbonPage *RibbonBar::addPage(const QString &title)
+{
     auto *page = new RibbonPage(title, m_stack);
     m_pages.append(page);
     m_stack->addWidget(page);
@@ -69,20 +71,24 @@ RibbonPage *RibbonBar::addPage(const QString &title) {
     return page;
 }
 
-RibbonPage *RibbonBar::page(int index) const {
+RibbonPage *RibbonBar::page(int index) const
+{
     return index >= 0 && index < m_pages.size() ? m_pages.at(index) : nullptr;
 }
 
-void RibbonBar::setCurrentPage(int index) {
+void RibbonBar::setCurrentPage(int index)
+{
     if (index >= 0 && index < m_pages.size())
         m_tabBar->setCurrentIndex(index);
 }
 
-int RibbonBar::currentPageIndex() const {
+int RibbonBar::currentPageIndex() const
+{
     return m_tabBar->currentIndex();
 }
 
-QAction *RibbonBar::addSystemButton(const QIcon &icon, const QString &text) {
+QAction *RibbonBar::addSystemButton(const QIcon &icon, const QString &text)
+{
     if (!m_systemAction) {
         m_systemButton = new RibbonSystemButton(this);
         m_systemAction = new QAction(this);
@@ -97,11 +103,13 @@ QAction *RibbonBar::addSystemButton(const QIcon &icon, const QString &text) {
     return m_systemAction;
 }
 
-QToolButton *RibbonBar::getSystemButton() const {
+QToolButton *RibbonBar::getSystemButton() const
+{
     return m_systemButton;
 }
 
-void RibbonBar::updateSystemButton() {
+void RibbonBar::updateSystemButton()
+{
     // The button takes the action's text as is (not the ampersand-free icon text that
     // QToolButton::setDefaultAction() would use), so that its mnemonic keeps working.
     m_systemButton->setText(m_systemAction->text());
@@ -111,27 +119,31 @@ void RibbonBar::updateSystemButton() {
     m_systemButton->updateGeometry();
 }
 
-void RibbonBar::setTitleBarVisible(bool visible) {
+void RibbonBar::setTitleBarVisible(bool visible)
+{
     m_titleBarVisible = visible;
     m_titleLabel->setVisible(visible);
     // Without the title row the tabs need a little air above them.
     m_tabRow->setContentsMargins(0, visible ? 2 : 5, 0, 0);
 }
 
-bool RibbonBar::event(QEvent *event) {
+bool RibbonBar::event(QEvent *event)
+{
     // QMainWindow::setMenuWidget() reparents the bar; follow the new window's title.
     if (event->type() == QEvent::ParentChange)
         watchWindow();
     return QWidget::event(event);
 }
 
-bool RibbonBar::eventFilter(QObject *watched, QEvent *event) {
+bool RibbonBar::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == m_watchedWindow && event->type() == QEvent::WindowTitleChange)
         m_titleLabel->setText(m_watchedWindow->windowTitle());
     return QWidget::eventFilter(watched, event);
 }
 
-void RibbonBar::watchWindow() {
+void RibbonBar::watchWindow()
+{
     if (m_watchedWindow)
         m_watchedWindow->removeEventFilter(this);
     m_watchedWindow = window();
@@ -139,11 +151,13 @@ void RibbonBar::watchWindow() {
     m_titleLabel->setText(m_watchedWindow->windowTitle());
 }
 
-QRect RibbonBar::panelRect() const {
+QRect RibbonBar::panelRect() const
+{
     return m_stack->geometry();
 }
 
-void RibbonBar::paintEvent(QPaintEvent *) {
+void RibbonBar::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.setRenderHint(QPainter::Antialiasing);

@@ -17,7 +17,8 @@ class RibbonTabBar;
 
 // The ribbon: an optional row with the window title, a row of page tabs (with the application
 // button at its left) and, below it, the current page's groups on a light panel.
-class RibbonBar : public QWidget {
+class RibbonBar : public QWidget
+{
     Q_OBJECT
 
 public:

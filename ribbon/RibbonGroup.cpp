@@ -17,7 +17,8 @@ constexpr int SmallIconSize = 16;
 constexpr int SmallButtonsPerColumn = 3;
 
 // "Fast &Settings" -> "Fast Settings", "Scan && PDF" -> "Scan & PDF".
-QString withoutMnemonics(const QString &text) {
+QString withoutMnemonics(const QString &text)
+{
     QString shown;
     shown.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -35,7 +36,8 @@ QString withoutMnemonics(const QString &text) {
 
 RibbonGroup::RibbonGroup(const QString &title, QWidget *parent)
     : QWidget(parent)
-    , m_title(title) {
+    , m_title(title)
+{
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(4, 2, 4, 2);
     m_layout->setSpacing(2);
@@ -57,13 +59,15 @@ RibbonGroup::RibbonGroup(const QString &title, QWidget *parent)
     updateTitleColour();
 }
 
-void RibbonGroup::setTitle(const QString &title) {
+void RibbonGroup::setTitle(const QString &title)
+{
     m_title = title;
     m_titleLabel->setText(withoutMnemonics(title));
 }
 
 QAction *RibbonGroup::addAction(const QIcon &icon, const QString &text, Qt::ToolButtonStyle style,
-                                QMenu *menu) {
+                                QMenu *menu)
+{
     auto *action = new QAction(icon, text, this);
     if (menu)
         action->setMenu(menu);
@@ -94,7 +98,8 @@ QAction *RibbonGroup::addAction(const QIcon &icon, const QString &text, Qt::Tool
     return action;
 }
 
-QToolButton *RibbonGroup::buttonForAction(QAction *action) const {
+QToolButton *RibbonGroup::buttonForAction(QAction *action) const
+{
     if (!action)
         return nullptr;
     const auto buttons = findChildren<QToolButton *>(Qt::FindDirectChildrenOnly);
@@ -105,25 +110,29 @@ QToolButton *RibbonGroup::buttonForAction(QAction *action) const {
     return nullptr;
 }
 
-void RibbonGroup::addWidget(QWidget *widget) {
+void RibbonGroup::addWidget(QWidget *widget)
+{
     if (widget)
         addToRow(widget, false);
 }
 
-void RibbonGroup::setControlsCentering(bool centering) {
+void RibbonGroup::setControlsCentering(bool centering)
+{
     m_centering = centering;
     for (int i = 0; i < m_row->count(); ++i)
         m_row->itemAt(i)->setAlignment(rowAlignment());
     m_row->invalidate();
 }
 
-void RibbonGroup::changeEvent(QEvent *event) {
+void RibbonGroup::changeEvent(QEvent *event)
+{
     QWidget::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
         updateTitleColour();
 }
 
-void RibbonGroup::addToRow(QWidget *widget, bool small) {
+void RibbonGroup::addToRow(QWidget *widget, bool small)
+{
     if (!small) {
         m_openColumn = nullptr;
         m_row->addWidget(widget, 0, rowAlignment());
@@ -138,11 +147,13 @@ void RibbonGroup::addToRow(QWidget *widget, bool small) {
     m_openColumn->addWidget(widget, 0, Qt::AlignLeft);
 }
 
-Qt::Alignment RibbonGroup::rowAlignment() const {
+Qt::Alignment RibbonGroup::rowAlignment() const
+{
     return m_centering ? Qt::AlignVCenter : Qt::AlignTop;
 }
 
-void RibbonGroup::updateTitleColour() {
+void RibbonGroup::updateTitleColour()
+{
     // Groups sit on the ribbon's panel, painted in the base colour; the title takes a grey
     // between the text and that colour, so it follows the theme.
     const QColor text = palette().color(QPalette::WindowText);

@@ -14,7 +14,8 @@ class QVBoxLayout;
 // One titled group of a ribbon page: a row of buttons and widgets with the group's title in
 // small grey text underneath. Buttons with icon-above-text are large (32 px icons, full row
 // height); other button styles are small (16 px icons) and stack up to three in a column.
-class RibbonGroup : public QWidget {
+class RibbonGroup : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -4,6 +4,7 @@
 
 RibbonMainWindow::RibbonMainWindow(QWidget *parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
-    , m_ribbonBar(new RibbonBar(this)) {
+    , m_ribbonBar(new RibbonBar(this))
+{
     setMenuWidget(m_ribbonBar);
 }

@@ -6,7 +6,8 @@ class RibbonBar;
 
 // A main window with a ribbon at the top (as its menu widget). The central widget, status bar
 // and dock areas are QMainWindow's own.
-class RibbonMainWindow : public QMainWindow {
+class RibbonMainWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:

@@ -9,7 +9,8 @@ class RibbonGroup;
 
 // One page (tab) of the ribbon: groups laid out left to right, with thin vertical separators
 // between them.
-class RibbonPage : public QWidget {
+class RibbonPage : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -9,7 +9,8 @@
 namespace {
 
 // A crisp minus or plus sign drawn in the text colour, so it needs no font glyph or icon file.
-QIcon signIcon(bool plus, const QColor &colour) {
+QIcon signIcon(bool plus, const QColor &colour)
+{
     constexpr int Size = 16;
     const qreal ratio = 2.0;
     QPixmap pixmap(int(Size * ratio), int(Size * ratio));
@@ -28,7 +29,8 @@ QIcon signIcon(bool plus, const QColor &colour) {
 } // namespace
 
 RibbonSliderPane::RibbonSliderPane(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     // Status bars hand out spare width; the pane keeps its own so the buttons hug the slider.
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     auto *layout = new QHBoxLayout(this);
@@ -68,36 +70,43 @@ RibbonSliderPane::RibbonSliderPane(QWidget *parent)
     updateButtons();
 }
 
-void RibbonSliderPane::setScrollButtons(bool visible) {
+void RibbonSliderPane::setScrollButtons(bool visible)
+{
     m_decreaseButton->setVisible(visible);
     m_increaseButton->setVisible(visible);
 }
 
-void RibbonSliderPane::setRange(int minimum, int maximum) {
+void RibbonSliderPane::setRange(int minimum, int maximum)
+{
     m_slider->setRange(minimum, maximum);
 }
 
-void RibbonSliderPane::setSingleStep(int step) {
+void RibbonSliderPane::setSingleStep(int step)
+{
     m_slider->setSingleStep(step);
     m_slider->setPageStep(step);
 }
 
-void RibbonSliderPane::setSliderPosition(int position) {
+void RibbonSliderPane::setSliderPosition(int position)
+{
     m_slider->setSliderPosition(position);
 }
 
-int RibbonSliderPane::value() const {
+int RibbonSliderPane::value() const
+{
     return m_slider->value();
 }
 
-void RibbonSliderPane::stepBy(int steps) {
+void RibbonSliderPane::stepBy(int steps)
+{
     // Clamped to the range, so the last step before a bound lands on the bound.
     const qint64 target = qint64(m_slider->value()) + qint64(steps) * m_slider->singleStep();
     m_slider->setValue(
         int(qBound(qint64(m_slider->minimum()), target, qint64(m_slider->maximum()))));
 }
 
-void RibbonSliderPane::updateButtons() {
+void RibbonSliderPane::updateButtons()
+{
     m_decreaseButton->setEnabled(m_slider->value() > m_slider->minimum());
     m_increaseButton->setEnabled(m_slider->value() < m_slider->maximum());
 }

@@ -7,7 +7,8 @@ class QToolButton;
 
 // A compact horizontal slider for a status bar (e.g. zoom), with optional "-" and "+" buttons
 // that move it by one single step within its range.
-class RibbonSliderPane : public QWidget {
+class RibbonSliderPane : public QWidget
+{
     Q_OBJECT
 
 public:

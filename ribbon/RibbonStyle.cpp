@@ -13,14 +13,16 @@ constexpr int ArrowWidth = 7; // the drop-down chevron after a large button's te
 constexpr int ArrowGap = 4;
 
 // A large (icon above text) button in a ribbon group.
-const QStyleOptionToolButton *largeRibbonButton(const QStyleOption *option, const QWidget *widget) {
+const QStyleOptionToolButton *largeRibbonButton(const QStyleOption *option, const QWidget *widget)
+{
     const auto *button = qstyleoption_cast<const QStyleOptionToolButton *>(option);
     if (!button || button->toolButtonStyle != Qt::ToolButtonTextUnderIcon || !widget)
         return nullptr;
     return qobject_cast<const RibbonGroup *>(widget->parentWidget()) ? button : nullptr;
 }
 
-bool hasDropDownArrow(const QStyleOptionToolButton *button) {
+bool hasDropDownArrow(const QStyleOptionToolButton *button)
+{
     return (button->features & QStyleOptionToolButton::HasMenu) &&
            !(button->features & QStyleOptionToolButton::MenuButtonPopup);
 }
@@ -30,7 +32,8 @@ bool hasDropDownArrow(const QStyleOptionToolButton *button) {
 RibbonStyle::RibbonStyle() = default;
 
 void RibbonStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
-                                     QPainter *painter, const QWidget *widget) const {
+                                     QPainter *painter, const QWidget *widget) const
+{
     const QStyleOptionToolButton *button =
         control == CC_ToolButton ? largeRibbonButton(option, widget) : nullptr;
     if (!button || (button->features & QStyleOptionToolButton::MenuButtonPopup)) {
@@ -78,7 +81,8 @@ void RibbonStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 }
 
 QSize RibbonStyle::sizeFromContents(ContentsType type, const QStyleOption *option,
-                                    const QSize &size, const QWidget *widget) const {
+                                    const QSize &size, const QWidget *widget) const
+{
     QSize result = OfficeStyle::sizeFromContents(type, option, size, widget);
     if (type == CT_MenuItem && qobject_cast<const RibbonSystemPopupBar *>(widget)) {
         // Roomier rows for the application menu's larger icons.
@@ -95,7 +99,8 @@ QSize RibbonStyle::sizeFromContents(ContentsType type, const QStyleOption *optio
 }
 
 int RibbonStyle::pixelMetric(PixelMetric metric, const QStyleOption *option,
-                             const QWidget *widget) const {
+                             const QWidget *widget) const
+{
     if (metric == PM_SmallIconSize && qobject_cast<const RibbonSystemPopupBar *>(widget))
         return 24;
     return OfficeStyle::pixelMetric(metric, option, widget);

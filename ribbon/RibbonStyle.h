@@ -5,7 +5,8 @@
 // The application style for a window with a ribbon: OfficeStyle plus the look of the ribbon's
 // own controls (large drop-down buttons with their arrow under the text, larger icons in the
 // application menu).
-class RibbonStyle : public OfficeStyle {
+class RibbonStyle : public OfficeStyle
+{
     Q_OBJECT
 
 public:

@@ -10,20 +10,23 @@ constexpr int IconSize = 20;
 } // namespace
 
 RibbonSystemButton::RibbonSystemButton(QWidget *parent)
-    : QToolButton(parent) {
+    : QToolButton(parent)
+{
     setPopupMode(QToolButton::InstantPopup);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
     setIconSize(QSize(IconSize, IconSize));
 }
 
-QFont RibbonSystemButton::labelFont() const {
+QFont RibbonSystemButton::labelFont() const
+{
     QFont label = font();
     label.setWeight(QFont::DemiBold);
     return label;
 }
 
-QSize RibbonSystemButton::sizeHint() const {
+QSize RibbonSystemButton::sizeHint() const
+{
     const QFontMetrics metrics(labelFont());
     const int height = metrics.height() + 12;
     if (text().isEmpty())
@@ -32,7 +35,8 @@ QSize RibbonSystemButton::sizeHint() const {
                  height);
 }
 
-void RibbonSystemButton::paintEvent(QPaintEvent *) {
+void RibbonSystemButton::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     QColor fill = palette().color(QPalette::Highlight);

@@ -4,7 +4,8 @@
 
 // The application button at the left of the ribbon's tab row: an accent-coloured rounded
 // button showing its text (or its icon when the text is empty) that pops up its menu.
-class RibbonSystemButton : public QToolButton {
+class RibbonSystemButton : public QToolButton
+{
     Q_OBJECT
 
 public:

@@ -4,7 +4,8 @@
 
 // The application menu that drops down from the ribbon's application button. Callers fill it
 // with QMenu::addAction() and addSeparator(); RibbonStyle gives its items larger icons.
-class RibbonSystemPopupBar : public QMenu {
+class RibbonSystemPopupBar : public QMenu
+{
     Q_OBJECT
 
 public:

@@ -10,7 +10,8 @@ constexpr int AccentBarHeight = 3; // the bar under the current tab's text
 } // namespace
 
 RibbonTabBar::RibbonTabBar(QWidget *parent)
-    : QTabBar(parent) {
+    : QTabBar(parent)
+{
     setDrawBase(false);
     setExpanding(false);
     setElideMode(Qt::ElideNone);
@@ -19,24 +20,28 @@ RibbonTabBar::RibbonTabBar(QWidget *parent)
     setMouseTracking(true);
 }
 
-QFont RibbonTabBar::selectedFont() const {
+QFont RibbonTabBar::selectedFont() const
+{
     QFont bold = font();
     bold.setWeight(QFont::DemiBold);
     return bold;
 }
 
-QSize RibbonTabBar::tabSizeHint(int index) const {
+QSize RibbonTabBar::tabSizeHint(int index) const
+{
     // Measured in the current tab's heavier font, so tabs do not change width when selected.
     const QFontMetrics metrics(selectedFont());
     const QSize text = metrics.size(Qt::TextShowMnemonic, tabText(index));
     return QSize(text.width() + 2 * TabPadding, metrics.height() + 12 + AccentBarHeight);
 }
 
-QSize RibbonTabBar::minimumTabSizeHint(int index) const {
+QSize RibbonTabBar::minimumTabSizeHint(int index) const
+{
     return tabSizeHint(index);
 }
 
-void RibbonTabBar::paintEvent(QPaintEvent *) {
+void RibbonTabBar::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor accent = palette().color(QPalette::Highlight);
@@ -73,7 +78,8 @@ void RibbonTabBar::paintEvent(QPaintEvent *) {
     }
 }
 
-void RibbonTabBar::mouseMoveEvent(QMouseEvent *event) {
+void RibbonTabBar::mouseMoveEvent(QMouseEvent *event)
+{
     QTabBar::mouseMoveEvent(event);
     const int hover = tabAt(event->position().toPoint());
     if (hover != m_hoverIndex) {
@@ -82,7 +88,8 @@ void RibbonTabBar::mouseMoveEvent(QMouseEvent *event) {
     }
 }
 
-void RibbonTabBar::leaveEvent(QEvent *event) {
+void RibbonTabBar::leaveEvent(QEvent *event)
+{
     QTabBar::leaveEvent(event);
     m_hoverIndex = -1;
     update();

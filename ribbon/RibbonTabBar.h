@@ -5,7 +5,8 @@
 // The row of page tabs above the ribbon's panel: flat tabs, the current one in the accent
 // colour with a short accent bar under its text. QTabBar keeps the tabs' mnemonics (Alt+letter
 // selects a tab) and the current index; this class only sizes and paints the tabs.
-class RibbonTabBar : public QTabBar {
+class RibbonTabBar : public QTabBar
+{
     Q_OBJECT
 
 public:

@@ -7,7 +7,8 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = QGuiApplication::arguments();

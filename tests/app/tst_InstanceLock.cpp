@@ -5,7 +5,8 @@
 
 #include "app/InstanceLock.h"
 
-class tst_InstanceLock : public QObject {
+class tst_InstanceLock : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -13,7 +14,8 @@ private slots:
     void lockLeftByCrashedCopyIsTakenOver();
 };
 
-void tst_InstanceLock::secondCopyIsRefusedWhileFirstHoldsTheLock() {
+void tst_InstanceLock::secondCopyIsRefusedWhileFirstHoldsTheLock()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.path() + QStringLiteral("/data");
@@ -33,7 +35,8 @@ void tst_InstanceLock::secondCopyIsRefusedWhileFirstHoldsTheLock() {
     QVERIFY(QFile::exists(third.path()));
 }
 
-void tst_InstanceLock::lockLeftByCrashedCopyIsTakenOver() {
+void tst_InstanceLock::lockLeftByCrashedCopyIsTakenOver()
+{
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.path();

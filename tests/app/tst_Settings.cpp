@@ -3,7 +3,8 @@
 
 #include "app/Settings.h"
 
-class tst_Settings : public QObject {
+class tst_Settings : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -15,16 +16,19 @@ private slots:
     void storeIsFlatAndScoped();
 };
 
-void tst_Settings::initTestCase() {
+void tst_Settings::initTestCase()
+{
     QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
 }
 
-void tst_Settings::init() {
+void tst_Settings::init()
+{
     QSettings().clear();
 }
 
-void tst_Settings::absentKeyGivesTheDefaultOfTheReadingSite() {
+void tst_Settings::absentKeyGivesTheDefaultOfTheReadingSite()
+{
     // The same key read at two sites with two defaults.
     QCOMPARE(Settings::readInt(SettingsKeys::AutoScanTime, 10), 10);
     QCOMPARE(Settings::readInt(SettingsKeys::AutoScanTime, 15), 15);
@@ -35,7 +39,8 @@ void tst_Settings::absentKeyGivesTheDefaultOfTheReadingSite() {
     QVERIFY(!Settings::contains(SettingsKeys::AutoScanTime));
 }
 
-void tst_Settings::storedValueWinsOverEveryDefault() {
+void tst_Settings::storedValueWinsOverEveryDefault()
+{
     Settings::write(SettingsKeys::AutoScanTime, 7);
     Settings::write(SettingsKeys::AutoUpdate, false);
     QCOMPARE(Settings::readInt(SettingsKeys::AutoScanTime, 10), 7);
@@ -43,7 +48,8 @@ void tst_Settings::storedValueWinsOverEveryDefault() {
     QCOMPARE(Settings::readBool(SettingsKeys::AutoUpdate, true), false);
 }
 
-void tst_Settings::otherTypesAreConverted() {
+void tst_Settings::otherTypesAreConverted()
+{
     // The INI store keeps text; a value written by hand must still read as its type.
     QSettings().setValue(SettingsKeys::JpegQuality, QStringLiteral("50"));
     QSettings().setValue(SettingsKeys::KeepScale, QStringLiteral("true"));
@@ -56,7 +62,8 @@ void tst_Settings::otherTypesAreConverted() {
     QCOMPARE(Settings::readInt(SettingsKeys::ImageScale, 100), 0);
 }
 
-void tst_Settings::storeIsFlatAndScoped() {
+void tst_Settings::storeIsFlatAndScoped()
+{
     Settings::write(SettingsKeys::Version, QStringLiteral("15.18"));
     QSettings store(QStringLiteral("Leafkin"), QStringLiteral("Vellumo"));
     QCOMPARE(store.childGroups(), QStringList());

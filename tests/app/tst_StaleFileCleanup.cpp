@@ -13,9 +13,11 @@ namespace {
 // Real file operations, except that the files listed in stubborn refuse the given number of
 // deletions (or every deletion, with -1) and the ones in immovable refuse to be renamed.
 // Pauses are only counted.
-class ScriptedOperations : public FileOperations {
+class ScriptedOperations : public FileOperations
+{
 public:
-    bool remove(const QString &path) override {
+    bool remove(const QString &path) override
+    {
         removeCalls << path;
         int &left = failuresLeft[path];
         if (stubborn.contains(path) && left != 0) {
@@ -25,7 +27,8 @@ public:
         }
         return FileOperations::remove(path);
     }
-    bool rename(const QString &from, const QString &to) override {
+    bool rename(const QString &from, const QString &to) override
+    {
         renameCalls << from;
         if (immovable.contains(from))
             return false;
@@ -33,7 +36,8 @@ public:
     }
     void pause(int milliseconds) override { pauses << milliseconds; }
 
-    void refuseDeletes(const QString &path, int times) {
+    void refuseDeletes(const QString &path, int times)
+    {
         stubborn.insert(path);
         failuresLeft[path] = times;
     }
@@ -47,13 +51,16 @@ public:
 };
 
 // Touches nothing and records every call.
-class RecordingOperations : public FileOperations {
+class RecordingOperations : public FileOperations
+{
 public:
-    bool remove(const QString &path) override {
+    bool remove(const QString &path) override
+    {
         calls << path;
         return false;
     }
-    bool rename(const QString &from, const QString &) override {
+    bool rename(const QString &from, const QString &) override
+    {
         calls << from;
         return false;
     }
@@ -64,7 +71,8 @@ public:
 
 } // namespace
 
-class tst_StaleFileCleanup : public QObject {
+class tst_StaleFileCleanup : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -87,13 +95,15 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
 };
 
-void tst_StaleFileCleanup::init() {
+void tst_StaleFileCleanup::init()
+{
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir().mkpath(temp()));
 }
 
-void tst_StaleFileCleanup::goesOnWhenNothingToClean() {
+void tst_StaleFileCleanup::goesOnWhenNothingToClean()
+{
     QVERIFY(TestPaths::writeFile(inCache(QStringLiteral("notes.txt"))));
     ScriptedOperations ops;
     QVERIFY(StaleFileCleanup(temp(), ops).run());
@@ -101,7 +111,8 @@ void tst_StaleFileCleanup::goesOnWhenNothingToClean() {
     QVERIFY(QFile::exists(inCache(QStringLiteral("notes.txt"))));
 }
 
-void tst_StaleFileCleanup::deletesStaleFilesOnly() {
+void tst_StaleFileCleanup::deletesStaleFilesOnly()
+{
     QVERIFY(TestPaths::writeFile(inCache(QStringLiteral("Temp1"))));
     QVERIFY(TestPaths::writeFile(inCache(QStringLiteral("TempScan.jpg"))));
     QVERIFY(TestPaths::writeFile(inCache(QStringLiteral(".TempHidden"))));
@@ -121,7 +132,8 @@ void tst_StaleFileCleanup::deletesStaleFilesOnly() {
     QVERIFY(ops.pauses.isEmpty());
 }
 
-void tst_StaleFileCleanup::deletionRetriedUntilFileIsReleased() {
+void tst_StaleFileCleanup::deletionRetriedUntilFileIsReleased()
+{
     const QString held = inCache(QStringLiteral("TempHeld"));
     QVERIFY(TestPaths::writeFile(held));
     ScriptedOperations ops;
@@ -133,7 +145,8 @@ void tst_StaleFileCleanup::deletionRetriedUntilFileIsReleased() {
     QVERIFY(ops.renameCalls.isEmpty());
 }
 
-void tst_StaleFileCleanup::undeletableFileIsMovedAside() {
+void tst_StaleFileCleanup::undeletableFileIsMovedAside()
+{
     const QString stuck = inCache(QStringLiteral("TempStuck"));
     const QString aside = stuck + QStringLiteral(".tmp");
     QVERIFY(TestPaths::writeFile(stuck, "new"));
@@ -152,7 +165,8 @@ void tst_StaleFileCleanup::undeletableFileIsMovedAside() {
     QCOMPARE(moved.readAll(), QByteArray("new"));
 }
 
-void tst_StaleFileCleanup::fileThatCannotBeDeletedOrMovedStopsStartUp() {
+void tst_StaleFileCleanup::fileThatCannotBeDeletedOrMovedStopsStartUp()
+{
     const QString first = inCache(QStringLiteral("TempA"));
     const QString second = inCache(QStringLiteral("TempB"));
     QVERIFY(TestPaths::writeFile(first));
@@ -176,7 +190,8 @@ void tst_StaleFileCleanup::fileThatCannotBeDeletedOrMovedStopsStartUp() {
     QVERIFY(QFile::exists(second));
 }
 
-void tst_StaleFileCleanup::missingTemporaryFolderIsCreated() {
+void tst_StaleFileCleanup::missingTemporaryFolderIsCreated()
+{
     QVERIFY(QDir(temp()).removeRecursively());
     QVERIFY(TestPaths::writeFile(inCache(QStringLiteral("Temp9"))));
     ScriptedOperations ops;
@@ -185,7 +200,8 @@ void tst_StaleFileCleanup::missingTemporaryFolderIsCreated() {
     QVERIFY(!QFile::exists(inCache(QStringLiteral("Temp9"))));
 }
 
-void tst_StaleFileCleanup::rootParentIsNeverCleaned() {
+void tst_StaleFileCleanup::rootParentIsNeverCleaned()
+{
     // /tmp's parent is the file-system root: the clean-up must not act there at all.
     RecordingOperations ops;
     StaleFileCleanup cleanup(QStringLiteral("/tmp"), ops);
@@ -194,7 +210,8 @@ void tst_StaleFileCleanup::rootParentIsNeverCleaned() {
     QVERIFY(ops.calls.isEmpty());
 }
 
-void tst_StaleFileCleanup::lenientPassDeletesOnlyLongNames() {
+void tst_StaleFileCleanup::lenientPassDeletesOnlyLongNames()
+{
     const QString name32 = QStringLiteral("Temp") + QString(28, QLatin1Char('x'));
     const QString name33 = name32 + QLatin1Char('y');
     QCOMPARE(name32.size(), 32);

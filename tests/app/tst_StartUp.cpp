@@ -18,14 +18,16 @@
 namespace {
 
 // No file can be deleted or renamed; pauses are skipped.
-class LockedFiles : public FileOperations {
+class LockedFiles : public FileOperations
+{
 public:
     bool remove(const QString &) override { return false; }
     bool rename(const QString &, const QString &) override { return false; }
     void pause(int) override {}
 };
 
-MainWindow *findMainWindow() {
+MainWindow *findMainWindow()
+{
     for (QWidget *widget : QApplication::topLevelWidgets()) {
         if (auto *window = qobject_cast<MainWindow *>(widget))
             return window;
@@ -34,7 +36,8 @@ MainWindow *findMainWindow() {
 }
 
 // Closes the main window once it is fully built and shown, which ends the event loop.
-void closeMainWindowWhenUp(bool *sawConstructed) {
+void closeMainWindowWhenUp(bool *sawConstructed)
+{
     auto *timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, sawConstructed] {
         MainWindow *window = findMainWindow();
@@ -49,7 +52,8 @@ void closeMainWindowWhenUp(bool *sawConstructed) {
 
 } // namespace
 
-class tst_StartUp : public QObject {
+class tst_StartUp : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -60,7 +64,8 @@ private slots:
     void secondCopyIsRefusedWithoutCleaning();
 };
 
-void tst_StartUp::initTestCase() {
+void tst_StartUp::initTestCase()
+{
     // The real start-up names the application itself; names set here let the test reach the
     // same folders before the first start.
     QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
@@ -68,7 +73,8 @@ void tst_StartUp::initTestCase() {
     QVERIFY(AppPaths::dataFolder().startsWith(qEnvironmentVariable("XDG_DATA_HOME")));
 }
 
-void tst_StartUp::startWritesVersionAndQualityAndMakesFolders() {
+void tst_StartUp::startWritesVersionAndQualityAndMakesFolders()
+{
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QVERIFY(TestPaths::writeFile(cache + QStringLiteral("/TempLeftOver")));
     {
@@ -98,7 +104,8 @@ void tst_StartUp::startWritesVersionAndQualityAndMakesFolders() {
     }
 }
 
-void tst_StartUp::workingFolderKeepsPagesAcrossRestart() {
+void tst_StartUp::workingFolderKeepsPagesAcrossRestart()
+{
     const QString page = AppPaths::workingFolder() + QStringLiteral("/00000001_o.jpg");
     QVERIFY(TestPaths::writeFile(page, "page"));
     bool constructed = false;
@@ -108,7 +115,8 @@ void tst_StartUp::workingFolderKeepsPagesAcrossRestart() {
     QVERIFY(QFile::exists(page));
 }
 
-void tst_StartUp::staleFileThatCannotGoRefusesStart() {
+void tst_StartUp::staleFileThatCannotGoRefusesStart()
+{
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     QVERIFY(TestPaths::writeFile(cache + QStringLiteral("/TempLocked")));
 
@@ -123,7 +131,8 @@ void tst_StartUp::staleFileThatCannotGoRefusesStart() {
     QVERIFY(QFile::remove(cache + QStringLiteral("/TempLocked")));
 }
 
-void tst_StartUp::secondCopyIsRefusedWithoutCleaning() {
+void tst_StartUp::secondCopyIsRefusedWithoutCleaning()
+{
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     const QString stale = cache + QStringLiteral("/TempOfTheFirstCopy");
     QVERIFY(TestPaths::writeFile(stale));

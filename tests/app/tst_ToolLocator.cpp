@@ -7,7 +7,8 @@
 #include "app/ToolLocator.h"
 #include "support/TestPaths.h"
 
-class tst_ToolLocator : public QObject {
+class tst_ToolLocator : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -17,13 +18,15 @@ private slots:
     void refusesPathsAndMissingTools();
 };
 
-void tst_ToolLocator::searchOrderIsProgramDjvuLibexec() {
+void tst_ToolLocator::searchOrderIsProgramDjvuLibexec()
+{
     const QStringList folders = ToolLocator::searchFolders(QStringLiteral("/opt/v/bin"));
     QCOMPARE(folders, QStringList({QStringLiteral("/opt/v/bin"), QStringLiteral("/opt/v/bin/djvu"),
                                    QStringLiteral("/opt/v/libexec/vellumo")}));
 }
 
-void tst_ToolLocator::programFolderComesBeforePath() {
+void tst_ToolLocator::programFolderComesBeforePath()
+{
     // A tool of the same name as one on PATH, placed beside the test program, wins.
     const QString local = QCoreApplication::applicationDirPath() + QStringLiteral("/djvu/c44");
     QVERIFY(TestPaths::writeFile(local, "#!/bin/sh\n"));
@@ -32,13 +35,15 @@ void tst_ToolLocator::programFolderComesBeforePath() {
     QVERIFY(QFile::remove(local));
 }
 
-void tst_ToolLocator::fallsBackToPath() {
+void tst_ToolLocator::fallsBackToPath()
+{
     const QString onPath = QStandardPaths::findExecutable(QStringLiteral("sh"));
     QVERIFY(!onPath.isEmpty());
     QCOMPARE(ToolLocator::find(QStringLiteral("sh")), onPath);
 }
 
-void tst_ToolLocator::refusesPathsAndMissingTools() {
+void tst_ToolLocator::refusesPathsAndMissingTools()
+{
     QVERIFY(ToolLocator::find(QStringLiteral("no-such-tool-vellumo")).isEmpty());
     QVERIFY(ToolLocator::find(QStringLiteral("../bin/sh")).isEmpty());
     QVERIFY(ToolLocator::find(QString()).isEmpty());

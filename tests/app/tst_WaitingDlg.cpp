@@ -7,7 +7,8 @@
 #include "app/BusyIndicator.h"
 #include "app/WaitingDlg.h"
 
-class tst_WaitingDlg : public QObject {
+class tst_WaitingDlg : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -17,7 +18,8 @@ private slots:
     void indicatorTurnsAndStopsAfterHide();
 };
 
-void tst_WaitingDlg::settingTextShowsItCentred() {
+void tst_WaitingDlg::settingTextShowsItCentred()
+{
     QPointer<WaitingDlg> dlg = new WaitingDlg;
     dlg->setText(QStringLiteral("Saving..."));
     QVERIFY(dlg->isVisible());
@@ -31,7 +33,8 @@ void tst_WaitingDlg::settingTextShowsItCentred() {
     dlg->finish();
 }
 
-void tst_WaitingDlg::userCannotCloseIt() {
+void tst_WaitingDlg::userCannotCloseIt()
+{
     QPointer<WaitingDlg> dlg = new WaitingDlg;
     dlg->setText(QStringLiteral("Opening..."));
     QTest::keyClick(dlg, Qt::Key_Escape);
@@ -45,14 +48,16 @@ void tst_WaitingDlg::userCannotCloseIt() {
     dlg->finish();
 }
 
-void tst_WaitingDlg::finishDeletesIt() {
+void tst_WaitingDlg::finishDeletesIt()
+{
     QPointer<WaitingDlg> dlg = new WaitingDlg;
     dlg->setText(QStringLiteral("Recovering..."));
     dlg->finish();
     QTRY_VERIFY(dlg.isNull());
 }
 
-void tst_WaitingDlg::indicatorTurnsAndStopsAfterHide() {
+void tst_WaitingDlg::indicatorTurnsAndStopsAfterHide()
+{
     QPointer<WaitingDlg> dlg = new WaitingDlg;
     dlg->setText(QStringLiteral("Rotating..."));
     auto *indicator = dlg->findChild<BusyIndicator *>();

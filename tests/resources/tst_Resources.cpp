@@ -8,7 +8,8 @@
 
 // Every resource name the program refers to must resolve to a picture that renders, at the size
 // it is shown: a wrong path in the generated tables would otherwise show up as a blank button.
-class tst_Resources : public QObject {
+class tst_Resources : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -20,7 +21,8 @@ private slots:
     void translationsAreBesideTheProgram();
 };
 
-void tst_Resources::iconRenders_data() {
+void tst_Resources::iconRenders_data()
+{
     QTest::addColumn<QString>("name");
     const char *const names[] = {
         "images/AutoScan",
@@ -78,7 +80,8 @@ void tst_Resources::iconRenders_data() {
         QTest::newRow(name) << QStringLiteral(":/") + QLatin1String(name);
 }
 
-void tst_Resources::iconRenders() {
+void tst_Resources::iconRenders()
+{
     QFETCH(QString, name);
     QVERIFY2(QFile::exists(name), qPrintable(name));
     const QPixmap pixmap = QIcon(name).pixmap(32, 32);
@@ -93,7 +96,8 @@ void tst_Resources::iconRenders() {
     QVERIFY(drawn);
 }
 
-void tst_Resources::pngResourcesAreRealPngs_data() {
+void tst_Resources::pngResourcesAreRealPngs_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("size");
     QTest::newRow("logo64") << QStringLiteral(":/images/logo64.png") << 64;
@@ -102,7 +106,8 @@ void tst_Resources::pngResourcesAreRealPngs_data() {
     QTest::newRow("uncheck") << QStringLiteral(":/listwidget/uncheck.png") << 24;
 }
 
-void tst_Resources::pngResourcesAreRealPngs() {
+void tst_Resources::pngResourcesAreRealPngs()
+{
     // Style sheets and rich-text labels load these by name, so the bytes must be PNG.
     QFETCH(QString, name);
     QFETCH(int, size);
@@ -112,7 +117,8 @@ void tst_Resources::pngResourcesAreRealPngs() {
     QCOMPARE(image.size(), QSize(size, size));
 }
 
-void tst_Resources::flagsAreSmallPictures() {
+void tst_Resources::flagsAreSmallPictures()
+{
     const QStringList languages = {
         QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it"),
         QStringLiteral("es"), QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),
@@ -129,7 +135,8 @@ void tst_Resources::flagsAreSmallPictures() {
             QImage(QStringLiteral("/usr/share/flags/countries/16x11/ar.png")));
 }
 
-void tst_Resources::translationsAreBesideTheProgram() {
+void tst_Resources::translationsAreBesideTheProgram()
+{
     const QDir locale(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/locale"));
     const QStringList languages = {
         QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it"),

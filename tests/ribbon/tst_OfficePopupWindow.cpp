@@ -13,7 +13,8 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_OfficePopupWindow : public QObject {
+class tst_OfficePopupWindow : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -34,7 +35,8 @@ private:
     QMainWindow *m_window = nullptr;
 };
 
-void tst_OfficePopupWindow::init() {
+void tst_OfficePopupWindow::init()
+{
     m_window = new QMainWindow;
     m_window->setCentralWidget(new QWidget);
     m_window->statusBar()->showMessage(u"Ready"_s);
@@ -44,12 +46,14 @@ void tst_OfficePopupWindow::init() {
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
 
-void tst_OfficePopupWindow::cleanup() {
+void tst_OfficePopupWindow::cleanup()
+{
     delete m_window;
     m_window = nullptr;
 }
 
-OfficePopupWindow *tst_OfficePopupWindow::makePopup(int animation) {
+OfficePopupWindow *tst_OfficePopupWindow::makePopup(int animation)
+{
     auto *popup = new OfficePopupWindow(m_window);
     auto *text = new QLabel(u"12 pages were saved as PDF."_s);
     text->setWordWrap(true);
@@ -62,12 +66,14 @@ OfficePopupWindow *tst_OfficePopupWindow::makePopup(int animation) {
     return popup;
 }
 
-QRect tst_OfficePopupWindow::statusBarTop() const {
+QRect tst_OfficePopupWindow::statusBarTop() const
+{
     QStatusBar *bar = m_window->statusBar();
     return QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size());
 }
 
-void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar_data() {
+void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar_data()
+{
     QTest::addColumn<int>("animation");
     QTest::newRow("none") << int(OfficePopupWindow::NoAnimation);
     QTest::newRow("fade") << int(OfficePopupWindow::FadeAnimation);
@@ -75,7 +81,8 @@ void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar_data() {
     QTest::newRow("fade and slide") << int(OfficePopupWindow::FadeSlideAnimation);
 }
 
-void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar() {
+void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar()
+{
     QFETCH(int, animation);
     OfficePopupWindow *popup = makePopup(animation);
     popup->setTransparency(0.9);
@@ -99,7 +106,8 @@ void tst_OfficePopupWindow::restsInTheCornerAboveTheStatusBar() {
     QVERIFY(window.right() + 100 - popup->geometry().right() <= 30);
 }
 
-void tst_OfficePopupWindow::closesAndDeletesItselfAfterTheDisplayTime() {
+void tst_OfficePopupWindow::closesAndDeletesItselfAfterTheDisplayTime()
+{
     QPointer<OfficePopupWindow> popup = makePopup(OfficePopupWindow::SlideAnimation);
     popup->setDisplayTime(150);
     QSignalSpy aboutToClose(popup.data(), &OfficePopupWindow::aboutToClose);
@@ -113,7 +121,8 @@ void tst_OfficePopupWindow::closesAndDeletesItselfAfterTheDisplayTime() {
     QCOMPARE(closed.count(), 1);
 }
 
-void tst_OfficePopupWindow::mouseOverPausesTheDisplayTime() {
+void tst_OfficePopupWindow::mouseOverPausesTheDisplayTime()
+{
     QPointer<OfficePopupWindow> popup = makePopup();
     popup->setDisplayTime(200);
     QVERIFY(popup->showPopup());
@@ -131,7 +140,8 @@ void tst_OfficePopupWindow::mouseOverPausesTheDisplayTime() {
     QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), 3000);
 }
 
-void tst_OfficePopupWindow::popupsShownTogetherStackUpwards() {
+void tst_OfficePopupWindow::popupsShownTogetherStackUpwards()
+{
     OfficePopupWindow *first = makePopup(OfficePopupWindow::SlideAnimation);
     OfficePopupWindow *second = makePopup(OfficePopupWindow::SlideAnimation);
     OfficePopupWindow *third = makePopup();
@@ -156,7 +166,8 @@ void tst_OfficePopupWindow::popupsShownTogetherStackUpwards() {
     QCOMPARE(later->geometry().bottom(), corner.bottom());
 }
 
-void tst_OfficePopupWindow::closePopupClosesOnceAndAtOnce() {
+void tst_OfficePopupWindow::closePopupClosesOnceAndAtOnce()
+{
     QPointer<OfficePopupWindow> popup = makePopup(OfficePopupWindow::FadeAnimation);
     QSignalSpy aboutToClose(popup.data(), &OfficePopupWindow::aboutToClose);
     QSignalSpy closed(popup.data(), &OfficePopupWindow::closed);
@@ -178,7 +189,8 @@ void tst_OfficePopupWindow::closePopupClosesOnceAndAtOnce() {
     QTRY_VERIFY(withButton.isNull());
 }
 
-void tst_OfficePopupWindow::titleDragMovesOnlyWhenEnabled() {
+void tst_OfficePopupWindow::titleDragMovesOnlyWhenEnabled()
+{
     const auto drag = [](OfficePopupWindow *popup, QPoint by) {
         const QPointF grab(30, 8);
         const QPointF grabGlobal = popup->mapToGlobal(grab);

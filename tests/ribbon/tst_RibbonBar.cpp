@@ -17,11 +17,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QTabBar *tabBarOf(RibbonBar *bar) {
+QTabBar *tabBarOf(RibbonBar *bar)
+{
     return bar->findChild<QTabBar *>();
 }
 
-QIcon someIcon() {
+QIcon someIcon()
+{
     QPixmap pixmap(32, 32);
     pixmap.fill(Qt::darkCyan);
     return QIcon(pixmap);
@@ -29,13 +31,15 @@ QIcon someIcon() {
 
 // The button of a newly added action.
 QToolButton *addButton(RibbonGroup *group, const QString &text,
-                       Qt::ToolButtonStyle style = Qt::ToolButtonTextUnderIcon) {
+                       Qt::ToolButtonStyle style = Qt::ToolButtonTextUnderIcon)
+{
     return group->buttonForAction(group->addAction(someIcon(), text, style));
 }
 
 } // namespace
 
-class tst_RibbonBar : public QObject {
+class tst_RibbonBar : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -51,7 +55,8 @@ private slots:
     void titleRowFollowsTheWindowTitle();
 };
 
-void tst_RibbonBar::groupsAndButtonsAreLaidOutInOrder() {
+void tst_RibbonBar::groupsAndButtonsAreLaidOutInOrder()
+{
     RibbonBar bar;
     RibbonPage *home = bar.addPage(u"&Home"_s);
     RibbonGroup *first = home->addGroup(u"First"_s);
@@ -73,7 +78,8 @@ void tst_RibbonBar::groupsAndButtonsAreLaidOutInOrder() {
     QVERIFY(xOf(b) < xOf(c));
 }
 
-void tst_RibbonBar::smallButtonsStackInColumnsOfThree() {
+void tst_RibbonBar::smallButtonsStackInColumnsOfThree()
+{
     RibbonBar bar;
     RibbonGroup *group = bar.addPage(u"Page"_s)->addGroup(u"Group"_s);
     QList<QToolButton *> small;
@@ -96,7 +102,8 @@ void tst_RibbonBar::smallButtonsStackInColumnsOfThree() {
     QVERIFY(large->x() > small[3]->geometry().right());
 }
 
-void tst_RibbonBar::controlsCentringAlignsTheRow() {
+void tst_RibbonBar::controlsCentringAlignsTheRow()
+{
     RibbonBar bar;
     RibbonGroup *group = bar.addPage(u"Page"_s)->addGroup(u"Group"_s);
     QToolButton *button = addButton(group, u"Big"_s);
@@ -114,7 +121,8 @@ void tst_RibbonBar::controlsCentringAlignsTheRow() {
             button->height() / 2);
 }
 
-void tst_RibbonBar::tabsFollowPageTitlesAndMnemonics() {
+void tst_RibbonBar::tabsFollowPageTitlesAndMnemonics()
+{
     RibbonMainWindow window;
     RibbonBar *bar = window.ribbonBar();
     RibbonPage *home = bar->addPage(u"&Home"_s);
@@ -139,7 +147,8 @@ void tst_RibbonBar::tabsFollowPageTitlesAndMnemonics() {
     QCOMPARE(bar->currentPageIndex(), 1);
 }
 
-void tst_RibbonBar::setCurrentPageShowsThePageAndEmitsOnce() {
+void tst_RibbonBar::setCurrentPageShowsThePageAndEmitsOnce()
+{
     RibbonBar bar;
     RibbonPage *first = bar.addPage(u"One"_s);
     RibbonPage *second = bar.addPage(u"Two"_s);
@@ -169,7 +178,8 @@ void tst_RibbonBar::setCurrentPageShowsThePageAndEmitsOnce() {
     QVERIFY(bar.page(2)->isVisible());
 }
 
-void tst_RibbonBar::shortcutWorksWhileItsPageIsHidden() {
+void tst_RibbonBar::shortcutWorksWhileItsPageIsHidden()
+{
     RibbonMainWindow window;
     RibbonBar *bar = window.ribbonBar();
     RibbonGroup *shown = bar->addPage(u"Shown"_s)->addGroup(u"G"_s);
@@ -197,7 +207,8 @@ void tst_RibbonBar::shortcutWorksWhileItsPageIsHidden() {
     QCOMPARE(thereSpy.count(), 1);
 }
 
-void tst_RibbonBar::buttonFollowsItsAction() {
+void tst_RibbonBar::buttonFollowsItsAction()
+{
     RibbonBar bar;
     RibbonGroup *group = bar.addPage(u"Page"_s)->addGroup(u"Group"_s);
     QMenu menu;
@@ -235,7 +246,8 @@ void tst_RibbonBar::buttonFollowsItsAction() {
     QVERIFY(button->isVisible());
 }
 
-void tst_RibbonBar::groupTitleHidesMnemonicMarkers() {
+void tst_RibbonBar::groupTitleHidesMnemonicMarkers()
+{
     RibbonBar bar;
     RibbonGroup *group = bar.addPage(u"Page"_s)->addGroup(u"Fast &Settings"_s);
     const auto shown = [group] {
@@ -249,7 +261,8 @@ void tst_RibbonBar::groupTitleHidesMnemonicMarkers() {
     QCOMPARE(shown(), u"Trailing"_s);
 }
 
-void tst_RibbonBar::systemButtonPopsUpItsMenu() {
+void tst_RibbonBar::systemButtonPopsUpItsMenu()
+{
     RibbonMainWindow window;
     RibbonBar *bar = window.ribbonBar();
     bar->addPage(u"Home"_s);
@@ -286,7 +299,8 @@ void tst_RibbonBar::systemButtonPopsUpItsMenu() {
     QVERIFY(shownBelowButton);
 }
 
-void tst_RibbonBar::titleRowFollowsTheWindowTitle() {
+void tst_RibbonBar::titleRowFollowsTheWindowTitle()
+{
     RibbonMainWindow window;
     RibbonBar *bar = window.ribbonBar();
     window.setWindowTitle(u"Vellumo - letters"_s);

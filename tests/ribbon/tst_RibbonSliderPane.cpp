@@ -7,7 +7,8 @@
 
 #include "ribbon/RibbonSliderPane.h"
 
-class tst_RibbonSliderPane : public QObject {
+class tst_RibbonSliderPane : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -20,14 +21,16 @@ private:
     static QList<QToolButton *> stepButtons(RibbonSliderPane &pane);
 };
 
-QList<QToolButton *> tst_RibbonSliderPane::stepButtons(RibbonSliderPane &pane) {
+QList<QToolButton *> tst_RibbonSliderPane::stepButtons(RibbonSliderPane &pane)
+{
     auto buttons = pane.findChildren<QToolButton *>();
     std::sort(buttons.begin(), buttons.end(),
               [](QToolButton *a, QToolButton *b) { return a->x() < b->x(); });
     return buttons;
 }
 
-void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange_data() {
+void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange_data()
+{
     QTest::addColumn<int>("minimum");
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("step");
@@ -45,7 +48,8 @@ void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange_data() {
         << 100 << 300 << 50 << 100 << QStringLiteral("+-+") << QList<int>{150, 100, 150};
 }
 
-void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange() {
+void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange()
+{
     QFETCH(int, minimum);
     QFETCH(int, maximum);
     QFETCH(int, step);
@@ -73,7 +77,8 @@ void tst_RibbonSliderPane::stepButtonsMoveOneStepAndStopAtTheRange() {
     QCOMPARE(pane.value(), emitted.last());
 }
 
-void tst_RibbonSliderPane::buttonsAreDisabledAtTheBounds() {
+void tst_RibbonSliderPane::buttonsAreDisabledAtTheBounds()
+{
     RibbonSliderPane pane;
     pane.setScrollButtons(true);
     pane.setRange(100, 300);

@@ -6,7 +6,8 @@
 
 using namespace Qt::StringLiterals;
 
-class tst_RibbonStyle : public QObject {
+class tst_RibbonStyle : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -14,11 +15,13 @@ private slots:
     void themeRestylesWidgetsThatAlreadyExist();
 };
 
-void tst_RibbonStyle::initTestCase() {
+void tst_RibbonStyle::initTestCase()
+{
     QApplication::setStyle(new RibbonStyle);
 }
 
-void tst_RibbonStyle::themeRestylesWidgetsThatAlreadyExist() {
+void tst_RibbonStyle::themeRestylesWidgetsThatAlreadyExist()
+{
     QComboBox existing;
     auto *style = qobject_cast<OfficeStyle *>(QApplication::style());
     QVERIFY(style);

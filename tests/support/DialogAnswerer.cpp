@@ -7,12 +7,14 @@
 
 DialogAnswerer::DialogAnswerer(const QString &buttonText, QObject *parent)
     : QObject(parent)
-    , m_buttonText(buttonText) {
+    , m_buttonText(buttonText)
+{
     connect(&m_timer, &QTimer::timeout, this, &DialogAnswerer::poll);
     m_timer.start(20);
 }
 
-void DialogAnswerer::poll() {
+void DialogAnswerer::poll()
+{
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible())
         return;

@@ -7,7 +7,8 @@
 // Answers the next modal dialog: once a modal widget is active it records the dialog's title
 // and text and presses the button whose text (ampersands ignored) is the given one. Polls every
 // 20 ms from the event loop, so it works from inside QDialog::exec() and QMessageBox::exec().
-class DialogAnswerer : public QObject {
+class DialogAnswerer : public QObject
+{
     Q_OBJECT
 
 public:

@@ -6,7 +6,8 @@
 
 namespace TestPaths {
 
-bool writeFile(const QString &path, const QByteArray &bytes) {
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
@@ -15,7 +16,8 @@ bool writeFile(const QString &path, const QByteArray &bytes) {
     return file.write(bytes) == bytes.size();
 }
 
-QString binDir() {
+QString binDir()
+{
     return qEnvironmentVariable("VELLUMO_BIN_DIR");
 }
 

@@ -1,0 +1,214 @@
+// The main window's commands on the page list: keyboard selection, check marks, moves,
+// removals and the thumbnail size.
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "pages/KSlabWidget.h"
+#include "pages/MoveToDlg.h"
+#include "pages/PageListWidget.h"
+
+bool MainWindow::ask(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, QString(ProgramInfo::ApplicationName), question,
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::NoButton);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::showCount(int count)
+{
+    m_pageCountValue->setText(QString::number(count));
+    m_selectedValue->setText(QString::number(m_pageList->checkedCount()));
+}
+
+void MainWindow::selectedCount()
+{
+    m_selectedValue->setText(QString::number(m_pageList->checkedCount()));
+}
+
+void MainWindow::keyPressedUp()
+{
+    const QSignalBlocker up(m_upShortcut);
+    const QSignalBlocker down(m_downShortcut);
+    const QSignalBlocker insert(m_insertShortcut);
+    const int position = m_pageList->currentPosition();
+    if (position > 0)
+        m_pageList->selectPosition(position - 1, 0);
+}
+
+void MainWindow::keyPressedDown()
+{
+    const QSignalBlocker up(m_upShortcut);
+    const QSignalBlocker down(m_downShortcut);
+    const QSignalBlocker insert(m_insertShortcut);
+    const int position = m_pageList->currentPosition();
+    if (position >= 0 && position < m_pageList->count() - 1)
+        m_pageList->selectPosition(position + 1, 1);
+}
+
+void MainWindow::keyPressedIns()
+{
+    const QSignalBlocker up(m_upShortcut);
+    const QSignalBlocker down(m_downShortcut);
+    const QSignalBlocker insert(m_insertShortcut);
+    const int position = m_pageList->currentPosition();
+    if (KSlabWidget *slab = m_pageList->slabAt(position))
+        slab->setChecked(!slab->isChecked());
+}
+
+void MainWindow::moveUp()
+{
+    m_pageList->movePageUp();
+    setModified(true);
+}
+
+void MainWindow::moveDown()
+{
+    m_pageList->movePageDown();
+    setModified(true);
+}
+
+void MainWindow::moveTop()
+{
+    m_pageList->movePageToTop();
+    setModified(true);
+}
+
+void MainWindow::moveBottom()
+{
+    m_pageList->movePageToBottom();
+    setModified(true);
+}
+
+void MainWindow::movePosition()
+{
+    MoveToDlg dialog(this);
+    dialog.setMaximum(m_pageList->count());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_pageList->movePageTo(dialog.value() - 1);
+    setModified(true);
+}
+
+void MainWindow::checkAll()
+{
+    m_pageList->checkAll();
+}
+
+void MainWindow::uncheckAll()
+{
+    m_pageList->uncheckAll();
+}
+
+void MainWindow::removePositions(QList<int> positions)
+{
+    std::sort(positions.begin(), positions.end(), std::greater<int>());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setUpdatesEnabled(false);
+    for (int position : positions)
+        m_pageList->removeAt(position);
+    setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+    afterRemoval();
+}
+
+void MainWindow::afterRemoval()
+{
+    m_pageList->uncheckAll();
+    setModified(true);
+    m_pageList->repaint();
+    repaint();
+}
+
+void MainWindow::removePage()
+{
+    const int checked = m_pageList->checkedCount();
+    if (checked > 1) {
+        if (!ask(tr("Do you want to remove %1 checked pages from the document?").arg(checked)))
+            return;
+        QList<int> positions;
+        for (int position = 0; position < m_pageList->count(); ++position) {
+            if (m_pageList->isChecked(position))
+                positions << position;
+        }
+        removePositions(positions);
+        return;
+    }
+    if (m_pageList->count() == 0 || !ask(tr("Do you want to remove the page?")))
+        return;
+    removePositions({m_pageList->currentPosition()});
+}
+
+void MainWindow::removeAllChecked()
+{
+    if (!ask(tr("Do you want to remove all checked pages from the document?")))
+        return;
+    QList<int> positions;
+    for (int position = 0; position < m_pageList->count(); ++position) {
+        if (m_pageList->isChecked(position))
+            positions << position;
+    }
+    removePositions(positions);
+}
+
+void MainWindow::removeAllUnchecked()
+{
+    if (!ask(tr("Do you want to remove all unchecked pages from the document?")))
+        return;
+    QList<int> positions;
+    for (int position = 0; position < m_pageList->count(); ++position) {
+        if (!m_pageList->isChecked(position))
+            positions << position;
+    }
+    removePositions(positions);
+}
+
+void MainWindow::removeAllButThis()
+{
+    if (!ask(tr("Do you want to remove all pages but current from the document?")))
+        return;
+    const int current = m_pageList->currentPosition();
+    if (current < 0)
+        return;
+    QList<int> positions;
+    for (int position = 0; position < m_pageList->count(); ++position) {
+        if (position != current)
+            positions << position;
+    }
+    removePositions(positions);
+}
+
+void MainWindow::removeAll()
+{
+    if (!ask(tr("Do you want to remove all pages from the document?")))
+        return;
+    const QDir folder(m_pageList->workingFolder());
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : files) {
+        const QString path = folder.filePath(name);
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(path);
+    }
+    m_pageList->clearPages();
+    afterRemoval();
+}
+
+void MainWindow::resizeThumbs(int size)
+{
+    m_pageList->setThumbSize(QSize(size, size));
+    for (int position = 0; position < m_pageList->count(); ++position) {
+        if (KSlabWidget *slab = m_pageList->slabAt(position))
+            slab->resizeSlab(size, size);
+    }
+}

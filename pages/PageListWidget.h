@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+#include <memory>
+
+#include "pages/ImageListWidget.h"
+#include "pages/PageStore.h"
+
+class FileOperations;
+class QMenu;
+
+// The page store as the user sees it: one slab per page, in the order of the pages' files in
+// the working folder. The file work is done by a PageStore; this class keeps the slabs in step
+// with it (numbers, thumbnails, order, current page). Failures of the file side are reported
+// through failed(QString) and never leave the slabs out of step with the files.
+class PageListWidget : public ImageListWidget
+{
+    Q_OBJECT
+
+public:
+    // operations: file seam for the store's renames and deletions (not owned; nullptr = disk).
+    explicit PageListWidget(QWidget *parent = nullptr, FileOperations *operations = nullptr);
+    ~PageListWidget() override;
+
+    // Appends a page from an image and makes it current.
+    bool addImage(const QImage &image, bool blackAndWhite);
+    // Appends a page from an existing working image file name (no folder); true when its
+    // thumbnail file was found.
+    bool loadPage(const QString &fileName);
+    // position outside the list means the current page.
+    bool replaceImage(const QImage &image, bool blackAndWhite, int position = -1);
+    bool restoreSource();
+    void updateThumb(const QImage &image);
+    void reloadThumb(int position);
+    void removeAt(int position);
+    void removeCurrent();
+    void movePageUp();
+    void movePageDown();
+    void movePageToTop();
+    void movePageToBottom();
+    void movePageTo(int position);
+    bool splitPage(int position, const QString &leftPath, const QString &rightPath,
+                   const QString &workingPath);
+    void clearPages();
+
+    QString workingPath(int position) const;
+    QString currentWorkingPath() const;
+    QStringList workingPaths() const;
+    QStringList thumbPaths() const;
+    QString workingFolder() const;
+    QSize thumbSize() const;
+    void setThumbSize(const QSize &size);
+    bool isChecked(int position) const;
+    int lastPageNumber() const;
+    // The page menu, given to every new slab (not owned).
+    void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
+    const PageStore &store() const { return *m_store; }
+
+signals:
+    void pageSelected(const QString &workingPath);
+    // A file operation failed; the text names the file.
+    void failed(const QString &message);
+
+public slots:
+    void setContrast(int brightness, int contrast);
+    void pageSelected(int position);
+
+private:
+    KSlabWidget *newSlab(int number, const QImage &thumbnail);
+    void relabel(int from, int to);
+    // Mirrors a store move on the slabs; false when the store refused it.
+    bool mirrorMove(int from, int to, PageStore::MoveResult result);
+    void reportFailure();
+
+    std::unique_ptr<PageStore> m_store;
+    QMenu *m_contextMenu = nullptr;
+};

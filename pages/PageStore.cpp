@@ -1,0 +1,368 @@
+#include "PageStore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+#include "app/FileOperations.h"
+#include "app/Settings.h"
+#include "pages/PageFiles.h"
+#include "pages/PageImages.h"
+
+Q_LOGGING_CATEGORY(lcPages, "vellumo.pages")
+
+namespace {
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PageStore", text);
+}
+
+QString aside(const QString &path)
+{
+    return path + PageFiles::AsideSuffix;
+}
+
+// The name without any ".tmp" suffixes.
+QString withoutAside(QString path)
+{
+    while (path.endsWith(PageFiles::AsideSuffix))
+        path.chop(PageFiles::AsideSuffix.size());
+    return path;
+}
+} // namespace
+
+PageStore::PageStore(const QString &workingFolder, FileOperations *operations)
+    : m_folder(workingFolder)
+    , m_ownOperations(operations ? nullptr : std::make_unique<FileOperations>())
+    , m_operations(operations ? operations : m_ownOperations.get())
+{
+}
+
+PageStore::~PageStore() = default;
+
+QString PageStore::workingPath(int position) const
+{
+    return position >= 0 && position < count() ? m_pages.at(position) : QString();
+}
+
+QString PageStore::thumbPath(int position) const
+{
+    const QString working = workingPath(position);
+    return working.isEmpty() ? QString() : PageFiles::thumbPath(working);
+}
+
+QString PageStore::sourcePath(int position) const
+{
+    const QString working = workingPath(position);
+    return working.isEmpty() ? QString() : PageFiles::sourcePath(working);
+}
+
+QStringList PageStore::thumbPaths() const
+{
+    QStringList paths;
+    paths.reserve(m_pages.size());
+    for (const QString &working : m_pages)
+        paths << PageFiles::thumbPath(working);
+    return paths;
+}
+
+QString PageStore::pathInFolder(const QString &fileName) const
+{
+    return m_folder + QLatin1Char('/') + fileName;
+}
+
+bool PageStore::exists(const QString &path) const
+{
+    return m_operations->exists(path);
+}
+
+void PageStore::removeFile(const QString &path)
+{
+    if (exists(path) && !m_operations->remove(path))
+        qCWarning(lcPages) << "cannot delete" << path;
+}
+
+int PageStore::jpegQuality() const
+{
+    return Settings::readInt(SettingsKeys::JpegQuality, 75);
+}
+
+int PageStore::nextNumber() const
+{
+    // Normally the page count plus one. After a failed renumbering a page may still hold a
+    // higher number; never hand out a name another page uses.
+    int number = count() + 1;
+    for (const QString &working : m_pages) {
+        const int used = PageFiles::pageNumber(QFileInfo(withoutAside(working)).fileName());
+        if (used >= number)
+            number = used + 1;
+    }
+    return number;
+}
+
+bool PageStore::writePage(const QString &workingPath, const QImage &image, bool blackAndWhite,
+                          QImage *thumbnail)
+{
+    if (image.isNull()) {
+        m_error = tr("The page image is empty.");
+        return false;
+    }
+    const QImage thumb = PageImages::makeThumbnail(image, m_thumbSize);
+    if (!PageImages::writeThumbnail(thumb, PageFiles::thumbPath(workingPath), &m_error))
+        return false;
+    if (!PageImages::writeWorkingImage(image, workingPath, blackAndWhite, jpegQuality(), &m_error))
+        return false;
+    if (!PageImages::copyFile(workingPath, PageFiles::sourcePath(workingPath), &m_error))
+        return false;
+    if (thumbnail)
+        *thumbnail = thumb;
+    return true;
+}
+
+bool PageStore::addImage(const QImage &image, bool blackAndWhite, QImage *thumbnail)
+{
+    const int number = nextNumber();
+    const QString working = pathInFolder(PageFiles::workingFileName(number, blackAndWhite));
+    if (!writePage(working, image, blackAndWhite, thumbnail)) {
+        // Nothing half-made stays behind under the new page's names.
+        removeFile(working);
+        removeFile(PageFiles::thumbPath(working));
+        removeFile(PageFiles::sourcePath(working));
+        return false;
+    }
+    m_lastNumber = number;
+    m_pages << working;
+    return true;
+}
+
+bool PageStore::loadPage(const QString &fileName, QImage *thumbnail)
+{
+    m_lastNumber = count() + 1;
+    const QString working = pathInFolder(fileName);
+    m_pages << working;
+    const QString thumb = PageFiles::thumbPath(working);
+    if (!exists(thumb))
+        return false;
+    const QImage image(thumb);
+    if (thumbnail)
+        *thumbnail = image;
+    return true;
+}
+
+bool PageStore::replaceImage(int position, const QImage &image, bool blackAndWhite,
+                             QImage *thumbnail)
+{
+    if (position < 0 || position >= count())
+        return false;
+    const QString old = m_pages.at(position);
+    const QString working = QFileInfo(old).path() + QLatin1Char('/') +
+                            QFileInfo(old).completeBaseName() +
+                            (blackAndWhite ? QStringLiteral(".tiff") : QStringLiteral(".jpg"));
+    if (!writePage(working, image, blackAndWhite, thumbnail))
+        return false;
+    if (working != old) {
+        removeFile(old);
+        removeFile(PageFiles::sourcePath(old));
+    }
+    m_pages[position] = working;
+    return true;
+}
+
+bool PageStore::restoreSource(int position, QImage *thumbnail)
+{
+    const QString working = workingPath(position);
+    const QString source = PageFiles::sourcePath(working);
+    if (working.isEmpty() || !exists(source))
+        return false;
+    if (!PageImages::copyFile(source, working, &m_error))
+        return false;
+    const QImage image(working);
+    if (!image.isNull() && !updateThumb(position, image, thumbnail))
+        qCWarning(lcPages) << m_error;
+    return true;
+}
+
+bool PageStore::updateThumb(int position, const QImage &image, QImage *thumbnail)
+{
+    if (position < 0 || position >= count())
+        return false;
+    const QImage thumb = PageImages::makeThumbnail(image, m_thumbSize);
+    if (!PageImages::writeThumbnail(thumb, thumbPath(position), &m_error))
+        return false;
+    if (thumbnail)
+        *thumbnail = thumb;
+    return true;
+}
+
+bool PageStore::writeThumbnail(int position, const QImage &thumbnail)
+{
+    if (position < 0 || position >= count())
+        return false;
+    return PageImages::writeThumbnail(thumbnail, thumbPath(position), &m_error);
+}
+
+QImage PageStore::readThumbnail(int position) const
+{
+    const QString path = thumbPath(position);
+    return path.isEmpty() ? QImage() : QImage(path);
+}
+
+bool PageStore::renamePage(const QString &workingPath, const QString &newWorkingPath)
+{
+    const QString from[] = {workingPath, PageFiles::thumbPath(workingPath),
+                            PageFiles::sourcePath(workingPath)};
+    const QString to[] = {newWorkingPath, PageFiles::thumbPath(newWorkingPath),
+                          PageFiles::sourcePath(newWorkingPath)};
+    int done = 0;
+    for (; done < 3; ++done) {
+        if (from[done] == to[done] || !exists(from[done]))
+            continue;
+        if (!m_operations->rename(from[done], to[done])) {
+            m_error = tr("Can't rename %1 to %2.").arg(from[done], to[done]);
+            break;
+        }
+    }
+    if (done == 3)
+        return true;
+    // Keep the page's three files together under their old names.
+    for (int i = done - 1; i >= 0; --i) {
+        if (from[i] != to[i] && exists(to[i]) && !m_operations->rename(to[i], from[i]))
+            qCWarning(lcPages) << "cannot move back" << to[i];
+    }
+    return false;
+}
+
+bool PageStore::renumberFrom(int position)
+{
+    // Each page moves down into a name just freed, so one pass cannot overwrite anything.
+    for (int i = position; i < count(); ++i) {
+        const QString working = m_pages.at(i);
+        const QString target = pathInFolder(
+            PageFiles::workingFileName(i + 1, PageFiles::extension(withoutAside(working))));
+        if (target == working)
+            continue;
+        if (!renamePage(working, target)) {
+            qCWarning(lcPages) << m_error;
+            return false;
+        }
+        m_pages[i] = target;
+    }
+    return true;
+}
+
+bool PageStore::removeAt(int position)
+{
+    if (position < 0 || position >= count())
+        return false;
+    const QString working = m_pages.takeAt(position);
+    removeFile(working);
+    removeFile(PageFiles::thumbPath(working));
+    removeFile(PageFiles::sourcePath(working));
+    return renumberFrom(position);
+}
+
+PageStore::MoveResult PageStore::move(int from, int to)
+{
+    if (from < 0 || from >= count() || to < 0 || to >= count() || from == to)
+        return MoveResult::Unchanged;
+    QStringList order = m_pages;
+    order.move(from, to);
+    // Where each page's files are at this moment, in the new order.
+    QStringList where = order;
+    const auto relocate = [this, &where](int page, const QString &target) {
+        if (where.at(page) == target)
+            return true;
+        if (!renamePage(where.at(page), target))
+            return false;
+        where[page] = target;
+        return true;
+    };
+    // A ".tmp" name that neither a file nor another page uses.
+    const auto asideName = [this, &where](int page) {
+        QString target = aside(where.at(page));
+        while (exists(target) || where.contains(target))
+            target = aside(target);
+        return target;
+    };
+
+    // First pass: every page aside to a ".tmp" name, so the second pass overwrites nothing.
+    bool done = true;
+    for (int i = 0; i < order.size() && done; ++i)
+        done = relocate(i, asideName(i));
+    // Second pass: the names of the new positions; the extension stays.
+    for (int i = 0; i < order.size() && done; ++i) {
+        const QString extension = PageFiles::extension(withoutAside(order.at(i)));
+        done = relocate(i, pathInFolder(PageFiles::workingFileName(i + 1, extension)));
+    }
+    if (done) {
+        m_pages = where;
+        return MoveResult::Moved;
+    }
+
+    // Put everything back: pages on new names go aside first, then every page to its old name.
+    const QString error = m_error;
+    for (int i = 0; i < order.size(); ++i) {
+        if (where.at(i) != order.at(i) && !where.at(i).endsWith(PageFiles::AsideSuffix))
+            relocate(i, asideName(i));
+    }
+    bool undone = true;
+    for (int i = 0; i < order.size(); ++i)
+        undone = relocate(i, order.at(i)) && undone;
+    m_error = error;
+    qCWarning(lcPages) << m_error << (undone ? "- order kept" : "- pages left aside");
+    if (undone) {
+        // Every page is back under its old name, so the old order stands.
+        return MoveResult::Unchanged;
+    }
+    m_pages = where;
+    return MoveResult::Inconsistent;
+}
+
+PageStore::SplitResult PageStore::splitPage(int position, const QString &leftPath,
+                                            const QString &rightPath)
+{
+    SplitResult result;
+    const QString working = workingPath(position);
+    if (working.isEmpty())
+        return result;
+    const QString spread = aside(working);
+    removeFile(spread);
+    if (!m_operations->rename(working, spread)) {
+        m_error = tr("Can't rename %1 to %2.").arg(working, spread);
+        return result;
+    }
+    const QImage left(leftPath);
+    const bool blackAndWhite = left.depth() == 1;
+    if (left.isNull() || !replaceImage(position, left, blackAndWhite, &result.leftThumbnail)) {
+        // The page keeps its whole spread under its proper name.
+        if (left.isNull())
+            m_error = tr("Can't read %1.").arg(leftPath);
+        if (!m_operations->rename(spread, working))
+            qCWarning(lcPages) << "cannot move back" << spread;
+        return result;
+    }
+    result.leftReplaced = true;
+    // The left page's source becomes the whole spread, so undoing it brings the spread back.
+    if (PageImages::copyFile(spread, sourcePath(position), &m_error))
+        removeFile(spread);
+    else
+        qCWarning(lcPages) << m_error;
+
+    const QImage right(rightPath);
+    if (right.isNull()) {
+        m_error = tr("Can't read %1.").arg(rightPath);
+        return result;
+    }
+    if (!addImage(right, blackAndWhite, &result.rightThumbnail))
+        return result;
+    result.rightAdded = true;
+    result.rightMoved =
+        position + 1 == count() - 1 ? MoveResult::Moved : move(count() - 1, position + 1);
+    return result;
+}
+
+void PageStore::clear()
+{
+    m_pages.clear();
+    m_lastNumber = 0;
+}

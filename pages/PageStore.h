@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class FileOperations;
+
+// The pages of the open document as files in the working folder, in list order. Page i (0-based)
+// is stored under base name i+1 (see PageFiles); every operation that adds, removes or moves
+// pages renames the files so that this stays true. A page is known by its working image path;
+// its source and thumbnail paths follow from it. No widgets: the page list mirrors this order.
+//
+// Failures: operations return false (or a non-Moved result) and set errorString(). A failed
+// write adds nothing and leaves earlier files intact; a failed rename stops the renumbering,
+// moves the page's other files back, and leaves every page under a name from which the list can
+// be rebuilt (at worst its ".tmp" name from the first pass of a move).
+class PageStore
+{
+public:
+    enum class MoveResult {
+        Moved,       // files renamed, order changed
+        Unchanged,   // a rename failed; everything was put back: the old order stands
+        Inconsistent // a rename failed and could not be undone: the new order stands, some
+                     // pages keep temporary names
+    };
+
+    // The parts of a split that took place, for the page list to mirror.
+    struct SplitResult
+    {
+        bool leftReplaced = false;
+        bool rightAdded = false;
+        MoveResult rightMoved = MoveResult::Unchanged;
+        QImage leftThumbnail;
+        QImage rightThumbnail;
+    };
+
+    // operations: the file seam for renames and deletions (not owned); nullptr uses the disk.
+    explicit PageStore(const QString &workingFolder, FileOperations *operations = nullptr);
+    ~PageStore();
+
+    int count() const { return static_cast<int>(m_pages.size()); }
+    QString workingFolder() const { return m_folder; }
+    // Empty for a position outside the list.
+    QString workingPath(int position) const;
+    QString thumbPath(int position) const;
+    QString sourcePath(int position) const;
+    QStringList workingPaths() const { return m_pages; }
+    QStringList thumbPaths() const;
+    // Largest thumbnail, in pixels; 220 x 220 at first.
+    QSize thumbSize() const { return m_thumbSize; }
+    void setThumbSize(const QSize &size) { m_thumbSize = size; }
+    // Number given to the most recently added page.
+    int lastPageNumber() const { return m_lastNumber; }
+    QString errorString() const { return m_error; }
+
+    // Appends a page: thumbnail, working image (TIFF when blackAndWhite, else JPEG at the
+    // JpegQuality setting) and its source copy. thumbnail receives the thumbnail image.
+    [[nodiscard]] bool addImage(const QImage &image, bool blackAndWhite, QImage *thumbnail);
+    // Appends a page whose working image already exists (rebuilding from the working folder).
+    // Writes nothing; true when its thumbnail file exists (then read into thumbnail).
+    bool loadPage(const QString &fileName, QImage *thumbnail);
+    // New image for the page at position (the extension follows the new flag). The new files
+    // are complete before the old ones of another extension are deleted.
+    [[nodiscard]] bool replaceImage(int position, const QImage &image, bool blackAndWhite,
+                                    QImage *thumbnail);
+    // Copies the source image back over the working image and remakes the thumbnail. False,
+    // changing nothing, when the page has no source file.
+    bool restoreSource(int position, QImage *thumbnail);
+    // Remakes the thumbnail from the page's new full-size image.
+    [[nodiscard]] bool updateThumb(int position, const QImage &image, QImage *thumbnail);
+    // Writes an already made thumbnail image over the page's thumbnail file.
+    [[nodiscard]] bool writeThumbnail(int position, const QImage &thumbnail);
+    QImage readThumbnail(int position) const;
+    // Deletes the page's files and renumbers the pages after it (each moves down into a name
+    // just freed). The page is gone from the list even when false is returned.
+    [[nodiscard]] bool removeAt(int position);
+    // Moves the page at from to position to and renumbers every page in two passes.
+    MoveResult move(int from, int to);
+    // Splits the page at position into the two half images read from the given files: the
+    // left half replaces the page (its source becomes the whole spread) and the right half is
+    // added after it in the same storage format.
+    SplitResult splitPage(int position, const QString &leftPath, const QString &rightPath);
+    // Forgets every page; the files stay on disk.
+    void clear();
+
+private:
+    int nextNumber() const;
+    int jpegQuality() const;
+    bool writePage(const QString &workingPath, const QImage &image, bool blackAndWhite,
+                   QImage *thumbnail);
+    // Renames a page's existing files (working, thumbnail, source) to the ones belonging to
+    // newWorkingPath; on failure the ones already renamed go back.
+    bool renamePage(const QString &workingPath, const QString &newWorkingPath);
+    bool renumberFrom(int position);
+    void removeFile(const QString &path);
+    bool exists(const QString &path) const;
+    QString pathInFolder(const QString &fileName) const;
+
+    QString m_folder;
+    QStringList m_pages;
+    QSize m_thumbSize{220, 220};
+    int m_lastNumber = 0;
+    QString m_error;
+    std::unique_ptr<FileOperations> m_ownOperations;
+    FileOperations *m_operations;
+};
