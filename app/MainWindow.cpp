@@ -1,15 +1,26 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPainter>
+#include <QScreen>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QTimer>
 
 #include "app/AppPaths.h"
@@ -18,11 +29,15 @@
 #include "app/Settings.h"
 #include "app/SplashScreen.h"
 #include "app/StaleFileCleanup.h"
+#include "app/WorkspaceWidget.h"
+#include "imaging/DraggedWidget.h"
+#include "imaging/ImageEditor.h"
+#include "imaging/RotatePreview.h"
 #include "pages/PageListWidget.h"
-#include "ribbon/OfficePopupWindow.h"
 #include "ribbon/OfficeStyle.h"
 #include "ribbon/RibbonBar.h"
 #include "ribbon/RibbonSliderPane.h"
+#include "scan/EzPrevScan.h"
 
 MainWindow::MainWindow(bool showSplash, QWidget *parent)
     : RibbonMainWindow(parent)
@@ -36,6 +51,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     if (showSplash)
         this->showSplash();
 
+    buildRibbon();
+    buildApplicationMenu();
     buildStatusBar();
     ribbonBar()->setTitleBarVisible(false);
 
@@ -43,11 +60,21 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     StaleFileCleanup(AppPaths::tempFolder(), operations).runLenient();
 
     buildCentralArea();
+    setPageCommandsEnabled(false);
+
+    m_network = new QNetworkAccessManager(this);
+    connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::replyFinished);
 
     setMinimumSize(1024, 768);
     retranslateUi();
 
     Settings::write(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality);
+    restoreChoosers();
+    restoreGeometry();
+    connect(m_commands.colorChooser, &QComboBox::currentIndexChanged, this,
+            &MainWindow::colorChanged);
+    connect(m_commands.qualityChooser, &QComboBox::currentIndexChanged, this,
+            &MainWindow::qualityChanged);
     // Connected after the position is set, so the first thumbnails keep 220 x 220.
     connect(m_thumbSlider, &RibbonSliderPane::valueChanged, this, &MainWindow::resizeThumbs);
 
@@ -87,37 +114,70 @@ void MainWindow::showSplash()
 
 void MainWindow::buildCentralArea()
 {
-    m_workArea = new QStackedWidget;
-    auto *dropZone = new QWidget;
-    dropZone->setAutoFillBackground(true);
-    QPalette palette = dropZone->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    dropZone->setPalette(palette);
-    m_workArea->addWidget(dropZone);
+    m_scannerView = new EzPrevScan;
+    connect(m_scannerView, &EzPrevScan::pageScanned, this, &MainWindow::pageFromScanner);
+    connect(m_scannerView, &EzPrevScan::scanCancelled, this, &MainWindow::scanCancel);
+    connect(m_scannerView, &EzPrevScan::failedScan, this, &MainWindow::scanFailed);
+
+    m_editor = new ImageEditor;
+    m_editor->setContextMenu(m_commands.editorMenu);
+    m_rotatePreview = new RotatePreview;
 
     // Creates the data, working and "Config" folders.
     m_pageList = new PageListWidget;
     m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(m_pageList, &ImageListWidget::countChanged, this, &MainWindow::showCount);
-    connect(m_pageList, &ImageListWidget::checked, this, &MainWindow::selectedCount);
-    connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
+    m_pageList->setContextMenu(m_commands.pageMenu);
+
+    m_dropZone = new DraggedWidget;
+    connect(m_dropZone, &DraggedWidget::droppedFiles, this, &MainWindow::processDroppedFiles);
+    connect(m_editor, &ImageEditor::droppedFiles, this, &MainWindow::processDroppedFiles);
+
+    m_workArea = new QStackedWidget;
+    m_workArea->addWidget(m_dropZone);
+    m_workArea->addWidget(m_scannerView);
+    m_workArea->addWidget(m_editor);
+    m_workArea->addWidget(m_rotatePreview);
+    connect(m_workArea, &QStackedWidget::currentChanged, this, &MainWindow::workAreaChanged);
+
+    m_titleLabel = new QLabel;
+    QFont titleFont = m_titleLabel->font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(30);
+    titleFont.setStyleStrategy(QFont::PreferAntialias);
+    m_titleLabel->setFont(titleFont);
+    m_titleLabel->setStyleSheet(QStringLiteral(".QLabel {color: white;}"));
+    m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    auto *shadow = new QGraphicsDropShadowEffect(m_titleLabel);
+    shadow->setColor(Qt::black);
+    m_titleLabel->setGraphicsEffect(shadow);
 
     m_sidePanel = new QStackedWidget;
-    m_sidePanel->addWidget(new QWidget);
+    m_sidePanel->addWidget(m_titleLabel);
     m_sidePanel->addWidget(m_pageList);
-    m_sidePanel->setCurrentIndex(1);
+    m_sidePanel->addWidget(new QWidget); // the Crop Mode panel
+    m_sidePanel->addWidget(new QWidget); // the Rotate Mode panel
 
     m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     m_splitter->addWidget(m_workArea);
     m_splitter->addWidget(m_sidePanel);
     m_splitter->setStretchFactor(0, 1);
     m_splitter->setSizes({100, 0});
 
-    auto *workspace = new QWidget(this);
+    auto *workspace = new WorkspaceWidget(this);
     auto *layout = new QHBoxLayout(workspace);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(m_splitter);
     setCentralWidget(workspace);
+
+    connect(m_pageList, qOverload<const QString &>(&PageListWidget::pageSelected), this,
+            &MainWindow::selectPage);
+    connect(m_pageList, &ImageListWidget::countChanged, this, &MainWindow::showCount);
+    connect(m_pageList, &ImageListWidget::checked, this, &MainWindow::selectedCount);
+    connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
+    connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
+    connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
 
     m_upShortcut = new QShortcut(QKeySequence(Qt::Key_Up), this);
     m_downShortcut = new QShortcut(QKeySequence(Qt::Key_Down), this);
@@ -129,20 +189,32 @@ void MainWindow::buildCentralArea()
 
 void MainWindow::buildStatusBar()
 {
-    const auto caption = [this] {
-        auto *label = new QLabel(this);
-        label->setContentsMargins(6, 0, 0, 0);
-        return label;
+    const auto label = [this](int leftMargin) {
+        auto *result = new QLabel(this);
+        result->setContentsMargins(leftMargin, 0, 0, 0);
+        return result;
     };
-    m_pageCountCaption = caption();
-    m_pageCountValue = new QLabel(QStringLiteral("0"), this);
-    m_selectedCaption = caption();
-    m_selectedValue = new QLabel(QStringLiteral("0"), this);
-    statusBar()->addPermanentWidget(m_pageCountCaption);
-    statusBar()->addPermanentWidget(m_pageCountValue);
-    statusBar()->addPermanentWidget(m_selectedCaption);
-    statusBar()->addPermanentWidget(m_selectedValue);
-
+    const auto separator = [this] {
+        auto *line = new QFrame(this);
+        line->setFrameShape(QFrame::VLine);
+        line->setFrameShadow(QFrame::Sunken);
+        return line;
+    };
+    m_sizeLabel = label(6);
+    m_resolutionLabel = label(6);
+    m_physicalLabel = label(6);
+    m_pageCountCaption = label(6);
+    m_pageCountValue = label(0);
+    m_selectedCaption = label(6);
+    m_selectedValue = label(0);
+    m_scaleCaption = label(0);
+    m_scaleCaption->setContentsMargins(3, 0, 0, 0);
+    m_scaleBox = new QSpinBox(this);
+    m_scaleBox->setRange(5, 200);
+    m_scaleBox->setSuffix(QStringLiteral("%"));
+    m_scaleBox->setValue(100);
+    m_keepScale = new QCheckBox(this);
+    m_keepScale->setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     m_thumbSlider = new RibbonSliderPane(this);
     m_thumbSlider->setScrollButtons(true);
     m_thumbSlider->setRange(100, 300);
@@ -150,7 +222,87 @@ void MainWindow::buildStatusBar()
     m_thumbSlider->setMinimumWidth(100);
     m_thumbSlider->setMaximumWidth(130);
     m_thumbSlider->setSliderPosition(200);
-    statusBar()->addPermanentWidget(m_thumbSlider);
+
+    QStatusBar *bar = statusBar();
+    for (QWidget *widget : {static_cast<QWidget *>(m_sizeLabel), static_cast<QWidget *>(m_resolutionLabel),
+                            static_cast<QWidget *>(m_physicalLabel)})
+        bar->addPermanentWidget(widget);
+    bar->addPermanentWidget(separator());
+    bar->addPermanentWidget(m_pageCountCaption);
+    bar->addPermanentWidget(m_pageCountValue);
+    bar->addPermanentWidget(m_selectedCaption);
+    bar->addPermanentWidget(m_selectedValue);
+    bar->addPermanentWidget(separator());
+    bar->addPermanentWidget(m_scaleCaption);
+    bar->addPermanentWidget(m_scaleBox);
+    bar->addPermanentWidget(m_keepScale);
+    bar->addPermanentWidget(separator());
+    bar->addPermanentWidget(m_thumbSlider);
+
+    m_pageCountValue->setText(QStringLiteral("0"));
+    m_selectedValue->setText(QStringLiteral("0"));
+    showImageInfo(nullptr);
+    connect(m_scaleBox, &QSpinBox::valueChanged, this, &MainWindow::scaleChanged);
+    connect(m_keepScale, &QCheckBox::toggled, this, &MainWindow::setKeepScale);
+}
+
+void MainWindow::restoreChoosers()
+{
+    QComboBox *quality = m_commands.qualityChooser;
+    QComboBox *colour = m_commands.colorChooser;
+    const QSignalBlocker blockQuality(quality);
+    const QSignalBlocker blockColour(colour);
+    const int qualityIndex = Settings::readInt(SettingsKeys::QualityIndex, 1);
+    if (qualityIndex >= 0 && qualityIndex < quality->count())
+        quality->setCurrentIndex(qualityIndex);
+    const int colourIndex = colour->findData(Settings::readInt(SettingsKeys::Grayscale, 2));
+    if (colourIndex >= 0)
+        colour->setCurrentIndex(colourIndex);
+    m_keepScale->setChecked(Settings::readBool(SettingsKeys::KeepScale, false));
+    m_scaleBox->setValue(Settings::readInt(SettingsKeys::ImageScale, 100));
+}
+
+void MainWindow::restoreGeometry()
+{
+    if (Settings::readBool(SettingsKeys::WindowMaximized, true)) {
+        setWindowState(windowState() | Qt::WindowMaximized);
+        return;
+    }
+    resize(Settings::readInt(SettingsKeys::WindowWidth, 0),
+           Settings::readInt(SettingsKeys::WindowHeight, 0));
+    move(Settings::readInt(SettingsKeys::WindowLeft, 0), Settings::readInt(SettingsKeys::WindowTop, 0));
+}
+
+void MainWindow::saveGeometry()
+{
+    if (isMaximized()) {
+        Settings::write(SettingsKeys::WindowMaximized, true);
+    } else {
+        // A window pushed partly off the screen's left or top edge comes back at the edge.
+        Settings::write(SettingsKeys::WindowTop, qMax(0, y()));
+        Settings::write(SettingsKeys::WindowLeft, qMax(0, x()));
+        Settings::write(SettingsKeys::WindowWidth, width());
+        Settings::write(SettingsKeys::WindowHeight, height());
+        Settings::write(SettingsKeys::WindowMaximized, false);
+    }
+    Settings::write(SettingsKeys::KeepScale, m_keepScale->isChecked());
+    Settings::write(SettingsKeys::ImageScale, m_scaleBox->value());
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveGeometry();
+    event->accept();
+}
+
+int MainWindow::workAreaIndex() const
+{
+    return m_workArea->currentIndex();
+}
+
+int MainWindow::sidePanelIndex() const
+{
+    return m_sidePanel->currentIndex();
 }
 
 void MainWindow::retranslateUi()
@@ -159,6 +311,10 @@ void MainWindow::retranslateUi()
     statusBar()->showMessage(tr("Ready"));
     m_pageCountCaption->setText(tr("Page count:"));
     m_selectedCaption->setText(tr("Selected:"));
+    m_scaleCaption->setText(tr("Scale: "));
+    m_keepScale->setText(tr("Keep scale"));
+    m_titleLabel->setText(tr("Vellumo"));
+    retranslateRibbon();
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -166,29 +322,4 @@ void MainWindow::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange && m_constructed)
         retranslateUi();
     RibbonMainWindow::changeEvent(event);
-}
-
-void MainWindow::loadProjectFromArgs() {}
-
-void MainWindow::checkInstall() {}
-
-void MainWindow::errorMessage(const QString &message)
-{
-    auto *popup = new OfficePopupWindow(this);
-    auto *label = new QLabel;
-    label->setObjectName(QStringLiteral("PopupLabel"));
-    label->setProperty("Message", message);
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    label->setOpenExternalLinks(true);
-    label->setText(QStringLiteral("<h4>%1</h4>").arg(message));
-    popup->setCentralWidget(label);
-    popup->setTitleText(QString(ProgramInfo::ApplicationName));
-    popup->setTitleCloseButtonVisible(true);
-    popup->setAnimation(OfficePopupWindow::SlideAnimation);
-    popup->setAnimationSpeed(250);
-    popup->setDisplayTime(6000);
-    popup->setTransparency(1.0);
-    popup->setDragDropEnabled(true);
-    popup->showPopup();
 }

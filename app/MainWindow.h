@@ -1,21 +1,45 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+#include "app/RibbonCommands.h"
 #include "ribbon/RibbonMainWindow.h"
 
+class DraggedWidget;
+class EzPrevScan;
+class ImageEditor;
 class PageListWidget;
+class QCheckBox;
+class QImage;
 class QLabel;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QPrinter;
 class QShortcut;
+class QSpinBox;
 class QSplitter;
 class QStackedWidget;
 class RibbonSliderPane;
+class RotatePreview;
 class SplashScreen;
 
-// The program's only top-level window.
+// The program's only top-level window: the ribbon with the command set, the work area (drop
+// zone, scanner view, page editor, rotation preview), the side panel (page list or a tool
+// panel) and the status bar. Slots forward to the folder that owns the work; see the
+// MainWindow*.cpp files, split by concern.
+//
+// Careful: update() is the "Check Updates" command and hides QWidget::update(); repaint the
+// window with QWidget::update() or repaint().
 class MainWindow : public RibbonMainWindow
 {
     Q_OBJECT
 
 public:
+    // Work-area pages and side-panel pages, in stack order.
+    enum WorkArea { DropZonePage = 0, ScannerPage = 1, EditorPage = 2, RotatePage = 3 };
+    enum SidePanel { TitlePanel = 0, PageListPanel = 1, CropPanel = 2, RotatePanel = 3 };
+
     // Builds the whole window in a fixed order (see the constructor); with showSplash the
     // splash screen stays up while it is built. Spins a local event loop for 300 ms.
     explicit MainWindow(bool showSplash, QWidget *parent = nullptr);
@@ -27,23 +51,46 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
     PageListWidget *pageList() const { return m_pageList; }
+    ImageEditor *editor() const { return m_editor; }
+    const RibbonCommands &commands() const { return m_commands; }
+    int workAreaIndex() const;
+    int sidePanelIndex() const;
 
     static constexpr int SettleTimeMs = 300;
     static constexpr int LoadProjectDelayMs = 100;
     static constexpr int CheckInstallDelayMs = 1000;
 
 public slots:
+    void processDroppedFiles(const QStringList &files);
     void errorMessage(const QString &message);
     void showCount(int count);
     void selectedCount();
     void keyPressedUp();
     void keyPressedDown();
     void keyPressedIns();
-    void resizeThumbs(int size);
-    // Opens the project named on the command line, 100 ms after start-up.
+    void newProject();
+    void openProject();
+    void saveProject();
+    void recoverProject();
     void loadProjectFromArgs();
-    // The first-start report or the automatic update check, 1000 ms after start-up.
+    void resizeThumbs(int size);
+    void qualityChanged(int index);
+    void colorChanged(int index);
+    void scanFailed();
+    void selectSource();
+    void workAreaChanged(int index);
+    void settings();
+    void startAutoScan();
     void checkInstall();
+    bool restoreProject();
+    void loadFile();
+    void loadPdf();
+    void scanPage();
+    void scanDoc();
+    void rescanPage();
+    void savePage();
+    void undoPage();
+    void autoScan();
     void removePage();
     void removeAll();
     void removeAllButThis();
@@ -54,36 +101,110 @@ public slots:
     void moveTop();
     void moveBottom();
     void movePosition();
+    void selectPage(const QString &path);
+    void pageFromScanner();
+    void rotateLeft();
+    void rotateRight();
+    void rotateFlip();
+    void rotateAngle(bool on);
     void checkAll();
     void uncheckAll();
+    void crop(bool on);
+    void autoCrop();
+    void splitSpread();
+    void brightness();
+    void zoomIn();
+    void zoomOut();
+    void zoomFit();
+    void scanCancel();
+    void cancelAutoScan();
+    void buildPdf();
+    void buildWord();
+    void buildDjvu();
+    void exportFiles();
+    void cropAccepted();
+    void cropCancelled();
+    void rotateAccepted();
+    void rotateCancelled();
+    void angleChanged(int angle);
+    void about();
+    void help();
+    void update();
+    void print();
+    void printPreview(QPrinter *printer);
+    void replyFinished(QNetworkReply *reply);
+    void exported(const QString &path);
+    void exportFailed(const QString &path);
+    void exportedImages(const QString &folder);
+    void exportImageFailed(const QString &path);
+    void exportedWord(const QString &path);
+    void exportedDjvu(const QString &path);
+    void exportedWordFailed(const QString &path);
+    void exportedDjvuFailed(const QString &path);
+    void scaleUpdate(qreal factor);
+    void scaleChanged(int percent);
+    void setKeepScale(bool keep);
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showImageInfo(const QImage *image);
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void prepareFolders();
     void showSplash();
-    void buildCentralArea();
+    void buildRibbon();
+    void buildApplicationMenu();
     void buildStatusBar();
+    void buildCentralArea();
+    void restoreChoosers();
+    void restoreGeometry();
+    void saveGeometry();
     void retranslateUi();
+    void retranslateRibbon();
+    // Enables or disables the 22 page commands; disabling returns the ribbon to its first page.
+    void setPageCommandsEnabled(bool enabled);
+    // After pages were added: the page list in front, the current page shown, commands on.
+    void showPages();
+    // After the list became empty: the drop zone, an empty editor, page commands off.
+    void showEmptyDocument();
+    void loadImageFiles(const QStringList &files);
+    // Answers whether the working folder may receive the pages of a new document.
+    bool prepareEmptyWorkingFolder();
+    // A command whose work is not part of this build yet: says so instead of doing nothing.
+    void commandNotAvailable(const QString &command);
     // Asks a Yes/No question in a message box titled "Vellumo"; true only for Yes.
     bool ask(const QString &question);
     // Removes the pages at the given positions, last position first, with repainting suspended.
     void removePositions(QList<int> positions);
     void afterRemoval();
 
+    RibbonCommands m_commands;
     SplashScreen *m_splash = nullptr;
     QStackedWidget *m_workArea = nullptr;
     QStackedWidget *m_sidePanel = nullptr;
+    QLabel *m_titleLabel = nullptr;
     QSplitter *m_splitter = nullptr;
+    DraggedWidget *m_dropZone = nullptr;
+    EzPrevScan *m_scannerView = nullptr;
+    ImageEditor *m_editor = nullptr;
+    RotatePreview *m_rotatePreview = nullptr;
     PageListWidget *m_pageList = nullptr;
+    QNetworkAccessManager *m_network = nullptr;
     QShortcut *m_upShortcut = nullptr;
     QShortcut *m_downShortcut = nullptr;
     QShortcut *m_insertShortcut = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QLabel *m_resolutionLabel = nullptr;
+    QLabel *m_physicalLabel = nullptr;
     QLabel *m_pageCountCaption = nullptr;
     QLabel *m_pageCountValue = nullptr;
     QLabel *m_selectedCaption = nullptr;
     QLabel *m_selectedValue = nullptr;
+    QLabel *m_scaleCaption = nullptr;
+    QSpinBox *m_scaleBox = nullptr;
+    QCheckBox *m_keepScale = nullptr;
     RibbonSliderPane *m_thumbSlider = nullptr;
     QString m_projectPath;
     bool m_modified = false;

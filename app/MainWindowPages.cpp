@@ -126,8 +126,10 @@ void MainWindow::afterRemoval()
 {
     m_pageList->uncheckAll();
     setModified(true);
+    if (m_pageList->count() == 0)
+        showEmptyDocument();
     m_pageList->repaint();
-    repaint();
+    QWidget::update();
 }
 
 void MainWindow::removePage()

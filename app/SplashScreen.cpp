@@ -41,3 +41,8 @@ QString SplashScreen::labelText() const
 {
     return m_label->text();
 }
+
+void SplashScreen::mousePressEvent(QMouseEvent *)
+{
+    close();
+}

@@ -17,6 +17,10 @@ public:
 
     static constexpr int LabelHeight = 34;
 
+protected:
+    // A click closes the window (the about box deletes itself then).
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     QLabel *m_label;
 };

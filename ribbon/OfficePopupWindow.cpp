@@ -52,7 +52,7 @@ OfficePopupWindow::OfficePopupWindow(QWidget *parent)
     titleLayout->setContentsMargins(0, 0, 0, 0);
     titleLayout->setSpacing(6);
     m_titleLabel = new QLabel(m_titleRow);
-    m_titleLabel->setTextFormat(Qt::PlainText);
+    m_titleLabel->setTextFormat(Qt::AutoText);
     QFont titleFont = m_titleLabel->font();
     titleFont.setWeight(QFont::DemiBold);
     m_titleLabel->setFont(titleFont);

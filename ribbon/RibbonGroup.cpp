@@ -46,7 +46,7 @@ RibbonGroup::RibbonGroup(const QString &title, QWidget *parent)
     m_row->setSpacing(2);
     // Every group row is as tall as a large button, so pages with only small controls keep
     // the ribbon's height and the titles of all groups line up.
-    m_row->addStrut(LargeIconSize + fontMetrics().height() + 18);
+    m_row->addStrut(LargeIconSize + 2 * fontMetrics().height() + 18);
     m_layout->addLayout(m_row, 1);
 
     m_titleLabel = new QLabel(withoutMnemonics(title), this);

@@ -21,6 +21,37 @@ const QStyleOptionToolButton *largeRibbonButton(const QStyleOption *option, cons
     return qobject_cast<const RibbonGroup *>(widget->parentWidget()) ? button : nullptr;
 }
 
+// The width of a label as shown: mnemonic markers take no room.
+int shownWidth(const QFontMetrics &metrics, QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return metrics.horizontalAdvance(text);
+}
+
+// A large button's label on one line, or on two when it is long and has more than one word;
+// the break is the space that makes the longer line shortest.
+QStringList labelLines(const QString &text, const QFontMetrics &metrics)
+{
+    constexpr int OneLineWidth = 72;
+    if (shownWidth(metrics, text) <= OneLineWidth || !text.contains(QLatin1Char(' ')))
+        return {text};
+    QStringList best{text};
+    int bestWidth = shownWidth(metrics, text);
+    for (qsizetype at = text.indexOf(QLatin1Char(' ')); at >= 0;
+         at = text.indexOf(QLatin1Char(' '), at + 1)) {
+        const QString first = text.left(at);
+        const QString second = text.mid(at + 1);
+        const int width = qMax(shownWidth(metrics, first), shownWidth(metrics, second));
+        if (width < bestWidth) {
+            bestWidth = width;
+            best = {first, second};
+        }
+    }
+    return best;
+}
+
 bool hasDropDownArrow(const QStyleOptionToolButton *button)
 {
     return (button->features & QStyleOptionToolButton::HasMenu) &&
@@ -56,13 +87,18 @@ void RibbonStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 
     const QFontMetrics metrics(button->fontMetrics);
     const bool arrow = hasDropDownArrow(button);
-    const int textWidth = metrics.horizontalAdvance(button->text);
-    const int lineWidth = textWidth + (arrow ? ArrowGap + ArrowWidth : 0);
-    const int textTop = iconRect.bottom() + 4;
-    const QRect textRect(rect.center().x() + 1 - lineWidth / 2, textTop, textWidth,
+    const QStringList lines = labelLines(button->text, metrics);
+    QRect textRect;
+    for (int i = 0; i < lines.size(); ++i) {
+        const int textWidth = shownWidth(metrics, lines.at(i));
+        const bool last = i == lines.size() - 1;
+        const int lineWidth = textWidth + (arrow && last ? ArrowGap + ArrowWidth : 0);
+        const int textTop = iconRect.bottom() + 4 + i * metrics.height();
+        textRect = QRect(rect.center().x() + 1 - lineWidth / 2, textTop, textWidth,
                          metrics.height());
-    proxy()->drawItemText(painter, textRect, Qt::AlignLeft | Qt::AlignVCenter, button->palette,
-                          enabled, button->text, QPalette::ButtonText);
+        proxy()->drawItemText(painter, textRect, Qt::AlignLeft | Qt::AlignVCenter,
+                              button->palette, enabled, lines.at(i), QPalette::ButtonText);
+    }
     if (!arrow)
         return;
 
@@ -92,8 +128,19 @@ QSize RibbonStyle::sizeFromContents(ContentsType type, const QStyleOption *optio
     }
     if (type == CT_ToolButton) {
         const QStyleOptionToolButton *button = largeRibbonButton(option, widget);
-        if (button && hasDropDownArrow(button))
-            result.rwidth() += ArrowGap + ArrowWidth;
+        if (button) {
+            // As wide as the longer label line (or the icon), not the whole label.
+            const QFontMetrics metrics(button->fontMetrics);
+            int width = button->iconSize.width();
+            for (const QString &line : labelLines(button->text, metrics))
+                width = qMax(width, shownWidth(metrics, line));
+            result.setWidth(width + 14);
+            // Room for the icon and two label lines, so every large button is equally tall.
+            result.setHeight(qMax(result.height(),
+                                  button->iconSize.height() + 2 * metrics.height() + 14));
+            if (hasDropDownArrow(button))
+                result.rwidth() += ArrowGap + ArrowWidth;
+        }
     }
     return result;
 }

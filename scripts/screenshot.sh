@@ -1,24 +1,42 @@
 #!/usr/bin/env bash
-# Starts the built program under a virtual X server with a private home folder, waits until it
-# has settled and saves a screenshot of the screen.
-#   scripts/screenshot.sh [output.png] [seconds]
+# Starts the program under a virtual X server with a private home folder, waits until it has
+# settled and saves a screenshot of the screen.
+#   scripts/screenshot.sh [output.png] [seconds] [--pages]
+# With --pages, four sample document pages are drawn and loaded first (needs the test build).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-$root/docs/screenshot.png}")"
 wait="${2:-4}"
-program="${VELLUMO_PROGRAM:-$root/build/bin/vellumo}"
+mode="${3:-}"
 home="$(mktemp -d)"
 trap 'rm -rf "$home"' EXIT
-
 mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+
+command=("${VELLUMO_PROGRAM:-$root/build/bin/vellumo}")
+if [ "$mode" = "--pages" ]; then
+    command=("${VELLUMO_SHOW_PAGES:-$root/build-tests/tests/bin/show_pages}")
+    for i in 1 2 3 4; do
+        page="$home/page$i.png"
+        lines=""
+        for l in $(seq 0 30); do
+            w=$(( 600 + (l * 37 + i * 53) % 400 ))
+            [ $(( (l + i) % 7 )) -eq 0 ] && w=$(( w / 3 ))
+            lines+="rectangle 120,$((330 + l * 42)) $((120 + w)),$((344 + l * 42)) "
+        done
+        convert -size 1240x1754 xc:white -fill '#1e2f5c' -font DejaVu-Sans-Bold -pointsize 48 \
+            -annotate +120+220 "Chapter $i" -fill '#4a4f57' -draw "$lines" "$page"
+        command+=("$page")
+    done
+fi
+
 HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
 XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$home/runtime" \
-xvfb-run -a -s "-screen 0 1366x800x24" bash -c "
-    '$program' &
-    pid=\$!
-    sleep '$wait'
-    import -window root '$out'
-    kill \$pid
-    wait \$pid 2>/dev/null || true
-"
+xvfb-run -a -s "-screen 0 1366x800x24" bash -c '
+    "$@" &
+    pid=$!
+    sleep '"$wait"'
+    import -window root '"'$out'"'
+    kill $pid
+    wait $pid 2>/dev/null || true
+' bash "${command[@]}"
 echo "$out"

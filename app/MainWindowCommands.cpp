@@ -1,0 +1,355 @@
+// The main window's commands that are not list commands: files, drops, pop-up messages, the
+// status bar's image information and zoom, help and about. Commands whose work is not part of
+// this build yet say so in a pop-up message.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QNetworkReply>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <cmath>
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "app/Settings.h"
+#include "app/SplashScreen.h"
+#include "imaging/ImageEditor.h"
+#include "pages/PageFiles.h"
+#include "pages/PageListWidget.h"
+#include "ribbon/OfficePopupWindow.h"
+
+void MainWindow::commandNotAvailable(const QString &command)
+{
+    QString name = command;
+    name.remove(QLatin1Char('&'));
+    errorMessage(tr("\"%1\" is not available in this version of Vellumo yet.").arg(name));
+}
+
+void MainWindow::errorMessage(const QString &message)
+{
+    auto *popup = new OfficePopupWindow(this);
+    auto *content = new QLabel;
+    content->setObjectName(QStringLiteral("PopupLabel"));
+    content->setProperty("Message", message);
+    content->installEventFilter(this);
+    auto *layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *logo = new QLabel(QStringLiteral("<img align=left src=\":/images/logo64.png\" />"));
+    auto *text = new QLabel(QStringLiteral("<h4>%1</h4>").arg(message));
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(true);
+    text->setMinimumWidth(240);
+    // Without links the whole pop-up is one click target that closes it.
+    const bool hasLink = message.contains(QLatin1String("href"));
+    logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents, !hasLink);
+    layout->addWidget(logo, 0, Qt::AlignTop);
+    layout->addWidget(text, 1);
+    popup->setCentralWidget(content);
+    popup->setTitleCloseButtonVisible(true);
+    popup->setTitleText(tr("<p><font color=\"black\"><h4>&nbsp;Vellumo Message</h4></font></p>"));
+    popup->setAnimation(OfficePopupWindow::SlideAnimation);
+    popup->setDragDropEnabled(true);
+    popup->setTransparency(1.0);
+    popup->setDisplayTime(6000);
+    popup->setAnimationSpeed(250);
+    popup->showPopup();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        watched->objectName() == QLatin1String("PopupLabel") &&
+        !watched->property("Message").toString().contains(QLatin1String("href"))) {
+        for (QObject *parent = watched->parent(); parent; parent = parent->parent()) {
+            if (auto *popup = qobject_cast<OfficePopupWindow *>(parent)) {
+                popup->closePopup();
+                break;
+            }
+        }
+    }
+    return RibbonMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showImageInfo(const QImage *image)
+{
+    if (!image || image->isNull()) {
+        m_sizeLabel->setText(QStringLiteral("0x0"));
+        m_resolutionLabel->setText(tr("0 DPI"));
+        m_physicalLabel->setText(tr("0x0 cm"));
+        return;
+    }
+    const int dpm = image->dotsPerMeterX();
+    m_sizeLabel->setText(QStringLiteral("%1 x %2").arg(image->width()).arg(image->height()));
+    m_resolutionLabel->setText(tr("%1 DPI").arg(int(dpm * 2.54 / 100 + 0.5)));
+    if (dpm <= 0) {
+        // Without a resolution there is no physical size.
+        m_physicalLabel->setText(tr("0x0 cm"));
+        return;
+    }
+    const double pixelsPerCm = dpm / 100.0;
+    m_physicalLabel->setText(tr("%1 x %2 cm")
+                                 .arg(image->width() / pixelsPerCm, 3, 'f', 1, QLatin1Char('0'))
+                                 .arg(image->height() / pixelsPerCm, 3, 'f', 1, QLatin1Char('0')));
+}
+
+void MainWindow::scaleUpdate(qreal factor)
+{
+    const QSignalBlocker blocker(m_scaleBox);
+    m_scaleBox->setValue(int(std::round(factor * 100)));
+}
+
+void MainWindow::scaleChanged(int percent)
+{
+    m_editor->setScale(percent / 100.0);
+}
+
+void MainWindow::setKeepScale(bool keep)
+{
+    Settings::write(SettingsKeys::KeepScale, keep);
+}
+
+void MainWindow::qualityChanged(int index)
+{
+    Settings::write(SettingsKeys::Resolution, m_commands.qualityChooser->itemData(index));
+    Settings::write(SettingsKeys::QualityIndex, index);
+}
+
+void MainWindow::colorChanged(int index)
+{
+    Settings::write(SettingsKeys::Grayscale, m_commands.colorChooser->itemData(index));
+}
+
+void MainWindow::workAreaChanged(int index)
+{
+    if (index == DropZonePage) {
+        m_splitter->setSizes({100, 0});
+        return;
+    }
+    const int total = m_splitter->sizes().value(0) + m_splitter->sizes().value(1);
+    const int side = m_pageList->thumbSize().width() + 30;
+    m_splitter->setSizes({qMax(0, total - side), side});
+}
+
+void MainWindow::selectPage(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    m_workArea->setCurrentIndex(EditorPage);
+    QCoreApplication::processEvents();
+    if (m_editor->loadImage(path))
+        showImageInfo(&m_editor->image());
+    else
+        showImageInfo(nullptr);
+}
+
+void MainWindow::showPages()
+{
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    if (m_workArea->currentIndex() == DropZonePage)
+        m_workArea->setCurrentIndex(EditorPage);
+    setPageCommandsEnabled(true);
+}
+
+void MainWindow::showEmptyDocument()
+{
+    m_editor->clear();
+    showImageInfo(nullptr);
+    m_workArea->setCurrentIndex(DropZonePage);
+    m_sidePanel->setCurrentIndex(TitlePanel);
+    setPageCommandsEnabled(false);
+}
+
+void MainWindow::processDroppedFiles(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    const QString suffix = QFileInfo(files.first()).suffix().toUpper();
+    if (suffix == QLatin1String("PDF"))
+        commandNotAvailable(tr("Load &PDF"));
+    else if (suffix == QLatin1String("VLMPJ"))
+        commandNotAvailable(tr("&Open Project..."));
+    else
+        loadImageFiles(files);
+}
+
+void MainWindow::loadFile()
+{
+    QString start = Settings::readString(SettingsKeys::LastPath, QString());
+    if (start.isEmpty())
+        start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Open Image"), start,
+        tr("All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image "
+           "File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;"));
+    if (!files.isEmpty())
+        loadImageFiles(files);
+}
+
+bool MainWindow::prepareEmptyWorkingFolder()
+{
+    if (m_pageList->count() > 0)
+        return true;
+    // Pages of an earlier session are never deleted without asking: new pages would take
+    // their names.
+    const QDir folder(m_pageList->workingFolder());
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    int pages = 0;
+    for (const QString &name : files) {
+        if (PageFiles::isWorkingFileName(name))
+            ++pages;
+    }
+    if (pages > 0 &&
+        !ask(tr("The working folder still holds %1 pages of an earlier session.<br>Delete them "
+                "and start a new document?")
+                 .arg(pages)))
+        return false;
+    for (const QString &name : files)
+        QFile::remove(folder.filePath(name));
+    return true;
+}
+
+void MainWindow::loadImageFiles(const QStringList &files)
+{
+    if (!prepareEmptyWorkingFolder())
+        return;
+    QCoreApplication::processEvents();
+    int added = 0;
+    {
+        const QSignalBlocker blocker(m_pageList);
+        for (const QString &file : files) {
+            QImageReader reader(file);
+            reader.setAutoTransform(true);
+            const QImage image = reader.read();
+            const QFileInfo info(file);
+            if (image.isNull()) {
+                errorMessage(tr("Sorry, can't load file. Wrong file format.<br>%1")
+                                 .arg(info.fileName()));
+                continue;
+            }
+            m_workArea->setCurrentIndex(EditorPage);
+            const bool blackAndWhite = (info.suffix() == QLatin1String("tiff") ||
+                                        info.suffix() == QLatin1String("tif")) &&
+                                       image.depth() < 8;
+            if (m_pageList->addImage(image, blackAndWhite))
+                ++added;
+            Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
+        }
+    }
+    showCount(m_pageList->count());
+    if (added > 0) {
+        setModified(true);
+        showPages();
+        QCoreApplication::processEvents();
+        m_pageList->selectPosition(m_pageList->currentPosition(), 0);
+    } else if (m_pageList->count() == 0) {
+        showEmptyDocument();
+    }
+}
+
+void MainWindow::help()
+{
+    QCoreApplication::processEvents();
+    const QString host = Settings::readString(SettingsKeys::AppUrl, QString(ProgramInfo::WebHost));
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://%1").arg(host), QUrl::TolerantMode));
+}
+
+void MainWindow::about()
+{
+    auto *splash = new SplashScreen;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
+}
+
+void MainWindow::zoomFit()
+{
+    m_editor->fitToWindow();
+}
+
+// Commands of parts that are not in this build yet.
+void MainWindow::newProject() { commandNotAvailable(m_commands.newProject->text()); }
+void MainWindow::openProject() { commandNotAvailable(m_commands.openProject->text()); }
+void MainWindow::saveProject() { commandNotAvailable(m_commands.saveProject->text()); }
+void MainWindow::recoverProject() { commandNotAvailable(m_commands.recoverProject->text()); }
+void MainWindow::selectSource() { commandNotAvailable(m_commands.selectScanner->text()); }
+void MainWindow::settings() { commandNotAvailable(m_commands.settings->text()); }
+void MainWindow::loadPdf() { commandNotAvailable(m_commands.loadPdf->text()); }
+void MainWindow::scanPage() { commandNotAvailable(m_commands.scanPage->text()); }
+void MainWindow::autoScan() { commandNotAvailable(m_commands.autoScan->text()); }
+void MainWindow::buildPdf() { commandNotAvailable(m_commands.buildPdf->text()); }
+void MainWindow::buildWord() { commandNotAvailable(m_commands.buildWord->text()); }
+void MainWindow::buildDjvu() { commandNotAvailable(m_commands.buildDjvu->text()); }
+void MainWindow::exportFiles() { commandNotAvailable(m_commands.exportFiles->text()); }
+void MainWindow::print() { commandNotAvailable(m_commands.print->text()); }
+void MainWindow::rotateLeft() { commandNotAvailable(m_commands.rotateLeft->text()); }
+void MainWindow::rotateRight() { commandNotAvailable(m_commands.rotateRight->text()); }
+void MainWindow::rotateFlip() { commandNotAvailable(m_commands.rotateFlip->text()); }
+void MainWindow::brightness() { commandNotAvailable(m_commands.brightness->text()); }
+void MainWindow::zoomIn() { commandNotAvailable(m_commands.zoomIn->text()); }
+void MainWindow::zoomOut() { commandNotAvailable(m_commands.zoomOut->text()); }
+void MainWindow::update() { commandNotAvailable(m_commands.checkUpdates->text()); }
+
+void MainWindow::rotateAngle(bool on)
+{
+    if (!on)
+        return;
+    const QSignalBlocker blocker(m_commands.rotateAngle);
+    m_commands.rotateAngle->setChecked(false);
+    commandNotAvailable(m_commands.rotateAngle->text());
+}
+
+void MainWindow::crop(bool on)
+{
+    if (!on)
+        return;
+    const QSignalBlocker blocker(m_commands.crop);
+    m_commands.crop->setChecked(false);
+    commandNotAvailable(m_commands.crop->text());
+}
+
+// Slots driven by components that are not in this build yet; nothing can call them now.
+void MainWindow::loadProjectFromArgs() {}
+void MainWindow::checkInstall() {}
+bool MainWindow::restoreProject() { return false; }
+void MainWindow::scanFailed() {}
+void MainWindow::startAutoScan() {}
+void MainWindow::scanDoc() {}
+void MainWindow::rescanPage() {}
+void MainWindow::savePage() {}
+void MainWindow::undoPage() {}
+void MainWindow::pageFromScanner() {}
+void MainWindow::autoCrop() {}
+void MainWindow::splitSpread() {}
+void MainWindow::scanCancel() {}
+void MainWindow::cancelAutoScan() {}
+void MainWindow::cropAccepted() {}
+void MainWindow::cropCancelled() {}
+void MainWindow::rotateAccepted() {}
+void MainWindow::rotateCancelled() {}
+void MainWindow::angleChanged(int) {}
+void MainWindow::printPreview(QPrinter *) {}
+void MainWindow::replyFinished(QNetworkReply *) {}
+void MainWindow::exported(const QString &) {}
+void MainWindow::exportFailed(const QString &) {}
+void MainWindow::exportedImages(const QString &) {}
+void MainWindow::exportImageFailed(const QString &) {}
+void MainWindow::exportedWord(const QString &) {}
+void MainWindow::exportedDjvu(const QString &) {}
+void MainWindow::exportedWordFailed(const QString &) {}
+void MainWindow::exportedDjvuFailed(const QString &) {}

@@ -1,0 +1,6 @@
+#include "RotatePreview.h"
+
+RotatePreview::RotatePreview(QWidget *parent)
+    : QWidget(parent)
+{
+}

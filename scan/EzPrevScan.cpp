@@ -1,0 +1,6 @@
+#include "EzPrevScan.h"
+
+EzPrevScan::EzPrevScan(QWidget *parent)
+    : QWidget(parent)
+{
+}

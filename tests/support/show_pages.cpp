@@ -1,0 +1,24 @@
+// Opens the main window maximized with the given image files loaded as pages, for screenshots
+// of the program at work:  show_pages <image>...
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "ribbon/RibbonStyle.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QString(ProgramInfo::OrganizationName));
+    QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
+    QApplication::setStyle(new RibbonStyle);
+    MainWindow window(false);
+    // Without a window manager there is nobody to maximize the window: fill the screen.
+    window.setGeometry(window.screen()->availableGeometry());
+    window.show();
+    const QStringList files = QCoreApplication::arguments().mid(1);
+    QTimer::singleShot(200, &window, [&window, files] { window.processDroppedFiles(files); });
+    return app.exec();
+}
