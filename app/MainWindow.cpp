@@ -224,8 +224,9 @@ void MainWindow::buildStatusBar()
     m_thumbSlider->setSliderPosition(200);
 
     QStatusBar *bar = statusBar();
-    for (QWidget *widget : {static_cast<QWidget *>(m_sizeLabel), static_cast<QWidget *>(m_resolutionLabel),
-                            static_cast<QWidget *>(m_physicalLabel)})
+    for (QWidget *widget :
+         {static_cast<QWidget *>(m_sizeLabel), static_cast<QWidget *>(m_resolutionLabel),
+          static_cast<QWidget *>(m_physicalLabel)})
         bar->addPermanentWidget(widget);
     bar->addPermanentWidget(separator());
     bar->addPermanentWidget(m_pageCountCaption);
@@ -270,7 +271,8 @@ void MainWindow::restoreGeometry()
     }
     resize(Settings::readInt(SettingsKeys::WindowWidth, 0),
            Settings::readInt(SettingsKeys::WindowHeight, 0));
-    move(Settings::readInt(SettingsKeys::WindowLeft, 0), Settings::readInt(SettingsKeys::WindowTop, 0));
+    move(Settings::readInt(SettingsKeys::WindowLeft, 0),
+         Settings::readInt(SettingsKeys::WindowTop, 0));
 }
 
 void MainWindow::saveGeometry()

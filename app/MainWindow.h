@@ -176,6 +176,8 @@ private:
     void commandNotAvailable(const QString &command);
     // Asks a Yes/No question in a message box titled "Vellumo"; true only for Yes.
     bool ask(const QString &question);
+    // Positions of the pages whose check mark is (or is not) set, in list order.
+    QList<int> positionsChecked(bool checked) const;
     // Removes the pages at the given positions, last position first, with repainting suspended.
     void removePositions(QList<int> positions);
     void afterRemoval();

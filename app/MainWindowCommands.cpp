@@ -96,10 +96,11 @@ void MainWindow::showImageInfo(const QImage *image)
         return;
     }
     const int dpm = image->dotsPerMeterX();
+    const int dpi = int(dpm * 2.54 / 100 + 0.5);
     m_sizeLabel->setText(QStringLiteral("%1 x %2").arg(image->width()).arg(image->height()));
-    m_resolutionLabel->setText(tr("%1 DPI").arg(int(dpm * 2.54 / 100 + 0.5)));
-    if (dpm <= 0) {
-        // Without a resolution there is no physical size.
+    m_resolutionLabel->setText(tr("%1 DPI").arg(dpi));
+    if (dpi <= 0) {
+        // Without a usable resolution there is no physical size (and no division by zero).
         m_physicalLabel->setText(tr("0x0 cm"));
         return;
     }
@@ -239,14 +240,14 @@ void MainWindow::loadImageFiles(const QStringList &files)
             const QImage image = reader.read();
             const QFileInfo info(file);
             if (image.isNull()) {
-                errorMessage(tr("Sorry, can't load file. Wrong file format.<br>%1")
-                                 .arg(info.fileName()));
+                errorMessage(
+                    tr("Sorry, can't load file. Wrong file format.<br>%1").arg(info.fileName()));
                 continue;
             }
             m_workArea->setCurrentIndex(EditorPage);
-            const bool blackAndWhite = (info.suffix() == QLatin1String("tiff") ||
-                                        info.suffix() == QLatin1String("tif")) &&
-                                       image.depth() < 8;
+            const bool blackAndWhite =
+                (info.suffix() == QLatin1String("tiff") || info.suffix() == QLatin1String("tif")) &&
+                image.depth() < 8;
             if (m_pageList->addImage(image, blackAndWhite))
                 ++added;
             Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
@@ -283,27 +284,90 @@ void MainWindow::zoomFit()
 }
 
 // Commands of parts that are not in this build yet.
-void MainWindow::newProject() { commandNotAvailable(m_commands.newProject->text()); }
-void MainWindow::openProject() { commandNotAvailable(m_commands.openProject->text()); }
-void MainWindow::saveProject() { commandNotAvailable(m_commands.saveProject->text()); }
-void MainWindow::recoverProject() { commandNotAvailable(m_commands.recoverProject->text()); }
-void MainWindow::selectSource() { commandNotAvailable(m_commands.selectScanner->text()); }
-void MainWindow::settings() { commandNotAvailable(m_commands.settings->text()); }
-void MainWindow::loadPdf() { commandNotAvailable(m_commands.loadPdf->text()); }
-void MainWindow::scanPage() { commandNotAvailable(m_commands.scanPage->text()); }
-void MainWindow::autoScan() { commandNotAvailable(m_commands.autoScan->text()); }
-void MainWindow::buildPdf() { commandNotAvailable(m_commands.buildPdf->text()); }
-void MainWindow::buildWord() { commandNotAvailable(m_commands.buildWord->text()); }
-void MainWindow::buildDjvu() { commandNotAvailable(m_commands.buildDjvu->text()); }
-void MainWindow::exportFiles() { commandNotAvailable(m_commands.exportFiles->text()); }
-void MainWindow::print() { commandNotAvailable(m_commands.print->text()); }
-void MainWindow::rotateLeft() { commandNotAvailable(m_commands.rotateLeft->text()); }
-void MainWindow::rotateRight() { commandNotAvailable(m_commands.rotateRight->text()); }
-void MainWindow::rotateFlip() { commandNotAvailable(m_commands.rotateFlip->text()); }
-void MainWindow::brightness() { commandNotAvailable(m_commands.brightness->text()); }
-void MainWindow::zoomIn() { commandNotAvailable(m_commands.zoomIn->text()); }
-void MainWindow::zoomOut() { commandNotAvailable(m_commands.zoomOut->text()); }
-void MainWindow::update() { commandNotAvailable(m_commands.checkUpdates->text()); }
+void MainWindow::newProject()
+{
+    commandNotAvailable(m_commands.newProject->text());
+}
+void MainWindow::openProject()
+{
+    commandNotAvailable(m_commands.openProject->text());
+}
+void MainWindow::saveProject()
+{
+    commandNotAvailable(m_commands.saveProject->text());
+}
+void MainWindow::recoverProject()
+{
+    commandNotAvailable(m_commands.recoverProject->text());
+}
+void MainWindow::selectSource()
+{
+    commandNotAvailable(m_commands.selectScanner->text());
+}
+void MainWindow::settings()
+{
+    commandNotAvailable(m_commands.settings->text());
+}
+void MainWindow::loadPdf()
+{
+    commandNotAvailable(m_commands.loadPdf->text());
+}
+void MainWindow::scanPage()
+{
+    commandNotAvailable(m_commands.scanPage->text());
+}
+void MainWindow::autoScan()
+{
+    commandNotAvailable(m_commands.autoScan->text());
+}
+void MainWindow::buildPdf()
+{
+    commandNotAvailable(m_commands.buildPdf->text());
+}
+void MainWindow::buildWord()
+{
+    commandNotAvailable(m_commands.buildWord->text());
+}
+void MainWindow::buildDjvu()
+{
+    commandNotAvailable(m_commands.buildDjvu->text());
+}
+void MainWindow::exportFiles()
+{
+    commandNotAvailable(m_commands.exportFiles->text());
+}
+void MainWindow::print()
+{
+    commandNotAvailable(m_commands.print->text());
+}
+void MainWindow::rotateLeft()
+{
+    commandNotAvailable(m_commands.rotateLeft->text());
+}
+void MainWindow::rotateRight()
+{
+    commandNotAvailable(m_commands.rotateRight->text());
+}
+void MainWindow::rotateFlip()
+{
+    commandNotAvailable(m_commands.rotateFlip->text());
+}
+void MainWindow::brightness()
+{
+    commandNotAvailable(m_commands.brightness->text());
+}
+void MainWindow::zoomIn()
+{
+    commandNotAvailable(m_commands.zoomIn->text());
+}
+void MainWindow::zoomOut()
+{
+    commandNotAvailable(m_commands.zoomOut->text());
+}
+void MainWindow::update()
+{
+    commandNotAvailable(m_commands.checkUpdates->text());
+}
 
 void MainWindow::rotateAngle(bool on)
 {
@@ -326,7 +390,10 @@ void MainWindow::crop(bool on)
 // Slots driven by components that are not in this build yet; nothing can call them now.
 void MainWindow::loadProjectFromArgs() {}
 void MainWindow::checkInstall() {}
-bool MainWindow::restoreProject() { return false; }
+bool MainWindow::restoreProject()
+{
+    return false;
+}
 void MainWindow::scanFailed() {}
 void MainWindow::startAutoScan() {}
 void MainWindow::scanDoc() {}

@@ -110,6 +110,16 @@ void MainWindow::uncheckAll()
     m_pageList->uncheckAll();
 }
 
+QList<int> MainWindow::positionsChecked(bool checked) const
+{
+    QList<int> positions;
+    for (int position = 0; position < m_pageList->count(); ++position) {
+        if (m_pageList->isChecked(position) == checked)
+            positions << position;
+    }
+    return positions;
+}
+
 void MainWindow::removePositions(QList<int> positions)
 {
     std::sort(positions.begin(), positions.end(), std::greater<int>());
@@ -138,12 +148,7 @@ void MainWindow::removePage()
     if (checked > 1) {
         if (!ask(tr("Do you want to remove %1 checked pages from the document?").arg(checked)))
             return;
-        QList<int> positions;
-        for (int position = 0; position < m_pageList->count(); ++position) {
-            if (m_pageList->isChecked(position))
-                positions << position;
-        }
-        removePositions(positions);
+        removePositions(positionsChecked(true));
         return;
     }
     if (m_pageList->count() == 0 || !ask(tr("Do you want to remove the page?")))
@@ -155,24 +160,14 @@ void MainWindow::removeAllChecked()
 {
     if (!ask(tr("Do you want to remove all checked pages from the document?")))
         return;
-    QList<int> positions;
-    for (int position = 0; position < m_pageList->count(); ++position) {
-        if (m_pageList->isChecked(position))
-            positions << position;
-    }
-    removePositions(positions);
+    removePositions(positionsChecked(true));
 }
 
 void MainWindow::removeAllUnchecked()
 {
     if (!ask(tr("Do you want to remove all unchecked pages from the document?")))
         return;
-    QList<int> positions;
-    for (int position = 0; position < m_pageList->count(); ++position) {
-        if (!m_pageList->isChecked(position))
-            positions << position;
-    }
-    removePositions(positions);
+    removePositions(positionsChecked(false));
 }
 
 void MainWindow::removeAllButThis()

@@ -21,8 +21,8 @@ namespace {
 
 QAction *addButton(RibbonGroup *group, const char *icon)
 {
-    QAction *action = group->addAction(QIcon(QString::fromLatin1(icon)), QString(),
-                                       Qt::ToolButtonTextUnderIcon);
+    QAction *action =
+        group->addAction(QIcon(QString::fromLatin1(icon)), QString(), Qt::ToolButtonTextUnderIcon);
     if (QToolButton *button = group->buttonForAction(action))
         button->setMinimumWidth(64);
     return action;
@@ -153,10 +153,10 @@ void MainWindow::buildRibbon()
     connect(c.about, &QAction::triggered, this, &MainWindow::about);
     connect(c.checkUpdates, &QAction::triggered, this, &MainWindow::update);
 
-    c.pageCommands = {c.buildPdf,   c.buildDjvu,    c.buildWord,  c.exportFiles, c.print,
-                      c.rotateLeft, c.rotateRight,  c.rotateFlip, c.rotateAngle, c.zoomIn,
-                      c.zoomOut,    c.zoomFit,      c.crop,       c.brightness,  c.moveUp,
-                      c.moveDown,   c.moveTop,      c.moveBottom, c.movePosition, c.removePage,
+    c.pageCommands = {c.buildPdf,   c.buildDjvu,   c.buildWord,  c.exportFiles,  c.print,
+                      c.rotateLeft, c.rotateRight, c.rotateFlip, c.rotateAngle,  c.zoomIn,
+                      c.zoomOut,    c.zoomFit,     c.crop,       c.brightness,   c.moveUp,
+                      c.moveDown,   c.moveTop,     c.moveBottom, c.movePosition, c.removePage,
                       c.checkAll,   c.uncheckAll};
     c.scanCommands = {c.scanPage, c.autoScan};
 
@@ -188,8 +188,7 @@ void MainWindow::buildApplicationMenu()
     c.openProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     c.saveProject = menu->addAction(QIcon(QStringLiteral(":/images/SaveProject")), QString());
     c.saveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    c.recoverProject =
-        menu->addAction(QIcon(QStringLiteral(":/images/RecoverProject")), QString());
+    c.recoverProject = menu->addAction(QIcon(QStringLiteral(":/images/RecoverProject")), QString());
     menu->addSeparator();
     c.quit = menu->addAction(QString());
     c.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));

@@ -49,8 +49,10 @@ void DraggedWidget::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::white);
 
     // A dashed card in the middle with the logo and two lines of help.
-    const QRectF card = QRectF(rect()).adjusted(40, 40, -40, -40).intersected(
-        QRectF(QPointF(), QSizeF(560, 340)).translated(rect().center() - QPointF(280, 170)));
+    const QRectF card = QRectF(rect())
+                            .adjusted(40, 40, -40, -40)
+                            .intersected(QRectF(QPointF(), QSizeF(560, 340))
+                                             .translated(rect().center() - QPointF(280, 170)));
     painter.setPen(QPen(QColor(0xb8, 0xc4, 0xd6), 2, Qt::DashLine));
     painter.setBrush(QColor(0xf7, 0xf9, 0xfc));
     painter.drawRoundedRect(card, 14, 14);

@@ -31,8 +31,9 @@ QIcon signIcon(bool plus, const QColor &colour)
 RibbonSliderPane::RibbonSliderPane(QWidget *parent)
     : QWidget(parent)
 {
-    // Status bars hand out spare width; the pane keeps its own so the buttons hug the slider.
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Status bars hand out spare width; the pane keeps to its own (the caller may bound it
+    // with a minimum and maximum width), and the slider takes what the buttons leave.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
@@ -54,7 +55,8 @@ RibbonSliderPane::RibbonSliderPane(QWidget *parent)
 
     m_slider = new QSlider(Qt::Horizontal, this);
     m_slider->setFocusPolicy(Qt::NoFocus);
-    m_slider->setFixedWidth(120);
+    m_slider->setMinimumWidth(40);
+    m_slider->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
     layout->addWidget(m_decreaseButton);
     layout->addWidget(m_slider);

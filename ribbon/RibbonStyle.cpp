@@ -94,10 +94,10 @@ void RibbonStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
         const bool last = i == lines.size() - 1;
         const int lineWidth = textWidth + (arrow && last ? ArrowGap + ArrowWidth : 0);
         const int textTop = iconRect.bottom() + 4 + i * metrics.height();
-        textRect = QRect(rect.center().x() + 1 - lineWidth / 2, textTop, textWidth,
-                         metrics.height());
-        proxy()->drawItemText(painter, textRect, Qt::AlignLeft | Qt::AlignVCenter,
-                              button->palette, enabled, lines.at(i), QPalette::ButtonText);
+        textRect =
+            QRect(rect.center().x() + 1 - lineWidth / 2, textTop, textWidth, metrics.height());
+        proxy()->drawItemText(painter, textRect, Qt::AlignLeft | Qt::AlignVCenter, button->palette,
+                              enabled, lines.at(i), QPalette::ButtonText);
     }
     if (!arrow)
         return;
@@ -136,8 +136,8 @@ QSize RibbonStyle::sizeFromContents(ContentsType type, const QStyleOption *optio
                 width = qMax(width, shownWidth(metrics, line));
             result.setWidth(width + 14);
             // Room for the icon and two label lines, so every large button is equally tall.
-            result.setHeight(qMax(result.height(),
-                                  button->iconSize.height() + 2 * metrics.height() + 14));
+            result.setHeight(
+                qMax(result.height(), button->iconSize.height() + 2 * metrics.height() + 14));
             if (hasDropDownArrow(button))
                 result.rwidth() += ArrowGap + ArrowWidth;
         }

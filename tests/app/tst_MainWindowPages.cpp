@@ -11,23 +11,7 @@
 #include "pages/KSlabWidget.h"
 #include "pages/PageListWidget.h"
 #include "support/DialogAnswerer.h"
-
-namespace {
-
-QImage pageImage(int id)
-{
-    QImage image(300 + 10 * id, 420, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv((id * 40) % 360, 160, 220));
-    return image;
-}
-
-int idOf(const QString &path)
-{
-    const QSize size = QImageReader(path).size();
-    return size.isValid() ? (size.width() - 300) / 10 : -1;
-}
-
-} // namespace
+#include "support/TestPages.h"
 
 class tst_MainWindowPages : public QObject
 {
@@ -78,14 +62,15 @@ void tst_MainWindowPages::cleanup()
 void tst_MainWindowPages::addPages(int n)
 {
     for (int id = 1; id <= n; ++id)
-        QVERIFY(m_window->pageList()->addImage(pageImage(id), false));
+        QVERIFY(m_window->pageList()->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420),
+                                               false));
 }
 
 QList<int> tst_MainWindowPages::ids() const
 {
     QList<int> result;
     for (const QString &path : m_window->pageList()->workingPaths())
-        result << idOf(path);
+        result << TestPages::idOf(path);
     return result;
 }
 
@@ -220,7 +205,7 @@ void tst_MainWindowPages::thumbnailSizeFollowsSlider()
     // Out of the slabs' range: slabs stay, new thumbnails follow the size.
     m_window->resizeThumbs(50);
     QCOMPARE(list->slabAt(0)->size(), QSize(300, 300));
-    QVERIFY(list->addImage(pageImage(2), false));
+    QVERIFY(list->addImage(TestPages::pageImage(2, QImage::Format_RGB32, 420), false));
     QCOMPARE(QImageReader(list->store().thumbPath(1)).size(), QSize(38, 50));
 }
 

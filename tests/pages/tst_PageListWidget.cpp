@@ -12,20 +12,6 @@
 
 namespace {
 
-// A page whose width tells which page it is: 300 + 10 x id pixels.
-QImage pageImage(int id)
-{
-    QImage image(300 + 10 * id, 420, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv((id * 40) % 360, 160, 220));
-    return image;
-}
-
-int idOf(const QString &path)
-{
-    const QSize size = QImageReader(path).size();
-    return size.isValid() ? (size.width() - 300) / 10 : -1;
-}
-
 class RefusingRenames : public FileOperations
 {
 public:
@@ -37,6 +23,8 @@ public:
 };
 
 } // namespace
+
+#include "support/TestPages.h"
 
 class tst_PageListWidget : public QObject
 {
@@ -88,7 +76,7 @@ QList<int> tst_PageListWidget::ids() const
 {
     QList<int> result;
     for (const QString &path : m_list->workingPaths())
-        result << idOf(path);
+        result << TestPages::idOf(path);
     return result;
 }
 
@@ -104,8 +92,8 @@ void tst_PageListWidget::addedPageBecomesCurrentAndIsAnnounced()
 {
     QSignalSpy selected(m_list.get(), qOverload<const QString &>(&PageListWidget::pageSelected));
     QSignalSpy counts(m_list.get(), &ImageListWidget::countChanged);
-    QVERIFY(m_list->addImage(pageImage(1), false));
-    QVERIFY(m_list->addImage(pageImage(2), true));
+    QVERIFY(m_list->addImage(TestPages::pageImage(1, QImage::Format_RGB32, 420), false));
+    QVERIFY(m_list->addImage(TestPages::pageImage(2, QImage::Format_RGB32, 420), true));
     QCOMPARE(m_list->currentPosition(), 1);
     QCOMPARE(counts.last().at(0).toInt(), 2);
     QVERIFY(!selected.isEmpty());
@@ -118,7 +106,7 @@ void tst_PageListWidget::addedPageBecomesCurrentAndIsAnnounced()
 void tst_PageListWidget::removalRenumbersLabelsFilesAndSelection()
 {
     for (int id = 1; id <= 4; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     m_list->removeAt(1);
     QCOMPARE(m_list->count(), 3);
     QCOMPARE(ids(), QList<int>({1, 3, 4}));
@@ -134,7 +122,7 @@ void tst_PageListWidget::removalRenumbersLabelsFilesAndSelection()
 void tst_PageListWidget::removingLastPageSelectsNewLast()
 {
     for (int id = 1; id <= 3; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     m_list->removeAt(2);
     QCOMPARE(m_list->currentPosition(), 1);
     m_list->removeCurrent();
@@ -147,7 +135,7 @@ void tst_PageListWidget::removingLastPageSelectsNewLast()
 void tst_PageListWidget::moveToTopKeepsSlabsAndFilesInStep()
 {
     for (int id = 1; id <= 5; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     QCOMPARE(m_list->currentPosition(), 4);
     m_list->movePageToTop();
     QCOMPARE(ids(), QList<int>({5, 1, 2, 3, 4}));
@@ -156,7 +144,7 @@ void tst_PageListWidget::moveToTopKeepsSlabsAndFilesInStep()
                                     QStringLiteral("4"), QStringLiteral("5")}));
     // The slab now first shows the thumbnail of the page that moved.
     QCOMPARE(m_list->slabAt(0)->image().width(), 350 * 220 / 420); // page 5 is 350 x 420
-    QCOMPARE(idOf(m_list->workingPath(0)), 5);
+    QCOMPARE(TestPages::idOf(m_list->workingPath(0)), 5);
 
     m_list->movePageDown();
     QCOMPARE(ids(), QList<int>({1, 5, 2, 3, 4}));
@@ -171,7 +159,7 @@ void tst_PageListWidget::moveToTopKeepsSlabsAndFilesInStep()
 void tst_PageListWidget::failedMoveKeepsTheOldOrderAndReports()
 {
     for (int id = 1; id <= 3; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     QSignalSpy failed(m_list.get(), &PageListWidget::failed);
     KSlabWidget *last = m_list->slabAt(2);
     m_operations->refuse = true;
@@ -185,11 +173,11 @@ void tst_PageListWidget::failedMoveKeepsTheOldOrderAndReports()
 void tst_PageListWidget::splitOfLastPageAddsRightHalfAfterIt()
 {
     for (int id = 1; id <= 3; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     const QString left = AppPaths::dataFolder() + QStringLiteral("/left.png");
     const QString right = AppPaths::dataFolder() + QStringLiteral("/right.png");
-    QVERIFY(pageImage(11).save(left));
-    QVERIFY(pageImage(12).save(right));
+    QVERIFY(TestPages::pageImage(11, QImage::Format_RGB32, 420).save(left));
+    QVERIFY(TestPages::pageImage(12, QImage::Format_RGB32, 420).save(right));
     QVERIFY(m_list->splitPage(2, left, right, m_list->workingPath(2)));
     QCOMPARE(ids(), QList<int>({1, 2, 11, 12}));
     QCOMPARE(m_list->currentPosition(), 3);
@@ -200,7 +188,7 @@ void tst_PageListWidget::splitOfLastPageAddsRightHalfAfterIt()
 
 void tst_PageListWidget::contrastPreviewChangesJpegThumbnailsOnly()
 {
-    QVERIFY(m_list->addImage(pageImage(1), false));
+    QVERIFY(m_list->addImage(TestPages::pageImage(1, QImage::Format_RGB32, 420), false));
     const QImage before(m_list->store().thumbPath(0));
     m_list->setContrast(100, 0);
     const QImage lighter(m_list->store().thumbPath(0));
@@ -223,7 +211,7 @@ void tst_PageListWidget::contrastPreviewChangesJpegThumbnailsOnly()
 void tst_PageListWidget::recoveredPageWithoutThumbnailHasEmptySlab()
 {
     for (int id = 1; id <= 2; ++id)
-        QVERIFY(m_list->addImage(pageImage(id), false));
+        QVERIFY(m_list->addImage(TestPages::pageImage(id, QImage::Format_RGB32, 420), false));
     QVERIFY(QFile::remove(m_list->store().thumbPath(1)));
     m_list->clearPages();
     QCOMPARE(m_list->count(), 0);

@@ -12,29 +12,6 @@
 
 namespace {
 
-// A page image whose width tells which page it is: 300 + 10 x id pixels.
-QImage pageImage(int id, QImage::Format format = QImage::Format_RGB32)
-{
-    QImage image(300 + 10 * id, 400, format);
-    if (format == QImage::Format_Mono) {
-        image.fill(0);
-        for (int y = 0; y < image.height(); y += 4)
-            for (int x = 0; x < image.width(); x += 3)
-                image.setPixel(x, y, 1);
-    } else {
-        image.fill(QColor::fromHsv((id * 40) % 360, 200, 200));
-    }
-    image.setDotsPerMeterX(11811);
-    image.setDotsPerMeterY(11811);
-    return image;
-}
-
-int idOf(const QString &path)
-{
-    const QSize size = QImageReader(path).size();
-    return size.isValid() ? (size.width() - 300) / 10 : -1;
-}
-
 // Real files; renames into the listed targets fail (forever, or a given number of times).
 class FailingRenames : public FileOperations
 {
@@ -55,6 +32,8 @@ public:
 };
 
 } // namespace
+
+#include "support/TestPages.h"
 
 class tst_PageStore : public QObject
 {
@@ -98,7 +77,7 @@ void tst_PageStore::init()
 void tst_PageStore::addPages(PageStore &store, int n)
 {
     for (int id = 1; id <= n; ++id)
-        QVERIFY(store.addImage(pageImage(id), false, nullptr));
+        QVERIFY(store.addImage(TestPages::pageImage(id), false, nullptr));
 }
 
 void tst_PageStore::verifyNaming(const PageStore &store)
@@ -122,7 +101,7 @@ QList<int> tst_PageStore::workingOrderIds(const PageStore &store) const
 {
     QList<int> ids;
     for (const QString &path : store.workingPaths())
-        ids << idOf(path);
+        ids << TestPages::idOf(path);
     return ids;
 }
 
@@ -144,7 +123,7 @@ void tst_PageStore::firstPageFileNames()
     QFETCH(QString, source);
     PageStore store(m_dir->path());
     QImage thumb;
-    QVERIFY(store.addImage(pageImage(1), blackAndWhite, &thumb));
+    QVERIFY(store.addImage(TestPages::pageImage(1), blackAndWhite, &thumb));
     QCOMPARE(store.workingPath(0), m_dir->filePath(working));
     QVERIFY(QFile::exists(m_dir->filePath(source)));
     QVERIFY(QFile::exists(m_dir->filePath(QStringLiteral("00000001_s.jpg"))));
@@ -243,7 +222,7 @@ void tst_PageStore::moveLastToTopKeepsTiffExtension()
 {
     PageStore store(m_dir->path());
     addPages(store, 4);
-    QVERIFY(store.addImage(pageImage(5, QImage::Format_Mono), true, nullptr));
+    QVERIFY(store.addImage(TestPages::pageImage(5, QImage::Format_Mono), true, nullptr));
     QCOMPARE(store.move(4, 0), PageStore::MoveResult::Moved);
     verifyNaming(store);
     QCOMPARE(QFileInfo(store.workingPath(0)).fileName(), QStringLiteral("00000001_o.tiff"));
@@ -262,27 +241,29 @@ void tst_PageStore::restoreSource()
     PageStore store(m_dir->path());
     addPages(store, 2);
     // An edit rewrote the working image.
-    QVERIFY(PageImages::writeWorkingImage(pageImage(9), store.workingPath(1), false, 85, nullptr));
+    QVERIFY(PageImages::writeWorkingImage(TestPages::pageImage(9), store.workingPath(1), false, 85,
+                                          nullptr));
     QImage thumb;
     QVERIFY(store.restoreSource(1, &thumb));
-    QCOMPARE(idOf(store.workingPath(1)), 2);
+    QCOMPARE(TestPages::idOf(store.workingPath(1)), 2);
     QVERIFY(!thumb.isNull());
 
-    QVERIFY(PageImages::writeWorkingImage(pageImage(9), store.workingPath(1), false, 85, nullptr));
+    QVERIFY(PageImages::writeWorkingImage(TestPages::pageImage(9), store.workingPath(1), false, 85,
+                                          nullptr));
     QVERIFY(QFile::remove(store.sourcePath(1)));
     QVERIFY(!store.restoreSource(1, &thumb));
-    QCOMPARE(idOf(store.workingPath(1)), 9);
+    QCOMPARE(TestPages::idOf(store.workingPath(1)), 9);
 }
 
 void tst_PageStore::replaceChangesExtensionWithoutLosingFiles()
 {
     PageStore store(m_dir->path());
     addPages(store, 2);
-    QVERIFY(store.replaceImage(0, pageImage(7, QImage::Format_Mono), true, nullptr));
+    QVERIFY(store.replaceImage(0, TestPages::pageImage(7, QImage::Format_Mono), true, nullptr));
     QCOMPARE(QFileInfo(store.workingPath(0)).fileName(), QStringLiteral("00000001_o.tiff"));
     verifyNaming(store); // the old .jpg working and source files are gone
-    QCOMPARE(idOf(store.workingPath(0)), 7);
-    QCOMPARE(idOf(store.sourcePath(0)), 7);
+    QCOMPARE(TestPages::idOf(store.workingPath(0)), 7);
+    QCOMPARE(TestPages::idOf(store.sourcePath(0)), 7);
 }
 
 void tst_PageStore::splitLastPage()
@@ -292,8 +273,8 @@ void tst_PageStore::splitLastPage()
     const QString left = m_dir->filePath(QStringLiteral("halves/left.png"));
     const QString right = m_dir->filePath(QStringLiteral("halves/right.png"));
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("halves"))));
-    QVERIFY(pageImage(11).save(left));
-    QVERIFY(pageImage(12).save(right));
+    QVERIFY(TestPages::pageImage(11).save(left));
+    QVERIFY(TestPages::pageImage(12).save(right));
 
     const PageStore::SplitResult result = store.splitPage(2, left, right);
     QVERIFY(result.leftReplaced);
@@ -306,9 +287,9 @@ void tst_PageStore::splitLastPage()
 
     // Undoing the left page brings back the whole spread; the right page keeps its half.
     QVERIFY(store.restoreSource(2, nullptr));
-    QCOMPARE(idOf(store.workingPath(2)), 3);
+    QCOMPARE(TestPages::idOf(store.workingPath(2)), 3);
     QVERIFY(store.restoreSource(3, nullptr));
-    QCOMPARE(idOf(store.workingPath(3)), 12);
+    QCOMPARE(TestPages::idOf(store.workingPath(3)), 12);
 }
 
 void tst_PageStore::loadPageWithoutThumbnail()
@@ -359,7 +340,7 @@ void tst_PageStore::failedUndoLeavesEveryPageRecoverable()
         QVERIFY2(QFile::exists(working), qPrintable(working));
         QVERIFY(QFile::exists(PageFiles::sourcePath(working)));
         QVERIFY(QFile::exists(PageFiles::thumbPath(working)));
-        ids.insert(idOf(working));
+        ids.insert(TestPages::idOf(working));
     }
     QCOMPARE(ids, QSet<int>({1, 2, 3, 4, 5}));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 15);
@@ -382,7 +363,7 @@ void tst_PageStore::failedRemovalRenameNeverLetsANewPageOverwrite()
     for (const QString &working : store.workingPaths())
         QVERIFY(QFile::exists(working));
 
-    QVERIFY(store.addImage(pageImage(8), false, nullptr));
+    QVERIFY(store.addImage(TestPages::pageImage(8), false, nullptr));
     QCOMPARE(workingOrderIds(store), QList<int>({1, 3, 4, 8}));
     QCOMPARE(QFileInfo(store.workingPath(3)).fileName(), QStringLiteral("00000005_o.jpg"));
 }
@@ -390,7 +371,7 @@ void tst_PageStore::failedRemovalRenameNeverLetsANewPageOverwrite()
 void tst_PageStore::failedWriteAddsNothing()
 {
     PageStore store(m_dir->filePath(QStringLiteral("missing-folder")));
-    QVERIFY(!store.addImage(pageImage(1), false, nullptr));
+    QVERIFY(!store.addImage(TestPages::pageImage(1), false, nullptr));
     QCOMPARE(store.count(), 0);
     QVERIFY(!store.errorString().isEmpty());
     QVERIFY(!store.addImage(QImage(), false, nullptr));
