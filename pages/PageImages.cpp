@@ -12,11 +12,6 @@ namespace PageImages {
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PageImages", text);
-}
-
 // Averages blocks of factor x factor pixels of an 8-bit grey image. Blocks at the right and
 // bottom edges may be smaller; they are averaged over the pixels they hold.
 QImage reduceGrey(const QImage &grey, int factor)
@@ -133,7 +128,8 @@ bool writeImage(const QImage &image, const QString &path, const QByteArray &form
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = tr("Can't write %1: %2").arg(path, file.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                         .arg(path, file.errorString());
         return false;
     }
     QImageWriter writer(&file, format);
@@ -142,12 +138,14 @@ bool writeImage(const QImage &image, const QString &path, const QByteArray &form
     if (!writer.write(image)) {
         file.cancelWriting();
         if (error)
-            *error = tr("Can't write %1: %2").arg(path, writer.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                         .arg(path, writer.errorString());
         return false;
     }
     if (!file.commit()) {
         if (error)
-            *error = tr("Can't write %1: %2").arg(path, file.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                         .arg(path, file.errorString());
         return false;
     }
     return true;
@@ -190,7 +188,9 @@ bool writeWorkingImage(const QImage &image, const QString &path, bool blackAndWh
 {
     if (image.isNull()) {
         if (error)
-            *error = tr("Can't write %1: the image is empty.").arg(path);
+            *error =
+                QCoreApplication::translate("PageImages", "Can't write %1: the image is empty.")
+                    .arg(path);
         return false;
     }
     if (blackAndWhite) {
@@ -210,13 +210,15 @@ bool copyFile(const QString &from, const QString &to, QString *error)
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = tr("Can't read %1: %2").arg(from, in.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't read %1: %2")
+                         .arg(from, in.errorString());
         return false;
     }
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = tr("Can't write %1: %2").arg(to, out.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                         .arg(to, out.errorString());
         return false;
     }
     QByteArray block;
@@ -224,19 +226,22 @@ bool copyFile(const QString &from, const QString &to, QString *error)
         if (out.write(block) != block.size()) {
             out.cancelWriting();
             if (error)
-                *error = tr("Can't write %1: %2").arg(to, out.errorString());
+                *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                             .arg(to, out.errorString());
             return false;
         }
     }
     if (in.error() != QFileDevice::NoError) {
         out.cancelWriting();
         if (error)
-            *error = tr("Can't read %1: %2").arg(from, in.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't read %1: %2")
+                         .arg(from, in.errorString());
         return false;
     }
     if (!out.commit()) {
         if (error)
-            *error = tr("Can't write %1: %2").arg(to, out.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
+                         .arg(to, out.errorString());
         return false;
     }
     return true;

@@ -12,11 +12,6 @@
 Q_LOGGING_CATEGORY(lcPages, "vellumo.pages")
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PageStore", text);
-}
-
 QString aside(const QString &path)
 {
     return path + PageFiles::AsideSuffix;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -20,6 +21,8 @@ class FileOperations;
 // be rebuilt (at worst its ".tmp" name from the first pass of a move).
 class PageStore
 {
+    Q_DECLARE_TR_FUNCTIONS(PageStore)
+
 public:
     enum class MoveResult {
         Moved,       // files renamed, order changed

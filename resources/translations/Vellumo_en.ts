@@ -2,9 +2,567 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>DraggedWidget</name>
+    <message>
+        <source>Scan a page or drop files here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>KSlabWidget</name>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page count:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scale: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep scale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0x0 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 DPI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load &amp;PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Project...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The working folder still holds %1 pages of an earlier session.&lt;br&gt;Delete them and start a new document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove %1 checked pages from the document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove the page?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove all checked pages from the document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove all unchecked pages from the document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove all pages but current from the document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do you want to remove all pages from the document?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scan &amp;&amp; PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Composition</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fast &amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scanning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Zoom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Correction</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Checking</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanner:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Scanner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan Quality</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black-White</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grayscale</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photo Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Change the application settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan &amp;Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan whole page. Press Space to start scanning.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Auto Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan a document or a book in automatic mode.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From &amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load an image from a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract images from PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build PDF &amp;Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build the PDF document from scanned pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build DjVu &amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build the DjVu file from scanned pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build &amp;Word Document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build the MS Word (docx) document from scanned pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save &amp;As Pictures</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save scanned pages to folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print scanned pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Image Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Turn Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Image Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Flip Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip the Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Rotate to Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Image to Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Image In</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom Image Out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit to Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit Image to Window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Crop Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Frame to Crop Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Image Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust Brightness</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move up current page in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move &amp;Down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move down current page in the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move current page to top of the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move current page to bottom of the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move to &amp;Position</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move current page to position.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Remove Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete current page from the list.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Check All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check all pages in the project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Uncheck All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Uncheck all pages in the project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Web Site</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go to the Vellumo homepage</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Software</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check &amp;Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for updates in Internet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vellumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;New Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starts a new project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open an existing project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the current project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Recover Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recover the auto-saved project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the application</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoveToDlg</name>
+    <message>
+        <source>Move Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move page to...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Page Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OfficePopupWindow</name>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageImages</name>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: the image is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageStore</name>
+    <message>
+        <source>The page image is empty.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t rename %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
