@@ -293,6 +293,10 @@ void MainWindow::saveGeometry()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (!maySave()) {
+        event->ignore();
+        return;
+    }
     saveGeometry();
     event->accept();
 }

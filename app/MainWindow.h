@@ -51,6 +51,12 @@ public:
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
     PageListWidget *pageList() const { return m_pageList; }
+    // Full path of the project file last opened or saved; empty for a new project.
+    QString projectPath() const { return m_projectPath; }
+    void setProjectPath(const QString &path) { m_projectPath = path; }
+    // Replaces the document with the project file's pages; with askToSave the save question
+    // comes first. Used by the open command, drops and the command line.
+    void openProjectFile(const QString &path, bool askToSave);
     ImageEditor *editor() const { return m_editor; }
     const RibbonCommands &commands() const { return m_commands; }
     int workAreaIndex() const;
@@ -172,6 +178,15 @@ private:
     void loadImageFiles(const QStringList &files);
     // Answers whether the working folder may receive the pages of a new document.
     bool prepareEmptyWorkingFolder();
+    // The save question; true when the caller may go on.
+    bool maySave();
+    // Deletes every file of the working folder (not its subfolders).
+    void clearWorkingFolder();
+    // Empties the working folder, the page list and the editor.
+    void clearDocument();
+    // Asks once whether to bring back the pages an earlier run left in the working folder;
+    // true when they were recovered.
+    bool offerRecovery();
     // A command whose work is not part of this build yet: says so instead of doing nothing.
     void commandNotAvailable(const QString &command);
     // Asks a Yes/No question in a message box titled "Vellumo"; true only for Yes.
@@ -210,5 +225,7 @@ private:
     RibbonSliderPane *m_thumbSlider = nullptr;
     QString m_projectPath;
     bool m_modified = false;
+    bool m_recoveryOffered = false;
+    bool m_recoveryDeclined = false;
     bool m_constructed = false;
 };

@@ -185,7 +185,7 @@ void MainWindow::processDroppedFiles(const QStringList &files)
     if (suffix == QLatin1String("PDF"))
         commandNotAvailable(tr("Load &PDF"));
     else if (suffix == QLatin1String("VLMPJ"))
-        commandNotAvailable(tr("&Open Project..."));
+        openProjectFile(files.first(), true);
     else
         loadImageFiles(files);
 }
@@ -207,22 +207,11 @@ bool MainWindow::prepareEmptyWorkingFolder()
 {
     if (m_pageList->count() > 0)
         return true;
-    // Pages of an earlier session are never deleted without asking: new pages would take
-    // their names.
-    const QDir folder(m_pageList->workingFolder());
-    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    int pages = 0;
-    for (const QString &name : files) {
-        if (PageFiles::isWorkingFileName(name))
-            ++pages;
-    }
-    if (pages > 0 &&
-        !ask(tr("The working folder still holds %1 pages of an earlier session.<br>Delete them "
-                "and start a new document?")
-                 .arg(pages)))
-        return false;
-    for (const QString &name : files)
-        QFile::remove(folder.filePath(name));
+    // Pages of an earlier run are never deleted without the user knowing: unless the offer to
+    // recover them was declined, it is made now. Recovered pages stay; new ones follow them.
+    if (!m_recoveryDeclined && offerRecovery())
+        return true;
+    clearWorkingFolder();
     return true;
 }
 
@@ -284,22 +273,6 @@ void MainWindow::zoomFit()
 }
 
 // Commands of parts that are not in this build yet.
-void MainWindow::newProject()
-{
-    commandNotAvailable(m_commands.newProject->text());
-}
-void MainWindow::openProject()
-{
-    commandNotAvailable(m_commands.openProject->text());
-}
-void MainWindow::saveProject()
-{
-    commandNotAvailable(m_commands.saveProject->text());
-}
-void MainWindow::recoverProject()
-{
-    commandNotAvailable(m_commands.recoverProject->text());
-}
 void MainWindow::selectSource()
 {
     commandNotAvailable(m_commands.selectScanner->text());
@@ -388,12 +361,7 @@ void MainWindow::crop(bool on)
 }
 
 // Slots driven by components that are not in this build yet; nothing can call them now.
-void MainWindow::loadProjectFromArgs() {}
 void MainWindow::checkInstall() {}
-bool MainWindow::restoreProject()
-{
-    return false;
-}
 void MainWindow::scanFailed() {}
 void MainWindow::startAutoScan() {}
 void MainWindow::scanDoc() {}

@@ -189,14 +189,7 @@ void MainWindow::removeAll()
 {
     if (!ask(tr("Do you want to remove all pages from the document?")))
         return;
-    const QDir folder(m_pageList->workingFolder());
-    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : files) {
-        const QString path = folder.filePath(name);
-        QFile::setPermissions(path,
-                              QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
-        QFile::remove(path);
-    }
+    clearWorkingFolder();
     m_pageList->clearPages();
     afterRemoval();
 }

@@ -117,6 +117,15 @@ void PageListWidget::reloadThumb(int position)
     }
 }
 
+void PageListWidget::rebuildThumb(int position)
+{
+    KSlabWidget *slab = slabAt(position);
+    const QImage image(m_store->workingPath(position));
+    QImage thumbnail;
+    if (slab && !image.isNull() && m_store->updateThumb(position, image, &thumbnail))
+        slab->setImage(thumbnail);
+}
+
 void PageListWidget::setContrast(int brightness, int contrast)
 {
     const int position = currentPosition();
@@ -237,6 +246,14 @@ bool PageListWidget::splitPage(int position, const QString &leftPath, const QStr
     }
     setUpdatesEnabled(true);
     return done;
+}
+
+bool PageListWidget::renumberPages()
+{
+    if (m_store->renumber() == PageStore::MoveResult::Moved)
+        return true;
+    reportFailure();
+    return false;
 }
 
 void PageListWidget::clearPages()

@@ -34,6 +34,9 @@ public:
     bool restoreSource();
     void updateThumb(const QImage &image);
     void reloadThumb(int position);
+    // Makes the page's thumbnail file again from its working image (a page rebuilt from files
+    // without one).
+    void rebuildThumb(int position);
     void removeAt(int position);
     void removeCurrent();
     void movePageUp();
@@ -44,6 +47,9 @@ public:
     bool splitPage(int position, const QString &leftPath, const QString &rightPath,
                    const QString &workingPath);
     void clearPages();
+    // Gives every page the file names of its position (after a rebuild from files whose
+    // numbers were not 1, 2, 3...). False, reported through failed(), when a rename failed.
+    bool renumberPages();
 
     QString workingPath(int position) const;
     QString currentWorkingPath() const;

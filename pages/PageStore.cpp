@@ -262,6 +262,16 @@ PageStore::MoveResult PageStore::move(int from, int to)
         return MoveResult::Unchanged;
     QStringList order = m_pages;
     order.move(from, to);
+    return reorder(order);
+}
+
+PageStore::MoveResult PageStore::renumber()
+{
+    return reorder(m_pages);
+}
+
+PageStore::MoveResult PageStore::reorder(const QStringList &order)
+{
     // Where each page's files are at this moment, in the new order.
     QStringList where = order;
     const auto relocate = [this, &where](int page, const QString &target) {

@@ -83,6 +83,9 @@ public:
     [[nodiscard]] bool removeAt(int position);
     // Moves the page at from to position to and renumbers every page in two passes.
     MoveResult move(int from, int to);
+    // Gives every page the name of its position again, in two passes like a move; used after
+    // rebuilding the list from files whose numbers were not 1, 2, 3...
+    MoveResult renumber();
     // Splits the page at position into the two half images read from the given files: the
     // left half replaces the page (its source becomes the whole spread) and the right half is
     // added after it in the same storage format.
@@ -99,6 +102,8 @@ private:
     // newWorkingPath; on failure the ones already renamed go back.
     bool renamePage(const QString &workingPath, const QString &newWorkingPath);
     bool renumberFrom(int position);
+    // Renames every page's files to the names of its position in order (two passes).
+    MoveResult reorder(const QStringList &order);
     void removeFile(const QString &path);
     bool exists(const QString &path) const;
     QString pathInFolder(const QString &fileName) const;

@@ -82,7 +82,6 @@ private slots:
     void unreadableFileIsReportedAndOthersLoad();
     void oneBitTiffStaysBlackAndWhite();
     void cameraOrientationIsHonoured();
-    void earlierSessionPagesAreNotDeletedWithoutAsking();
     void popupWithLinkStaysOpenOnClick();
     void windowMovedOffLeftIsStoredAtZero();
     void choosersStoreTheirSettings();
@@ -255,24 +254,6 @@ void tst_MainWindow::cameraOrientationIsHonoured()
     QVERIFY(!turned.isEmpty());
     m_window->processDroppedFiles({turned});
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(40, 80));
-}
-
-void tst_MainWindow::earlierSessionPagesAreNotDeletedWithoutAsking()
-{
-    const QString earlier = AppPaths::workingFolder() + QStringLiteral("/00000001_o.jpg");
-    QVERIFY(TestPaths::writeFile(earlier, "earlier page"));
-    const QString image = writeImage(file(QStringLiteral("new.png")), QSize(50, 50));
-    {
-        DialogAnswerer no(QStringLiteral("No"));
-        m_window->processDroppedFiles({image});
-        QVERIFY(no.hasAnswered());
-    }
-    QCOMPARE(m_window->pageList()->count(), 0);
-    QVERIFY(QFile::exists(earlier));
-    DialogAnswerer yes(QStringLiteral("Yes"));
-    m_window->processDroppedFiles({image});
-    QCOMPARE(m_window->pageList()->count(), 1);
-    QCOMPARE(QImageReader(earlier).size(), QSize(50, 50));
 }
 
 void tst_MainWindow::popupWithLinkStaysOpenOnClick()

@@ -1,0 +1,220 @@
+// The main window's project commands: new, open, save, recover, the project named on the
+// command line, the save question and the offer to recover pages left from an earlier run.
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QStackedWidget>
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "app/Settings.h"
+#include "app/WaitingDlg.h"
+#include "imaging/ImageEditor.h"
+#include "pages/PageFiles.h"
+#include "pages/PageListWidget.h"
+#include "pages/PageRecovery.h"
+#include "pages/ProjectArchive.h"
+
+namespace {
+
+// Shows the wait window with a text; the returned guard closes it on every path.
+auto waitWithText(QWidget *parent, const QString &text)
+{
+    QPointer<WaitingDlg> dialog = new WaitingDlg(parent);
+    dialog->setText(text);
+    return qScopeGuard([dialog] {
+        if (dialog)
+            dialog->finish();
+    });
+}
+
+QString projectFilter()
+{
+    return MainWindow::tr("Vellumo Project (*.vlmpj)");
+}
+
+} // namespace
+
+bool MainWindow::maySave()
+{
+    const QStringList pages = m_pageList->workingPaths();
+    QString question;
+    if (m_projectPath.isEmpty() && !pages.isEmpty())
+        question = tr("The current project is not saved yet. Do you want to save it?");
+    else if (!m_projectPath.isEmpty() && m_modified)
+        question = tr("The current project has been changed. Do you want to save it?");
+    if (question.isEmpty())
+        return true;
+    QMessageBox box(QMessageBox::Question, QString(ProgramInfo::ApplicationName), question,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        saveProject();
+        return true;
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::clearWorkingFolder()
+{
+    const QDir folder(m_pageList->workingFolder());
+    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : files) {
+        const QString path = folder.filePath(name);
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(path);
+    }
+}
+
+void MainWindow::clearDocument()
+{
+    clearWorkingFolder();
+    m_pageList->clearPages();
+    showCount(0);
+    showEmptyDocument();
+}
+
+void MainWindow::newProject()
+{
+    if (!maySave())
+        return;
+    clearDocument();
+    m_projectPath.clear();
+    setModified(false);
+    errorMessage(tr("New project has been begun."));
+}
+
+void MainWindow::openProject()
+{
+    const QString start = Settings::readString(SettingsKeys::ProjectPath, QStringLiteral("."));
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Open Project"), start, projectFilter());
+    if (!path.isEmpty())
+        openProjectFile(path, true);
+}
+
+void MainWindow::openProjectFile(const QString &path, bool askToSave)
+{
+    if (askToSave && !maySave())
+        return;
+    m_projectPath = path;
+    const auto wait = waitWithText(this, tr("Opening..."));
+    clearDocument();
+    if (!ProjectArchive::entryNames(path).isEmpty()) {
+        ProjectArchive archive;
+        if (archive.extract(path, m_pageList->workingFolder()).isEmpty()) {
+            errorMessage(tr("Can't read the project file."));
+            return;
+        }
+    }
+    restoreProject();
+    setModified(false);
+}
+
+void MainWindow::saveProject()
+{
+    if (m_pageList->count() == 0) {
+        errorMessage(tr("Empty project. Scan a document before the saving."));
+        return;
+    }
+    if (m_projectPath.isEmpty()) {
+        const QString start = Settings::readString(SettingsKeys::ProjectPath, QStringLiteral("."));
+        QString path =
+            QFileDialog::getSaveFileName(this, tr("Save Project"), start, projectFilter());
+        if (path.isEmpty())
+            return;
+        // Without its suffix the file would not be recognised as a project when dropped.
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".vlmpj");
+        Settings::write(SettingsKeys::ProjectPath, QFileInfo(path).absolutePath());
+        m_projectPath = path;
+    }
+    const auto wait = waitWithText(this, tr("Saving..."));
+    ProjectArchive archive;
+    const QStringList files =
+        ProjectArchive::projectFileList(m_pageList->workingPaths(), m_pageList->thumbPaths());
+    if (!archive.write(m_projectPath, files)) {
+        errorMessage(
+            tr("Can't save the project to %1.<br>%2").arg(m_projectPath, archive.errorString()));
+        return;
+    }
+    errorMessage(tr("Project has been saved."));
+    setModified(false);
+}
+
+bool MainWindow::restoreProject()
+{
+    const QStringList names = PageRecovery::preparePages(m_pageList->workingFolder());
+    bool cameBack = false;
+    {
+        const QSignalBlocker blocker(m_pageList);
+        for (const QString &name : names) {
+            const int position = m_pageList->count();
+            if (!m_pageList->loadPage(name))
+                m_pageList->rebuildThumb(position);
+            m_sidePanel->setCurrentIndex(PageListPanel);
+            cameBack = true;
+            QCoreApplication::processEvents();
+        }
+    }
+    showCount(m_pageList->count());
+    if (!cameBack)
+        return false;
+    // Pages from elsewhere may be numbered with gaps: new pages are named by position.
+    bool inOrder = true;
+    for (int i = 0; i < names.size(); ++i)
+        inOrder = inOrder && PageFiles::pageNumber(names.at(i)) == i + 1;
+    if (!inOrder)
+        m_pageList->renumberPages();
+    QCoreApplication::processEvents();
+    showPages();
+    m_pageList->selectPosition(0, -m_pageList->count());
+    return true;
+}
+
+void MainWindow::recoverProject()
+{
+    const auto wait = waitWithText(this, tr("Recovering..."));
+    m_pageList->clearPages();
+    showEmptyDocument();
+    if (restoreProject())
+        errorMessage(tr("Auto saved project has been recovered."));
+    else
+        errorMessage(tr("There are no files to recover."));
+}
+
+bool MainWindow::offerRecovery()
+{
+    m_recoveryOffered = true;
+    const int pages = PageRecovery::pageCount(m_pageList->workingFolder());
+    if (pages == 0 || m_pageList->count() > 0)
+        return false;
+    if (ask(tr("Vellumo found %1 pages of an earlier session in its working folder.<br>Do you "
+               "want to recover them now?")
+                .arg(pages))) {
+        recoverProject();
+        return true;
+    }
+    m_recoveryDeclined = true;
+    return false;
+}
+
+void MainWindow::loadProjectFromArgs()
+{
+    if (!m_recoveryOffered)
+        offerRecovery();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() < 2 || !QFile::exists(arguments.at(1)))
+        return;
+    // Recovered pages are not replaced without the save question.
+    openProjectFile(arguments.at(1), m_pageList->count() > 0);
+}

@@ -1,0 +1,86 @@
+#include "PageRecovery.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLoggingCategory>
+
+#include "pages/PageFiles.h"
+
+Q_DECLARE_LOGGING_CATEGORY(lcPages)
+
+namespace PageRecovery {
+
+namespace {
+
+QString withoutAside(QString name)
+{
+    while (name.endsWith(PageFiles::AsideSuffix))
+        name.chop(PageFiles::AsideSuffix.size());
+    return name;
+}
+
+// Working images under one or more ".tmp" suffixes.
+QStringList asideWorkingFiles(const QDir &folder)
+{
+    QStringList result;
+    const QStringList names =
+        folder.entryList({QStringLiteral("*_o.*.tmp")}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        if (PageFiles::isWorkingFileName(withoutAside(name)))
+            result << name;
+    }
+    return result;
+}
+
+QStringList workingFiles(const QDir &folder)
+{
+    QStringList result;
+    const QStringList names = folder.entryList(
+        {QStringLiteral("*_o.jpg"), QStringLiteral("*_o.tiff")}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        if (PageFiles::isWorkingFileName(name))
+            result << name;
+    }
+    return result;
+}
+
+int highestNumber(const QDir &folder)
+{
+    int highest = 0;
+    const QStringList names = folder.entryList(QDir::Files);
+    for (const QString &name : names)
+        highest = qMax(highest, PageFiles::pageNumber(withoutAside(name)));
+    return highest;
+}
+
+} // namespace
+
+int pageCount(const QString &folder)
+{
+    const QDir dir(folder);
+    return int(workingFiles(dir).size() + asideWorkingFiles(dir).size());
+}
+
+QStringList preparePages(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const QString &asideName : asideWorkingFiles(dir)) {
+        const QString working = dir.filePath(asideName);
+        QString target = dir.filePath(withoutAside(asideName));
+        if (QFile::exists(target)) {
+            const int number = highestNumber(dir) + 1;
+            target = dir.filePath(PageFiles::workingFileName(number, PageFiles::extension(target)));
+        }
+        // The page's three files move together, each from its own ".tmp" name.
+        const QString from[] = {working, PageFiles::thumbPath(working),
+                                PageFiles::sourcePath(working)};
+        const QString to[] = {target, PageFiles::thumbPath(target), PageFiles::sourcePath(target)};
+        for (int i = 0; i < 3; ++i) {
+            if (QFile::exists(from[i]) && !QFile::exists(to[i]) && !QFile::rename(from[i], to[i]))
+                qCWarning(lcPages) << "cannot bring back" << from[i];
+        }
+    }
+    return workingFiles(dir);
+}
+
+} // namespace PageRecovery

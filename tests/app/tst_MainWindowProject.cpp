@@ -1,0 +1,347 @@
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <quazip.h>
+#include <quazipfile.h>
+#include <quazipnewinfo.h>
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "imaging/ImageEditor.h"
+#include "pages/KSlabWidget.h"
+#include "pages/PageListWidget.h"
+#include "pages/PageStore.h"
+#include "pages/ProjectArchive.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestPages.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+// Writes an archive whose entries carry the given names and bytes.
+bool writeArchive(const QString &path, const QList<QPair<QString, QByteArray>> &entries)
+{
+    QuaZip zip(path);
+    if (!zip.open(QuaZip::mdCreate))
+        return false;
+    for (const auto &[name, bytes] : entries) {
+        QuaZipFile file(&zip);
+        if (!file.open(QIODevice::WriteOnly, QuaZipNewInfo(name)))
+            return false;
+        file.write(bytes);
+        file.close();
+    }
+    zip.close();
+    return zip.getZipError() == 0;
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_MainWindowProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void savedProjectHoldsNineEntriesInOrder();
+    void openedProjectRebuildsPagesNotModified();
+    void failedSaveKeepsEarlierProjectFile();
+    void saveQuestionOnClose_data();
+    void saveQuestionOnClose();
+    void droppedProjectIsOpened();
+    void plainImageArgumentGivesEmptyList();
+    void hostileArchiveWritesNothingOutside();
+    void foreignNumberingIsRenumbered();
+    void recoveryBringsBackPagesLeftAside();
+    void earlierPagesAreOfferedNotDeleted();
+    void newProjectEmptiesEverything();
+
+private:
+    void addPages(int n);
+    QList<int> ids() const;
+    QString saveAs(const QString &name);
+
+    QTemporaryDir m_files;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindowProject::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    QVERIFY(m_files.isValid());
+}
+
+void tst_MainWindowProject::init()
+{
+    QDir(AppPaths::workingFolder()).removeRecursively();
+    m_window = std::make_unique<MainWindow>(false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::qWait(150); // past the start-up offer, which finds nothing
+}
+
+void tst_MainWindowProject::cleanup()
+{
+    if (m_window) {
+        m_window->setModified(false);
+        m_window->setProjectPath(QString());
+        m_window->pageList()->clearPages();
+    }
+    m_window.reset();
+    QSettings().clear();
+}
+
+void tst_MainWindowProject::addPages(int n)
+{
+    for (int id = 1; id <= n; ++id)
+        QVERIFY(m_window->pageList()->addImage(TestPages::pageImage(id), false));
+}
+
+QList<int> tst_MainWindowProject::ids() const
+{
+    QList<int> result;
+    for (const QString &path : m_window->pageList()->workingPaths())
+        result << TestPages::idOf(path);
+    return result;
+}
+
+QString tst_MainWindowProject::saveAs(const QString &name)
+{
+    const QString path = m_files.filePath(name);
+    m_window->setProjectPath(path);
+    m_window->saveProject();
+    return path;
+}
+
+void tst_MainWindowProject::savedProjectHoldsNineEntriesInOrder()
+{
+    addPages(3);
+    QVERIFY(QFile::remove(m_files.filePath(QStringLiteral("three.vlmpj"))) || true);
+    const QString path = saveAs(QStringLiteral("three.vlmpj"));
+    QStringList expected;
+    for (const char *kind : {"o", "s", "w"}) {
+        for (int page = 1; page <= 3; ++page)
+            expected << QStringLiteral("0000000%1_%2.jpg").arg(page).arg(QLatin1String(kind));
+    }
+    QCOMPARE(ProjectArchive::entryNames(path), expected);
+    QVERIFY(!m_window->isModified());
+    // No temporary file is left beside it.
+    QCOMPARE(QDir(m_files.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList({QStringLiteral("three.vlmpj")}));
+}
+
+void tst_MainWindowProject::openedProjectRebuildsPagesNotModified()
+{
+    addPages(3);
+    const QString path = saveAs(QStringLiteral("reopen.vlmpj"));
+    m_window->setModified(false);
+    m_window.reset();
+
+    // A fresh installation: nothing in the working folder or the settings.
+    QDir(AppPaths::dataFolder()).removeRecursively();
+    QSettings().clear();
+    m_window = std::make_unique<MainWindow>(false);
+    m_window->show();
+    m_window->processDroppedFiles({path});
+    QCOMPARE(ids(), QList<int>({1, 2, 3}));
+    QVERIFY(!m_window->isModified());
+    QCOMPARE(m_window->projectPath(), path);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(m_window->pageList()->slabAt(i)->hasImage());
+    QCOMPARE(m_window->pageList()->currentPosition(), 0);
+    QCOMPARE(m_window->editor()->path(), m_window->pageList()->workingPath(0));
+}
+
+void tst_MainWindowProject::failedSaveKeepsEarlierProjectFile()
+{
+    const QString path = m_files.filePath(QStringLiteral("keep.vlmpj"));
+    QVERIFY(TestPaths::writeFile(path, "earlier project"));
+    addPages(2);
+    QVERIFY(QFile::remove(m_window->pageList()->store().sourcePath(1)));
+    m_window->setProjectPath(path);
+    m_window->setModified(true);
+    m_window->saveProject();
+    QCOMPARE(readFile(path), QByteArray("earlier project"));
+    QVERIFY(m_window->isModified());
+    const auto popups = m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel"));
+    QVERIFY(!popups.isEmpty());
+    for (QLabel *popup : popups)
+        QVERIFY(popup->property("Message").toString() != QStringLiteral("Project has been saved."));
+    QVERIFY(popups.last()->property("Message").toString().contains(path));
+}
+
+void tst_MainWindowProject::saveQuestionOnClose_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("cancel keeps the window") << QStringLiteral("Cancel") << false << false;
+    QTest::newRow("no closes without saving") << QStringLiteral("No") << true << false;
+    QTest::newRow("yes saves and closes") << QStringLiteral("Yes") << true << true;
+}
+
+void tst_MainWindowProject::saveQuestionOnClose()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    addPages(1);
+    const QString path = m_files.filePath(QStringLiteral("close-%1.vlmpj").arg(answer));
+    QFile::remove(path);
+    m_window->setProjectPath(path);
+    m_window->setModified(true);
+    DialogAnswerer answerer(answer);
+    m_window->close();
+    QCOMPARE(answerer.text(),
+             QStringLiteral("The current project has been changed. Do you want to save it?"));
+    QCOMPARE(!m_window->isVisible(), closed);
+    QCOMPARE(QFile::exists(path), saved);
+}
+
+void tst_MainWindowProject::droppedProjectIsOpened()
+{
+    addPages(2);
+    const QString path = saveAs(QStringLiteral("book.VLMPJ"));
+    m_window->pageList()->clearPages();
+    m_window->setProjectPath(QString());
+    m_window->processDroppedFiles({path});
+    QCOMPARE(ids(), QList<int>({1, 2}));
+}
+
+void tst_MainWindowProject::plainImageArgumentGivesEmptyList()
+{
+    addPages(2);
+    m_window->setModified(false);
+    const QString image = m_files.filePath(QStringLiteral("plain.png"));
+    QVERIFY(TestPages::pageImage(1).save(image));
+    m_window->openProjectFile(image, false);
+    QCOMPARE(m_window->pageList()->count(), 0);
+    QVERIFY(QDir(AppPaths::workingFolder()).entryList(QDir::Files).isEmpty());
+    QVERIFY(m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel")).isEmpty());
+}
+
+void tst_MainWindowProject::hostileArchiveWritesNothingOutside()
+{
+    QTemporaryDir outside;
+    const QString victim = outside.filePath(QStringLiteral("x"));
+    QByteArray page;
+    {
+        QBuffer buffer(&page);
+        buffer.open(QIODevice::WriteOnly);
+        TestPages::pageImage(4).save(&buffer, "JPG");
+    }
+    const QString archive = m_files.filePath(QStringLiteral("hostile.vlmpj"));
+    QVERIFY(writeArchive(archive, {{QStringLiteral("../x"), "up"},
+                                   {victim, "absolute"},
+                                   {QStringLiteral("sub/00000001_o.jpg"), page},
+                                   {QStringLiteral("../../00000002_o.jpg"), page},
+                                   {QStringLiteral("notes.txt"), "text"},
+                                   {QStringLiteral("00000001_o.jpg"), page}}));
+    m_window->processDroppedFiles({archive});
+    QVERIFY(!QFile::exists(victim));
+    QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/x")));
+    QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/00000002_o.jpg")));
+    QCOMPARE(QDir(AppPaths::workingFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList({QStringLiteral("00000001_o.jpg"), QStringLiteral("00000001_s.jpg")}));
+    QCOMPARE(ids(), QList<int>({4}));
+}
+
+void tst_MainWindowProject::foreignNumberingIsRenumbered()
+{
+    QByteArray a, b;
+    {
+        QBuffer buffer(&a);
+        buffer.open(QIODevice::WriteOnly);
+        TestPages::pageImage(5).save(&buffer, "JPG");
+        QBuffer second(&b);
+        second.open(QIODevice::WriteOnly);
+        TestPages::pageImage(6).save(&second, "JPG");
+    }
+    const QString archive = m_files.filePath(QStringLiteral("gaps.vlmpj"));
+    QVERIFY(writeArchive(
+        archive, {{QStringLiteral("00000003_o.jpg"), a}, {QStringLiteral("00000007_o.jpg"), b}}));
+    m_window->processDroppedFiles({archive});
+    QCOMPARE(ids(), QList<int>({5, 6}));
+    QCOMPARE(QFileInfo(m_window->pageList()->workingPath(1)).fileName(),
+             QStringLiteral("00000002_o.jpg"));
+    // A page added now takes the next name without touching the others.
+    QVERIFY(m_window->pageList()->addImage(TestPages::pageImage(7), false));
+    QCOMPARE(ids(), QList<int>({5, 6, 7}));
+}
+
+void tst_MainWindowProject::recoveryBringsBackPagesLeftAside()
+{
+    {
+        PageStore store(AppPaths::workingFolder());
+        for (int id = 1; id <= 3; ++id)
+            QVERIFY(store.addImage(TestPages::pageImage(id), false, nullptr));
+        // An interrupted move left the second page under its first-pass names.
+        for (const QString &path : {store.workingPath(1), store.thumbPath(1), store.sourcePath(1)})
+            QVERIFY(QFile::rename(path, path + QStringLiteral(".tmp")));
+    }
+    m_window->recoverProject();
+    QCOMPARE(ids(), QList<int>({1, 2, 3}));
+    const QStringList files = QDir(AppPaths::workingFolder()).entryList(QDir::Files);
+    QCOMPARE(files.size(), 9);
+    for (const QString &name : files)
+        QVERIFY2(!name.endsWith(QLatin1String(".tmp")), qPrintable(name));
+    QVERIFY(!m_window->isModified());
+}
+
+void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
+{
+    {
+        PageStore store(AppPaths::workingFolder());
+        QVERIFY(store.addImage(TestPages::pageImage(1), false, nullptr));
+    }
+    const QString image = m_files.filePath(QStringLiteral("new.png"));
+    QVERIFY(TestPages::pageImage(2).save(image));
+    {
+        DialogAnswerer yes(QStringLiteral("Yes"));
+        m_window->processDroppedFiles({image});
+        QVERIFY(yes.text().contains(QStringLiteral("1 pages of an earlier session")));
+    }
+    // Recovered first, the new page after it.
+    QCOMPARE(ids(), QList<int>({1, 2}));
+
+    // Declined: then the folder is cleaned for the new document, and nobody asks again.
+    m_window = std::make_unique<MainWindow>(false);
+    {
+        DialogAnswerer no(QStringLiteral("No"));
+        m_window->loadProjectFromArgs();
+        QVERIFY(no.hasAnswered());
+    }
+    m_window->processDroppedFiles({image});
+    QCOMPARE(ids(), QList<int>({2}));
+}
+
+void tst_MainWindowProject::newProjectEmptiesEverything()
+{
+    addPages(2);
+    DialogAnswerer no(QStringLiteral("No"));
+    m_window->newProject();
+    QCOMPARE(no.text(),
+             QStringLiteral("The current project is not saved yet. Do you want to save it?"));
+    QCOMPARE(m_window->pageList()->count(), 0);
+    QVERIFY(QDir(AppPaths::workingFolder()).entryList(QDir::Files).isEmpty());
+    QVERIFY(!m_window->isModified());
+    QVERIFY(m_window->projectPath().isEmpty());
+}
+
+QTEST_MAIN(tst_MainWindowProject)
+#include "tst_MainWindowProject.moc"
