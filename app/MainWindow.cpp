@@ -29,6 +29,7 @@
 #include "app/Settings.h"
 #include "app/SplashScreen.h"
 #include "app/StaleFileCleanup.h"
+#include "app/ToolPanel.h"
 #include "app/WorkspaceWidget.h"
 #include "imaging/DraggedWidget.h"
 #include "imaging/ImageEditor.h"
@@ -155,8 +156,9 @@ void MainWindow::buildCentralArea()
     m_sidePanel = new QStackedWidget;
     m_sidePanel->addWidget(m_titleLabel);
     m_sidePanel->addWidget(m_pageList);
-    m_sidePanel->addWidget(new QWidget); // the Crop Mode panel
-    m_sidePanel->addWidget(new QWidget); // the Rotate Mode panel
+    buildModePanels();
+    m_sidePanel->addWidget(m_cropPanel);
+    m_sidePanel->addWidget(m_rotatePanel);
 
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
@@ -178,6 +180,17 @@ void MainWindow::buildCentralArea()
     connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
     connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
     connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
+    connect(m_editor, &ImageEditor::panelCrop, this, &MainWindow::crop);
+    connect(m_editor, &ImageEditor::panelBookCrop, this, &MainWindow::splitSpread);
+    connect(m_editor, &ImageEditor::panelSmartCrop, this, &MainWindow::autoCrop);
+    connect(m_editor, &ImageEditor::panelRescan, this, &MainWindow::rescanPage);
+    connect(m_editor, &ImageEditor::panelSave, this, &MainWindow::savePage);
+    connect(m_editor, &ImageEditor::panelUndo, this, &MainWindow::undoPage);
+    connect(m_editor, &ImageEditor::panelFlip, this, &MainWindow::rotateFlip);
+    connect(m_editor, &ImageEditor::panelLeft, this, &MainWindow::rotateLeft);
+    connect(m_editor, &ImageEditor::panelRight, this, &MainWindow::rotateRight);
+    connect(m_editor, &ImageEditor::panelRemove, this, &MainWindow::removePage);
+    connect(m_editor, &ImageEditor::panelContrast, this, &MainWindow::brightness);
 
     m_upShortcut = new QShortcut(QKeySequence(Qt::Key_Up), this);
     m_downShortcut = new QShortcut(QKeySequence(Qt::Key_Down), this);
@@ -320,6 +333,7 @@ void MainWindow::retranslateUi()
     m_scaleCaption->setText(tr("Scale: "));
     m_keepScale->setText(tr("Keep scale"));
     m_titleLabel->setText(tr("Vellumo"));
+    retranslateModePanels();
     retranslateRibbon();
 }
 

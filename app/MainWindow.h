@@ -23,6 +23,10 @@ class QStackedWidget;
 class RibbonSliderPane;
 class RotatePreview;
 class SplashScreen;
+class QAction;
+class QDial;
+class QPushButton;
+class ToolPanel;
 
 // The program's only top-level window: the ribbon with the command set, the work area (drop
 // zone, scanner view, page editor, rotation preview), the side panel (page list or a tool
@@ -163,6 +167,12 @@ private:
     void buildRibbon();
     void buildApplicationMenu();
     void buildStatusBar();
+    void buildModePanels();
+    void retranslateModePanels();
+    // After the current page's picture changed: thumbnail, image information, changed flag.
+    void afterPictureChange();
+    // Switches a checkable mode action off: once normally, then with its signals blocked.
+    void switchOff(QAction *action);
     void buildCentralArea();
     void restoreChoosers();
     void restoreGeometry();
@@ -207,6 +217,11 @@ private:
     EzPrevScan *m_scannerView = nullptr;
     ImageEditor *m_editor = nullptr;
     RotatePreview *m_rotatePreview = nullptr;
+    ToolPanel *m_cropPanel = nullptr;
+    ToolPanel *m_rotatePanel = nullptr;
+    QPushButton *m_autoCropButton = nullptr;
+    QDial *m_dial = nullptr;
+    QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
     QNetworkAccessManager *m_network = nullptr;
     QShortcut *m_upShortcut = nullptr;

@@ -118,7 +118,7 @@ void MainWindow::scaleUpdate(qreal factor)
 
 void MainWindow::scaleChanged(int percent)
 {
-    m_editor->setScale(percent / 100.0);
+    m_editor->applyScale(percent / 100.0);
 }
 
 void MainWindow::setKeepScale(bool keep)
@@ -170,7 +170,7 @@ void MainWindow::showPages()
 
 void MainWindow::showEmptyDocument()
 {
-    m_editor->clear();
+    m_editor->clearImage();
     showImageInfo(nullptr);
     m_workArea->setCurrentIndex(DropZonePage);
     m_sidePanel->setCurrentIndex(TitlePanel);
@@ -267,11 +267,6 @@ void MainWindow::about()
     splash->show();
 }
 
-void MainWindow::zoomFit()
-{
-    m_editor->fitToWindow();
-}
-
 // Commands of parts that are not in this build yet.
 void MainWindow::selectSource()
 {
@@ -313,51 +308,13 @@ void MainWindow::print()
 {
     commandNotAvailable(m_commands.print->text());
 }
-void MainWindow::rotateLeft()
-{
-    commandNotAvailable(m_commands.rotateLeft->text());
-}
-void MainWindow::rotateRight()
-{
-    commandNotAvailable(m_commands.rotateRight->text());
-}
-void MainWindow::rotateFlip()
-{
-    commandNotAvailable(m_commands.rotateFlip->text());
-}
 void MainWindow::brightness()
 {
     commandNotAvailable(m_commands.brightness->text());
 }
-void MainWindow::zoomIn()
-{
-    commandNotAvailable(m_commands.zoomIn->text());
-}
-void MainWindow::zoomOut()
-{
-    commandNotAvailable(m_commands.zoomOut->text());
-}
 void MainWindow::update()
 {
     commandNotAvailable(m_commands.checkUpdates->text());
-}
-
-void MainWindow::rotateAngle(bool on)
-{
-    if (!on)
-        return;
-    const QSignalBlocker blocker(m_commands.rotateAngle);
-    m_commands.rotateAngle->setChecked(false);
-    commandNotAvailable(m_commands.rotateAngle->text());
-}
-
-void MainWindow::crop(bool on)
-{
-    if (!on)
-        return;
-    const QSignalBlocker blocker(m_commands.crop);
-    m_commands.crop->setChecked(false);
-    commandNotAvailable(m_commands.crop->text());
 }
 
 // Slots driven by components that are not in this build yet; nothing can call them now.
@@ -367,17 +324,11 @@ void MainWindow::startAutoScan() {}
 void MainWindow::scanDoc() {}
 void MainWindow::rescanPage() {}
 void MainWindow::savePage() {}
-void MainWindow::undoPage() {}
 void MainWindow::pageFromScanner() {}
 void MainWindow::autoCrop() {}
 void MainWindow::splitSpread() {}
 void MainWindow::scanCancel() {}
 void MainWindow::cancelAutoScan() {}
-void MainWindow::cropAccepted() {}
-void MainWindow::cropCancelled() {}
-void MainWindow::rotateAccepted() {}
-void MainWindow::rotateCancelled() {}
-void MainWindow::angleChanged(int) {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}
 void MainWindow::exported(const QString &) {}

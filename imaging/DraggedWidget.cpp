@@ -19,7 +19,8 @@ QStringList DraggedWidget::localFiles(const QList<QUrl> &urls)
     QStringList files;
     for (const QUrl &url : urls) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).isFile())
+        // Any existing path counts, folders too: whoever receives the list decides what to do.
+        if (!path.isEmpty() && QFileInfo::exists(path))
             files << path;
     }
     return files;

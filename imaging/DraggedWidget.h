@@ -12,7 +12,7 @@ class DraggedWidget : public QWidget
 public:
     explicit DraggedWidget(QWidget *parent = nullptr);
 
-    // The existing local files among a drop's URLs, in order.
+    // The existing local paths (files or folders) among a drop's URLs, in order.
     static QStringList localFiles(const QList<QUrl> &urls);
 
 signals:

@@ -1,56 +1,153 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
-class QGraphicsPixmapItem;
-class QGraphicsScene;
-class QGraphicsView;
-class QMenu;
+#include <array>
 
-// The large view of the current page. Shows the page's working image fitted to the view;
-// accepts dropped files like the drop zone.
+class CropBoxItem;
+class PhotoGraphicsScene;
+class PhotoGraphicsView;
+class PhotoPixmapItem;
+class QFrame;
+class QMenu;
+class QToolButton;
+
+// The large view of the current page: a column of page command buttons beside a view of the
+// page's working image. It owns the full-resolution working image and the path of the file it
+// came from; the turn and crop commands change that image here and save it back to the path.
+//
+// Coordinates: the picture's origin is the image centre, one unit per image pixel (the crop box
+// lives there). The picture item carries the scale as its item scale and the view's transform
+// stays the identity, so scene units are screen pixels.
 class ImageEditor : public QWidget
 {
     Q_OBJECT
 
 public:
+    // The panel buttons from top to bottom.
+    enum PanelButton {
+        RestoreButton,
+        SmartCropButton,
+        BookSplitButton,
+        CropButton,
+        ContrastButton,
+        RescanButton,
+        SaveButton,
+        LeftButton,
+        RightButton,
+        FlipButton,
+        RemoveButton,
+        PanelButtonCount
+    };
+
     explicit ImageEditor(QWidget *parent = nullptr);
 
-    // Reads and shows the image file; false (showing nothing) when it cannot be read.
+    // Reads the file, remembers its path and shows it; true when it was read. A file that cannot
+    // be read leaves the editor as it was.
     bool loadImage(const QString &path);
-    // Shows no image.
-    void clear();
-    // The image shown; null when none.
-    const QImage &image() const { return m_image; }
-    QString path() const { return m_path; }
-    bool hasImage() const { return !m_image.isNull(); }
-    // The editor's menu, shown on a right click over the page (not owned).
+    // Reads the remembered path again and shows it; unreadable leaves the editor as it was.
+    void reloadImage();
+    // Shows a copy of the image as the working image: a new hidden crop box, the crop button
+    // off, the last crop rectangle null, and the scale chosen by KeepScale.
+    void showImage(const QImage &image);
+    // Back to empty: no working image, no picture, no crop box. The path is kept.
+    void clearImage();
+
+    // Sets the scale (screen pixels per image pixel) and shows the picture at it; no zoomed().
+    void applyScale(qreal scale);
+    // Changes the scale by step x 0.05, kept within 0.05 to 2.0, and announces it.
+    void zoomBy(int step);
+
+    // The menu shown on a right click (not owned; may be null).
     void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
-    // The view's scale: 1.0 shows one image pixel per screen pixel.
-    qreal scale() const;
-    // Shows the page at the given scale (0.05 to 2.0) without announcing it through zoomed().
-    void setScale(qreal factor);
+
+    // Writes the working image to the remembered path (1-bit as TIFF, else JPEG at JpegQuality)
+    // and puts it on screen. Returns the write result; false when no image is shown.
+    bool saveImage();
+    // Turns the working image by whole degrees (positive is clockwise on screen) and saves it.
+    // Does nothing while no image is shown.
+    void rotateImage(int degrees);
+    // Cuts the working image to the crop box and saves it, and remembers the box in the
+    // settings (CropLeft... in picture coordinates). Only while the crop box is shown.
+    void applyCrop();
+
+    // The working image; null when none.
+    const QImage &image() const { return m_image; }
+    bool hasImage() const { return !m_image.isNull(); }
+    // The file the working image was loaded from and is saved to.
+    QString path() const { return m_path; }
+    // The pixel rectangle of the last crop; null after each newly shown image.
+    QRect lastCropRect() const { return m_lastCropRect; }
+    // Screen pixels per image pixel.
+    qreal scale() const { return m_scale; }
+
+    CropBoxItem *cropBox() const { return m_cropBox; }
+    PhotoGraphicsView *view() const { return m_view; }
+    PhotoGraphicsScene *scene() const { return m_scene; }
+    QToolButton *panelButton(int index) const;
+
+    // Former names, kept only until the main window calls clearImage(), applyScale() and
+    // zoomFit().
 
 signals:
-    void droppedFiles(const QStringList &files);
-    void zoomed(qreal factor);
+    // Declared for the brightness commands; not emitted yet.
+    void applied();
     void contrastChanged(int brightness, int contrast);
+    void panelContrast();
+    void panelCrop(bool on);
+    void panelBookCrop();
+    void panelSmartCrop();
+    void panelRescan();
+    void panelSave();
+    void panelUndo();
+    void panelFlip();
+    void panelLeft();
+    void panelRight();
+    void panelRemove();
+    void zoomed(qreal scale);
+    void droppedFiles(const QStringList &files);
 
 public slots:
-    // Fits the whole page into the view.
-    void fitToWindow();
+    void rotateLeft();
+    void rotateRight();
+    void rotateFlip();
+    void zoomFit();
+    void zoomIn();
+    void zoomOut();
+    // Shows or hides the crop box and sets the crop button to match, without its toggled().
+    void cropping(bool on);
+    // Fits the whole picture into the view less a 10-pixel border and announces the scale.
+    void fitInView();
+    // One image pixel per screen pixel, centred; announces the scale.
+    void zoom1to1();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
-    QGraphicsView *m_view;
-    QGraphicsScene *m_scene;
-    QGraphicsPixmapItem *m_item = nullptr;
+    QToolButton *addPanelButton(const QString &icon);
+    void retranslateUi();
+    // Scene rectangle and item scale for the current scale and image size.
+    void showAtScale();
+    void setCropButtonChecked(bool on);
+    // Removes the picture and its crop box from the scene, forgetting both.
+    void removePicture();
+
+    QFrame *m_panel = nullptr;
+    QRect m_lastCropRect;
     QMenu *m_contextMenu = nullptr;
-    QImage m_image;
     QString m_path;
+    qreal m_scale = 1.0;
+    QImage m_image;
+    PhotoGraphicsView *m_view = nullptr;
+    PhotoGraphicsScene *m_scene = nullptr;
+    PhotoPixmapItem *m_pixmapItem = nullptr;
+    CropBoxItem *m_cropBox = nullptr;
+    std::array<QToolButton *, PanelButtonCount> m_buttons{};
 };

@@ -1,15 +1,29 @@
 #!/usr/bin/env bash
-# Builds the page store benchmark (Release) and runs it in a private temporary home folder,
-# offscreen, so it never touches the user's settings or pages. Arguments go to the benchmark
-# (for example --pages 50). The figures go to stdout, progress to stderr. The page files are
-# written under TMPDIR (default /tmp): the figures depend on that disk.
+# Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
+# never touches the user's settings or pages.
+#
+#   scripts/bench.sh [pagestore|project] [arguments...]
+#
+# pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
+# renumbering and the memory of a long page list. project: saving and opening a long project file
+# against zip and unzip. The remaining arguments go to the benchmark (for example --pages 50).
+# The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
+# /tmp): the figures depend on that disk.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VELLUMO_BUILD_DIR:-$root/build}"
 
+bench=pagestore
+case "${1:-}" in
+    pagestore | project)
+        bench="$1"
+        shift
+        ;;
+esac
+
 bash "$root/scripts/bootstrap.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target bench_pagestore
+cmake --build "$build" --target "bench_$bench"
 
 home="$(mktemp -d "${TMPDIR:-/tmp}/vellumo-bench.XXXXXX")"
 trap 'rm -rf "$home"' EXIT
@@ -19,4 +33,4 @@ chmod 700 "$home/runtime"
 HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home" \
     QT_QPA_PLATFORM=offscreen \
-    "$build/bin/bench_pagestore" "$@"
+    "$build/bin/bench_$bench" "$@"

@@ -19,7 +19,7 @@ packages=(
     # fonts for a readable interface on a bare machine
     fonts-dejavu-core
     # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder
-    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs
+    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip
 )
 
 missing=()

@@ -1,0 +1,215 @@
+// The main window's commands that change the current page's picture: quarter turns, the Rotate
+// and Crop modes with their side panels, restoring the source image, and zoom.
+
+#include <QAction>
+#include <QDial>
+#include <QPointer>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QSpinBox>
+#include <QStackedWidget>
+
+#include "app/MainWindow.h"
+#include "app/ToolPanel.h"
+#include "app/WaitingDlg.h"
+#include "imaging/ImageEditor.h"
+#include "imaging/RotatePreview.h"
+#include "pages/PageListWidget.h"
+
+void MainWindow::buildModePanels()
+{
+    m_cropPanel = new ToolPanel(QStringLiteral(":/images/Crop"));
+    m_autoCropButton = new QPushButton;
+    m_cropPanel->addControl(m_autoCropButton);
+    connect(m_cropPanel->acceptButton(), &QPushButton::clicked, this, &MainWindow::cropAccepted);
+    connect(m_cropPanel->cancelButton(), &QPushButton::clicked, this, &MainWindow::cropCancelled);
+    connect(m_autoCropButton, &QPushButton::clicked, this, &MainWindow::autoCrop);
+
+    m_rotatePanel = new ToolPanel(QStringLiteral(":/images/RotateAngle"));
+    m_dial = new QDial;
+    m_dial->setRange(-89, 89);
+    m_dial->setValue(0);
+    m_dial->setNotchesVisible(true);
+    m_angleBox = new QSpinBox;
+    m_angleBox->setRange(-89, 89);
+    m_angleBox->setValue(0);
+    m_rotatePanel->addControl(m_dial);
+    m_rotatePanel->addControl(m_angleBox);
+    connect(m_dial, &QDial::valueChanged, this, &MainWindow::angleChanged);
+    connect(m_angleBox, &QSpinBox::valueChanged, this, &MainWindow::angleChanged);
+    connect(m_rotatePanel->acceptButton(), &QPushButton::clicked, this,
+            &MainWindow::rotateAccepted);
+    connect(m_rotatePanel->cancelButton(), &QPushButton::clicked, this,
+            &MainWindow::rotateCancelled);
+}
+
+void MainWindow::retranslateModePanels()
+{
+    m_cropPanel->setTitle(tr("Crop Mode"));
+    m_cropPanel->acceptButton()->setText(tr("Accept"));
+    m_cropPanel->cancelButton()->setText(tr("Cancel"));
+    m_autoCropButton->setText(QLatin1Char(' ') + tr("Auto Cropping") + QLatin1Char(' '));
+    m_rotatePanel->setTitle(tr("Rotate Mode"));
+    m_rotatePanel->acceptButton()->setText(tr("Accept"));
+    m_rotatePanel->cancelButton()->setText(tr("Cancel"));
+    m_angleBox->setSuffix(tr(" deg."));
+}
+
+void MainWindow::afterPictureChange()
+{
+    m_pageList->updateThumb(m_editor->image());
+    showImageInfo(&m_editor->image());
+    setModified(true);
+}
+
+void MainWindow::switchOff(QAction *action)
+{
+    // Normally first, so an action that was on reports toggled(false) and its mode ends now;
+    // then with signals blocked.
+    action->setChecked(false);
+    const QSignalBlocker blocker(action);
+    action->setChecked(false);
+}
+
+void MainWindow::rotateLeft()
+{
+    if (!m_editor->hasImage())
+        return;
+    m_editor->rotateLeft();
+    afterPictureChange();
+}
+
+void MainWindow::rotateRight()
+{
+    if (!m_editor->hasImage())
+        return;
+    m_editor->rotateRight();
+    afterPictureChange();
+}
+
+void MainWindow::rotateFlip()
+{
+    if (!m_editor->hasImage())
+        return;
+    m_editor->rotateFlip();
+    afterPictureChange();
+}
+
+void MainWindow::rotateAngle(bool on)
+{
+    {
+        const QSignalBlocker blocker(m_commands.rotateAngle);
+        m_commands.rotateAngle->setChecked(on);
+    }
+    if (!on) {
+        m_sidePanel->setCurrentIndex(PageListPanel);
+        m_workArea->setCurrentIndex(EditorPage);
+        return;
+    }
+    crop(false);
+    {
+        const QSignalBlocker dial(m_dial);
+        const QSignalBlocker box(m_angleBox);
+        m_dial->setValue(0);
+        m_angleBox->setValue(0);
+    }
+    m_sidePanel->setCurrentIndex(RotatePanel);
+    m_rotatePreview->setPreviewImage(m_editor->image(), m_editor->rect());
+    m_rotatePreview->setPreviewAngle(0);
+    m_workArea->setCurrentIndex(RotatePage);
+}
+
+void MainWindow::angleChanged(int angle)
+{
+    {
+        const QSignalBlocker box(m_angleBox);
+        const QSignalBlocker dial(m_dial);
+        m_angleBox->setValue(angle);
+        m_dial->setValue(angle);
+    }
+    m_rotatePreview->setPreviewAngle(angle);
+}
+
+void MainWindow::rotateAccepted()
+{
+    switchOff(m_commands.rotateAngle);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    m_workArea->setCurrentIndex(EditorPage);
+    const int angle = m_angleBox->value();
+    if (angle == 0)
+        return;
+    QPointer<WaitingDlg> wait = new WaitingDlg(this);
+    const auto closeWait = qScopeGuard([wait] {
+        if (wait)
+            wait->finish();
+    });
+    wait->setText(tr("Rotating..."));
+    m_editor->rotateImage(angle);
+    afterPictureChange();
+}
+
+void MainWindow::rotateCancelled()
+{
+    switchOff(m_commands.rotateAngle);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    m_workArea->setCurrentIndex(EditorPage);
+}
+
+void MainWindow::crop(bool on)
+{
+    {
+        const QSignalBlocker blocker(m_commands.crop);
+        m_commands.crop->setChecked(on);
+    }
+    if (on) {
+        const QSignalBlocker blocker(m_commands.rotateAngle);
+        m_commands.rotateAngle->setChecked(false);
+        m_sidePanel->setCurrentIndex(PageListPanel);
+        m_workArea->setCurrentIndex(EditorPage);
+        m_sidePanel->setCurrentIndex(CropPanel);
+    } else {
+        m_sidePanel->setCurrentIndex(PageListPanel);
+    }
+    m_editor->cropping(on);
+    setModified(true);
+}
+
+void MainWindow::cropAccepted()
+{
+    m_editor->applyCrop();
+    switchOff(m_commands.crop);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    m_editor->cropping(false);
+    afterPictureChange();
+}
+
+void MainWindow::cropCancelled()
+{
+    switchOff(m_commands.crop);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    m_editor->cropping(false);
+    setModified(true);
+}
+
+void MainWindow::undoPage()
+{
+    if (!m_pageList->restoreSource())
+        return;
+    m_editor->loadImage(m_pageList->currentWorkingPath());
+    showImageInfo(&m_editor->image());
+}
+
+void MainWindow::zoomIn()
+{
+    m_editor->zoomIn();
+}
+
+void MainWindow::zoomOut()
+{
+    m_editor->zoomOut();
+}
+
+void MainWindow::zoomFit()
+{
+    m_editor->zoomFit();
+}
