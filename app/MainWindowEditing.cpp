@@ -106,7 +106,10 @@ void MainWindow::rotateAngle(bool on)
         m_workArea->setCurrentIndex(EditorPage);
         return;
     }
-    crop(false);
+    // Leaving Crop Mode marks the project changed; entering Rotate Mode from the normal mode
+    // changes nothing, so it must not.
+    if (m_commands.crop->isChecked())
+        crop(false);
     {
         const QSignalBlocker dial(m_dial);
         const QSignalBlocker box(m_angleBox);

@@ -1,0 +1,184 @@
+#include <QAction>
+#include <QDial>
+#include <QDir>
+#include <QImageReader>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "imaging/CropBoxItem.h"
+#include "imaging/ImageEditor.h"
+#include "imaging/RotatePreview.h"
+#include "pages/KSlabWidget.h"
+#include "pages/PageListWidget.h"
+#include "support/TestPages.h"
+
+// The main window's picture commands: what each leaves in the editor, the page's files, the
+// thumbnail, the status bar and the changed flag, and how the two modes switch the panels.
+class tst_MainWindowEditing : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void quarterTurnUpdatesFileThumbnailAndFlag();
+    void rotateModePreviewsAndAcceptsAnAngle();
+    void rotateModeAngleZeroChangesNothing();
+    void cropModeCutsTheWorkingImage();
+    void cancellingCropStillMarksChanged();
+    void restoreBringsBackTheSourceWithoutMarking();
+    void enteringRotateModeLeavesCropMode();
+
+private:
+    QDial *dial() const { return m_window->findChild<QDial *>(); }
+
+    QTemporaryDir m_files;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindowEditing::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+}
+
+void tst_MainWindowEditing::init()
+{
+    QDir(AppPaths::workingFolder()).removeRecursively();
+    m_window = std::make_unique<MainWindow>(false);
+    m_window->resize(1100, 800);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::qWait(150);
+    // Loaded as the user would, so the page commands are on.
+    const QString file = m_files.filePath(QStringLiteral("page.png"));
+    QVERIFY(TestPages::pageImage(50, QImage::Format_RGB32, 600).save(file));
+    m_window->processDroppedFiles({file});
+    QTRY_VERIFY(m_window->editor()->hasImage());
+    m_window->setModified(false);
+}
+
+void tst_MainWindowEditing::cleanup()
+{
+    m_window->setModified(false);
+    m_window->pageList()->clearPages();
+    m_window.reset();
+    QSettings().clear();
+}
+
+void tst_MainWindowEditing::quarterTurnUpdatesFileThumbnailAndFlag()
+{
+    const QString working = m_window->pageList()->currentWorkingPath();
+    QCOMPARE(QImageReader(working).size(), QSize(800, 600));
+    m_window->rotateLeft();
+    QCOMPARE(m_window->editor()->image().size(), QSize(600, 800));
+    QCOMPARE(QImageReader(working).size(), QSize(600, 800));
+    QCOMPARE(m_window->pageList()->slabAt(0)->image().size(), QSize(165, 220));
+    QVERIFY(m_window->isModified());
+    m_window->rotateFlip();
+    m_window->rotateRight();
+    QCOMPARE(QImageReader(working).size(), QSize(800, 600));
+}
+
+void tst_MainWindowEditing::rotateModePreviewsAndAcceptsAnAngle()
+{
+    const RibbonCommands &commands = m_window->commands();
+    commands.rotateAngle->trigger();
+    QVERIFY(commands.rotateAngle->isChecked());
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::RotatePage));
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::RotatePanel));
+    auto *preview = m_window->findChild<RotatePreview *>();
+    QVERIFY(preview->previewItem());
+
+    dial()->setValue(10);
+    // The preview turns; the page does not, until Accept.
+    QCOMPARE(preview->previewItem()->transform(), QTransform().rotate(10));
+    QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
+    QVERIFY(!m_window->isModified());
+
+    m_window->rotateAccepted();
+    QVERIFY(!commands.rotateAngle->isChecked());
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::PageListPanel));
+    const QSize turned = m_window->editor()->image().size();
+    QVERIFY(turned.width() > 800 && turned.height() > 600);
+    QCOMPARE(QImageReader(m_window->pageList()->currentWorkingPath()).size(), turned);
+    QVERIFY(m_window->isModified());
+}
+
+void tst_MainWindowEditing::rotateModeAngleZeroChangesNothing()
+{
+    const QByteArray before = [this] {
+        QFile file(m_window->pageList()->currentWorkingPath());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    m_window->commands().rotateAngle->trigger();
+    m_window->rotateAccepted();
+    QVERIFY(!m_window->isModified());
+    QFile file(m_window->pageList()->currentWorkingPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+}
+
+void tst_MainWindowEditing::cropModeCutsTheWorkingImage()
+{
+    m_window->commands().crop->trigger();
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::CropPanel));
+    QVERIFY(m_window->editor()->cropBox()->isVisible());
+    m_window->setModified(false);
+    // The first crop box covers the centred half of the page.
+    m_window->cropAccepted();
+    QCOMPARE(m_window->editor()->image().size(), QSize(400, 300));
+    QCOMPARE(QImageReader(m_window->pageList()->currentWorkingPath()).size(), QSize(400, 300));
+    QVERIFY(!m_window->commands().crop->isChecked());
+    QVERIFY(!m_window->editor()->cropBox()->isVisible());
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::PageListPanel));
+    QVERIFY(m_window->isModified());
+    QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("CropLeft")).toDouble(), -200.0);
+    QCOMPARE(settings.value(QStringLiteral("CropWidth")).toDouble(), 400.0);
+}
+
+void tst_MainWindowEditing::cancellingCropStillMarksChanged()
+{
+    m_window->crop(true);
+    m_window->setModified(false);
+    m_window->cropCancelled();
+    QVERIFY(m_window->isModified());
+    QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
+    QVERIFY(!m_window->commands().crop->isChecked());
+}
+
+void tst_MainWindowEditing::restoreBringsBackTheSourceWithoutMarking()
+{
+    m_window->rotateLeft();
+    m_window->setModified(false);
+    m_window->undoPage();
+    QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
+    QCOMPARE(QImageReader(m_window->pageList()->currentWorkingPath()).size(), QSize(800, 600));
+    QVERIFY(!m_window->isModified());
+}
+
+void tst_MainWindowEditing::enteringRotateModeLeavesCropMode()
+{
+    m_window->commands().crop->trigger();
+    QVERIFY(m_window->editor()->cropBox()->isVisible());
+    m_window->commands().rotateAngle->trigger();
+    QVERIFY(!m_window->commands().crop->isChecked());
+    QVERIFY(!m_window->editor()->cropBox()->isVisible());
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::RotatePanel));
+    m_window->rotateCancelled();
+    QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::PageListPanel));
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+}
+
+QTEST_MAIN(tst_MainWindowEditing)
+#include "tst_MainWindowEditing.moc"
