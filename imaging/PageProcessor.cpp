@@ -1,0 +1,129 @@
+#include "PageProcessor.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+
+#include <cmath>
+
+#include "app/AppPaths.h"
+#include "app/ToolLocator.h"
+#include "imaging/ToolArguments.h"
+#include "imaging/ToolRunner.h"
+
+PageProcessor::PageProcessor(const QString &toolPath)
+    : m_tool(toolPath)
+{
+}
+
+QString PageProcessor::defaultToolPath()
+{
+    return ToolLocator::find(QStringLiteral("vellumo-pagetool"));
+}
+
+void PageProcessor::setTimeouts(int autoCropMs, int otherMs)
+{
+    m_autoCropTimeout = autoCropMs;
+    m_otherTimeout = otherMs;
+}
+
+QString PageProcessor::processingFolder()
+{
+    return AppPaths::processingFolder();
+}
+
+QString PageProcessor::outputFolder()
+{
+    return processingFolder() + QStringLiteral("/output");
+}
+
+QString PageProcessor::inputFile()
+{
+    return processingFolder() + QStringLiteral("/proc.tif");
+}
+
+void PageProcessor::prepareFolders()
+{
+    for (const QString &path : {processingFolder(), outputFolder()}) {
+        QDir().mkpath(path);
+        const QDir folder(path);
+        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            const QString file = folder.filePath(name);
+            QFile::setPermissions(file,
+                                  QFile::permissions(file) | QFile::ReadOwner | QFile::WriteOwner);
+            QFile::remove(file);
+        }
+    }
+}
+
+int PageProcessor::dpiOf(const QImage &image)
+{
+    return int(std::lround(image.dotsPerMeterX() * 0.0254));
+}
+
+bool PageProcessor::runTool(const QStringList &arguments, int timeoutMs)
+{
+    if (m_tool.isEmpty() || !QFileInfo::exists(m_tool))
+        return false;
+    return ToolRunner::run(QDir::cleanPath(m_tool), arguments, timeoutMs);
+}
+
+void PageProcessor::autoCropImage(QImage &image)
+{
+    prepareFolders();
+    const ToolArguments::Settings settings = ToolArguments::Settings::read();
+    if (!QImageWriter(inputFile(), "TIFF").write(image))
+        return;
+    const bool mono =
+        image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
+    runTool(ToolArguments::autoCrop(settings, mono, dpiOf(image), inputFile(), outputFolder()),
+            m_autoCropTimeout);
+    const QString result = outputFolder() + QStringLiteral("/proc.tif");
+    if (QFile::exists(result)) {
+        const QImage processed(result);
+        if (!processed.isNull())
+            image = processed;
+    }
+}
+
+QList<QImage> PageProcessor::processScannedImage(const QImage &image, bool twoPages,
+                                                 bool blackAndWhite)
+{
+    prepareFolders();
+    const ToolArguments::Settings settings = ToolArguments::Settings::read();
+    if (!QImageWriter(inputFile(), "TIFF").write(image))
+        return {image.copy()};
+    const QStringList arguments = ToolArguments::processScanned(
+        settings, twoPages, blackAndWhite, dpiOf(image), inputFile(), outputFolder());
+    if (!runTool(arguments, m_otherTimeout))
+        return {image.copy()};
+    QList<QImage> results;
+    const QStringList names =
+        twoPages ? QStringList{QStringLiteral("/proc_1L.tif"), QStringLiteral("/proc_2R.tif")}
+                 : QStringList{QStringLiteral("/proc.tif")};
+    for (const QString &name : names) {
+        const QImage result(outputFolder() + name);
+        if (!result.isNull())
+            results << result;
+    }
+    if (!twoPages && results.isEmpty())
+        results << image.copy();
+    return results;
+}
+
+QStringList PageProcessor::splitSpreadFile(const QString &pagePath, int dpi)
+{
+    prepareFolders();
+    const ToolArguments::Settings settings = ToolArguments::Settings::read();
+    const QString page = QDir::cleanPath(pagePath);
+    runTool(ToolArguments::splitSpread(settings, page, dpi, outputFolder()), m_otherTimeout);
+    const QString base = QFileInfo(page).fileName().section(QLatin1Char('.'), 0, 0);
+    QStringList results;
+    for (const QString &suffix : {QStringLiteral("_1L.tif"), QStringLiteral("_2R.tif")}) {
+        const QString path = outputFolder() + QLatin1Char('/') + base + suffix;
+        if (QFile::exists(path))
+            results << path;
+    }
+    return results;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Runs the page processing tool (deskew, content cut with white margins, illumination, colour
+// mode, spread splitting) on one page at a time. Every run empties the exchange folders first,
+// reads the processing settings afresh and waits for the tool in a local event loop; runs must
+// not overlap (the callers show a modal window for the whole run). Nothing is reported: a
+// missing tool, a failed start, a time-out or a missing result leave the image as it was, give
+// back a copy of the input or a short list.
+class PageProcessor
+{
+public:
+    // toolPath: the tool to run; an empty path means the tool is missing.
+    explicit PageProcessor(const QString &toolPath = defaultToolPath());
+
+    static QString defaultToolPath();
+
+    // One page changed in place; it stays as it was when the tool gave no result.
+    void autoCropImage(QImage &image);
+    // A scanned page, or a two-page spread (turned a quarter left first): the new images,
+    // normally one or two. A copy of the input when the tool could not run.
+    QList<QImage> processScannedImage(const QImage &image, bool twoPages, bool blackAndWhite);
+    // A page file split into its halves: the result files, two when it worked.
+    QStringList splitSpreadFile(const QString &pagePath, int dpi);
+
+    // Time limits in milliseconds (tests shorten them).
+    void setTimeouts(int autoCropMs, int otherMs);
+
+    static QString processingFolder();
+    static QString outputFolder();
+    static QString inputFile();
+
+private:
+    // Creates both folders and deletes the plain files inside them.
+    static void prepareFolders();
+    static int dpiOf(const QImage &image);
+    bool runTool(const QStringList &arguments, int timeoutMs);
+
+    QString m_tool;
+    int m_autoCropTimeout = 120000;
+    int m_otherTimeout = 180000;
+};
