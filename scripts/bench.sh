@@ -2,11 +2,12 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
-# against zip and unzip. The remaining arguments go to the benchmark (for example --pages 50).
+# against zip and unzip. editing: turning, cropping and restoring a colour A4 page, and the
+# JPEG save against cjpeg. The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -15,7 +16,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project)
+    pagestore | project | editing)
         bench="$1"
         shift
         ;;
