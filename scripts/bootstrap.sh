@@ -18,8 +18,11 @@ packages=(
     breeze-icon-theme famfamfam-flag-png
     # fonts for a readable interface on a bare machine
     fonts-dejavu-core
-    # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder
-    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip
+    # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder,
+    # reference page processor
+    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper
+    # fuzzing the scanned-page decoder (scripts/fuzz.sh): clang with libFuzzer's runtime
+    clang libclang-rt-14-dev
 )
 
 missing=()

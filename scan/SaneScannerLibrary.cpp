@@ -1,0 +1,502 @@
+#include "SaneScannerLibrary.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHash>
+#include <QLoggingCategory>
+
+#include <algorithm>
+#include <csignal>
+#include <sane/sane.h>
+#include <thread>
+#include <utility>
+
+#include "app/Settings.h"
+#include "scan/SaneDevice.h"
+#include "scan/SaneImage.h"
+
+Q_DECLARE_LOGGING_CATEGORY(lcSane)
+
+namespace {
+
+// sane_init once per process, sane_exit when the process ends.
+class SaneSession
+{
+public:
+    static bool ensure()
+    {
+        static SaneSession session;
+        return session.m_ok;
+    }
+
+private:
+    SaneSession()
+    {
+        // A cancelled device may close the pipe its reader thread writes to.
+        std::signal(SIGPIPE, SIG_IGN);
+        SANE_Int version = 0;
+        const SANE_Status status = sane_init(&version, nullptr);
+        m_ok = status == SANE_STATUS_GOOD;
+        if (!m_ok)
+            qCWarning(lcSane) << "sane_init failed:" << sane_strstatus(status);
+    }
+    ~SaneSession()
+    {
+        if (m_ok)
+            sane_exit();
+    }
+
+    bool m_ok = false;
+};
+
+QString statusText(SANE_Status status)
+{
+    return QString::fromUtf8(sane_strstatus(status));
+}
+
+// The end of the documents and a cancel are normal ends of a run, not errors.
+bool isError(SANE_Status status)
+{
+    return status != SANE_STATUS_GOOD && status != SANE_STATUS_NO_DOCS &&
+           status != SANE_STATUS_CANCELLED;
+}
+
+QString displayName(const SANE_Device *device)
+{
+    const QString name =
+        (QString::fromUtf8(device->vendor) + QLatin1Char(' ') + QString::fromUtf8(device->model))
+            .simplified();
+    return name.isEmpty() ? QString::fromUtf8(device->name) : name;
+}
+
+} // namespace
+
+SaneScannerLibrary::SaneScannerLibrary(QObject *parent)
+    : ScannerLibrary(parent)
+{
+}
+
+SaneScannerLibrary::~SaneScannerLibrary()
+{
+    closeSource();
+}
+
+void SaneScannerLibrary::chooseSource(QObject *owner)
+{
+    if (!m_chooser || m_busy || !listSources())
+        return;
+    const QString chosen = chosenDevice();
+    int current = -1;
+    for (std::size_t i = 0; i < m_sources.size(); ++i) {
+        if (QString::fromUtf8(m_sources[i].device) == chosen)
+            current = int(i);
+    }
+    const int picked = m_chooser(owner, sourceNames(), current);
+    if (picked >= 0 && !chooseSourceAt(picked))
+        qCWarning(lcSane) << "The source chooser answered an unknown index" << picked;
+}
+
+bool SaneScannerLibrary::sourceListBegin()
+{
+    m_nextListed = 0;
+    return listSources();
+}
+
+bool SaneScannerLibrary::sourceListNext(QString &name)
+{
+    if (!m_listed || m_nextListed >= m_sources.size())
+        return false;
+    name = m_sources[m_nextListed++].displayName;
+    return true;
+}
+
+void SaneScannerLibrary::setHideDeviceDialog(bool hide)
+{
+    m_hideDeviceDialog = hide;
+}
+
+// No SANE counterpart: contrast, deskew and the start and dialog switches change nothing.
+void SaneScannerLibrary::setAutoContrast(bool) {}
+void SaneScannerLibrary::setAutoDeskew(bool) {}
+void SaneScannerLibrary::startSwitch(bool) {}
+void SaneScannerLibrary::startLevel(double) {}
+void SaneScannerLibrary::noDialogSwitch(bool) {}
+void SaneScannerLibrary::allImagesSwitch1(bool) {}
+void SaneScannerLibrary::allImagesSwitch2(bool) {}
+
+bool SaneScannerLibrary::openSource()
+{
+    if (m_busy)
+        return false;
+    m_done = false;
+    m_lastError = false;
+    m_errorString.clear();
+    if (!SaneSession::ensure()) {
+        fail(QStringLiteral("SANE could not be initialised"));
+        return false;
+    }
+    QByteArray device = chosenDevice().toUtf8();
+    if (device.isEmpty()) {
+        if (!m_listed && !listSources())
+            return false;
+        if (m_sources.empty()) {
+            fail(QStringLiteral("No scanner was found"));
+            return false;
+        }
+        device = m_sources.front().device;
+    }
+
+    if (m_device && device == m_device->name()) {
+        endBatch();
+    } else {
+        closeSource();
+        SANE_Status status = SANE_STATUS_GOOD;
+        runInWorker([&] { m_device = SaneDevice::open(device, status); });
+        if (!m_device) {
+            fail(QStringLiteral("Cannot open the scanner %1: %2")
+                     .arg(QString::fromUtf8(device), statusText(status)));
+            return false;
+        }
+    }
+    // Settings made before the source was open.
+    if (m_feederSet)
+        (void)m_device->selectSource(m_feeder);
+    if (m_resolution > 0)
+        (void)m_device->selectResolution(m_resolution);
+    return true;
+}
+
+void SaneScannerLibrary::selectFeeder(bool feeder)
+{
+    m_feeder = feeder;
+    m_feederSet = true;
+    if (m_device && !m_busy)
+        (void)m_device->selectSource(feeder);
+}
+
+void SaneScannerLibrary::setTransferCount(int count)
+{
+    m_transferCount = count;
+}
+
+void SaneScannerLibrary::setResolution(double dotsPerInch)
+{
+    m_resolution = dotsPerInch;
+    if (m_device && !m_busy)
+        (void)m_device->selectResolution(dotsPerInch);
+}
+
+QByteArray SaneScannerLibrary::acquireImage(QObject *, int pixelTypeMask)
+{
+    if (m_busy) {
+        qCWarning(lcSane) << "acquireImage called while the scanner is busy";
+        return {};
+    }
+    m_done = false;
+    m_lastError = false;
+    m_errorString.clear();
+    m_cancelled = false;
+    if (!m_device) {
+        m_done = true;
+        fail(QStringLiteral("No scanner is open"));
+        return {};
+    }
+
+    // A page already started belongs to the batch begun by the first page; its settings hold.
+    const bool started = std::exchange(m_startedAhead, false);
+    if (!started && !applyPixelType(pixelTypeMask))
+        qCWarning(lcSane) << "Scanning in the device's current mode; none of" << pixelTypeMask
+                          << "could be set";
+    const double dpi = effectiveResolution();
+    // In a feeder batch the next page is started right away: that is how the end of the
+    // documents is known before the caller asks for another image.
+    const bool startNext = m_feeder && m_transferCount != 1;
+
+    PageResult result;
+    runInWorker([&] { result = readPage(dpi, started, startNext); });
+
+    m_done = true;
+    if (result.cancelled) {
+        endBatch();
+        qCInfo(lcSane) << "Scan cancelled";
+        return {};
+    }
+    const auto status = SANE_Status(result.status);
+    if (status != SANE_STATUS_GOOD) {
+        endBatch();
+        if (isError(status))
+            fail(QStringLiteral("Scanning failed: %1").arg(statusText(status)));
+        else
+            qCInfo(lcSane) << "Scan ended:" << statusText(status);
+        return {};
+    }
+    if (result.nextStart == SANE_STATUS_GOOD) {
+        m_startedAhead = true;
+        m_done = false;
+    } else {
+        endBatch();
+        if (result.nextStart >= 0 && isError(SANE_Status(result.nextStart)))
+            fail(QStringLiteral("The next page could not be started: %1")
+                     .arg(statusText(SANE_Status(result.nextStart))));
+    }
+    return result.dib;
+}
+
+void SaneScannerLibrary::freeImage(QByteArray &image)
+{
+    image.clear();
+}
+
+bool SaneScannerLibrary::isDone() const
+{
+    return m_done;
+}
+
+void SaneScannerLibrary::finishFeeder()
+{
+    if (!m_busy)
+        endBatch();
+}
+
+bool SaneScannerLibrary::lastError() const
+{
+    return m_lastError;
+}
+
+void SaneScannerLibrary::cancel()
+{
+    if (!m_device)
+        return;
+    if (m_busy) {
+        m_cancelled = true;
+        sane_cancel(m_device->handle());
+    } else if (m_startedAhead) {
+        // Between two pages of a batch: the started page is dropped and the run ends.
+        endBatch();
+        m_done = true;
+    }
+}
+
+QStringList SaneScannerLibrary::sourceNames()
+{
+    if (!m_listed)
+        listSources();
+    QStringList names;
+    for (const Source &source : m_sources)
+        names << source.displayName;
+    return names;
+}
+
+bool SaneScannerLibrary::chooseSourceAt(int index)
+{
+    if (!m_listed)
+        listSources();
+    if (index < 0 || std::size_t(index) >= m_sources.size())
+        return false;
+    Settings::write(SettingsKeys::ScannerDevice,
+                    QString::fromUtf8(m_sources[std::size_t(index)].device));
+    return true;
+}
+
+bool SaneScannerLibrary::chooseSourceNamed(const QString &name)
+{
+    if (!m_listed)
+        listSources();
+    for (std::size_t i = 0; i < m_sources.size(); ++i) {
+        if (m_sources[i].displayName == name || QString::fromUtf8(m_sources[i].device) == name)
+            return chooseSourceAt(int(i));
+    }
+    return false;
+}
+
+QString SaneScannerLibrary::chosenDevice()
+{
+    return Settings::readString(SettingsKeys::ScannerDevice, QString());
+}
+
+void SaneScannerLibrary::setSourceChooser(SourceChooser chooser)
+{
+    m_chooser = std::move(chooser);
+}
+
+bool SaneScannerLibrary::setDeviceOption(const QByteArray &name, const QVariant &value)
+{
+    return m_device && !m_busy && m_device->setValue(name.constData(), value);
+}
+
+QVariant SaneScannerLibrary::deviceOption(const QByteArray &name) const
+{
+    return m_device && !m_busy ? m_device->value(name.constData()) : QVariant();
+}
+
+QByteArray SaneScannerLibrary::openDevice() const
+{
+    return m_device ? m_device->name() : QByteArray();
+}
+
+void SaneScannerLibrary::closeSource()
+{
+    if (!m_busy)
+        m_device.reset();
+    m_startedAhead = false;
+}
+
+bool SaneScannerLibrary::listSources()
+{
+    if (m_busy)
+        return false;
+    if (!SaneSession::ensure()) {
+        fail(QStringLiteral("SANE could not be initialised"));
+        return false;
+    }
+    SANE_Status status = SANE_STATUS_GOOD;
+    std::vector<Source> found;
+    runInWorker([&] {
+        const SANE_Device **devices = nullptr;
+        // Network scanners included: listing may take seconds while backends probe.
+        status = sane_get_devices(&devices, SANE_FALSE);
+        for (int i = 0; status == SANE_STATUS_GOOD && devices[i]; ++i)
+            found.push_back({displayName(devices[i]), QByteArray(devices[i]->name)});
+    });
+    if (status != SANE_STATUS_GOOD) {
+        fail(QStringLiteral("Cannot list the scanners: %1").arg(statusText(status)));
+        return false;
+    }
+    // Two devices of one model would look the same; the device name tells them apart.
+    QHash<QString, int> uses;
+    for (const Source &source : found)
+        ++uses[source.displayName];
+    for (Source &source : found) {
+        if (uses.value(source.displayName) > 1)
+            source.displayName += QStringLiteral(" (%1)").arg(QString::fromUtf8(source.device));
+    }
+    m_sources = std::move(found);
+    m_listed = true;
+    m_nextListed = std::min(m_nextListed, m_sources.size());
+    return true;
+}
+
+void SaneScannerLibrary::runInWorker(const std::function<void()> &work)
+{
+    m_busy = true;
+    if (!QCoreApplication::instance()) {
+        work();
+    } else {
+        QEventLoop loop;
+        std::thread worker([&] {
+            work();
+            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        });
+        loop.exec();
+        worker.join();
+    }
+    m_busy = false;
+}
+
+SaneScannerLibrary::PageResult SaneScannerLibrary::readPage(double dotsPerInch, bool started,
+                                                            bool startNext)
+{
+    PageResult result;
+    SaneImage image;
+    result.status = readFrames(image, started);
+    result.cancelled = m_cancelled;
+    if (result.status != SANE_STATUS_GOOD || result.cancelled)
+        return result;
+    result.dib = image.toDib(dotsPerInch);
+    if (result.dib.isEmpty()) {
+        qCWarning(lcSane) << "The scanned frames could not be packed";
+        result.status = SANE_STATUS_INVAL;
+        return result;
+    }
+    if (startNext && !m_cancelled)
+        result.nextStart = sane_start(m_device->handle());
+    return result;
+}
+
+int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
+{
+    const SANE_Handle handle = m_device->handle();
+    SANE_Status status = started ? SANE_STATUS_GOOD : sane_start(handle);
+    std::vector<SANE_Byte> buffer(256 * 1024);
+    int lastPercent = -1;
+    qint64 readBefore = 0; // bytes of earlier frames of this image
+    while (status == SANE_STATUS_GOOD) {
+        if (m_cancelled)
+            return SANE_STATUS_CANCELLED;
+        SANE_Parameters params;
+        status = sane_get_parameters(handle, &params);
+        if (status != SANE_STATUS_GOOD)
+            break;
+        const bool threePass = params.format == SANE_FRAME_RED ||
+                               params.format == SANE_FRAME_GREEN ||
+                               params.format == SANE_FRAME_BLUE;
+        const qint64 frameBytes =
+            params.lines > 0 ? qint64(params.lines) * params.bytes_per_line : 0;
+        const qint64 total = threePass ? 3 * frameBytes : frameBytes;
+        QByteArray bytes;
+        bytes.reserve(frameBytes);
+        SANE_Int length = 0;
+        while ((status = sane_read(handle, buffer.data(), SANE_Int(buffer.size()), &length)) ==
+               SANE_STATUS_GOOD) {
+            bytes.append(reinterpret_cast<const char *>(buffer.data()), length);
+            reportPercent(readBefore + bytes.size(), total, lastPercent);
+        }
+        if (status != SANE_STATUS_EOF)
+            break;
+        if (m_cancelled)
+            return SANE_STATUS_CANCELLED;
+        readBefore += bytes.size();
+        if (!image.addFrame(params, std::move(bytes)))
+            return SANE_STATUS_INVAL;
+        if (image.isComplete())
+            return SANE_STATUS_GOOD;
+        status = sane_start(handle);
+    }
+    return status;
+}
+
+bool SaneScannerLibrary::applyPixelType(int pixelTypeMask)
+{
+    using Kind = SaneDevice::PixelKind;
+    // With several types allowed, the simplest one the device has.
+    for (const auto &[bit, kind] :
+         {std::pair{BlackAndWhite, Kind::LineArt}, std::pair{Grayscale, Kind::Gray},
+          std::pair{Colour, Kind::Colour}}) {
+        if ((pixelTypeMask & bit) && m_device->selectPixelKind(kind, m_bitsPerSample))
+            return true;
+    }
+    return pixelTypeMask == 0;
+}
+
+double SaneScannerLibrary::effectiveResolution() const
+{
+    const double dpi = m_device->resolution();
+    return dpi > 0 ? dpi : m_resolution;
+}
+
+void SaneScannerLibrary::endBatch()
+{
+    if (m_device)
+        sane_cancel(m_device->handle());
+    m_startedAhead = false;
+}
+
+void SaneScannerLibrary::fail(const QString &message)
+{
+    m_lastError = true;
+    m_errorString = message;
+    qCWarning(lcSane).noquote() << message;
+}
+
+void SaneScannerLibrary::reportPercent(qint64 done, qint64 total, int &lastPercent)
+{
+    if (total <= 0)
+        return;
+    const int percent = int(std::min<qint64>(100, done * 100 / total));
+    if (percent == lastPercent)
+        return;
+    lastPercent = percent;
+    // Delivered on this object's thread, before acquireImage returns.
+    QMetaObject::invokeMethod(
+        this, [this, percent] { emit percentScan(percent); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,147 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "scan/ScannerLibrary.h"
+
+class SaneDevice;
+class SaneImage;
+
+// The scanner layer over SANE. SANE is initialised on first use and shut down at process exit;
+// set SANE_CONFIG_DIR before the first object is created if a private configuration is wanted.
+//
+// Sources are SANE devices, listed as "vendor model" (with the device name added in brackets
+// when two devices would show the same text). The chosen device's SANE name is kept in the
+// settings key ScannerDevice; without a choice openSource opens the first device listed.
+// chooseSource shows nothing by itself: it hands the list to the chooser the UI installed.
+// openSource keeps an already open device open (ending any batch it had begun).
+//
+// The device is driven through the options most backends share: "source", "resolution",
+// "mode" and "depth" (see SaneDevice). setHideDeviceDialog only records its flag for the UI;
+// contrast, deskew and the start, dialog and all-images switches change nothing.
+//
+// A run ends (isDone) after one image when one was asked for or the flatbed is used, when the
+// feeder runs out, after a failure and after a cancel. In a feeder batch the next sheet is
+// started as soon as a page has been read, so that the end of the documents is known before
+// the caller asks for another image; finishFeeder (or the next openSource) ends the batch.
+//
+// Slow SANE calls (listing, opening, scanning) run on a worker thread while the calling thread
+// spins a local event loop: windows keep painting and timers and input are handled, so a Cancel
+// button can call cancel(). While such a call runs, the only call this object accepts is
+// cancel(); it must not be destroyed then.
+class SaneScannerLibrary : public ScannerLibrary
+{
+    Q_OBJECT
+
+public:
+    // Shows the list of source names and answers the index picked, or -1 to keep the old choice.
+    // `current` is the index of the chosen source, or -1. Installed by the UI.
+    using SourceChooser = std::function<int(QObject *owner, const QStringList &names, int current)>;
+
+    explicit SaneScannerLibrary(QObject *parent = nullptr);
+    ~SaneScannerLibrary() override;
+
+    void chooseSource(QObject *owner) override;
+    [[nodiscard]] bool sourceListBegin() override;
+    [[nodiscard]] bool sourceListNext(QString &name) override;
+    void setHideDeviceDialog(bool hide) override;
+    void setAutoContrast(bool on) override;
+    void setAutoDeskew(bool on) override;
+    void startSwitch(bool on) override;
+    void startLevel(double level) override;
+    void noDialogSwitch(bool on) override;
+    [[nodiscard]] bool openSource() override;
+    void selectFeeder(bool feeder) override;
+    void setTransferCount(int count) override;
+    void allImagesSwitch1(bool on) override;
+    void allImagesSwitch2(bool on) override;
+    void setResolution(double dotsPerInch) override;
+    [[nodiscard]] QByteArray acquireImage(QObject *owner, int pixelTypeMask) override;
+    void freeImage(QByteArray &image) override;
+    [[nodiscard]] bool isDone() const override;
+    void finishFeeder() override;
+    [[nodiscard]] bool lastError() const override;
+    // Safe to call at any time; calls sane_cancel at once when a scan is running.
+    void cancel() override;
+
+    // The display names of the last listing (sourceListBegin lists when nothing was listed yet).
+    QStringList sourceNames();
+    // Chooses a source of the last listing by index, or by display or SANE device name, and
+    // remembers it in the settings. False, with the choice unchanged, when there is no such source.
+    [[nodiscard]] bool chooseSourceAt(int index);
+    [[nodiscard]] bool chooseSourceNamed(const QString &name);
+    // The remembered SANE device name, or empty.
+    static QString chosenDevice();
+    void setSourceChooser(SourceChooser chooser);
+    bool hidesDeviceDialog() const { return m_hideDeviceDialog; }
+    // Bits per sample of grey and colour scans: 8 (the default) or 16; a device without 16 bits
+    // scans at 8. Line art is always 1 bit.
+    void setBitsPerSample(int bits) { m_bitsPerSample = bits == 16 ? 16 : 8; }
+
+    // Direct access to an option of the open device, by its SANE name. Strings, booleans,
+    // integers and fixed-point numbers (as double) are supported. False when no source is open,
+    // the option is missing, inactive or read-only, or the device refuses the value.
+    [[nodiscard]] bool setDeviceOption(const QByteArray &name, const QVariant &value);
+    // Invalid when no source is open or the option is missing or inactive.
+    QVariant deviceOption(const QByteArray &name) const;
+    // The SANE device name of the open source, or empty.
+    QByteArray openDevice() const;
+    // What went wrong last, for the log; cleared by openSource and acquireImage.
+    QString errorString() const { return m_errorString; }
+    // Closes the open source (done by the destructor too).
+    void closeSource();
+
+private:
+    struct Source
+    {
+        QString displayName;
+        QByteArray device;
+    };
+    // What the worker reports about one page.
+    struct PageResult
+    {
+        int status = 0;
+        bool cancelled = false;
+        QByteArray dib;
+        int nextStart = -1; // status of starting the next page, -1 when not tried
+    };
+
+    bool listSources();
+    void runInWorker(const std::function<void()> &work);
+    // Run on the worker thread. `started`: sane_start was already called for this page.
+    PageResult readPage(double dotsPerInch, bool started, bool startNext);
+    int readFrames(SaneImage &image, bool started);
+    bool applyPixelType(int pixelTypeMask);
+    double effectiveResolution() const;
+    void endBatch();
+    void fail(const QString &message);
+    void reportPercent(qint64 done, qint64 total, int &lastPercent);
+
+    std::vector<Source> m_sources;
+    bool m_listed = false;
+    std::size_t m_nextListed = 0;
+    SourceChooser m_chooser;
+
+    std::unique_ptr<SaneDevice> m_device;
+    bool m_feeder = false;
+    bool m_feederSet = false;
+    double m_resolution = 0.0; // 0 leaves the device's own resolution
+    int m_transferCount = -1;
+    int m_bitsPerSample = 8;
+    bool m_hideDeviceDialog = true;
+
+    bool m_busy = false;
+    bool m_startedAhead = false; // the next page is already started (feeder batches)
+    bool m_done = false;
+    bool m_lastError = false;
+    QString m_errorString;
+    std::atomic<bool> m_cancelled{false};
+};
