@@ -1,0 +1,191 @@
+#include "SkewDetection.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+#include "PageBinarization.h"
+
+namespace SkewDetection {
+
+namespace {
+
+constexpr double radiansPerDegree = std::numbers::pi / 180.0;
+
+// The black pixels of a 1-bit image, relative to its centre.
+struct Points
+{
+    std::vector<float> x;
+    std::vector<float> y;
+};
+
+Points blackPixels(PIX *binary)
+{
+    Points points;
+    const int w = pixGetWidth(binary);
+    const int h = pixGetHeight(binary);
+    const l_int32 wpl = pixGetWpl(binary);
+    const l_uint32 *data = pixGetData(binary);
+    for (int y = 0; y < h; ++y) {
+        const l_uint32 *line = data + y * wpl;
+        for (int word = 0; word < wpl; ++word) {
+            if (!line[word])
+                continue;
+            for (int bit = 0; bit < 32; ++bit) {
+                const int x = word * 32 + bit;
+                if (x < w && GET_DATA_BIT(line, x)) {
+                    points.x.push_back(float(x - w / 2.0));
+                    points.y.push_back(float(y - h / 2.0));
+                }
+            }
+        }
+    }
+    return points;
+}
+
+// How sharply the text lines stand out when the page is turned back by `degrees`: the sum of
+// squared differences between neighbouring rows of the row profile. Aligned lines give steep
+// steps at their top and bottom edges; a residual skew smears them. Each pixel is shared
+// between the two rows nearest to it, so the score changes smoothly with the angle and its peak
+// can be placed between grid angles.
+//
+// Sharing alone would favour angles near 0: there every pixel falls at the same place between
+// two rows, and the score swings with that place rather than with the alignment of the lines.
+// Each pixel is therefore shifted by its own fixed fraction of a row (a low-discrepancy
+// sequence), which evens the swing out at every angle.
+double lineSharpness(const Points &points, double degrees, std::vector<double> &profile)
+{
+    const double c = std::cos(degrees * radiansPerDegree);
+    const double s = std::sin(degrees * radiansPerDegree);
+    const double offset = std::floor(profile.size() / 2.0);
+    const int last = int(profile.size()) - 2;
+    constexpr double goldenFraction = 0.6180339887498949;
+    std::fill(profile.begin(), profile.end(), 0.0);
+    for (size_t i = 0; i < points.x.size(); ++i) {
+        const double dither = double(i) * goldenFraction;
+        const double position =
+            points.y[i] * c - points.x[i] * s + offset + (dither - std::floor(dither));
+        const int row = int(position);
+        if (row < 0 || row > last)
+            continue;
+        const double fraction = position - row;
+        profile[row] += 1.0 - fraction;
+        profile[row + 1] += fraction;
+    }
+    double sum = 0.0;
+    for (size_t i = 1; i < profile.size(); ++i) {
+        const double step = profile[i] - profile[i - 1];
+        sum += step * step;
+    }
+    return sum;
+}
+
+// The skew within `estimate` +- `range` degrees that makes the lines sharpest, found on a grid
+// of `step` and placed between grid points on the parabola through the best three.
+double refine(const Points &points, int height, int width, double estimate, double range,
+              double step)
+{
+    std::vector<double> profile(size_t(std::hypot(width, height)) + 4, 0.0);
+    const int n = int(std::lround(range / step));
+    std::vector<double> scores(2 * n + 1);
+    int best = n;
+    for (int i = 0; i <= 2 * n; ++i) {
+        scores[i] = lineSharpness(points, estimate + (i - n) * step, profile);
+        if (scores[i] > scores[best])
+            best = i;
+    }
+    double angle = estimate + (best - n) * step;
+    if (best > 0 && best < 2 * n) {
+        const double left = scores[best - 1], middle = scores[best], right = scores[best + 1];
+        const double curvature = left - 2.0 * middle + right;
+        if (curvature < 0.0)
+            angle += step * 0.5 * (left - right) / curvature;
+    }
+    return angle;
+}
+
+} // namespace
+
+PixPtr textMask(PIX *page, int dpi, int reduceAbove)
+{
+    if (!page)
+        return nullptr;
+    const bool reduce = pixGetWidth(page) > reduceAbove;
+    PixPtr binary;
+    if (pixGetDepth(page) == 1) {
+        // Rank 1: a reduced pixel is black when any of its four is, so thin strokes survive.
+        binary.reset(reduce ? pixReduceRankBinary2(page, 1, nullptr) : pixCopy(nullptr, page));
+    } else {
+        PixPtr grey = PageBinarization::toGrey(page);
+        if (grey && reduce)
+            grey.reset(pixScaleAreaMap2(grey.get()));
+        if (grey)
+            binary = PageBinarization::binarize(grey.get(), reduce ? dpi / 2 : dpi);
+    }
+    if (!binary)
+        return nullptr;
+    return PixPtr(pixRemoveBorderConnComps(binary.get(), 8));
+}
+
+double findSkew(PIX *page, int dpi)
+{
+    PixPtr mask = textMask(page, dpi);
+    if (!mask)
+        return 0.0;
+    l_int32 black = 0;
+    pixCountPixels(mask.get(), &black, nullptr);
+    if (black < 200)
+        return 0.0;
+
+    // A coarse sweep over the whole range on a copy reduced by 4, then a binary search for the
+    // peak on the mask itself. Shearing about the centre keeps text near both edges weighed
+    // alike.
+    l_float32 angle = 0.0f;
+    l_float32 confidence = 0.0f;
+    l_float32 endScore = 0.0f;
+    if (pixFindSkewSweepAndSearchScorePivot(mask.get(), &angle, &confidence, &endScore, 4, 2, 0.0f,
+                                            float(maxSkewDegrees), 0.5f, 0.005f,
+                                            L_SHEAR_ABOUT_CENTER) != 0)
+        return 0.0;
+    if (!std::isfinite(angle))
+        return 0.0;
+    // Leptonica reports the turn that straightens the page (positive clockwise); the skew is
+    // its opposite. Its binary search stops short of the precision wanted here, so the
+    // estimate is refined on the mask's own pixels, first coarsely, then finely.
+    const Points points = blackPixels(mask.get());
+    const int w = pixGetWidth(mask.get());
+    const int h = pixGetHeight(mask.get());
+    double skew = refine(points, h, w, -double(angle), 0.6, 0.05);
+    skew = refine(points, h, w, skew, 0.06, 0.01);
+    return std::clamp(skew, -maxSkewDegrees, maxSkewDegrees);
+}
+
+PixPtr rotate(PIX *page, double degrees)
+{
+    if (!page)
+        return nullptr;
+    if (std::fabs(degrees) < 1e-4)
+        return PixPtr(pixCopy(nullptr, page));
+    const float radians = float(degrees * radiansPerDegree);
+    if (std::fabs(radians) < 0.0012f) {
+        // Leptonica's rotations return the page unturned below 0.001 radians (0.057 degrees),
+        // which is more than the precision wanted. At such angles a horizontal and a vertical
+        // shear about the centre are the rotation to within a millionth of a pixel per pixel.
+        const int w = pixGetWidth(page);
+        const int h = pixGetHeight(page);
+        if (pixGetDepth(page) == 1) {
+            PixPtr sheared(pixHShear(nullptr, page, h / 2, radians, L_BRING_IN_WHITE));
+            return sheared
+                       ? PixPtr(pixVShear(nullptr, sheared.get(), w / 2, radians, L_BRING_IN_WHITE))
+                       : nullptr;
+        }
+        PixPtr sheared(pixHShearLI(page, h / 2, radians, L_BRING_IN_WHITE));
+        return sheared ? PixPtr(pixVShearLI(sheared.get(), w / 2, radians, L_BRING_IN_WHITE))
+                       : nullptr;
+    }
+    const l_int32 type = pixGetDepth(page) == 1 ? L_ROTATE_SAMPLING : L_ROTATE_AREA_MAP;
+    return PixPtr(pixRotate(page, radians, type, L_BRING_IN_WHITE, 0, 0));
+}
+
+} // namespace SkewDetection
