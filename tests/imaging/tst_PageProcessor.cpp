@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPainter>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,6 +24,7 @@ private slots:
     void twoPagesWithoutResultGiveEmptyList();
     void slowToolIsEndedAndPartialOutputUsed();
     void splitSpreadCollectsBothHalves();
+    void realToolCutsAndSplits();
 
 private:
     QString tool(const QString &name, const QByteArray &body);
@@ -141,6 +144,52 @@ void tst_PageProcessor::splitSpreadCollectsBothHalves()
     QCOMPARE(halves,
              QStringList({PageProcessor::outputFolder() + QStringLiteral("/00000002_o_1L.tif"),
                           PageProcessor::outputFolder() + QStringLiteral("/00000002_o_2R.tif")}));
+}
+
+void tst_PageProcessor::realToolCutsAndSplits()
+{
+    const QString realTool =
+        qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/vellumo-pagetool");
+    QVERIFY2(QFile::exists(realTool), qPrintable(realTool));
+    // A page at 150 dpi with a block of text lines from (200, 300) to (1000, 1074).
+    QImage page(1240, 1754, QImage::Format_Grayscale8);
+    page.fill(250);
+    for (int y = 300; y < 1100; y += 40) {
+        for (int x = 200; x < 1000; ++x) {
+            for (int dy = 0; dy < 14; ++dy)
+                page.scanLine(y + dy)[x] = 20;
+        }
+    }
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+
+    QSettings settings;
+    settings.setValue(QStringLiteral("AutoDeskew"), false);
+    PageProcessor processor(realTool);
+    QImage image = page;
+    processor.autoCropImage(image);
+    // Cut to the text with 2 mm (about 12 pixels at 150 dpi) of white around it.
+    QVERIFY2(qAbs(image.width() - (800 + 2 * 12)) <= 6, qPrintable(QString::number(image.width())));
+    QVERIFY2(qAbs(image.height() - (774 + 2 * 12)) <= 6,
+             qPrintable(QString::number(image.height())));
+
+    // A spread of two such pages side by side splits into two files.
+    QImage spread(2480, 1754, QImage::Format_Grayscale8);
+    spread.fill(250);
+    {
+        QPainter painter(&spread);
+        painter.drawImage(0, 0, page);
+        painter.drawImage(1240, 0, page);
+    }
+    spread.setDotsPerMeterX(5906);
+    spread.setDotsPerMeterY(5906);
+    const QString pagePath = m_dir.filePath(QStringLiteral("00000001_o.jpg"));
+    QVERIFY(spread.save(pagePath));
+    const QStringList halves = processor.splitSpreadFile(pagePath, 150);
+    QCOMPARE(halves.size(), 2);
+    for (const QString &half : halves)
+        QVERIFY(QImage(half).width() < 1500);
+    settings.remove(QStringLiteral("AutoDeskew"));
 }
 
 QTEST_GUILESS_MAIN(tst_PageProcessor)
