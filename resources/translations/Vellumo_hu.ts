@@ -13,6 +13,53 @@
     </message>
 </context>
 <context>
+    <name>ImageEditor</name>
+    <message>
+        <source>Restore Source Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Cropping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crop this image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Adjust contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save this page as the image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
@@ -87,10 +134,6 @@
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The working folder still holds %1 pages of an earlier session.&lt;br&gt;Delete them and start a new document?</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -509,6 +552,98 @@
         <source>Close the application</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Crop Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Cropping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> deg.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotating...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellumo Project (*.vlmpj)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current project is not saved yet. Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The current project has been changed. Do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New project has been begun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read the project file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty project. Scan a document before the saving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Project</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Project has been saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Recovering...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto saved project has been recovered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are no files to recover.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -563,6 +698,29 @@
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProjectArchive</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1 into %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
