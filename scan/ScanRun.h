@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+#include "scan/HImage.h"
+
+class ScannerLibrary;
+
+// One scan run: applies the scan settings to the scanner library in a fixed order, pulls one
+// image or all available images, turns each delivered bitmap into an image and announces it.
+// Widget-free; the scanner frame shows it. Each run re-reads its settings.
+class ScanRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    // library: not owned; it must outlive the run.
+    explicit ScanRun(ScannerLibrary *library, QObject *parent = nullptr);
+    ~ScanRun() override;
+
+    // 1 black-and-white, 2 grayscale, 4 colour.
+    void setPixelType(int pixelType) { m_pixelType = pixelType; }
+    int pixelType() const { return m_pixelType; }
+    // Dots per inch.
+    void setScanResolution(int dpi) { m_resolution = dpi; }
+    double scanResolution() const { return m_resolution; }
+
+    // Runs the scan to its end; blocks the caller while the window keeps painting (the library
+    // waits in a local event loop). owner: the window that owns the library's dialogs.
+    void scan(QObject *owner);
+    // The image delivered last, valid during pageScanned() and until released; null if none.
+    const HImage *image() const { return m_image.get(); }
+    void releaseImage();
+
+signals:
+    // Emitted for each delivered image; listeners take it with image() during the emission.
+    void pageScanned();
+    // The library gave no image (a failure or a cancel) or ended with an error.
+    void failedScan();
+
+private:
+    ScannerLibrary *m_library;
+    std::unique_ptr<HImage> m_image;
+    int m_pixelType = 0;
+    double m_resolution = 300.0;
+};
