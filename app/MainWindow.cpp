@@ -61,6 +61,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     StaleFileCleanup(AppPaths::tempFolder(), operations).runLenient();
 
     buildCentralArea();
+    buildScanner();
+    fillScannerList();
     setPageCommandsEnabled(false);
 
     m_network = new QNetworkAccessManager(this);
@@ -306,6 +308,13 @@ void MainWindow::saveGeometry()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_scannerView->isScanning()) {
+        // The scan ends first; the window closes once its run has returned.
+        m_scannerView->cancelScan();
+        event->ignore();
+        QTimer::singleShot(0, this, &QWidget::close);
+        return;
+    }
     if (!maySave()) {
         event->ignore();
         return;
@@ -339,7 +348,10 @@ void MainWindow::retranslateUi()
 
 void MainWindow::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange && m_constructed)
+    if (event->type() == QEvent::LanguageChange && m_constructed) {
+        fillScannerList();
+        restoreChoosers();
         retranslateUi();
+    }
     RibbonMainWindow::changeEvent(event);
 }

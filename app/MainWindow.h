@@ -23,6 +23,7 @@ class QStackedWidget;
 class RibbonSliderPane;
 class RotatePreview;
 class SplashScreen;
+class ScannerLibrary;
 class QAction;
 class QDial;
 class QPushButton;
@@ -63,6 +64,7 @@ public:
     void openProjectFile(const QString &path, bool askToSave);
     ImageEditor *editor() const { return m_editor; }
     const RibbonCommands &commands() const { return m_commands; }
+    ScannerLibrary *scannerLibrary() const { return m_scanner; }
     int workAreaIndex() const;
     int sidePanelIndex() const;
 
@@ -168,6 +170,12 @@ private:
     void buildApplicationMenu();
     void buildStatusBar();
     void buildModePanels();
+    void buildScanner();
+    // Lists the scanners (disabling the scan commands when there are none) and fills the colour
+    // and quality choosers.
+    void fillScannerList();
+    // The common start of a scan; showFrame shows the scanner view first.
+    void startScan(bool showFrame);
     void retranslateModePanels();
     // After the current page's picture changed: thumbnail, image information, changed flag.
     void afterPictureChange();
@@ -241,6 +249,9 @@ private:
     QString m_projectPath;
     bool m_modified = false;
     bool m_recoveryOffered = false;
+    bool m_rescan = false;
+    bool m_singlePage = false;
+    ScannerLibrary *m_scanner = nullptr;
     bool m_recoveryDeclined = false;
     bool m_constructed = false;
 };

@@ -268,10 +268,6 @@ void MainWindow::about()
 }
 
 // Commands of parts that are not in this build yet.
-void MainWindow::selectSource()
-{
-    commandNotAvailable(m_commands.selectScanner->text());
-}
 void MainWindow::settings()
 {
     commandNotAvailable(m_commands.settings->text());
@@ -279,10 +275,6 @@ void MainWindow::settings()
 void MainWindow::loadPdf()
 {
     commandNotAvailable(m_commands.loadPdf->text());
-}
-void MainWindow::scanPage()
-{
-    commandNotAvailable(m_commands.scanPage->text());
 }
 void MainWindow::autoScan()
 {
@@ -319,15 +311,10 @@ void MainWindow::update()
 
 // Slots driven by components that are not in this build yet; nothing can call them now.
 void MainWindow::checkInstall() {}
-void MainWindow::scanFailed() {}
-void MainWindow::startAutoScan() {}
 void MainWindow::scanDoc() {}
-void MainWindow::rescanPage() {}
 void MainWindow::savePage() {}
-void MainWindow::pageFromScanner() {}
 void MainWindow::autoCrop() {}
 void MainWindow::splitSpread() {}
-void MainWindow::scanCancel() {}
 void MainWindow::cancelAutoScan() {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}

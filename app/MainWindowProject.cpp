@@ -212,9 +212,12 @@ void MainWindow::loadProjectFromArgs()
 {
     if (!m_recoveryOffered)
         offerRecovery();
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() < 2 || !QFile::exists(arguments.at(1)))
+    // The first argument that is not an option (such as --demo-scanner) names the project.
+    QStringList arguments = QCoreApplication::arguments().mid(1);
+    arguments.removeIf(
+        [](const QString &argument) { return argument.startsWith(QLatin1String("--")); });
+    if (arguments.isEmpty() || !QFile::exists(arguments.first()))
         return;
     // Recovered pages are not replaced without the save question.
-    openProjectFile(arguments.at(1), m_pageList->count() > 0);
+    openProjectFile(arguments.first(), m_pageList->count() > 0);
 }

@@ -50,11 +50,6 @@ void MainWindow::buildRibbon()
     c.colorChooser->setFixedWidth(180);
     c.qualityChooser = new QComboBox;
     c.qualityChooser->setFixedWidth(180);
-    for (int i = 0; i < 3; ++i)
-        c.colorChooser->addItem(QString(), QList<int>{1, 2, 4}.at(i));
-    c.qualityChooser->addItem(QString(), Settings::readInt(SettingsKeys::MiddleQuality, 200));
-    c.qualityChooser->addItem(QString(), Settings::readInt(SettingsKeys::GoodQuality, 300));
-    c.qualityChooser->addItem(QString(), Settings::readInt(SettingsKeys::HighQuality, 600));
     form->addRow(c.scannerLabel, c.selectScanner);
     form->addRow(c.colorLabel, c.colorChooser);
     form->addRow(c.qualityLabel, c.qualityChooser);

@@ -1,6 +1,8 @@
 #include "StartUp.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QMessageBox>
 
@@ -14,9 +16,25 @@
 
 void StartUp::prepareProcess()
 {
+    useDemoScannerIfAsked();
     // Qt's default of 128 MB refuses a colour A4 page scanned at 600 dpi.
     QImageReader::setAllocationLimit(ImageAllocationLimitMb);
     loadOpenSslProviders();
+}
+
+void StartUp::useDemoScannerIfAsked()
+{
+    // SANE's test device stands in for a scanner: for trying the program without one.
+    if (!QCoreApplication::arguments().contains(QStringLiteral("--demo-scanner")) &&
+        qEnvironmentVariable("VELLUMO_DEMO_SCANNER") != QLatin1String("1"))
+        return;
+    const QString folder = AppPaths::configFolder() + QStringLiteral("/sane-demo");
+    QDir().mkpath(folder);
+    for (const QString &name : {QStringLiteral("dll.conf"), QStringLiteral("test.conf")}) {
+        QFile::remove(folder + QLatin1Char('/') + name);
+        QFile::copy(QStringLiteral(":/sane-demo/") + name, folder + QLatin1Char('/') + name);
+    }
+    qputenv("SANE_CONFIG_DIR", QFile::encodeName(folder));
 }
 
 int StartUp::run(QApplication &app, FileOperations &operations)

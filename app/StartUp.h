@@ -24,4 +24,6 @@ public:
 
 private:
     static void prepareProcess();
+    // With --demo-scanner or VELLUMO_DEMO_SCANNER=1, SANE sees only its test device.
+    static void useDemoScannerIfAsked();
 };

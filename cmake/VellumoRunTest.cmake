@@ -13,6 +13,7 @@ execute_process(
         "QT_QPA_PLATFORM=offscreen"
         "VELLUMO_BIN_DIR=${VELLUMO_BIN_DIR}"
         "VELLUMO_SOURCE_DIR=${VELLUMO_SOURCE_DIR}"
+        "SANE_CONFIG_DIR=${VELLUMO_SOURCE_DIR}/tests/scan/sane"
         "${TEST_EXE}"
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -1,0 +1,229 @@
+// The main window's side of scanning: the scanner list and the two choosers, the commands that
+// start a scan, and what happens to every delivered image before it becomes a page.
+
+#include <QAction>
+#include <QComboBox>
+#include <QInputDialog>
+#include <QPointer>
+#include <QScopeGuard>
+#include <QStackedWidget>
+#include <QTransform>
+
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "app/WaitingDlg.h"
+#include "imaging/ImageEditor.h"
+#include "imaging/PageProcessor.h"
+#include "pages/PageListWidget.h"
+#include "scan/EzPrevScan.h"
+#include "scan/HImage.h"
+#include "scan/SaneScannerLibrary.h"
+
+void MainWindow::buildScanner()
+{
+    auto *scanner = new SaneScannerLibrary(this);
+    scanner->setSourceChooser([](QObject *owner, const QStringList &names, int current) {
+        bool ok = false;
+        const QString picked =
+            QInputDialog::getItem(qobject_cast<QWidget *>(owner), MainWindow::tr("Select Scanner"),
+                                  MainWindow::tr("Scanner:"), names, qMax(0, current), false, &ok);
+        return ok ? int(names.indexOf(picked)) : -1;
+    });
+    m_scanner = scanner;
+    m_scannerView->setLibrary(m_scanner);
+}
+
+void MainWindow::fillScannerList()
+{
+    QComboBox *colour = m_commands.colorChooser;
+    QComboBox *quality = m_commands.qualityChooser;
+    const QSignalBlocker blockColour(colour);
+    const QSignalBlocker blockQuality(quality);
+    colour->clear();
+    quality->clear();
+
+    QStringList names;
+    if (m_scanner && m_scanner->sourceListBegin()) {
+        QString name;
+        while (m_scanner->sourceListNext(name))
+            names << name;
+    }
+    if (names.isEmpty()) {
+        errorMessage(tr("Scanners not found.<br>Please plug a scanner."));
+        for (QAction *action : std::as_const(m_commands.scanCommands))
+            action->setEnabled(false);
+    }
+    Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
+
+    colour->addItem(tr("Black-White"), 1);
+    colour->addItem(tr("Grayscale"), 2);
+    colour->addItem(tr("Photo Color"), 4);
+    quality->addItem(tr("Middle"), Settings::readInt(SettingsKeys::MiddleQuality, 200));
+    quality->addItem(tr("Good"), Settings::readInt(SettingsKeys::GoodQuality, 300));
+    quality->addItem(tr("High"), Settings::readInt(SettingsKeys::HighQuality, 600));
+}
+
+void MainWindow::selectSource()
+{
+    if (m_scanner)
+        m_scanner->chooseSource(this);
+}
+
+void MainWindow::scanPage()
+{
+    m_singlePage = true;
+    m_rescan = false;
+    startScan(true);
+}
+
+void MainWindow::rescanPage()
+{
+    if (m_pageList->currentPosition() < 0)
+        return;
+    m_rescan = true;
+    m_singlePage = false;
+    startScan(true);
+}
+
+void MainWindow::startAutoScan()
+{
+    m_singlePage = false;
+    m_rescan = false;
+    startScan(false);
+}
+
+void MainWindow::startScan(bool showFrame)
+{
+    if (m_scannerView->isScanning())
+        return;
+    if (showFrame) {
+        m_workArea->setCurrentIndex(ScannerPage);
+        QCoreApplication::processEvents();
+    }
+    const int pixelType = m_commands.colorChooser->currentData().toInt();
+    const int dpi = m_commands.qualityChooser->currentData().toInt();
+    Settings::write(SettingsKeys::Resolution, dpi);
+    Settings::write(SettingsKeys::Grayscale, pixelType);
+    m_scannerView->setPixelType(pixelType);
+    m_scannerView->setScanResolution(dpi);
+    connect(m_scannerView, &EzPrevScan::pageScanned, this, &MainWindow::pageFromScanner,
+            Qt::UniqueConnection);
+    connect(m_scannerView, &EzPrevScan::scanCancelled, this, &MainWindow::scanCancel,
+            Qt::UniqueConnection);
+    connect(m_scannerView, &EzPrevScan::failedScan, this, &MainWindow::scanFailed,
+            Qt::UniqueConnection);
+
+    // Nothing may start another scan or change the pages while this one runs; the window
+    // keeps painting meanwhile.
+    const QList<QAction *> locked =
+        m_commands.pageCommands + m_commands.scanCommands +
+        QList<QAction *>{m_commands.loadFile, m_commands.loadPdf, m_commands.newProject,
+                         m_commands.openProject, m_commands.recoverProject};
+    QList<bool> wasEnabled;
+    for (QAction *action : locked) {
+        wasEnabled << action->isEnabled();
+        action->setEnabled(false);
+    }
+    m_pageList->setEnabled(false);
+    const auto unlock = qScopeGuard([&] {
+        for (int i = 0; i < locked.size(); ++i)
+            locked.at(i)->setEnabled(wasEnabled.at(i));
+        m_pageList->setEnabled(true);
+        setPageCommandsEnabled(m_pageList->count() > 0);
+        if (m_workArea->currentIndex() == ScannerPage)
+            m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
+    });
+    m_scannerView->scan(this);
+}
+
+void MainWindow::pageFromScanner()
+{
+    const HImage *scanned = m_scannerView->image();
+    if (!scanned || scanned->isNull())
+        return;
+    QImage image = *scanned;
+    if (m_pageList->count() == 0)
+        prepareEmptyWorkingFolder();
+
+    const QSignalBlocker blocker(m_pageList);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    Settings::write(SettingsKeys::Scanned, Settings::readInt(SettingsKeys::Scanned, 0) + 1);
+    const bool bookScan = Settings::readBool(SettingsKeys::BookScan, false);
+    const int colourMode = Settings::readInt(SettingsKeys::Grayscale, 2);
+    const bool splitSpread = Settings::readBool(SettingsKeys::SplitSpread, false);
+    const bool autoCrop = Settings::readBool(SettingsKeys::AutoCrop, true);
+    const int rotateMode = Settings::readInt(SettingsKeys::RotateMode, 0);
+    const int rotateAngle = Settings::readInt(SettingsKeys::RotateAngle, 0);
+    const int n = Settings::readInt(SettingsKeys::PageNumber, 0);
+    Settings::write(SettingsKeys::PageNumber, n + 1);
+
+    QPointer<WaitingDlg> wait = new WaitingDlg(this);
+    const auto closeWait = qScopeGuard([wait] {
+        if (wait)
+            wait->finish();
+    });
+
+    if (!m_rescan && !m_singlePage) {
+        wait->setText(tr("Rotating..."));
+        const bool turn =
+            rotateMode == 1 || (rotateMode == 2 && n % 2 == 0) || (rotateMode == 3 && n % 2 == 1);
+        if (turn) {
+            const int degrees = rotateAngle == 0   ? 180
+                                : rotateAngle == 1 ? -90
+                                : rotateAngle == 2 ? 90
+                                                   : 0;
+            const int dpmX = image.dotsPerMeterX();
+            const int dpmY = image.dotsPerMeterY();
+            image = image.transformed(QTransform().rotate(degrees), Qt::SmoothTransformation);
+            image.setDotsPerMeterX(dpmX);
+            image.setDotsPerMeterY(dpmY);
+        }
+    }
+    const bool blackAndWhite = colourMode == 1;
+    // The decoder gives 1-bit scans as grey; black-and-white pages are stored as 1-bit TIFF.
+    PageProcessor processor;
+    if (bookScan) {
+        if (splitSpread || autoCrop) {
+            wait->setText(splitSpread ? tr("Splitting on pages...") : tr("Processing the page..."));
+            const QList<QImage> pages =
+                processor.processScannedImage(image, splitSpread, blackAndWhite);
+            wait->hide();
+            for (const QImage &page : pages)
+                m_pageList->addImage(page, blackAndWhite);
+        } else {
+            m_pageList->addImage(image, blackAndWhite);
+        }
+    } else {
+        if (autoCrop) {
+            wait->setText(tr("Auto cropping..."));
+            processor.autoCropImage(image);
+        }
+        if (m_rescan)
+            m_pageList->replaceImage(image, blackAndWhite, -1);
+        else
+            m_pageList->addImage(image, blackAndWhite);
+    }
+
+    setModified(true);
+    m_scannerView->releaseImage();
+    showCount(m_pageList->count());
+    QCoreApplication::processEvents();
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    // Re-selected with notification, so the editor shows the page.
+    m_pageList->blockSignals(false);
+    m_pageList->selectPosition(m_pageList->currentPosition(), 0);
+    m_pageList->blockSignals(true);
+    setPageCommandsEnabled(true);
+}
+
+void MainWindow::scanCancel()
+{
+    m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
+    QCoreApplication::processEvents();
+}
+
+void MainWindow::scanFailed()
+{
+    scanCancel();
+    errorMessage(tr("Scanning has cancelled."));
+}

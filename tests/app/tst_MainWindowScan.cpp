@@ -1,0 +1,170 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QSettings>
+#include <QTest>
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "imaging/ImageEditor.h"
+#include "pages/PageListWidget.h"
+#include "scan/SaneScannerLibrary.h"
+#include "support/DialogAnswerer.h"
+#include "support/TestPaths.h"
+
+// Scanning through the main window with SANE's test device (the test runner points SANE at the
+// repository's configuration): pages arrive in the list as the settings say.
+class tst_MainWindowScan : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void scannedPageBecomesAPage();
+    void blackAndWhiteIsStoredAsTiff();
+    void feederDeliversEveryPage();
+    void rescanReplacesTheCurrentPage();
+    void scanIntoEmptyListClearsLeftovers();
+    void failedRunSaysSoAndKeepsPages();
+
+private:
+    // A small page (side x side mm) at the "Middle" quality (200 dpi) from test:0.
+    void prepareDevice(double side = 40.0, const QString &readResult = QStringLiteral("Default"));
+    QStringList popupMessages() const;
+
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindowScan::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+}
+
+void tst_MainWindowScan::init()
+{
+    QDir(AppPaths::workingFolder()).removeRecursively();
+    QSettings settings;
+    settings.setValue(QStringLiteral("AutoCrop"), false);
+    settings.setValue(QStringLiteral("QualityIndex"), 0);
+    m_window = std::make_unique<MainWindow>(false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::qWait(150);
+}
+
+void tst_MainWindowScan::cleanup()
+{
+    m_window->setModified(false);
+    m_window.reset();
+    QSettings().clear();
+}
+
+void tst_MainWindowScan::prepareDevice(double side, const QString &readResult)
+{
+    auto *scanner = qobject_cast<SaneScannerLibrary *>(m_window->scannerLibrary());
+    QVERIFY(scanner);
+    QVERIFY(scanner->chooseSourceNamed(QStringLiteral("test:0")));
+    QVERIFY(scanner->openSource());
+    QVERIFY(scanner->setDeviceOption("br-x", side));
+    QVERIFY(scanner->setDeviceOption("br-y", side));
+    QVERIFY(scanner->setDeviceOption("read-return-value", readResult));
+    QVERIFY(scanner->setDeviceOption("test-picture", QStringLiteral("Color pattern")));
+}
+
+QStringList tst_MainWindowScan::popupMessages() const
+{
+    QStringList messages;
+    for (QLabel *label : m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel")))
+        messages << label->property("Message").toString();
+    return messages;
+}
+
+void tst_MainWindowScan::scannedPageBecomesAPage()
+{
+    prepareDevice();
+    QVERIFY(m_window->commands().scanPage->isEnabled());
+    m_window->scanPage();
+    PageListWidget *list = m_window->pageList();
+    QCOMPARE(list->count(), 1);
+    const QImage page(list->workingPath(0));
+    QCOMPARE(page.size(), QSize(314, 314)); // 40 mm at 200 dpi, whole pixels
+    QCOMPARE(page.dotsPerMeterX(), 7874);
+    QCOMPARE(QFileInfo(list->workingPath(0)).suffix(), QStringLiteral("jpg"));
+    QVERIFY(m_window->isModified());
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+    QCOMPARE(m_window->editor()->path(), list->workingPath(0));
+    QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 200);
+    QCOMPARE(QSettings().value(QStringLiteral("Scanned")).toInt(), 1);
+    for (QAction *action : m_window->commands().pageCommands)
+        QVERIFY(action->isEnabled());
+}
+
+void tst_MainWindowScan::blackAndWhiteIsStoredAsTiff()
+{
+    prepareDevice();
+    m_window->commands().colorChooser->setCurrentIndex(0);
+    m_window->scanPage();
+    const QString working = m_window->pageList()->workingPath(0);
+    QCOMPARE(QFileInfo(working).suffix(), QStringLiteral("tiff"));
+    QCOMPARE(QImage(working).depth(), 1);
+}
+
+void tst_MainWindowScan::feederDeliversEveryPage()
+{
+    prepareDevice(20.0);
+    QSettings settings;
+    settings.setValue(QStringLiteral("PaperSource"), 1);
+    settings.setValue(QStringLiteral("AcquireImage"), 1);
+    m_window->scanPage();
+    QCOMPARE(m_window->pageList()->count(), 10);
+    QCOMPARE(m_window->pageList()->currentPosition(), 9);
+}
+
+void tst_MainWindowScan::rescanReplacesTheCurrentPage()
+{
+    prepareDevice();
+    m_window->scanPage();
+    m_window->scanPage();
+    PageListWidget *list = m_window->pageList();
+    list->selectPosition(0, 0);
+    prepareDevice(30.0);
+    m_window->rescanPage();
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentPosition(), 0);
+    QCOMPARE(QImageReader(list->workingPath(0)).size(), QSize(236, 236));
+    QCOMPARE(QImageReader(list->workingPath(1)).size(), QSize(314, 314));
+}
+
+void tst_MainWindowScan::scanIntoEmptyListClearsLeftovers()
+{
+    const QString leftover = AppPaths::workingFolder() + QStringLiteral("/00000007_o.jpg");
+    QVERIFY(TestPaths::writeFile(leftover, "old page"));
+    prepareDevice();
+    DialogAnswerer no(QStringLiteral("No"));
+    m_window->scanPage();
+    QVERIFY(no.hasAnswered()); // the earlier page was offered first
+    QVERIFY(!QFile::exists(leftover));
+    QCOMPARE(m_window->pageList()->count(), 1);
+}
+
+void tst_MainWindowScan::failedRunSaysSoAndKeepsPages()
+{
+    prepareDevice();
+    m_window->scanPage();
+    prepareDevice(40.0, QStringLiteral("SANE_STATUS_IO_ERROR"));
+    m_window->scanPage();
+    QCOMPARE(m_window->pageList()->count(), 1);
+    QVERIFY(popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
+    QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+    prepareDevice();
+}
+
+QTEST_MAIN(tst_MainWindowScan)
+#include "tst_MainWindowScan.moc"
