@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>EzPrevScan</name>
+    <message>
+        <source>Scanning...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
@@ -642,6 +653,26 @@
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting on pages...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Processing the page...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto cropping...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning has cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
