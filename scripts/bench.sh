@@ -2,12 +2,13 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
 # against zip and unzip. editing: turning, cropping and restoring a colour A4 page, and the
-# JPEG save against cjpeg. The remaining arguments go to the benchmark (for example --pages 50).
+# JPEG save against cjpeg. scan: from the last byte of a scanned A4 frame to the page shown in
+# the list, with the SANE read beside it (SANE's test device). The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -16,7 +17,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing)
+    pagestore | project | editing | scan)
         bench="$1"
         shift
         ;;
