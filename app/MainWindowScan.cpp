@@ -18,6 +18,7 @@
 #include "scan/EzPrevScan.h"
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
+#include "scan/ScanPreviewDlg.h"
 
 void MainWindow::buildScanner()
 {
@@ -28,6 +29,11 @@ void MainWindow::buildScanner()
             QInputDialog::getItem(qobject_cast<QWidget *>(owner), MainWindow::tr("Select Scanner"),
                                   MainWindow::tr("Scanner:"), names, qMax(0, current), false, &ok);
         return ok ? int(names.indexOf(picked)) : -1;
+    });
+    scanner->setPreviewer([](QObject *owner, const QByteArray &preview) {
+        ScanPreviewDlg dialog(qobject_cast<QWidget *>(owner));
+        dialog.setPreview(HImage(preview));
+        return dialog.exec() == QDialog::Accepted;
     });
     m_scanner = scanner;
     m_scannerView->setLibrary(m_scanner);

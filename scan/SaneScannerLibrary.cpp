@@ -186,7 +186,7 @@ void SaneScannerLibrary::setResolution(double dotsPerInch)
         (void)m_device->selectResolution(dotsPerInch);
 }
 
-QByteArray SaneScannerLibrary::acquireImage(QObject *, int pixelTypeMask)
+QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
 {
     if (m_busy) {
         qCWarning(lcSane) << "acquireImage called while the scanner is busy";
@@ -207,6 +207,30 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *, int pixelTypeMask)
     if (!started && !applyPixelType(pixelTypeMask))
         qCWarning(lcSane) << "Scanning in the device's current mode; none of" << pixelTypeMask
                           << "could be set";
+    // "Scan with preview": a quick low-resolution pass of the flatbed first, shown to the user,
+    // who then starts the real scan or cancels (a cancel, not an error). A feeder would use up
+    // a sheet for it, so it has no preview.
+    if (!started && !m_hideDeviceDialog && m_previewer && !m_feeder) {
+        const double wanted = m_resolution;
+        (void)m_device->selectResolution(PreviewResolution);
+        const double previewDpi = effectiveResolution();
+        PageResult preview;
+        runInWorker([&] { preview = readPage(previewDpi, false, false); });
+        (void)m_device->selectResolution(wanted);
+        if (preview.cancelled || preview.status != SANE_STATUS_GOOD) {
+            m_done = true;
+            endBatch();
+            if (!preview.cancelled && isError(SANE_Status(preview.status)))
+                fail(QStringLiteral("The preview failed: %1")
+                         .arg(statusText(SANE_Status(preview.status))));
+            return {};
+        }
+        if (!m_previewer(owner, preview.dib)) {
+            m_done = true;
+            qCInfo(lcSane) << "Scan cancelled in the preview";
+            return {};
+        }
+    }
     const double dpi = effectiveResolution();
     // In a feeder batch the next page is started right away: that is how the end of the
     // documents is known before the caller asks for another image.
@@ -312,6 +336,11 @@ bool SaneScannerLibrary::chooseSourceNamed(const QString &name)
 QString SaneScannerLibrary::chosenDevice()
 {
     return Settings::readString(SettingsKeys::ScannerDevice, QString());
+}
+
+void SaneScannerLibrary::setPreviewer(Previewer previewer)
+{
+    m_previewer = std::move(previewer);
 }
 
 void SaneScannerLibrary::setSourceChooser(SourceChooser chooser)

@@ -25,7 +25,8 @@ class SaneImage;
 // openSource keeps an already open device open (ending any batch it had begun).
 //
 // The device is driven through the options most backends share: "source", "resolution",
-// "mode" and "depth" (see SaneDevice). setHideDeviceDialog only records its flag for the UI;
+// "mode" and "depth" (see SaneDevice). With the device dialog not hidden, a flatbed scan starts
+// with a preview pass shown through the previewer the UI installed;
 // contrast, deskew and the start, dialog and all-images switches change nothing.
 //
 // A run ends (isDone) after one image when one was asked for or the flatbed is used, when the
@@ -45,6 +46,11 @@ public:
     // Shows the list of source names and answers the index picked, or -1 to keep the old choice.
     // `current` is the index of the chosen source, or -1. Installed by the UI.
     using SourceChooser = std::function<int(QObject *owner, const QStringList &names, int current)>;
+
+    // Shows a preview scan (a packed bitmap at PreviewResolution) and answers whether to go on
+    // with the real scan. Installed by the UI; used when the device dialog is not hidden.
+    using Previewer = std::function<bool(QObject *owner, const QByteArray &preview)>;
+    static constexpr double PreviewResolution = 50.0;
 
     explicit SaneScannerLibrary(QObject *parent = nullptr);
     ~SaneScannerLibrary() override;
@@ -81,6 +87,7 @@ public:
     // The remembered SANE device name, or empty.
     static QString chosenDevice();
     void setSourceChooser(SourceChooser chooser);
+    void setPreviewer(Previewer previewer);
     bool hidesDeviceDialog() const { return m_hideDeviceDialog; }
     // Bits per sample of grey and colour scans: 8 (the default) or 16; a device without 16 bits
     // scans at 8. Line art is always 1 bit.
@@ -129,6 +136,7 @@ private:
     bool m_listed = false;
     std::size_t m_nextListed = 0;
     SourceChooser m_chooser;
+    Previewer m_previewer;
 
     std::unique_ptr<SaneDevice> m_device;
     bool m_feeder = false;

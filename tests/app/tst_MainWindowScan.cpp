@@ -32,6 +32,7 @@ private slots:
     void rescanReplacesTheCurrentPage();
     void scanIntoEmptyListClearsLeftovers();
     void failedRunSaysSoAndKeepsPages();
+    void previewComesFirstAndCanCancel();
 
 private:
     // A small page (side x side mm) at the "Middle" quality (200 dpi) from test:0.
@@ -164,6 +165,28 @@ void tst_MainWindowScan::failedRunSaysSoAndKeepsPages()
     QVERIFY(popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
     prepareDevice();
+}
+
+void tst_MainWindowScan::previewComesFirstAndCanCancel()
+{
+    prepareDevice();
+    QSettings().setValue(QStringLiteral("Preview"), true);
+    {
+        DialogAnswerer cancel(QStringLiteral("Cancel"));
+        m_window->scanPage();
+        QVERIFY(cancel.hasAnswered());
+        QCOMPARE(cancel.title(), QStringLiteral("Scan Preview"));
+    }
+    QCOMPARE(m_window->pageList()->count(), 0);
+    QVERIFY(popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
+    {
+        DialogAnswerer scan(QStringLiteral("Scan"));
+        m_window->scanPage();
+        QVERIFY(scan.hasAnswered());
+    }
+    QCOMPARE(m_window->pageList()->count(), 1);
+    // The real scan, not the preview, became the page.
+    QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(314, 314));
 }
 
 QTEST_MAIN(tst_MainWindowScan)
