@@ -65,6 +65,9 @@ public:
     ImageEditor *editor() const { return m_editor; }
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const { return m_scanner; }
+    // Re-reads the three quality resolutions into the quality chooser and restores the choices
+    // (after the options were accepted).
+    void refreshQualities();
     int workAreaIndex() const;
     int sidePanelIndex() const;
 

@@ -69,6 +69,16 @@ void MainWindow::fillScannerList()
     quality->addItem(tr("High"), Settings::readInt(SettingsKeys::HighQuality, 600));
 }
 
+void MainWindow::refreshQualities()
+{
+    QComboBox *quality = m_commands.qualityChooser;
+    const QSignalBlocker blocker(quality);
+    quality->setItemData(0, Settings::readInt(SettingsKeys::MiddleQuality, 200));
+    quality->setItemData(1, Settings::readInt(SettingsKeys::GoodQuality, 300));
+    quality->setItemData(2, Settings::readInt(SettingsKeys::HighQuality, 600));
+    restoreChoosers();
+}
+
 void MainWindow::selectSource()
 {
     if (m_scanner)

@@ -27,6 +27,9 @@ private slots:
     void cleanup();
 
     void scannedPageBecomesAPage();
+    void colourModesArriveAsPages_data();
+    void colourModesArriveAsPages();
+    void changedQualityIsScannedAt();
     void blackAndWhiteIsStoredAsTiff();
     void feederDeliversEveryPage();
     void rescanReplacesTheCurrentPage();
@@ -105,6 +108,50 @@ void tst_MainWindowScan::scannedPageBecomesAPage()
     QCOMPARE(QSettings().value(QStringLiteral("Scanned")).toInt(), 1);
     for (QAction *action : m_window->commands().pageCommands)
         QVERIFY(action->isEnabled());
+}
+
+void tst_MainWindowScan::colourModesArriveAsPages_data()
+{
+    QTest::addColumn<int>("colourIndex");
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("line art") << 0 << QStringLiteral("tiff") << 1 << true;
+    QTest::newRow("grey") << 1 << QStringLiteral("jpg") << 8 << true;
+    QTest::newRow("colour") << 2 << QStringLiteral("jpg") << 32 << false;
+}
+
+void tst_MainWindowScan::colourModesArriveAsPages()
+{
+    QFETCH(int, colourIndex);
+    QFETCH(QString, suffix);
+    QFETCH(int, depth);
+    QFETCH(bool, grey);
+    QSettings().setValue(QStringLiteral("MiddleQuality"), 150);
+    m_window->refreshQualities();
+    prepareDevice();
+    m_window->commands().colorChooser->setCurrentIndex(colourIndex);
+    m_window->scanPage();
+    const QString working = m_window->pageList()->workingPath(0);
+    const QImage page(working);
+    QCOMPARE(QFileInfo(working).suffix(), suffix);
+    QCOMPARE(page.size(), QSize(236, 236)); // 40 mm at 150 dpi
+    QCOMPARE(qRound(page.dotsPerMeterX() * 0.0254), 150);
+    QCOMPARE(page.depth(), depth);
+    if (depth > 1)
+        QCOMPARE(page.isGrayscale(), grey);
+}
+
+void tst_MainWindowScan::changedQualityIsScannedAt()
+{
+    // The options changed "Middle" to 100 dpi: the next scan uses it.
+    QSettings().setValue(QStringLiteral("MiddleQuality"), 100);
+    m_window->refreshQualities();
+    QCOMPARE(m_window->commands().qualityChooser->currentIndex(), 0);
+    prepareDevice();
+    m_window->scanPage();
+    QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 100);
+    QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(157, 157));
 }
 
 void tst_MainWindowScan::blackAndWhiteIsStoredAsTiff()
