@@ -1,0 +1,402 @@
+#include "export/PdfWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLoggingCategory>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <exception>
+#include <podofo/podofo.h>
+
+#include "export/PaperSizes.h"
+
+// PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
+using PoDoFo::EPdfPageSize;
+using PoDoFo::PdfEncrypt;
+using PoDoFo::PdfError;
+using PoDoFo::PdfImage;
+using PoDoFo::PdfMemDocument;
+using PoDoFo::PdfPage;
+using PoDoFo::PdfPainter;
+using PoDoFo::PdfRect;
+
+Q_LOGGING_CATEGORY(lcExport, "vellumo.export")
+
+namespace {
+
+// Resolutions outside this range are taken for broken headers.
+constexpr double minSaneDpi = 10.0;
+constexpr double maxSaneDpi = 10000.0;
+
+bool isSaneDpi(double dpi)
+{
+    return std::isfinite(dpi) && dpi >= minSaneDpi && dpi <= maxSaneDpi;
+}
+
+// An axis without a usable value borrows the other axis's, else the default.
+QSizeF saneResolution(double dpiX, double dpiY)
+{
+    const bool xOk = isSaneDpi(dpiX);
+    const bool yOk = isSaneDpi(dpiY);
+    if (xOk && yOk)
+        return {dpiX, dpiY};
+    if (xOk)
+        return {dpiX, dpiX};
+    if (yOk)
+        return {dpiY, dpiY};
+    return {PdfWriter::defaultDpi(), PdfWriter::defaultDpi()};
+}
+
+quint32 readUnsigned(const QByteArray &bytes, qsizetype at, int size, bool bigEndian)
+{
+    if (at < 0 || at + size > bytes.size())
+        return 0;
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i) {
+        const auto byte = static_cast<quint8>(bytes[at + (bigEndian ? i : size - 1 - i)]);
+        value = (value << 8) | byte;
+    }
+    return value;
+}
+
+// JFIF APP0 density. Units 1 are dots per inch, 2 dots per centimetre; 0 only gives the
+// aspect ratio and counts as no resolution.
+QSizeF jpegResolution(QFile &file)
+{
+    const QByteArray head = file.read(64 * 1024);
+    if (head.size() < 4 || static_cast<quint8>(head[0]) != 0xFF ||
+        static_cast<quint8>(head[1]) != 0xD8)
+        return {};
+    qsizetype pos = 2;
+    while (pos + 4 <= head.size()) {
+        if (static_cast<quint8>(head[pos]) != 0xFF)
+            return {};
+        const auto marker = static_cast<quint8>(head[pos + 1]);
+        if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9)
+            return {};
+        const qsizetype length = readUnsigned(head, pos + 2, 2, true);
+        const qsizetype data = pos + 4;
+        if (marker == 0xE0 && length >= 14 && head.mid(data, 5) == QByteArrayView("JFIF\0", 5)) {
+            const quint32 units = readUnsigned(head, data + 7, 1, true);
+            const double x = readUnsigned(head, data + 8, 2, true);
+            const double y = readUnsigned(head, data + 10, 2, true);
+            if (units == 1)
+                return {x, y};
+            if (units == 2)
+                return {x * 2.54, y * 2.54};
+            return {};
+        }
+        if (length < 2)
+            return {};
+        pos += 2 + length;
+    }
+    return {};
+}
+
+// XResolution, YResolution and ResolutionUnit of the first image directory. Unit 2 is the
+// inch, 3 the centimetre; 1 (no absolute unit) counts as no resolution.
+QSizeF tiffResolution(QFile &file)
+{
+    const QByteArray header = file.read(8);
+    if (header.size() < 8)
+        return {};
+    bool bigEndian = false;
+    if (header.startsWith("MM"))
+        bigEndian = true;
+    else if (!header.startsWith("II"))
+        return {};
+    if (readUnsigned(header, 2, 2, bigEndian) != 42)
+        return {};
+    if (!file.seek(readUnsigned(header, 4, 4, bigEndian)))
+        return {};
+    const QByteArray countBytes = file.read(2);
+    const quint32 count = readUnsigned(countBytes, 0, 2, bigEndian);
+    const QByteArray entries = file.read(qint64(count) * 12);
+    if (entries.size() < qsizetype(count) * 12)
+        return {};
+
+    auto rational = [&](quint32 offset) -> double {
+        if (!file.seek(offset))
+            return 0.0;
+        const QByteArray value = file.read(8);
+        const quint32 denominator = readUnsigned(value, 4, 4, bigEndian);
+        return denominator == 0 ? 0.0 : double(readUnsigned(value, 0, 4, bigEndian)) / denominator;
+    };
+
+    double x = 0.0;
+    double y = 0.0;
+    quint32 unit = 2; // the format's default
+    for (quint32 i = 0; i < count; ++i) {
+        const qsizetype at = qsizetype(i) * 12;
+        const quint32 tag = readUnsigned(entries, at, 2, bigEndian);
+        const quint32 type = readUnsigned(entries, at + 2, 2, bigEndian);
+        if (tag == 282 && type == 5)
+            x = rational(readUnsigned(entries, at + 8, 4, bigEndian));
+        else if (tag == 283 && type == 5)
+            y = rational(readUnsigned(entries, at + 8, 4, bigEndian));
+        else if (tag == 296 && type == 3)
+            unit = readUnsigned(entries, at + 8, 2, bigEndian);
+    }
+    if (unit == 2)
+        return {x, y};
+    if (unit == 3)
+        return {x * 2.54, y * 2.54};
+    return {};
+}
+
+// Every permission PoDoFo knows: print (also in high quality), modify, copy, annotate, fill in
+// and sign, extract for accessibility, assemble.
+constexpr int allPermissions =
+    PdfEncrypt::ePdfPermissions_Print | PdfEncrypt::ePdfPermissions_Edit |
+    PdfEncrypt::ePdfPermissions_Copy | PdfEncrypt::ePdfPermissions_EditNotes |
+    PdfEncrypt::ePdfPermissions_FillAndSign | PdfEncrypt::ePdfPermissions_Accessible |
+    PdfEncrypt::ePdfPermissions_DocAssembly | PdfEncrypt::ePdfPermissions_HighPrint;
+
+QString describe(const PdfError &error)
+{
+    const char *name = PdfError::ErrorName(error.GetError());
+    return QStringLiteral("PoDoFo error %1 (%2)")
+        .arg(int(error.GetError()))
+        .arg(QString::fromLatin1(name ? name : "unknown"));
+}
+
+QByteArray localPath(const QString &path)
+{
+    return QFile::encodeName(path);
+}
+
+} // namespace
+
+PdfWriter::PdfWriter(QObject *parent)
+    : QObject(parent)
+{
+}
+
+PdfWriter::Result PdfWriter::fail(const QString &path, const QString &why)
+{
+    m_errorString = why;
+    qCWarning(lcExport) << "PDF export failed on" << path << ":" << why;
+    Q_EMIT failed(path);
+    return Result::Failed;
+}
+
+QString PdfWriter::targetPath(const PdfExportSettings &settings)
+{
+    QString name = settings.docName;
+    name.remove(QStringLiteral(".pdf"), Qt::CaseSensitive);
+    return QDir::toNativeSeparators(settings.docFolder + QLatin1Char('/') + name +
+                                    QStringLiteral(".pdf"));
+}
+
+QSize PdfWriter::fitInside(QSize image, QSize box)
+{
+    if (image.width() <= 0 || image.height() <= 0)
+        return box;
+    const double ratio = double(image.width()) / image.height();
+    const double sx = double(box.width()) / image.width();
+    const double sy = double(box.height()) / image.height();
+    int width = 0;
+    int height = 0;
+    if (sy <= sx) {
+        height = box.height();
+        width = int(std::trunc(ratio * box.height()));
+    } else {
+        width = box.width();
+        height = int(std::trunc(box.width() / ratio));
+    }
+    // Deliberately always lowered, even when already a multiple of 4.
+    do {
+        --width;
+    } while (width % 4 != 0);
+    return {width, height};
+}
+
+QSize PdfWriter::placedSize(int scale, QSize imagePoints, QSize printable)
+{
+    switch (scale) {
+    case 0:
+        if (imagePoints.width() < printable.width() && imagePoints.height() < printable.height())
+            return imagePoints;
+        return fitInside(imagePoints, printable);
+    case 2:
+        return fitInside(imagePoints, printable);
+    default:
+        return printable;
+    }
+}
+
+PagePlacement PdfWriter::place(const PdfExportSettings &settings, QSizeF pageSize, QSize pixelSize,
+                               double dpiX, double dpiY)
+{
+    const QSizeF dpi = saneResolution(dpiX, dpiY);
+    dpiX = dpi.width();
+    dpiY = dpi.height();
+
+    PagePlacement p;
+    // Pixels to millimetres to points, truncated to whole points. A tiny image still gets one
+    // point so that nothing below divides by zero.
+    const auto toPoints = [](int pixels, double dotsPerInch) {
+        return std::max(1, int(std::trunc(pixels / dotsPerInch * 25.4 * 72 / 25.4)));
+    };
+    p.imagePoints = QSize(toPoints(pixelSize.width(), dpiX), toPoints(pixelSize.height(), dpiY));
+
+    const auto cmToPoints = [](double cm) {
+        return cm * 10 * 72 / 25.4;
+    };
+    const double left = cmToPoints(settings.left);
+    const double right = cmToPoints(settings.right);
+    const double top = cmToPoints(settings.top);
+    const double bottom = cmToPoints(settings.bottom);
+    const double printableWidth = pageSize.width() - left - right;
+    const double printableHeight = pageSize.height() - top - bottom;
+    p.printable = QSize(int(std::trunc(printableWidth)), int(std::trunc(printableHeight)));
+
+    p.drawn = placedSize(settings.scale, p.imagePoints, p.printable);
+    p.scaleX = double(p.drawn.width()) / p.imagePoints.width() * 72 / dpiX;
+    p.scaleY = double(p.drawn.height()) / p.imagePoints.height() * 72 / dpiY;
+
+    if (settings.byCenter) {
+        p.position = QPointF(left + (p.printable.width() - p.drawn.width()) * 0.5,
+                             bottom + (p.printable.height() - p.drawn.height()) * 0.5);
+    } else {
+        // The image's top edge on the top margin.
+        p.position = QPointF(left, printableHeight - p.drawn.height() + bottom);
+    }
+    return p;
+}
+
+QSizeF PdfWriter::resolution(const QString &path)
+{
+    QFile file(path);
+    QSizeF dpi;
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray magic = file.peek(4);
+        if (magic.startsWith("\xFF\xD8"))
+            dpi = jpegResolution(file);
+        else if (magic.startsWith("II") || magic.startsWith("MM"))
+            dpi = tiffResolution(file);
+    }
+    return saneResolution(dpi.width(), dpi.height());
+}
+
+PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStringList &files,
+                                   bool append, ExportProgress *progress)
+{
+    m_errorString.clear();
+    if (files.isEmpty())
+        return Result::NoPages;
+    const QString target =
+        append ? QDir::toNativeSeparators(settings.appendFolder) : targetPath(settings);
+    if (append ? settings.appendFolder.isEmpty() : settings.docName.isEmpty())
+        return Result::NoTarget;
+
+    PdfError::EnableLogging(false);
+    PdfError::EnableDebug(false);
+
+    if (progress) {
+        progress->setRange(0, int(files.size()));
+        progress->setValue(0);
+    }
+
+    try {
+        PdfMemDocument doc;
+        if (append) {
+            QFile existing(target);
+            if (!existing.open(QIODevice::ReadOnly))
+                return fail(target, existing.errorString());
+            const QByteArray bytes = existing.readAll();
+            try {
+                doc.LoadFromBuffer(bytes.constData(), long(bytes.size()));
+            } catch (const PdfError &error) {
+                return fail(target, describe(error));
+            }
+        }
+        // Requested after any load, so that an appended-to file really ends up encrypted.
+        if (!settings.pdfPassword.isEmpty()) {
+            const std::string password = settings.pdfPassword.toStdString();
+            doc.SetEncrypted(password, password, allPermissions,
+                             PdfEncrypt::ePdfEncryptAlgorithm_AESV3, PdfEncrypt::ePdfKeyLength_256);
+            doc.SetPdfVersion(PoDoFo::ePdfVersion_1_7);
+        }
+
+        const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
+        const bool landscape = settings.orientation == 1;
+        for (qsizetype t = 0; t < files.size(); ++t) {
+            if (progress) {
+                progress->setValue(int(t) + 1);
+                if (progress->wasCanceled())
+                    return Result::Cancelled;
+            }
+            const QString &file = files[t];
+            const QString suffix = QFileInfo(file).suffix();
+            const bool isTiff = suffix == QStringLiteral("tiff");
+            if (!isTiff && suffix != QStringLiteral("jpg"))
+                return fail(file, QStringLiteral("not a .jpg or .tiff page"));
+            // Reads the header only; catches files neither library would make sense of.
+            if (!QImageReader(file).size().isValid())
+                return fail(file, QStringLiteral("unreadable page image"));
+
+            PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
+            PdfImage image(&doc);
+            try {
+                if (isTiff)
+                    image.LoadFromTiff(localPath(file).constData());
+                else
+                    image.LoadFromJpeg(localPath(file).constData());
+            } catch (const PdfError &error) {
+                return fail(file, describe(error));
+            }
+            const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
+            if (pixels.isEmpty())
+                return fail(file, QStringLiteral("page image without pixels"));
+            const QSizeF dpi = resolution(file);
+            const PdfRect rect = page->GetPageSize();
+            const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()),
+                                          pixels, dpi.width(), dpi.height());
+            PdfPainter painter;
+            painter.SetPage(page);
+            painter.DrawImage(p.position.x(), p.position.y(), &image, p.scaleX, p.scaleY);
+            painter.FinishPage();
+        }
+
+        const QFileInfo targetInfo(target);
+        if (targetInfo.isDir())
+            return fail(target, QStringLiteral("a folder of that name exists"));
+        QTemporaryFile temporary(targetInfo.absolutePath() +
+                                 QStringLiteral("/.vellumo-XXXXXX.pdf.part"));
+        if (!temporary.open())
+            return fail(target, temporary.errorString());
+        temporary.close();
+        try {
+            doc.Write(localPath(temporary.fileName()).constData());
+        } catch (const PdfError &error) {
+            return fail(target, describe(error));
+        }
+        const QFileDevice::Permissions permissions =
+            targetInfo.exists() ? QFile::permissions(target)
+                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        temporary.setPermissions(permissions);
+        // rename() replaces the target in one step; until here the old file is untouched.
+        if (std::rename(localPath(temporary.fileName()).constData(),
+                        localPath(target).constData()) != 0)
+            return fail(target, QStringLiteral("cannot replace the target file"));
+        temporary.setAutoRemove(false);
+    } catch (const PdfError &error) {
+        return fail(target, describe(error));
+    } catch (const std::exception &error) {
+        return fail(target, QString::fromLocal8Bit(error.what()));
+    }
+
+    Q_EMIT applied(target);
+    return Result::Finished;
+}

@@ -1,0 +1,636 @@
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <podofo/podofo.h>
+
+#include "export/PaperSizes.h"
+#include "export/PdfExportSettings.h"
+#include "export/PdfWriter.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+constexpr int dotsPerMeterAt300 = 11811;
+
+struct Run
+{
+    int exitCode = -1;
+    QString output;
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForFinished(60000))
+        return result;
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.output = QString::fromLocal8Bit(process.readAll());
+    return result;
+}
+
+// A page drawn with a gradient so that no two JPEG files come out alike.
+QImage drawnPage(QSize size, int seed, QImage::Format format = QImage::Format_RGB32)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x + seed * 37) % 256, (y + seed * 91) % 256, (x ^ y) % 256));
+    }
+    return image.convertToFormat(format);
+}
+
+bool saveWithDpi(QImage image, const QString &path, const QByteArray &format, double dpi,
+                 int compression = 0)
+{
+    image.setDotsPerMeterX(int(std::lround(dpi / 0.0254)));
+    image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
+    QImageWriter writer(path, format);
+    if (format == "tiff")
+        writer.setCompression(compression);
+    return writer.write(image);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int pageCount(const QString &pdf, const QString &password = QString())
+{
+    QStringList args;
+    if (!password.isEmpty())
+        args << QStringLiteral("-upw") << password;
+    const Run info = run(QStringLiteral("pdfinfo"), args << pdf);
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info.output);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// "W x H" of the first page as pdfinfo prints it, for example "595 x 842".
+QString firstPageSize(const QString &pdf)
+{
+    const Run info = run(QStringLiteral("pdfinfo"), {pdf});
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("Page size:\\s+([\\d.]+ x [\\d.]+) pts"))
+            .match(info.output);
+    return m.captured(1);
+}
+
+class FakeProgress : public ExportProgress
+{
+public:
+    void setRange(int from, int to) override
+    {
+        minimum = from;
+        maximum = to;
+    }
+    void setValue(int v) override { values.append(v); }
+    bool wasCanceled() override
+    {
+        return cancelAt > 0 && !values.isEmpty() && values.last() >= cancelAt;
+    }
+
+    int minimum = -1;
+    int maximum = -1;
+    QList<int> values;
+    int cancelAt = 0; // cancel once the value reaches this; 0 never
+};
+
+} // namespace
+
+class TestPdfWriter : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_jpg1;
+    QString m_jpg2;
+    QString m_tiff;
+
+    PdfExportSettings newFile(const QString &name) const
+    {
+        PdfExportSettings s;
+        s.docFolder = m_dir.path();
+        s.docName = name;
+        return s;
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_jpg1 = m_dir.filePath(QStringLiteral("page1.jpg"));
+        m_jpg2 = m_dir.filePath(QStringLiteral("page2.jpg"));
+        m_tiff = m_dir.filePath(QStringLiteral("page3.tiff"));
+        QVERIFY(saveWithDpi(drawnPage({248, 351}, 1), m_jpg1, "jpeg", 30));
+        QVERIFY(
+            saveWithDpi(drawnPage({300, 200}, 2, QImage::Format_Grayscale8), m_jpg2, "jpeg", 50));
+        QVERIFY(saveWithDpi(drawnPage({200, 300}, 3), m_tiff, "tiff", 40, 1));
+    }
+
+    void placedSizeOfSquareImageIsFittedAndWidthLowered()
+    {
+        PdfExportSettings s;
+        const PagePlacement p = PdfWriter::place(s, QSizeF(595, 842), {3000, 3000}, 300, 300);
+        QCOMPARE(p.imagePoints, QSize(720, 720));
+        QCOMPARE(p.printable, QSize(595, 842));
+        QCOMPARE(p.drawn, QSize(592, 595));
+        // PoDoFo multiplies the pixel size by the factors: the image comes out at the drawn size.
+        QVERIFY(qAbs(3000 * p.scaleX - 592) < 0.01);
+        QVERIFY(qAbs(3000 * p.scaleY - 595) < 0.01);
+    }
+
+    void placedSizeOfA4At600Dpi_data()
+    {
+        QTest::addColumn<bool>("byCenter");
+        QTest::addColumn<QPointF>("position");
+        QTest::newRow("centred") << true << QPointF(149, 211);
+        QTest::newRow("top left") << false << QPointF(0, 422);
+    }
+
+    void placedSizeOfA4At600Dpi()
+    {
+        QFETCH(bool, byCenter);
+        QFETCH(QPointF, position);
+        PdfExportSettings s;
+        s.byCenter = byCenter;
+        const PagePlacement p = PdfWriter::place(s, QSizeF(595, 842), {2480, 3508}, 600, 600);
+        QCOMPARE(p.imagePoints, QSize(297, 420));
+        QCOMPARE(p.drawn, QSize(297, 420));
+        QCOMPARE(p.position, position);
+    }
+
+    void marginsAreCentimetresAndTopLeftSitsOnThem()
+    {
+        PdfExportSettings s;
+        s.byCenter = false;
+        s.left = 1.0;
+        s.right = 2.0;
+        s.top = 2.54;
+        s.bottom = 0.5;
+        const PagePlacement p = PdfWriter::place(s, QSizeF(595, 842), {720, 720}, 720, 720);
+        const double left = 72 / 2.54;
+        QCOMPARE(p.printable, QSize(int(595 - 3 * left), int(842 - 72 - 0.5 * left)));
+        QCOMPARE(p.drawn, QSize(72, 72));
+        QCOMPARE(p.position.x(), left);
+        // top edge of the image on the top margin
+        QVERIFY(qAbs(p.position.y() + 72 - (842 - 72)) < 1e-9);
+    }
+
+    void stretchModeFillsPrintableArea()
+    {
+        PdfExportSettings s;
+        s.scale = 1;
+        const PagePlacement p = PdfWriter::place(s, QSizeF(595, 842), {100, 100}, 300, 300);
+        QCOMPARE(p.drawn, QSize(595, 842));
+        QCOMPARE(p.position, QPointF(0, 0));
+        s.scale = 2;
+        QCOMPARE(PdfWriter::place(s, QSizeF(595, 842), {100, 100}, 300, 300).drawn,
+                 QSize(592, 595));
+    }
+
+    void fitInsideAlwaysLowersWidthToMultipleOfFour_data()
+    {
+        QTest::addColumn<QSize>("image");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("100 becomes 96") << QSize(100, 200) << QSize(1000, 200) << QSize(96, 200);
+        QTest::newRow("101 becomes 100") << QSize(101, 100) << QSize(1000, 100) << QSize(100, 100);
+        QTest::newRow("width limits, height truncated")
+            << QSize(300, 200) << QSize(100, 1000) << QSize(96, 66);
+    }
+
+    void fitInsideAlwaysLowersWidthToMultipleOfFour()
+    {
+        QFETCH(QSize, image);
+        QFETCH(QSize, box);
+        QFETCH(QSize, expected);
+        QCOMPARE(PdfWriter::fitInside(image, box), expected);
+    }
+
+    void missingOrAbsurdResolutionFallsBackToDefault_data()
+    {
+        QTest::addColumn<double>("dpiX");
+        QTest::addColumn<double>("dpiY");
+        QTest::newRow("zero") << 0.0 << 0.0;
+        QTest::newRow("negative") << -300.0 << -300.0;
+        QTest::newRow("absurd") << 1e9 << 1e9;
+        QTest::newRow("nan") << std::nan("") << std::nan("");
+    }
+
+    void missingOrAbsurdResolutionFallsBackToDefault()
+    {
+        QFETCH(double, dpiX);
+        QFETCH(double, dpiY);
+        const PagePlacement p = PdfWriter::place({}, QSizeF(595, 842), {300, 600}, dpiX, dpiY);
+        QCOMPARE(p.imagePoints, QSize(72, 144));
+        QVERIFY(std::isfinite(p.scaleX) && std::isfinite(p.scaleY));
+    }
+
+    void resolutionIsReadFromFileHeaders()
+    {
+        QCOMPARE(PdfWriter::resolution(m_jpg1), QSizeF(30, 30));
+        QCOMPARE(PdfWriter::resolution(m_tiff), QSizeF(40, 40));
+        const QString bigEndianTiff = m_dir.filePath(QStringLiteral("be.tiff"));
+        // Smallest big-endian TIFF directory with XResolution 150/1, YResolution 75/1, inch.
+        QByteArray tiff = QByteArray::fromHex("4d4d002a00000008"
+                                              "0003"
+                                              "011a000500000001"
+                                              "00000032"
+                                              "011b000500000001"
+                                              "0000003a"
+                                              "0128000300000001"
+                                              "00020000"
+                                              "00000000"
+                                              "0000009600000001"
+                                              "0000004b00000001");
+        QVERIFY(TestPaths::writeFile(bigEndianTiff, tiff));
+        QCOMPARE(PdfWriter::resolution(bigEndianTiff), QSizeF(150, 75));
+        // The same JPEG with its JFIF density unit set to "aspect ratio only", then with a
+        // density of 0 x 0 dots per inch.
+        QByteArray jpeg = fileBytes(m_jpg1);
+        QCOMPARE(jpeg.mid(6, 5), QByteArray("JFIF\0", 5));
+        jpeg[13] = 0;
+        const QString aspectOnly = m_dir.filePath(QStringLiteral("aspect.jpg"));
+        QVERIFY(TestPaths::writeFile(aspectOnly, jpeg));
+        QCOMPARE(PdfWriter::resolution(aspectOnly), QSizeF(300, 300));
+        jpeg[13] = 1;
+        jpeg.replace(14, 4, QByteArray(4, '\0'));
+        const QString zeroDensity = m_dir.filePath(QStringLiteral("zero.jpg"));
+        QVERIFY(TestPaths::writeFile(zeroDensity, jpeg));
+        QCOMPARE(PdfWriter::resolution(zeroDensity), QSizeF(300, 300));
+        jpeg[13] = 2; // dots per centimetre
+        jpeg.replace(14, 4, QByteArray::fromHex("00640064"));
+        const QString perCm = m_dir.filePath(QStringLiteral("percm.jpg"));
+        QVERIFY(TestPaths::writeFile(perCm, jpeg));
+        QCOMPARE(PdfWriter::resolution(perCm), QSizeF(254, 254));
+        QCOMPARE(PdfWriter::resolution(m_dir.filePath(QStringLiteral("missing.jpg"))),
+                 QSizeF(300, 300));
+    }
+
+    void everyPaperCodeAndOrientation_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<QSizeF>("expected");
+        const struct
+        {
+            int code;
+            const char *name;
+            QSizeF size;
+        } rows[] = {
+            {0, "A4", {595, 842}},
+            {1, "B5 (A4)", {595, 842}},
+            {2, "Letter", {612, 792}},
+            {3, "Legal", {612, 1008}},
+            {4, "Executive (A4)", {595, 842}},
+            {5, "A0", {2384, 3370}},
+            {6, "A1", {1684, 2384}},
+            {7, "A2", {1191, 1684}},
+            {8, "A3", {842, 1190}},
+            {9, "A5", {420, 595}},
+            {10, "A6", {297, 420}},
+            {11, "11 (A4)", {595, 842}},
+            {28, "Ledger (A4)", {595, 842}},
+            {29, "Tabloid", {792, 1224}},
+            {30, "30 (A4)", {595, 842}},
+            {-1, "negative (A4)", {595, 842}},
+        };
+        for (const auto &row : rows) {
+            QTest::addRow("%s portrait", row.name) << row.code << 0 << row.size;
+            QTest::addRow("%s landscape", row.name) << row.code << 1 << row.size.transposed();
+            QTest::addRow("%s orientation 2", row.name) << row.code << 2 << row.size;
+        }
+    }
+
+    void everyPaperCodeAndOrientation()
+    {
+        QFETCH(int, code);
+        QFETCH(int, orientation);
+        QFETCH(QSizeF, expected);
+        QCOMPARE(PaperSizes::pdfPagePoints(code, orientation), expected);
+        // The table agrees with what PoDoFo really makes of the size it maps to.
+        const PoDoFo::PdfRect rect = PoDoFo::PdfPage::CreateStandardPageSize(
+            PaperSizes::pdfPageSize(code), orientation == 1);
+        QCOMPARE(std::round(rect.GetWidth()), expected.width());
+        QCOMPARE(std::round(rect.GetHeight()), expected.height());
+    }
+
+    void paperTableMapsQtSizesByName()
+    {
+        QCOMPARE(PaperSizes::codes().size(), 13);
+        QCOMPARE(PaperSizes::find(0)->pageSizeId, QPageSize::A4);
+        QCOMPARE(PaperSizes::find(2)->pageSizeId, QPageSize::Letter);
+        QCOMPARE(PaperSizes::find(29)->pageSizeId, QPageSize::Tabloid);
+        QVERIFY(!PaperSizes::find(1)->pdfPageSize.has_value());
+        QVERIFY(PaperSizes::find(11) == nullptr);
+        for (int code : PaperSizes::codes()) {
+            const QSizeF qt = QPageSize(PaperSizes::find(code)->pageSizeId).size(QPageSize::Point);
+            QVERIFY2(qAbs(qt.width() - PaperSizes::find(code)->points.width()) <= 1 &&
+                         qAbs(qt.height() - PaperSizes::find(code)->points.height()) <= 1,
+                     qPrintable(QString::number(code)));
+        }
+    }
+
+    void targetNameRules_data()
+    {
+        QTest::addColumn<QString>("docName");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("scan.pdf") << QStringLiteral("scan.pdf") << QStringLiteral("scan.pdf");
+        QTest::newRow("scan") << QStringLiteral("scan") << QStringLiteral("scan.pdf");
+        QTest::newRow("a.pdf.b") << QStringLiteral("a.pdf.b") << QStringLiteral("a.b.pdf");
+        QTest::newRow("scan.PDF") << QStringLiteral("scan.PDF") << QStringLiteral("scan.PDF.pdf");
+        QTest::newRow("x.pdf.pdf") << QStringLiteral("x.pdf.pdf") << QStringLiteral("x.pdf");
+    }
+
+    void targetNameRules()
+    {
+        QFETCH(QString, docName);
+        QFETCH(QString, fileName);
+        PdfExportSettings s;
+        s.docFolder = QStringLiteral("/tmp/out");
+        s.docName = docName;
+        QCOMPARE(PdfWriter::targetPath(s), QStringLiteral("/tmp/out/") + fileName);
+    }
+
+    void writesThreePagesWithJpegsEmbeddedUnchanged()
+    {
+        PdfWriter writer;
+        QSignalSpy applied(&writer, &PdfWriter::applied);
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        FakeProgress progress;
+        const PdfExportSettings s = newFile(QStringLiteral("three"));
+        QCOMPARE(writer.write(s, {m_jpg1, m_jpg2, m_tiff}, false, &progress),
+                 PdfWriter::Result::Finished);
+        const QString pdf = m_dir.filePath(QStringLiteral("three.pdf"));
+        QCOMPARE(applied.size(), 1);
+        QCOMPARE(applied.first().first().toString(), pdf);
+        QCOMPARE(failed.size(), 0);
+        QCOMPARE(progress.maximum, 3);
+        QCOMPARE(progress.values, QList<int>({0, 1, 2, 3}));
+
+        QCOMPARE(pageCount(pdf), 3);
+        QCOMPARE(firstPageSize(pdf), QStringLiteral("595 x 842"));
+        QCOMPARE(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode, 0);
+
+        const Run list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QCOMPARE(list.output.count(QStringLiteral(" jpeg ")), 2);
+        const QString prefix = m_dir.filePath(QStringLiteral("extracted"));
+        QCOMPARE(run(QStringLiteral("pdfimages"), {QStringLiteral("-all"), pdf, prefix}).exitCode,
+                 0);
+        QCOMPARE(fileBytes(prefix + QStringLiteral("-000.jpg")), fileBytes(m_jpg1));
+        QCOMPARE(fileBytes(prefix + QStringLiteral("-001.jpg")), fileBytes(m_jpg2));
+        // No temporary file is left beside the result.
+        QCOMPARE(
+            QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden),
+            QStringList());
+    }
+
+    void imageIsDrawnAtItsResolution()
+    {
+        // 248 x 351 pixels at 30 dpi: 595.2 x 842.4 points does not fit A4 and is fitted,
+        // while the TIFF at 40 dpi (360 x 540 points) keeps its size on a landscape A3 page.
+        PdfWriter writer;
+        PdfExportSettings s = newFile(QStringLiteral("a3"));
+        s.paperSize = 8;
+        s.orientation = 1;
+        QCOMPARE(writer.write(s, {m_tiff}, false, nullptr), PdfWriter::Result::Finished);
+        const QString pdf = m_dir.filePath(QStringLiteral("a3.pdf"));
+        QCOMPARE(firstPageSize(pdf), QStringLiteral("1190 x 842"));
+        // 72 points per inch at the image's 360 x 540 points: pdfimages reports 40 ppi.
+        const Run list = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        QVERIFY2(list.output.contains(QRegularExpression(QStringLiteral("\\s40\\s+40\\s"))),
+                 qPrintable(list.output));
+    }
+
+    void bilevelTiffKeepsItsBlackAndWhite()
+    {
+        QImage mono(64, 64, QImage::Format_Mono);
+        mono.fill(0);
+        mono.setColor(0, qRgb(255, 255, 255));
+        mono.setColor(1, qRgb(0, 0, 0));
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 64; ++x)
+                mono.setPixel(x, y, 1); // black top half
+        }
+        const QString tiff = m_dir.filePath(QStringLiteral("mono.tiff"));
+        QVERIFY(saveWithDpi(mono, tiff, "tiff", 72, 1));
+        PdfWriter writer;
+        PdfExportSettings s = newFile(QStringLiteral("mono"));
+        s.scale = 1; // fill the page
+        QCOMPARE(writer.write(s, {tiff}, false, nullptr), PdfWriter::Result::Finished);
+        const QString prefix = m_dir.filePath(QStringLiteral("mono-render"));
+        QCOMPARE(
+            run(QStringLiteral("pdftoppm"),
+                {QStringLiteral("-r"), QStringLiteral("10"), QStringLiteral("-gray"),
+                 QStringLiteral("-singlefile"), m_dir.filePath(QStringLiteral("mono.pdf")), prefix})
+                .exitCode,
+            0);
+        const QImage rendered(prefix + QStringLiteral(".pgm"));
+        QVERIFY(!rendered.isNull());
+        QCOMPARE(qGray(rendered.pixel(rendered.width() / 2, rendered.height() / 4)), 0);
+        QCOMPARE(qGray(rendered.pixel(rendered.width() / 2, rendered.height() * 3 / 4)), 255);
+    }
+
+    void cancelAfterFirstPageWritesNothing()
+    {
+        PdfWriter writer;
+        QSignalSpy applied(&writer, &PdfWriter::applied);
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        FakeProgress progress;
+        progress.cancelAt = 2;
+        QCOMPARE(writer.write(newFile(QStringLiteral("cancelled")), {m_jpg1, m_jpg2, m_tiff}, false,
+                              &progress),
+                 PdfWriter::Result::Cancelled);
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancelled.pdf"))));
+        QCOMPARE(applied.size() + failed.size(), 0);
+        QCOMPARE(progress.values, QList<int>({0, 1, 2}));
+    }
+
+    void cancelInAppendModeLeavesFileUntouched()
+    {
+        PdfWriter writer;
+        QCOMPARE(writer.write(newFile(QStringLiteral("keep")), {m_jpg1}, false, nullptr),
+                 PdfWriter::Result::Finished);
+        const QString pdf = m_dir.filePath(QStringLiteral("keep.pdf"));
+        const QByteArray before = fileBytes(pdf);
+        PdfExportSettings s;
+        s.appendFolder = pdf;
+        FakeProgress progress;
+        progress.cancelAt = 2;
+        QCOMPARE(writer.write(s, {m_jpg2, m_tiff}, true, &progress), PdfWriter::Result::Cancelled);
+        QCOMPARE(fileBytes(pdf), before);
+    }
+
+    void appendAddsPagesAfterExistingOnes()
+    {
+        PdfWriter writer;
+        PdfExportSettings first = newFile(QStringLiteral("grow"));
+        first.paperSize = 2; // Letter
+        QCOMPARE(writer.write(first, {m_jpg1}, false, nullptr), PdfWriter::Result::Finished);
+        const QString pdf = m_dir.filePath(QStringLiteral("grow.pdf"));
+        PdfExportSettings s;
+        s.appendFolder = pdf;
+        QSignalSpy applied(&writer, &PdfWriter::applied);
+        QCOMPARE(writer.write(s, {m_jpg2, m_tiff}, true, nullptr), PdfWriter::Result::Finished);
+        QCOMPARE(applied.first().first().toString(), pdf);
+        QCOMPARE(pageCount(pdf), 3);
+        // The existing page stays first: Letter, then the new A4 pages.
+        QCOMPARE(firstPageSize(pdf), QStringLiteral("612 x 792"));
+        const Run last =
+            run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("3"),
+                                            QStringLiteral("-l"), QStringLiteral("3"), pdf});
+        QVERIFY2(last.output.contains(
+                     QRegularExpression(QStringLiteral("Page\\s+3 size:\\s+595 x 842 pts"))),
+                 qPrintable(last.output));
+        QCOMPARE(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode, 0);
+        const QString prefix = m_dir.filePath(QStringLiteral("grown"));
+        QCOMPARE(run(QStringLiteral("pdfimages"), {QStringLiteral("-all"), pdf, prefix}).exitCode,
+                 0);
+        QCOMPARE(fileBytes(prefix + QStringLiteral("-000.jpg")), fileBytes(m_jpg1));
+        QCOMPARE(fileBytes(prefix + QStringLiteral("-001.jpg")), fileBytes(m_jpg2));
+    }
+
+    void passwordEncryptsWithAes256_data()
+    {
+        QTest::addColumn<bool>("append");
+        QTest::newRow("new file") << false;
+        QTest::newRow("append") << true;
+    }
+
+    void passwordEncryptsWithAes256()
+    {
+        QFETCH(bool, append);
+        PdfWriter writer;
+        const QString pdf = m_dir.filePath(QStringLiteral("secret.pdf"));
+        PdfExportSettings s = newFile(QStringLiteral("secret"));
+        if (append) {
+            QCOMPARE(writer.write(s, {m_jpg1}, false, nullptr), PdfWriter::Result::Finished);
+            s.appendFolder = pdf;
+        }
+        s.pdfPassword = QStringLiteral("s3cr\u00e9t");
+        QCOMPARE(writer.write(s, {m_jpg2}, append, nullptr), PdfWriter::Result::Finished);
+        const QString password = QStringLiteral("--password=") + s.pdfPassword;
+        const Run check = run(QStringLiteral("qpdf"), {QStringLiteral("--check"), password, pdf});
+        QVERIFY2(check.exitCode == 0, qPrintable(check.output));
+        QVERIFY(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode != 0);
+        const Run shown =
+            run(QStringLiteral("qpdf"), {QStringLiteral("--show-encryption"), password, pdf});
+        QVERIFY2(shown.output.contains(QStringLiteral("R = 5")), qPrintable(shown.output));
+        QVERIFY(shown.output.contains(QStringLiteral("print high resolution: allowed")));
+        QVERIFY(shown.output.contains(QStringLiteral("extract for any purpose: allowed")));
+        QCOMPARE(pageCount(pdf, s.pdfPassword), append ? 2 : 1);
+        QCOMPARE(pageCount(pdf), -1);
+        QVERIFY(run(QStringLiteral("pdfinfo"), {QStringLiteral("-upw"), s.pdfPassword, pdf})
+                    .output.contains(QStringLiteral("AES-256")));
+    }
+
+    void unusablePageFails_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("garbage jpg") << QStringLiteral("broken.jpg") << QByteArray("not an image");
+        QTest::newRow("garbage tiff")
+            << QStringLiteral("broken.tiff") << QByteArray("II*\0junk", 8);
+        QTest::newRow("x.jpeg") << QStringLiteral("x.jpeg") << QByteArray();
+        QTest::newRow("x.JPG") << QStringLiteral("x.JPG") << QByteArray();
+        QTest::newRow("missing") << QStringLiteral("nowhere.jpg") << QByteArray();
+    }
+
+    void unusablePageFails()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        const QString page = m_dir.filePath(name);
+        if (!bytes.isEmpty())
+            QVERIFY(TestPaths::writeFile(page, bytes));
+        else if (name.startsWith(QLatin1Char('x')))
+            QVERIFY(QFile::copy(m_jpg1, page) || QFile::exists(page));
+        PdfWriter writer;
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        QSignalSpy applied(&writer, &PdfWriter::applied);
+        QCOMPARE(writer.write(newFile(QStringLiteral("bad")), {m_jpg1, page}, false, nullptr),
+                 PdfWriter::Result::Failed);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().first().toString(), page);
+        QCOMPARE(applied.size(), 0);
+        QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("bad.pdf"))));
+    }
+
+    void malformedAppendTargetFailsAndStaysAsItWas()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("notpdf.pdf"));
+        QVERIFY(TestPaths::writeFile(target, QByteArray("%PDF-1.4 but nothing more")));
+        PdfExportSettings s;
+        s.appendFolder = target;
+        PdfWriter writer;
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Failed);
+        QCOMPARE(failed.first().first().toString(), target);
+        QCOMPARE(fileBytes(target), QByteArray("%PDF-1.4 but nothing more"));
+        s.appendFolder = m_dir.filePath(QStringLiteral("absent.pdf"));
+        QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Failed);
+    }
+
+    void unwritableFolderFailsWithTarget()
+    {
+        PdfExportSettings s;
+        s.docFolder = m_dir.filePath(QStringLiteral("no/such/folder"));
+        s.docName = QStringLiteral("x");
+        PdfWriter writer;
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        QCOMPARE(writer.write(s, {m_jpg1}, false, nullptr), PdfWriter::Result::Failed);
+        QCOMPARE(failed.first().first().toString(), PdfWriter::targetPath(s));
+    }
+
+    void nothingToDoWithoutPagesOrTarget()
+    {
+        PdfWriter writer;
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        QCOMPARE(writer.write(newFile(QStringLiteral("none")), {}, false, nullptr),
+                 PdfWriter::Result::NoPages);
+        QCOMPARE(writer.write(newFile(QString()), {m_jpg1}, false, nullptr),
+                 PdfWriter::Result::NoTarget);
+        QCOMPARE(writer.write(newFile(QStringLiteral("n")), {m_jpg1}, true, nullptr),
+                 PdfWriter::Result::NoTarget);
+        QCOMPARE(failed.size(), 0);
+    }
+
+    void settingsRoundTripAndDefaults()
+    {
+        const PdfExportSettings defaults = PdfExportSettings::read();
+        QCOMPARE(defaults, PdfExportSettings());
+        PdfExportSettings s;
+        s.docFolder = QStringLiteral("/d");
+        s.docName = QStringLiteral("n");
+        s.appendFolder = QStringLiteral("/d/a.pdf");
+        s.needOpen = false;
+        s.byCenter = false;
+        s.paperSize = 29;
+        s.orientation = 1;
+        s.scale = 2;
+        s.left = 1.5;
+        s.right = 0.25;
+        s.top = 2;
+        s.bottom = 3;
+        s.pdfPassword = QStringLiteral("pw");
+        s.keepPassword = true;
+        s.write();
+        QCOMPARE(PdfExportSettings::read(), s);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPdfWriter)
+#include "tst_PdfWriter.moc"
