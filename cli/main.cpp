@@ -1,0 +1,103 @@
+// vellumo-cli: Vellumo's writers from the command line, without the window and without touching
+// the user's settings.
+//   vellumo-cli pdf -o OUT.pdf [options] FILE...
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include "app/OpenSslProviders.h"
+#include "export/PdfCommandLine.h"
+#include "export/PdfWriter.h"
+#include "pages/PageRecovery.h"
+#include "pages/ProjectArchive.h"
+
+namespace {
+
+// Progress as "page i of n" lines on standard error.
+class StderrProgress : public ExportProgress
+{
+public:
+    void setRange(int minimum, int maximum) override
+    {
+        m_minimum = minimum;
+        m_maximum = maximum;
+    }
+    void setValue(int value) override
+    {
+        std::fprintf(stderr, "page %d of %d\n", value - m_minimum + 1, m_maximum - m_minimum + 1);
+    }
+    bool wasCanceled() override { return false; }
+
+private:
+    int m_minimum = 0;
+    int m_maximum = 0;
+};
+
+// Page images, with each project file replaced by its pages in order.
+QStringList pageFiles(const QStringList &inputs, QTemporaryDir &scratch, QString *error)
+{
+    QStringList files;
+    int project = 0;
+    for (const QString &input : inputs) {
+        if (QFileInfo(input).suffix().toUpper() != QLatin1String("VLMPJ")) {
+            files << input;
+            continue;
+        }
+        const QString folder = scratch.filePath(QString::number(++project));
+        QDir().mkpath(folder);
+        ProjectArchive archive;
+        if (archive.extract(input, folder).isEmpty()) {
+            *error =
+                QCoreApplication::translate("vellumo-cli", "cannot read the project %1").arg(input);
+            return {};
+        }
+        for (const QString &name : PageRecovery::preparePages(folder))
+            files << folder + QLatin1Char('/') + name;
+    }
+    return files;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
+        std::fprintf(stderr, "%s\n", qPrintable(PdfCommandLine::usage()));
+        return 2;
+    }
+    QString error;
+    const auto job = PdfCommandLine::parse(arguments.mid(1), &error);
+    if (!job) {
+        std::fprintf(stderr, "vellumo-cli: %s\n%s\n", qPrintable(error),
+                     qPrintable(PdfCommandLine::usage()));
+        return 2;
+    }
+    loadOpenSslProviders();
+    QTemporaryDir scratch;
+    const QStringList files = pageFiles(job->inputs, scratch, &error);
+    if (files.isEmpty()) {
+        std::fprintf(stderr, "vellumo-cli: %s\n",
+                     qPrintable(error.isEmpty() ? QStringLiteral("no pages") : error));
+        return 1;
+    }
+    PdfWriter writer;
+    QString written;
+    QObject::connect(&writer, &PdfWriter::applied,
+                     [&written](const QString &path) { written = path; });
+    StderrProgress progress;
+    const PdfWriter::Result result = writer.write(job->settings, files, job->append, &progress);
+    if (result != PdfWriter::Result::Finished) {
+        std::fprintf(stderr, "vellumo-cli: the PDF was not written: %s\n",
+                     qPrintable(writer.errorString().isEmpty() ? QStringLiteral("no target")
+                                                               : writer.errorString()));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(written));
+    return 0;
+}

@@ -1,0 +1,151 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "pages/PageStore.h"
+#include "pages/ProjectArchive.h"
+#include "support/TestPages.h"
+
+// vellumo-cli pdf, run as a program on real files; the PDFs are checked with pdfinfo and qpdf.
+class tst_VellumoCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void badArgumentsExplainUsage_data();
+    void badArgumentsExplainUsage();
+    void writesPagesOnTheChosenPaper();
+    void projectFileGivesItsPages();
+    void appendsWithPassword();
+    void unreadablePageFailsWithoutOutput();
+
+private:
+    int run(const QStringList &arguments, QString *errorOutput = nullptr);
+    QString info(const QString &pdf, const QStringList &extra = {});
+    QString page(int id);
+
+    QTemporaryDir m_dir;
+};
+
+void tst_VellumoCli::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    QVERIFY(
+        QFile::exists(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/vellumo-cli")));
+}
+
+int tst_VellumoCli::run(const QStringList &arguments, QString *errorOutput)
+{
+    QProcess process;
+    process.start(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/vellumo-cli"),
+                  arguments);
+    if (!process.waitForFinished(60000))
+        return -1;
+    if (errorOutput)
+        *errorOutput = QString::fromUtf8(process.readAllStandardError());
+    return process.exitCode();
+}
+
+QString tst_VellumoCli::info(const QString &pdf, const QStringList &extra)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), extra + QStringList{pdf});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString tst_VellumoCli::page(int id)
+{
+    const QString path = m_dir.filePath(QStringLiteral("page%1.jpg").arg(id));
+    if (!QFile::exists(path))
+        TestPages::pageImage(id, QImage::Format_RGB32, 500).save(path, "JPG");
+    return path;
+}
+
+void tst_VellumoCli::badArgumentsExplainUsage_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no command") << QStringList();
+    QTest::newRow("no output") << QStringList({QStringLiteral("pdf"), QStringLiteral("a.jpg")});
+    QTest::newRow("bad paper") << QStringList({QStringLiteral("pdf"), QStringLiteral("-o"),
+                                               QStringLiteral("x.pdf"), QStringLiteral("--paper"),
+                                               QStringLiteral("B7"), QStringLiteral("a.jpg")});
+    QTest::newRow("bad margins") << QStringList(
+        {QStringLiteral("pdf"), QStringLiteral("-o"), QStringLiteral("x.pdf"),
+         QStringLiteral("--margins"), QStringLiteral("1,2"), QStringLiteral("a.jpg")});
+    QTest::newRow("unknown option")
+        << QStringList({QStringLiteral("pdf"), QStringLiteral("-o"), QStringLiteral("x.pdf"),
+                        QStringLiteral("--colour"), QStringLiteral("a.jpg")});
+}
+
+void tst_VellumoCli::badArgumentsExplainUsage()
+{
+    QFETCH(QStringList, arguments);
+    QString errors;
+    QCOMPARE(run(arguments, &errors), 2);
+    QVERIFY(errors.contains(QStringLiteral("usage: vellumo-cli pdf")));
+}
+
+void tst_VellumoCli::writesPagesOnTheChosenPaper()
+{
+    const QString out = m_dir.filePath(QStringLiteral("two.pdf"));
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--paper"),
+                  QStringLiteral("A4"), QStringLiteral("--orientation"),
+                  QStringLiteral("landscape"), QStringLiteral("--scale"), QStringLiteral("fit"),
+                  QStringLiteral("--margins"), QStringLiteral("1,1,1,1"), page(1), page(2)}),
+             0);
+    const QString details = info(out);
+    QVERIFY2(details.contains(QStringLiteral("Pages:           2")), qPrintable(details));
+    QVERIFY2(details.contains(QStringLiteral("842 x 595")), qPrintable(details));
+}
+
+void tst_VellumoCli::projectFileGivesItsPages()
+{
+    const QString working = m_dir.filePath(QStringLiteral("working"));
+    QVERIFY(QDir().mkpath(working));
+    PageStore store(working);
+    for (int id = 1; id <= 3; ++id)
+        QVERIFY(store.addImage(TestPages::pageImage(id), false, nullptr));
+    const QString project = m_dir.filePath(QStringLiteral("three.vlmpj"));
+    ProjectArchive archive;
+    QVERIFY(archive.write(
+        project, ProjectArchive::projectFileList(store.workingPaths(), store.thumbPaths())));
+    const QString out = m_dir.filePath(QStringLiteral("project.pdf"));
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, project}), 0);
+    QVERIFY(info(out).contains(QStringLiteral("Pages:           3")));
+}
+
+void tst_VellumoCli::appendsWithPassword()
+{
+    const QString out = m_dir.filePath(QStringLiteral("book.pdf"));
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, page(3)}), 0);
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--append"),
+                  QStringLiteral("--password"), QStringLiteral("secret"), page(4), page(5)}),
+             0);
+    QVERIFY(info(out, {QStringLiteral("-upw"), QStringLiteral("secret")})
+                .contains(QStringLiteral("Pages:           3")));
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), out});
+    qpdf.waitForFinished(30000);
+    QVERIFY(qpdf.exitCode() != 0); // refused without the password
+}
+
+void tst_VellumoCli::unreadablePageFailsWithoutOutput()
+{
+    const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    const QString out = m_dir.filePath(QStringLiteral("never.pdf"));
+    QString errors;
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, page(6), broken}, &errors), 1);
+    QVERIFY(!QFile::exists(out));
+    QVERIFY(errors.contains(QStringLiteral("not written")));
+}
+
+QTEST_GUILESS_MAIN(tst_VellumoCli)
+#include "tst_VellumoCli.moc"
