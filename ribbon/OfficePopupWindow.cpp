@@ -11,6 +11,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "ribbon/LineIcon.h"
+
 namespace {
 
 constexpr int CornerMargin = 12;  // from the window's right edge and the status bar
@@ -21,18 +23,10 @@ constexpr int MinimumResumeTime = 1000; // left to read after the mouse leaves, 
 
 QIcon closeIcon(const QColor &colour)
 {
-    constexpr int Size = 12;
-    const qreal ratio = 2.0;
-    QPixmap pixmap(int(Size * ratio), int(Size * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, 1.4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(2.5, 2.5), QPointF(Size - 2.5, Size - 2.5));
-    painter.drawLine(QPointF(Size - 2.5, 2.5), QPointF(2.5, Size - 2.5));
-    painter.end();
-    return QIcon(pixmap);
+    constexpr qreal Size = 12;
+    return lineIcon(
+        int(Size), colour, 1.4,
+        {QLineF(2.5, 2.5, Size - 2.5, Size - 2.5), QLineF(Size - 2.5, 2.5, 2.5, Size - 2.5)});
 }
 
 } // namespace

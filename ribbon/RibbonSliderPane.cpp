@@ -1,29 +1,21 @@
 #include "ribbon/RibbonSliderPane.h"
 
 #include <QHBoxLayout>
-#include <QPainter>
-#include <QPixmap>
 #include <QSlider>
 #include <QToolButton>
+
+#include "ribbon/LineIcon.h"
 
 namespace {
 
 // A crisp minus or plus sign drawn in the text colour, so it needs no font glyph or icon file.
 QIcon signIcon(bool plus, const QColor &colour)
 {
-    constexpr int Size = 16;
-    const qreal ratio = 2.0;
-    QPixmap pixmap(int(Size * ratio), int(Size * ratio));
-    pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, 1.5, Qt::SolidLine, Qt::RoundCap));
-    painter.drawLine(QPointF(4, Size / 2.0), QPointF(Size - 4, Size / 2.0));
+    constexpr qreal Size = 16;
+    QList<QLineF> lines{QLineF(4, Size / 2, Size - 4, Size / 2)};
     if (plus)
-        painter.drawLine(QPointF(Size / 2.0, 4), QPointF(Size / 2.0, Size - 4));
-    painter.end();
-    return QIcon(pixmap);
+        lines << QLineF(Size / 2, 4, Size / 2, Size - 4);
+    return lineIcon(int(Size), colour, 1.5, lines);
 }
 
 } // namespace
