@@ -280,10 +280,6 @@ void MainWindow::autoScan()
 {
     commandNotAvailable(m_commands.autoScan->text());
 }
-void MainWindow::buildPdf()
-{
-    commandNotAvailable(m_commands.buildPdf->text());
-}
 void MainWindow::buildWord()
 {
     commandNotAvailable(m_commands.buildWord->text());
@@ -318,11 +314,3 @@ void MainWindow::splitSpread() {}
 void MainWindow::cancelAutoScan() {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}
-void MainWindow::exported(const QString &) {}
-void MainWindow::exportFailed(const QString &) {}
-void MainWindow::exportedImages(const QString &) {}
-void MainWindow::exportImageFailed(const QString &) {}
-void MainWindow::exportedWord(const QString &) {}
-void MainWindow::exportedDjvu(const QString &) {}
-void MainWindow::exportedWordFailed(const QString &) {}
-void MainWindow::exportedDjvuFailed(const QString &) {}

@@ -49,8 +49,11 @@ public:
         Finished,  // applied() was emitted
         Cancelled, // nothing written, no signal
         Failed,    // failed() was emitted
-        NoPages,   // empty file list: nothing done, no signal
-        NoTarget,  // no file name (new file) or no existing file (append): no signal
+        // failed() was emitted for a new file whose folder cannot be written to (or whose name
+        // is taken by a folder); nothing else can be done with this target.
+        TargetUnwritable,
+        NoPages,  // empty file list: nothing done, no signal
+        NoTarget, // no file name (new file) or no existing file (append): no signal
     };
 
     explicit PdfWriter(QObject *parent = nullptr);

@@ -277,6 +277,17 @@ QStringList PageListWidget::workingPaths() const
     return m_store->workingPaths();
 }
 
+QStringList PageListWidget::exportPaths() const
+{
+    const QStringList all = workingPaths();
+    QStringList checked;
+    for (int position = 0; position < all.size(); ++position) {
+        if (isCheckedAt(position))
+            checked << all[position];
+    }
+    return checked.isEmpty() ? all : checked;
+}
+
 QStringList PageListWidget::thumbPaths() const
 {
     return m_store->thumbPaths();

@@ -54,6 +54,9 @@ public:
     QString workingPath(int position) const;
     QString currentWorkingPath() const;
     QStringList workingPaths() const;
+    // What an export takes: the working images of the checked pages in page order, or of every
+    // page when none is checked.
+    QStringList exportPaths() const;
     QStringList thumbPaths() const;
     QString workingFolder() const;
     QSize thumbSize() const;

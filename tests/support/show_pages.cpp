@@ -1,5 +1,7 @@
 // Opens the main window maximized with the given image files loaded as pages, for screenshots
 // of the program at work:  show_pages <image>...
+// With VELLUMO_SHOW_COMMAND set to a slot name of the window (for example buildPdf), that command
+// runs once the pages are in.
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -19,6 +21,11 @@ int main(int argc, char *argv[])
     window.setGeometry(window.screen()->availableGeometry());
     window.show();
     const QStringList files = QCoreApplication::arguments().mid(1);
-    QTimer::singleShot(200, &window, [&window, files] { window.processDroppedFiles(files); });
+    QTimer::singleShot(200, &window, [&window, files] {
+        window.processDroppedFiles(files);
+        const QByteArray command = qgetenv("VELLUMO_SHOW_COMMAND");
+        if (!command.isEmpty())
+            QMetaObject::invokeMethod(&window, command.constData(), Qt::QueuedConnection);
+    });
     return app.exec();
 }

@@ -1,0 +1,16 @@
+#include "export/SelectFileWidget.h"
+
+#include <QFileDialog>
+
+SelectFileWidget::SelectFileWidget(const QString &labelText, QWidget *parent)
+    : SelectPathWidget(labelText, 3, parent)
+{
+}
+
+bool SelectFileWidget::browseFile()
+{
+    QFileDialog dialog(this, tr("Open existing PDF"), text(), tr("PDF File (*.pdf)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return runDialog(dialog);
+}

@@ -1,0 +1,16 @@
+#include "export/SelectFolderWidget.h"
+
+#include <QFileDialog>
+
+SelectFolderWidget::SelectFolderWidget(const QString &labelText, QWidget *parent)
+    : SelectPathWidget(labelText, 3, parent)
+{
+}
+
+bool SelectFolderWidget::browseDir()
+{
+    QFileDialog dialog(this, tr("Select a folder"), text());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    return runDialog(dialog);
+}

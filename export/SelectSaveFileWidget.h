@@ -1,0 +1,28 @@
+#pragma once
+
+#include "export/SelectPathWidget.h"
+
+// Picks the name of a file to write ("Save file"), starting in startFolder() with the filter
+// given at construction ("*.*" when that is empty). The line edit itself starts empty.
+class SelectSaveFileWidget : public SelectPathWidget
+{
+    Q_OBJECT
+
+public:
+    SelectSaveFileWidget(const QString &labelText, const QString &filter,
+                         QWidget *parent = nullptr);
+
+    QString startFolder() const { return m_startFolder; }
+    void setStartFolder(const QString &folder) { m_startFolder = folder; }
+    QString filter() const { return m_filter; }
+
+public Q_SLOTS:
+    bool browseFile();
+
+protected:
+    bool browse() override { return browseFile(); }
+
+private:
+    QString m_startFolder;
+    QString m_filter;
+};

@@ -1,0 +1,215 @@
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+
+#include "app/AppPaths.h"
+#include "app/MainWindow.h"
+#include "app/Settings.h"
+#include "app/SettingsKeys.h"
+#include "pages/PageListWidget.h"
+#include "ribbon/OfficePopupWindow.h"
+#include "support/DialogAnswerer.h"
+#include "support/FileDialogAnswerer.h"
+#include "support/TestPages.h"
+
+// Takes the URLs the window hands to the desktop instead of starting an application.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class tst_MainWindowExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void checkedPagesAreExportedAndOpened();
+    void notOpenedWhenNotWantedButChecksCleared();
+    void failureGivesTheHintThenTheFile();
+    void otherExportReports_data();
+    void otherExportReports();
+    void linkSurvivesOddFileNames();
+
+private:
+    QStringList messages() const;
+
+    QTemporaryDir m_dir;
+    UrlCatcher m_catcher;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void tst_MainWindowExport::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
+}
+
+void tst_MainWindowExport::init()
+{
+    QSettings().clear();
+    m_catcher.urls.clear();
+    QDir(AppPaths::workingFolder()).removeRecursively();
+    m_window = std::make_unique<MainWindow>(false);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    for (int id = 1; id <= 3; ++id)
+        QVERIFY(m_window->pageList()->addImage(TestPages::pageImage(id), false));
+}
+
+void tst_MainWindowExport::cleanup()
+{
+    m_window.reset();
+}
+
+QStringList tst_MainWindowExport::messages() const
+{
+    QStringList texts;
+    for (OfficePopupWindow *popup : m_window->findChildren<OfficePopupWindow *>()) {
+        if (auto *label = popup->findChild<QLabel *>(QStringLiteral("PopupLabel")))
+            texts << label->property("Message").toString();
+    }
+    return texts;
+}
+
+void tst_MainWindowExport::checkedPagesAreExportedAndOpened()
+{
+    PageListWidget *list = m_window->pageList();
+    list->setCheckedAt(0, true);
+    list->setCheckedAt(2, true);
+    const QString target = m_dir.filePath(QStringLiteral("report.pdf"));
+    DialogAnswerer save(QStringLiteral("Save to PDF"));
+    FileDialogAnswerer name(target);
+    m_window->buildPdf();
+    QVERIFY(save.hasAnswered());
+    QCOMPARE(save.title(), QStringLiteral("Build PDF"));
+    QVERIFY(name.hasAnswered());
+
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), target});
+    QVERIFY(images.waitForFinished(30000));
+    // Header, rule, then one line per image: pages 1 and 3 only, 310 and 330 pixels wide.
+    const QStringList lines =
+        QString::fromLocal8Bit(images.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 4);
+    QVERIFY(lines[2].simplified().startsWith(QStringLiteral("1 0 image 310 ")));
+    QVERIFY(lines[3].simplified().startsWith(QStringLiteral("2 1 image 330 ")));
+
+    QCOMPARE(
+        messages(),
+        QStringList{QStringLiteral("PDF file was created.<br>Open <a href=\"%1\">report.pdf</a>")
+                        .arg(QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded))});
+    QCOMPARE(list->checkedCount(), 0);
+    QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(target)});
+}
+
+void tst_MainWindowExport::notOpenedWhenNotWantedButChecksCleared()
+{
+    Settings::write(SettingsKeys::NeedOpen, false);
+    m_window->pageList()->setCheckedAt(1, true);
+    const QString target = m_dir.filePath(QStringLiteral("quiet.pdf"));
+    DialogAnswerer save(QStringLiteral("Save to PDF"));
+    FileDialogAnswerer name(target);
+    m_window->buildPdf();
+    QVERIFY(QFile::exists(target));
+    QCOMPARE(m_window->pageList()->checkedCount(), 0);
+    QVERIFY(m_catcher.urls.isEmpty());
+}
+
+void tst_MainWindowExport::failureGivesTheHintThenTheFile()
+{
+    m_window->exportFailed(QStringLiteral("/out/report.pdf"));
+    const QStringList shown = messages();
+    QCOMPARE(shown.size(), 2);
+    QVERIFY(
+        shown.contains(QStringLiteral("Probably, file is opened or you can't write to folder.")));
+    QVERIFY(shown.contains(
+        QStringLiteral("Error while PDF file creating.<br>Can't write file report.pdf.")));
+    // The hint comes first: it is the older of the two pop-ups.
+    const auto popups = m_window->findChildren<OfficePopupWindow *>();
+    QCOMPARE(popups.first()->findChild<QLabel *>(QStringLiteral("PopupLabel"))->property("Message"),
+             QVariant(QStringLiteral("Probably, file is opened or you can't write to folder.")));
+}
+
+void tst_MainWindowExport::otherExportReports_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("openKey");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("word") << "exportedWord"
+                          << "/out/letter.docx" << QString(SettingsKeys::WordNeedOpen)
+                          << "Word file was created.<br>Open <a href=\"file:///out/letter.docx\">"
+                             "letter.docx</a>";
+    QTest::newRow("djvu") << "exportedDjvu"
+                          << "/out/book.djvu" << QString(SettingsKeys::DjvuNeedOpen)
+                          << "DjVu file was created.<br>Open <a href=\"file:///out/book.djvu\">"
+                             "book.djvu</a>";
+    QTest::newRow("images") << "exportedImages"
+                            << "/data/out/" << QString(SettingsKeys::ImageNeedOpen)
+                            << "Images was saved.<br>Open folder <a href=\"file:///data/out/\">"
+                               "out</a>";
+    QTest::newRow("word failed")
+        << "exportedWordFailed"
+        << "/out/letter.docx" << QString()
+        << "Error while Word file creating.<br>Can't write file letter.docx. Probably, file is "
+           "opened or you can't write to folder.";
+    QTest::newRow("djvu failed")
+        << "exportedDjvuFailed"
+        << "/out/book.djvu" << QString()
+        << "Error while DjVu file creating.<br>Can't write file book.djvu. Probably, file is "
+           "opened or you can't write to folder.";
+    QTest::newRow("image failed")
+        << "exportImageFailed"
+        << "/out/p1.png" << QString()
+        << "Error while Image file creating.<br>Can't write file p1.png. Probably, file is "
+           "opened.";
+}
+
+void tst_MainWindowExport::otherExportReports()
+{
+    QFETCH(QString, slot);
+    QFETCH(QString, path);
+    QFETCH(QString, openKey);
+    QFETCH(QString, message);
+    // A missing open setting counts as "do not open".
+    QVERIFY(QMetaObject::invokeMethod(m_window.get(), slot.toLatin1().constData(),
+                                      Q_ARG(QString, path)));
+    QCOMPARE(messages(), QStringList{message});
+    QVERIFY(m_catcher.urls.isEmpty());
+    if (openKey.isEmpty())
+        return;
+    QSettings().setValue(openKey, true);
+    QVERIFY(QMetaObject::invokeMethod(m_window.get(), slot.toLatin1().constData(),
+                                      Q_ARG(QString, path)));
+    QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+}
+
+// A file name is shown as text and the link stays one attribute, whatever the name holds.
+void tst_MainWindowExport::linkSurvivesOddFileNames()
+{
+    m_window->exported(QStringLiteral("/out/a \"b\" <c>.pdf"));
+    QCOMPARE(messages(),
+             QStringList{QStringLiteral("PDF file was created.<br>Open <a "
+                                        "href=\"file:///out/a%20%22b%22%20%3Cc%3E.pdf\">a "
+                                        "&quot;b&quot; &lt;c&gt;.pdf</a>")});
+}
+
+QTEST_MAIN(tst_MainWindowExport)
+#include "tst_MainWindowExport.moc"
