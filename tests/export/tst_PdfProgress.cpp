@@ -131,7 +131,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&progress));
         const QPoint centre = progress.screen()->availableGeometry().center();
         // Within the few pixels a window frame adds.
-    QVERIFY((progress.frameGeometry().center() - centre).manhattanLength() <= 6);
+        QVERIFY((progress.frameGeometry().center() - centre).manhattanLength() <= 6);
         progress.finish();
     }
 };
