@@ -71,7 +71,7 @@ ExportDlg::ExportDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
     , m_timer(new QTimer(this))
     , m_appendFile(new SelectFileWidget(QString(), this))
-    , m_saveFile(new SelectSaveFileWidget(QString(), QStringLiteral("*.pdf"), this))
+    , m_saveFile(new SelectSaveFileWidget(QString(), QString(), this))
     , m_back(new QToolButton(this))
     , m_next(new QToolButton(this))
     , m_counter(new QLabel(this))
@@ -288,6 +288,7 @@ void ExportDlg::retranslateUi()
     m_orientation->setItemText(0, tr("Portrait"));
     m_orientation->setItemText(1, tr("Landscape"));
     m_saveFile->setLabelText(tr("&Save to file:"));
+    m_saveFile->setFilter(tr("PDF File (*.pdf)"));
     m_append->setText(tr("&Append pages to existing file"));
     m_needOpen->setText(tr("&Open PDF document after creation"));
     m_margins->setTitle(tr("Margins"));

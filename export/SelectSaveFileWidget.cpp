@@ -5,8 +5,13 @@
 SelectSaveFileWidget::SelectSaveFileWidget(const QString &labelText, const QString &filter,
                                            QWidget *parent)
     : SelectPathWidget(labelText, 6, parent)
-    , m_filter(filter.isEmpty() ? QStringLiteral("*.*") : filter)
 {
+    setFilter(filter);
+}
+
+void SelectSaveFileWidget::setFilter(const QString &filter)
+{
+    m_filter = filter.isEmpty() ? QStringLiteral("*.*") : filter;
 }
 
 bool SelectSaveFileWidget::browseFile()

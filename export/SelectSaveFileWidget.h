@@ -15,6 +15,8 @@ public:
     QString startFolder() const { return m_startFolder; }
     void setStartFolder(const QString &folder) { m_startFolder = folder; }
     QString filter() const { return m_filter; }
+    // An empty filter offers every file.
+    void setFilter(const QString &filter);
 
 public Q_SLOTS:
     bool browseFile();

@@ -310,6 +310,8 @@ private Q_SLOTS:
         FileDialogAnswerer answer(target);
         dialog.apply();
         QVERIFY(answer.hasAnswered());
+        QCOMPARE(answer.title(), QStringLiteral("Save file"));
+        QCOMPARE(answer.nameFilters(), QStringList{QStringLiteral("PDF File (*.pdf)")});
         QCOMPARE(failed.size(), 0);
         QCOMPARE(applied.size(), 1);
         QCOMPARE(applied.first().first().toString(), QDir::toNativeSeparators(target));
@@ -385,7 +387,7 @@ private Q_SLOTS:
         {
             ExportDlg first;
             first.setFiles(m_pages.mid(0, 1));
-            // With the stored name the file is written at once; the picker shows nothing yet.
+            // The picker starts empty, so the name is asked for.
             FileDialogAnswerer save(existing);
             first.apply();
         }
