@@ -1,9 +1,11 @@
 // vellumo-cli: Vellumo's writers from the command line, without the window and without touching
 // the user's settings.
 //   vellumo-cli pdf -o OUT.pdf [options] FILE...
+//   vellumo-cli check-pdf FILE|-
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -11,6 +13,7 @@
 
 #include "app/OpenSslProviders.h"
 #include "export/PdfCommandLine.h"
+#include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
@@ -28,7 +31,7 @@ public:
     }
     void setValue(int value) override
     {
-        std::fprintf(stderr, "page %d of %d\n", value - m_minimum + 1, m_maximum - m_minimum + 1);
+        std::fprintf(stderr, "page %d of %d\n", value - m_minimum, m_maximum - m_minimum);
     }
     bool wasCanceled() override { return false; }
 
@@ -61,12 +64,42 @@ QStringList pageFiles(const QStringList &inputs, QTemporaryDir &scratch, QString
     return files;
 }
 
+// check-pdf: 0 when the PDF can be appended to, 1 when PoDoFo refuses it. The writer runs this
+// in a child process because some malformed files crash PoDoFo instead.
+int checkPdf(const QStringList &arguments)
+{
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "%s\n", qPrintable(PdfCommandLine::usage()));
+        return 2;
+    }
+    const QString name = arguments.first();
+    const bool fromInput = name == QLatin1String("-");
+    QFile file(fromInput ? QString() : name);
+    const bool opened =
+        fromInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    if (!opened) {
+        std::fprintf(stderr, "vellumo-cli: cannot read %s: %s\n", qPrintable(name),
+                     qPrintable(file.errorString()));
+        return 1;
+    }
+    const QByteArray pdf = file.readAll();
+    QString error;
+    if (!PdfLoadCheck::tryInThisProcess(pdf, &error)) {
+        std::fprintf(stderr, "vellumo-cli: %s is not a PDF that pages can be appended to: %s\n",
+                     qPrintable(fromInput ? QStringLiteral("the input") : name), qPrintable(error));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("check-pdf"))
+        return checkPdf(arguments.mid(1));
     if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
         std::fprintf(stderr, "%s\n", qPrintable(PdfCommandLine::usage()));
         return 2;

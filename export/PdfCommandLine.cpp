@@ -22,7 +22,9 @@ QString PdfCommandLine::usage()
 {
     return tr("usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] "
               "[--paper A4|Letter|A0..A6] [--orientation portrait|landscape] "
-              "[--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...");
+              "[--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...\n"
+              "       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the "
+              "PDF; - reads it from standard input)");
 }
 
 std::optional<PdfCommandLine::Job> PdfCommandLine::parse(const QStringList &arguments,

@@ -27,5 +27,6 @@ public:
 
     // The job for the arguments after "pdf", or nothing with the reason in error.
     static std::optional<Job> parse(const QStringList &arguments, QString *error);
+    // Both commands: "pdf" and "check-pdf" (see PdfLoadCheck).
     static QString usage();
 };

@@ -11,8 +11,13 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <memory>
+#include <ostream>
 #include <podofo/podofo.h>
+#include <streambuf>
+#include <vector>
 
+#include "export/DocumentFile.h"
 #include "export/PaperSizes.h"
 
 // PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
@@ -21,9 +26,11 @@ using PoDoFo::PdfEncrypt;
 using PoDoFo::PdfError;
 using PoDoFo::PdfImage;
 using PoDoFo::PdfMemDocument;
+using PoDoFo::PdfOutputDevice;
 using PoDoFo::PdfPage;
 using PoDoFo::PdfPainter;
 using PoDoFo::PdfRect;
+using PoDoFo::PdfStreamedDocument;
 
 Q_LOGGING_CATEGORY(lcExport, "vellumo.export")
 
@@ -174,6 +181,42 @@ QByteArray localPath(const QString &path)
     return QFile::encodeName(path);
 }
 
+// An empty file beside target for the result, open for writing, removed again unless it replaces
+// target. Null, with the reason in error, when the folder takes no new file or target is a
+// folder. The file is written through this object rather than opened again by name: reopening
+// truncates it, which makes some file systems (ext4) write it out in full when it is closed.
+std::unique_ptr<QTemporaryFile> temporaryBeside(const QString &target, QString *error)
+{
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isDir()) {
+        *error = QStringLiteral("a folder of that name exists");
+        return nullptr;
+    }
+    auto temporary = std::make_unique<QTemporaryFile>(targetInfo.absolutePath() +
+                                                      QStringLiteral("/.vellumo-XXXXXX.pdf.part"));
+    if (!temporary->open()) {
+        *error = temporary->errorString();
+        return nullptr;
+    }
+    return temporary;
+}
+
+// Gives the complete temporary file the target's permissions (or the usual ones for a new
+// file) and renames it over target in one step; until then the old file is untouched.
+bool replaceTarget(QTemporaryFile &temporary, const QString &target)
+{
+    const QFileDevice::Permissions permissions =
+        QFileInfo::exists(target) ? QFile::permissions(target)
+                                  : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    temporary.setPermissions(permissions);
+    if (std::rename(localPath(temporary.fileName()).constData(), localPath(target).constData()) !=
+        0)
+        return false;
+    temporary.setAutoRemove(false);
+    return true;
+}
+
 } // namespace
 
 PdfWriter::PdfWriter(QObject *parent)
@@ -187,6 +230,12 @@ PdfWriter::Result PdfWriter::fail(const QString &path, const QString &why)
     qCWarning(lcExport) << "PDF export failed on" << path << ":" << why;
     Q_EMIT failed(path);
     return Result::Failed;
+}
+
+PdfWriter::Result PdfWriter::failOnTarget(const QString &target, const QString &why, bool append)
+{
+    fail(target, why);
+    return append ? Result::Failed : Result::TargetUnwritable;
 }
 
 QString PdfWriter::targetPath(const PdfExportSettings &settings)
@@ -302,101 +351,156 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
     PdfError::EnableLogging(false);
     PdfError::EnableDebug(false);
 
-    if (progress) {
+    // The first setValue() comes with the first page: a progress window enables Cancel there.
+    if (progress)
         progress->setRange(0, int(files.size()));
-        progress->setValue(0);
-    }
 
+    Result result = Result::Failed;
     try {
-        PdfMemDocument doc;
-        if (append) {
-            QFile existing(target);
-            if (!existing.open(QIODevice::ReadOnly))
-                return fail(target, existing.errorString());
-            const QByteArray bytes = existing.readAll();
-            try {
-                doc.LoadFromBuffer(bytes.constData(), long(bytes.size()));
-            } catch (const PdfError &error) {
-                return fail(target, describe(error));
-            }
-        }
-        // Requested after any load, so that an appended-to file really ends up encrypted.
-        if (!settings.pdfPassword.isEmpty()) {
-            const std::string password = settings.pdfPassword.toStdString();
-            doc.SetEncrypted(password, password, allPermissions,
-                             PdfEncrypt::ePdfEncryptAlgorithm_AESV3, PdfEncrypt::ePdfKeyLength_256);
-            doc.SetPdfVersion(PoDoFo::ePdfVersion_1_7);
-        }
-
-        const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
-        const bool landscape = settings.orientation == 1;
-        for (qsizetype t = 0; t < files.size(); ++t) {
-            if (progress) {
-                progress->setValue(int(t) + 1);
-                if (progress->wasCanceled())
-                    return Result::Cancelled;
-            }
-            const QString &file = files[t];
-            const QString suffix = QFileInfo(file).suffix();
-            const bool isTiff = suffix == QStringLiteral("tiff");
-            if (!isTiff && suffix != QStringLiteral("jpg"))
-                return fail(file, QStringLiteral("not a .jpg or .tiff page"));
-            // Reads the header only; catches files neither library would make sense of.
-            if (!QImageReader(file).size().isValid())
-                return fail(file, QStringLiteral("unreadable page image"));
-
-            PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
-            PdfImage image(&doc);
-            try {
-                if (isTiff)
-                    image.LoadFromTiff(localPath(file).constData());
-                else
-                    image.LoadFromJpeg(localPath(file).constData());
-            } catch (const PdfError &error) {
-                return fail(file, describe(error));
-            }
-            const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
-            if (pixels.isEmpty())
-                return fail(file, QStringLiteral("page image without pixels"));
-            const QSizeF dpi = resolution(file);
-            const PdfRect rect = page->GetPageSize();
-            const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()),
-                                          pixels, dpi.width(), dpi.height());
-            PdfPainter painter;
-            painter.SetPage(page);
-            painter.DrawImage(p.position.x(), p.position.y(), &image, p.scaleX, p.scaleY);
-            painter.FinishPage();
-        }
-
-        const QFileInfo targetInfo(target);
-        if (targetInfo.isDir())
-            return fail(target, QStringLiteral("a folder of that name exists"));
-        QTemporaryFile temporary(targetInfo.absolutePath() +
-                                 QStringLiteral("/.vellumo-XXXXXX.pdf.part"));
-        if (!temporary.open())
-            return fail(target, temporary.errorString());
-        temporary.close();
-        try {
-            doc.Write(localPath(temporary.fileName()).constData());
-        } catch (const PdfError &error) {
-            return fail(target, describe(error));
-        }
-        const QFileDevice::Permissions permissions =
-            targetInfo.exists() ? QFile::permissions(target)
-                                : QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ReadGroup | QFileDevice::ReadOther;
-        temporary.setPermissions(permissions);
-        // rename() replaces the target in one step; until here the old file is untouched.
-        if (std::rename(localPath(temporary.fileName()).constData(),
-                        localPath(target).constData()) != 0)
-            return fail(target, QStringLiteral("cannot replace the target file"));
-        temporary.setAutoRemove(false);
+        // PoDoFo 0.9.8 cannot AES-encrypt a stream that it writes out as it goes (the streamed
+        // document throws on the first image), so a password keeps the whole document in
+        // memory like an appended one.
+        if (!append && settings.pdfPassword.isEmpty())
+            result = writeStreamed(target, settings, files, progress);
+        else
+            result = writeInMemory(target, settings, files, append, progress);
     } catch (const PdfError &error) {
         return fail(target, describe(error));
     } catch (const std::exception &error) {
         return fail(target, QString::fromLocal8Bit(error.what()));
     }
+    if (result == Result::Finished)
+        Q_EMIT applied(target);
+    return result;
+}
 
-    Q_EMIT applied(target);
+PdfWriter::Result PdfWriter::writeStreamed(const QString &target, const PdfExportSettings &settings,
+                                           const QStringList &files, ExportProgress *progress)
+{
+    QString error;
+    const std::unique_ptr<QTemporaryFile> temporary = temporaryBeside(target, &error);
+    if (!temporary)
+        return failOnTarget(target, error, false);
+    {
+        // Each image goes to the file as soon as it is loaded; only the small page and
+        // cross-reference records stay in memory. All of it lives inside this block so that the
+        // file is closed before it is renamed, and before the temporary file is removed on a
+        // cancel or failure.
+        DocumentFile file(*temporary);
+        PdfOutputDevice device(file.stream());
+        PdfStreamedDocument doc(&device);
+        const Result result = addPages(doc, settings, files, progress);
+        if (result != Result::Finished)
+            return result;
+        doc.Close();
+        if (!file.finish())
+            return fail(target, file.errorString());
+    }
+    return replaceTarget(*temporary, target)
+               ? Result::Finished
+               : failOnTarget(target, QStringLiteral("cannot replace the target file"), false);
+}
+
+PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExportSettings &settings,
+                                           const QStringList &files, bool append,
+                                           ExportProgress *progress)
+{
+    PdfMemDocument doc;
+    if (append) {
+        QFile existing(target);
+        if (!existing.open(QIODevice::ReadOnly))
+            return fail(target, existing.errorString());
+        const QByteArray bytes = existing.readAll();
+        existing.close();
+        // These very bytes go to PoDoFo below, only once another process survived them.
+        if (!m_loadCheck.check(bytes))
+            return fail(target, m_loadCheck.errorString());
+        try {
+            doc.LoadFromBuffer(bytes.constData(), long(bytes.size()));
+        } catch (const PdfError &error) {
+            return fail(target, describe(error));
+        }
+    }
+    // Requested after any load, so that an appended-to file really ends up encrypted.
+    if (!settings.pdfPassword.isEmpty()) {
+        const std::string password = settings.pdfPassword.toStdString();
+        doc.SetEncrypted(password, password, allPermissions, PdfEncrypt::ePdfEncryptAlgorithm_AESV3,
+                         PdfEncrypt::ePdfKeyLength_256);
+        doc.SetPdfVersion(PoDoFo::ePdfVersion_1_7);
+    }
+
+    const Result result = addPages(doc, settings, files, progress);
+    if (result != Result::Finished)
+        return result;
+
+    QString error;
+    const std::unique_ptr<QTemporaryFile> temporary = temporaryBeside(target, &error);
+    if (!temporary)
+        return failOnTarget(target, error, append);
+    {
+        DocumentFile file(*temporary);
+        PdfOutputDevice device(file.stream());
+        try {
+            doc.Write(&device);
+        } catch (const PdfError &e) {
+            return fail(target, describe(e));
+        }
+        if (!file.finish())
+            return fail(target, file.errorString());
+    }
+    return replaceTarget(*temporary, target)
+               ? Result::Finished
+               : failOnTarget(target, QStringLiteral("cannot replace the target file"), append);
+}
+
+PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
+                                      const QStringList &files, ExportProgress *progress)
+{
+    const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
+    const bool landscape = settings.orientation == 1;
+    for (qsizetype t = 0; t < files.size(); ++t) {
+        if (progress) {
+            progress->setValue(int(t) + 1);
+            if (progress->wasCanceled())
+                return Result::Cancelled;
+        }
+        const QString &file = files[t];
+        const QString suffix = QFileInfo(file).suffix();
+        const bool isTiff = suffix == QStringLiteral("tiff");
+        if (!isTiff && suffix != QStringLiteral("jpg"))
+            return fail(file, QStringLiteral("not a .jpg or .tiff page"));
+        // Reads the header only; catches files neither library would make sense of.
+        if (!QImageReader(file).size().isValid())
+            return fail(file, QStringLiteral("unreadable page image"));
+
+        PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
+        PdfImage image(&doc);
+        try {
+            if (isTiff) {
+                image.LoadFromTiff(localPath(file).constData());
+            } else {
+                // Read in one go: PoDoFo reads a file in pieces of 4 KiB.
+                QFile jpeg(file);
+                if (!jpeg.open(QIODevice::ReadOnly))
+                    return fail(file, jpeg.errorString());
+                const QByteArray bytes = jpeg.readAll();
+                image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                       PoDoFo::pdf_long(bytes.size()));
+            }
+        } catch (const PdfError &error) {
+            return fail(file, describe(error));
+        }
+        const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
+        if (pixels.isEmpty())
+            return fail(file, QStringLiteral("page image without pixels"));
+        const QSizeF dpi = resolution(file);
+        const PdfRect rect = page->GetPageSize();
+        const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()), pixels,
+                                      dpi.width(), dpi.height());
+        PdfPainter painter;
+        painter.SetPage(page);
+        painter.DrawImage(p.position.x(), p.position.y(), &image, p.scaleX, p.scaleY);
+        painter.FinishPage();
+    }
     return Result::Finished;
 }

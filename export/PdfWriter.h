@@ -7,9 +7,15 @@
 #include <QStringList>
 
 #include "export/PdfExportSettings.h"
+#include "export/PdfLoadCheck.h"
+
+namespace PoDoFo {
+class PdfDocument;
+}
 
 // What a long export needs from whoever shows its progress. The writer calls setRange() once,
-// then setValue() before each page; wasCanceled() is asked right after each setValue().
+// then setValue(n) before page n (counted from 1); wasCanceled() is asked right after each
+// setValue().
 class ExportProgress
 {
 public:
@@ -39,7 +45,10 @@ struct PagePlacement
 // per page, as a new file or appended to an existing PDF. The images are embedded, never decoded
 // or re-encoded by this class. The result is written to a temporary file beside the target and
 // renamed over it only when complete, so a failure or cancel leaves any existing file as it was.
-// Every PoDoFo failure is caught here; nothing throws out of write().
+// A new file without a password goes to disk page by page, so memory does not grow with the page
+// count; an appended or encrypted file is built in memory and written at the end. An existing
+// file is first tried in another process (PdfLoadCheck), because some malformed files crash
+// PoDoFo. Every PoDoFo failure is caught here; nothing throws out of write().
 class PdfWriter : public QObject
 {
     Q_OBJECT
@@ -49,8 +58,8 @@ public:
         Finished,  // applied() was emitted
         Cancelled, // nothing written, no signal
         Failed,    // failed() was emitted
-        // failed() was emitted for a new file whose folder cannot be written to (or whose name
-        // is taken by a folder); nothing else can be done with this target.
+        // failed() was emitted for a new file that cannot be created in its folder or cannot
+        // replace the file of that name (or whose name is taken by a folder).
         TargetUnwritable,
         NoPages,  // empty file list: nothing done, no signal
         NoTarget, // no file name (new file) or no existing file (append): no signal
@@ -60,12 +69,17 @@ public:
 
     // Writes files in list order. In append mode the pages go after those of
     // settings.appendFolder; otherwise into the file named by targetPath(settings). The progress
-    // may be null. Blocks until done.
+    // may be null. Blocks until done; in append mode it spins a local event loop while the
+    // existing file is checked.
     Result write(const PdfExportSettings &settings, const QStringList &files, bool append,
                  ExportProgress *progress);
 
     // Developer-facing detail of the last failure, for the log.
     QString errorString() const { return m_errorString; }
+
+    // The vellumo-cli that checks an existing file before pages are appended to it; by default
+    // the one ToolLocator finds. Without one, appending fails.
+    void setCheckToolPath(const QString &path) { m_loadCheck.setToolPath(path); }
 
     // The new file's path: every ".pdf" (case-sensitive) removed from docName, then ".pdf"
     // appended, in docFolder; with native separators.
@@ -96,6 +110,17 @@ Q_SIGNALS:
 
 private:
     Result fail(const QString &path, const QString &why);
+    // A target that cannot be created or replaced: TargetUnwritable for a new file; for an
+    // appended one, Failed like any other write error.
+    Result failOnTarget(const QString &target, const QString &why, bool append);
+    Result writeStreamed(const QString &target, const PdfExportSettings &settings,
+                         const QStringList &files, ExportProgress *progress);
+    Result writeInMemory(const QString &target, const PdfExportSettings &settings,
+                         const QStringList &files, bool append, ExportProgress *progress);
+    // One page per file at the end of doc; Finished, Cancelled or Failed (failed() emitted).
+    Result addPages(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
+                    const QStringList &files, ExportProgress *progress);
 
+    PdfLoadCheck m_loadCheck;
     QString m_errorString;
 };

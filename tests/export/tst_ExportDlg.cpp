@@ -81,6 +81,8 @@ private Q_SLOTS:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        // Appending checks the existing file with vellumo-cli, which the test finds on PATH.
+        qputenv("PATH", qgetenv("VELLUMO_BIN_DIR") + ':' + qgetenv("PATH"));
         // A space in the folder name: the preview finds its image by the file path.
         QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("work folder"))));
         for (int i = 1; i <= 3; ++i) {

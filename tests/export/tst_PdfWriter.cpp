@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -12,6 +13,7 @@
 
 #include "export/PaperSizes.h"
 #include "export/PdfExportSettings.h"
+#include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
 #include "support/TestPaths.h"
 
@@ -87,6 +89,48 @@ QString firstPageSize(const QString &pdf)
     return m.captured(1);
 }
 
+// The checking program of the build tree: the tests run from another folder, where the
+// writer's own lookup would not find it.
+QString checkTool()
+{
+    return TestPaths::binDir() + QStringLiteral("/vellumo-cli");
+}
+
+// depth dictionaries ("<< /A ... >>") or arrays nested in one another around a number.
+QByteArray nested(int depth, bool dictionaries)
+{
+    const QByteArray open = dictionaries ? QByteArray("<< /A ") : QByteArray("[");
+    const QByteArray close = dictionaries ? QByteArray(" >>") : QByteArray("]");
+    return open.repeated(depth) + "1" + close.repeated(depth);
+}
+
+// A one-page PDF written by hand with a correct cross-reference table: catalog (object 1),
+// page tree (2) and page (3), then moreObjects numbered from 4 on. catalogExtra goes into the
+// catalog, trailerExtra into the trailer.
+QByteArray handMadePdf(const QByteArray &catalogExtra = {},
+                       const QList<QByteArray> &moreObjects = {},
+                       const QByteArray &trailerExtra = {})
+{
+    const QList<QByteArray> objects =
+        QList<QByteArray>{"<< /Type /Catalog /Pages 2 0 R " + catalogExtra + " >>",
+                          "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                          "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"} +
+        moreObjects;
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R " +
+           trailerExtra + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
 class FakeProgress : public ExportProgress
 {
 public:
@@ -125,6 +169,29 @@ private:
         s.docFolder = m_dir.path();
         s.docName = name;
         return s;
+    }
+
+    // Temporary files left beside the results.
+    QStringList leftovers() const
+    {
+        return QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden);
+    }
+
+    // Appends a page to target, which must fail on target and leave it exactly as it was.
+    void verifyAppendRefused(PdfWriter &writer, const QString &target)
+    {
+        const QByteArray before = fileBytes(target);
+        PdfExportSettings s;
+        s.appendFolder = target;
+        QSignalSpy failed(&writer, &PdfWriter::failed);
+        QSignalSpy applied(&writer, &PdfWriter::applied);
+        QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Failed);
+        QCOMPARE(failed.size(), 1);
+        QCOMPARE(failed.first().first().toString(), target);
+        QCOMPARE(applied.size(), 0);
+        QVERIFY(!writer.errorString().isEmpty());
+        QCOMPARE(fileBytes(target), before);
+        QCOMPARE(leftovers(), QStringList());
     }
 
 private Q_SLOTS:
@@ -379,7 +446,7 @@ private Q_SLOTS:
         QCOMPARE(applied.first().first().toString(), pdf);
         QCOMPARE(failed.size(), 0);
         QCOMPARE(progress.maximum, 3);
-        QCOMPARE(progress.values, QList<int>({0, 1, 2, 3}));
+        QCOMPARE(progress.values, QList<int>({1, 2, 3}));
 
         QCOMPARE(pageCount(pdf), 3);
         QCOMPARE(firstPageSize(pdf), QStringLiteral("595 x 842"));
@@ -455,13 +522,15 @@ private Q_SLOTS:
                               &progress),
                  PdfWriter::Result::Cancelled);
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("cancelled.pdf"))));
+        QCOMPARE(leftovers(), QStringList());
         QCOMPARE(applied.size() + failed.size(), 0);
-        QCOMPARE(progress.values, QList<int>({0, 1, 2}));
+        QCOMPARE(progress.values, QList<int>({1, 2}));
     }
 
     void cancelInAppendModeLeavesFileUntouched()
     {
         PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
         QCOMPARE(writer.write(newFile(QStringLiteral("keep")), {m_jpg1}, false, nullptr),
                  PdfWriter::Result::Finished);
         const QString pdf = m_dir.filePath(QStringLiteral("keep.pdf"));
@@ -477,6 +546,7 @@ private Q_SLOTS:
     void appendAddsPagesAfterExistingOnes()
     {
         PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
         PdfExportSettings first = newFile(QStringLiteral("grow"));
         first.paperSize = 2; // Letter
         QCOMPARE(writer.write(first, {m_jpg1}, false, nullptr), PdfWriter::Result::Finished);
@@ -514,6 +584,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, append);
         PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
         const QString pdf = m_dir.filePath(QStringLiteral("secret.pdf"));
         PdfExportSettings s = newFile(QStringLiteral("secret"));
         if (append) {
@@ -567,6 +638,7 @@ private Q_SLOTS:
         QCOMPARE(failed.first().first().toString(), page);
         QCOMPARE(applied.size(), 0);
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("bad.pdf"))));
+        QCOMPARE(leftovers(), QStringList());
     }
 
     void malformedAppendTargetFailsAndStaysAsItWas()
@@ -576,12 +648,107 @@ private Q_SLOTS:
         PdfExportSettings s;
         s.appendFolder = target;
         PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
         QSignalSpy failed(&writer, &PdfWriter::failed);
         QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Failed);
         QCOMPARE(failed.first().first().toString(), target);
         QCOMPARE(fileBytes(target), QByteArray("%PDF-1.4 but nothing more"));
         s.appendFolder = m_dir.filePath(QStringLiteral("absent.pdf"));
         QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Failed);
+    }
+
+    // Files that PoDoFo does not merely refuse: read in this process, they would end it. The
+    // test process surviving them is part of the test.
+    void appendToFileThatCrashesPoDoFoIsRefused_data()
+    {
+        QTest::addColumn<QByteArray>("pdf");
+        QTest::newRow("dictionary nested 100000 deep in the catalog")
+            << handMadePdf("/Deep " + nested(100000, true));
+        // Loads, because PoDoFo parses an object only when it is first used; writing crashes.
+        QTest::newRow("dictionary nested 100000 deep in an unused object")
+            << handMadePdf({}, {nested(100000, true)});
+        QTest::newRow("negative key length in the encryption dictionary")
+            << handMadePdf({},
+                           {"<< /Filter /Standard /V 2 /R 3 /Length -40 /P -4 /O <" +
+                            QByteArray(64, '1') + "> /U <" + QByteArray(64, '2') + "> >>"},
+                           "/Encrypt 4 0 R /ID [<00112233445566778899aabbccddeeff> "
+                           "<00112233445566778899aabbccddeeff>]");
+        // PoDoFo throws on this one: the refusal comes from the check all the same.
+        QTest::newRow("array nested 100000 deep") << handMadePdf("/Deep " + nested(100000, false));
+    }
+
+    void appendToFileThatCrashesPoDoFoIsRefused()
+    {
+        QFETCH(QByteArray, pdf);
+        const QString target = m_dir.filePath(QStringLiteral("malformed.pdf"));
+        QVERIFY(TestPaths::writeFile(target, pdf));
+        PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
+        verifyAppendRefused(writer, target);
+    }
+
+    void handMadePdfIsAcceptedAndAppendedTo()
+    {
+        // The malformed files above differ from this one only by their fault.
+        const QString target = m_dir.filePath(QStringLiteral("handmade.pdf"));
+        QVERIFY(TestPaths::writeFile(target, handMadePdf()));
+        PdfExportSettings s;
+        s.appendFolder = target;
+        PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
+        QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Finished);
+        QCOMPARE(pageCount(target), 2);
+    }
+
+    void checkEndsAChildThatTakesTooLong()
+    {
+        // Nested dictionaries take PoDoFo time that grows with about the cube of the depth:
+        // 3000 levels keep it busy for minutes.
+        PdfLoadCheck check;
+        check.setToolPath(checkTool());
+        check.setTimeout(2000);
+        QVERIFY(!check.check(handMadePdf("/Deep " + nested(3000, true))));
+        QVERIFY2(check.errorString().contains(QStringLiteral("ended")),
+                 qPrintable(check.errorString()));
+        // The same object stays usable for the next file.
+        check.setTimeout(PdfLoadCheck::defaultTimeoutMs());
+        QVERIFY2(check.check(handMadePdf()), qPrintable(check.errorString()));
+    }
+
+    void appendWithoutAWorkingCheckIsRefused_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("no checking program") << QString();
+        QTest::newRow("checking program missing") << m_dir.filePath(QStringLiteral("no-such-tool"));
+        // Exits at once with code 1, without reading the bytes sent to it.
+        QTest::newRow("program that refuses everything")
+            << QStandardPaths::findExecutable(QStringLiteral("false"));
+    }
+
+    void appendWithoutAWorkingCheckIsRefused()
+    {
+        QFETCH(QString, tool);
+        // Larger than a pipe holds, so the child ends before it has been sent everything.
+        const QString target = m_dir.filePath(QStringLiteral("unchecked.pdf"));
+        if (!QFile::exists(target)) {
+            const QString big = m_dir.filePath(QStringLiteral("big.jpg"));
+            QImage noise(1200, 1200, QImage::Format_RGB32);
+            quint32 state = 12345;
+            for (int y = 0; y < noise.height(); ++y) {
+                for (int x = 0; x < noise.width(); ++x) {
+                    state = state * 1664525u + 1013904223u;
+                    noise.setPixel(x, y, state >> 8);
+                }
+            }
+            QVERIFY(saveWithDpi(noise, big, "jpeg", 300));
+            PdfWriter first;
+            QCOMPARE(first.write(newFile(QStringLiteral("unchecked")), {big}, false, nullptr),
+                     PdfWriter::Result::Finished);
+            QVERIFY(QFileInfo(target).size() > 256 * 1024);
+        }
+        PdfWriter writer;
+        writer.setCheckToolPath(tool);
+        verifyAppendRefused(writer, target);
     }
 
     void unwritableFolderFailsWithTarget()
@@ -591,8 +758,12 @@ private Q_SLOTS:
         s.docName = QStringLiteral("x");
         PdfWriter writer;
         QSignalSpy failed(&writer, &PdfWriter::failed);
-        QCOMPARE(writer.write(s, {m_jpg1}, false, nullptr), PdfWriter::Result::Failed);
+        QCOMPARE(writer.write(s, {m_jpg1}, false, nullptr), PdfWriter::Result::TargetUnwritable);
         QCOMPARE(failed.first().first().toString(), PdfWriter::targetPath(s));
+        // A folder where the file should go cannot be replaced either.
+        QVERIFY(QDir().mkpath(m_dir.filePath(QStringLiteral("taken.pdf"))));
+        QCOMPARE(writer.write(newFile(QStringLiteral("taken")), {m_jpg1}, false, nullptr),
+                 PdfWriter::Result::TargetUnwritable);
     }
 
     void nothingToDoWithoutPagesOrTarget()

@@ -4,9 +4,47 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
 #include "support/TestPages.h"
+#include "support/TestPaths.h"
+
+namespace {
+
+// A one-page PDF written by hand (catalog, page tree, page, cross-reference table) whose catalog
+// also holds a dictionary nested depth levels deep; none for depth 0.
+QByteArray handMadePdf(int depth = 0)
+{
+    const QByteArray deep = depth > 0 ? "/Deep " + QByteArray("<< /A ").repeated(depth) + "1" +
+                                            QByteArray(" >>").repeated(depth)
+                                      : QByteArray();
+    const QList<QByteArray> objects = {"<< /Type /Catalog /Pages 2 0 R " + deep + " >>",
+                                       "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<qsizetype> offsets;
+    for (qsizetype i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const qsizetype xref = pdf.size();
+    pdf += "xref\n0 4\n0000000000 65535 f \n";
+    for (qsizetype offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf +=
+        "trailer\n<< /Size 4 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    return pdf;
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
 
 // vellumo-cli pdf, run as a program on real files; the PDFs are checked with pdfinfo and qpdf.
 class tst_VellumoCli : public QObject
@@ -21,9 +59,14 @@ private slots:
     void projectFileGivesItsPages();
     void appendsWithPassword();
     void unreadablePageFailsWithoutOutput();
+    void checkPdfTellsGoodFromBad();
+    void appendToPdfThatCrashesPoDoFoFailsAndKeepsIt();
 
 private:
     int run(const QStringList &arguments, QString *errorOutput = nullptr);
+    // Exit code of check-pdf with the argument and input, or -1 when it did not exit normally.
+    int checkPdf(const QString &argument, const QByteArray &input = {},
+                 QString *errorOutput = nullptr);
     QString info(const QString &pdf, const QStringList &extra = {});
     QString page(int id);
 
@@ -47,6 +90,25 @@ int tst_VellumoCli::run(const QStringList &arguments, QString *errorOutput)
     if (errorOutput)
         *errorOutput = QString::fromUtf8(process.readAllStandardError());
     return process.exitCode();
+}
+
+int tst_VellumoCli::checkPdf(const QString &argument, const QByteArray &input, QString *errorOutput)
+{
+    QProcess process;
+    // Some inputs are meant to crash it; no core file for those.
+    process.setChildProcessModifier([] {
+        const rlimit noCore = {0, 0};
+        setrlimit(RLIMIT_CORE, &noCore);
+    });
+    process.start(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/vellumo-cli"),
+                  {QStringLiteral("check-pdf"), argument});
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return -1;
+    if (errorOutput)
+        *errorOutput = QString::fromUtf8(process.readAllStandardError());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 QString tst_VellumoCli::info(const QString &pdf, const QStringList &extra)
@@ -92,11 +154,14 @@ void tst_VellumoCli::badArgumentsExplainUsage()
 void tst_VellumoCli::writesPagesOnTheChosenPaper()
 {
     const QString out = m_dir.filePath(QStringLiteral("two.pdf"));
+    QString progress;
     QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--paper"),
                   QStringLiteral("A4"), QStringLiteral("--orientation"),
                   QStringLiteral("landscape"), QStringLiteral("--scale"), QStringLiteral("fit"),
-                  QStringLiteral("--margins"), QStringLiteral("1,1,1,1"), page(1), page(2)}),
+                  QStringLiteral("--margins"), QStringLiteral("1,1,1,1"), page(1), page(2)},
+                 &progress),
              0);
+    QCOMPARE(progress, QStringLiteral("page 1 of 2\npage 2 of 2\n"));
     const QString details = info(out);
     QVERIFY2(details.contains(QStringLiteral("Pages:           2")), qPrintable(details));
     QVERIFY2(details.contains(QStringLiteral("842 x 595")), qPrintable(details));
@@ -145,6 +210,54 @@ void tst_VellumoCli::unreadablePageFailsWithoutOutput()
     QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, page(6), broken}, &errors), 1);
     QVERIFY(!QFile::exists(out));
     QVERIFY(errors.contains(QStringLiteral("not written")));
+}
+
+void tst_VellumoCli::checkPdfTellsGoodFromBad()
+{
+    const QString good = m_dir.filePath(QStringLiteral("good.pdf"));
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), good, page(7)}), 0);
+    QCOMPARE(checkPdf(good), 0);
+    QCOMPARE(checkPdf(QStringLiteral("-"), readBytes(good)), 0);
+    QCOMPARE(checkPdf(QStringLiteral("-"), handMadePdf()), 0);
+
+    // PoDoFo throws: a clear refusal.
+    QString errors;
+    QCOMPARE(checkPdf(QStringLiteral("-"), QByteArray("%PDF-1.4 and nothing else"), &errors), 1);
+    QVERIFY2(errors.contains(QStringLiteral("not a PDF that pages can be appended to")),
+             qPrintable(errors));
+    const QString missing = m_dir.filePath(QStringLiteral("missing.pdf"));
+    QCOMPARE(checkPdf(missing, {}, &errors), 1);
+    QVERIFY2(errors.contains(missing), qPrintable(errors));
+
+    // PoDoFo crashes: whichever way the command ends, it does not say yes.
+    const QString deep = m_dir.filePath(QStringLiteral("deep.pdf"));
+    QVERIFY(TestPaths::writeFile(deep, handMadePdf(100000)));
+    QVERIFY(checkPdf(deep) != 0);
+    QVERIFY(checkPdf(QStringLiteral("-"), readBytes(deep)) != 0);
+
+    QProcess noFile;
+    noFile.start(qEnvironmentVariable("VELLUMO_BIN_DIR") + QStringLiteral("/vellumo-cli"),
+                 {QStringLiteral("check-pdf")});
+    QVERIFY(noFile.waitForFinished(60000));
+    QCOMPARE(noFile.exitCode(), 2);
+    QVERIFY(noFile.readAllStandardError().contains("vellumo-cli check-pdf FILE|-"));
+}
+
+void tst_VellumoCli::appendToPdfThatCrashesPoDoFoFailsAndKeepsIt()
+{
+    // The pdf command finds its own check-pdf beside itself.
+    const QString out = m_dir.filePath(QStringLiteral("crashing.pdf"));
+    const QByteArray before = handMadePdf(100000);
+    QVERIFY(TestPaths::writeFile(out, before));
+    QString errors;
+    QCOMPARE(
+        run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--append"), page(8)},
+            &errors),
+        1);
+    QVERIFY2(errors.contains(QStringLiteral("not written")), qPrintable(errors));
+    QCOMPARE(readBytes(out), before);
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden),
+             QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_VellumoCli)

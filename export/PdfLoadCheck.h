@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Finds out in a separate process whether PoDoFo can take an existing PDF for appending to it.
+// PoDoFo does not only throw on malformed files: some of them (dictionaries nested many
+// thousand levels deep, a negative key length in the encryption dictionary) crash the process
+// that reads them, others keep it busy for many minutes. An existing PDF may come from
+// anywhere, so the writer hands its bytes to "vellumo-cli check-pdf -" first, which does with
+// them what the writer would do and may die in its place.
+class PdfLoadCheck
+{
+public:
+    // The checking program is the vellumo-cli that ToolLocator finds.
+    PdfLoadCheck();
+
+    QString toolPath() const { return m_toolPath; }
+    void setToolPath(const QString &path) { m_toolPath = path; }
+    // How long the child may take, in milliseconds, before it is killed and the file refused.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    static constexpr int defaultTimeoutMs() { return 120 * 1000; }
+
+    // Writes pdf to the child's standard input and spins a local event loop (a window keeps
+    // painting) until the child ends or the time limit passes. True only when the child exited
+    // normally with code 0; a crash, another exit code, the time limit, a child that cannot be
+    // started or no checking program at all give false, with the reason in errorString().
+    [[nodiscard]] bool check(const QByteArray &pdf);
+    // Developer-facing reason of the last refusal, for the log.
+    QString errorString() const { return m_errorString; }
+
+    // What the child does: loads pdf, adds a page at the end and writes the document to a
+    // device that only counts bytes, so that every object is parsed and written once. False
+    // with the reason in error when PoDoFo throws. A malformed file can crash the calling
+    // process instead, so only the checking program calls this.
+    [[nodiscard]] static bool tryInThisProcess(const QByteArray &pdf, QString *error);
+
+private:
+    bool refuse(const QString &why);
+
+    QString m_toolPath;
+    int m_timeoutMs = defaultTimeoutMs();
+    QString m_errorString;
+};
