@@ -2,13 +2,15 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing|scan] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan|pdf] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
 # against zip and unzip. editing: turning, cropping and restoring a colour A4 page, and the
 # JPEG save against cjpeg. scan: from the last byte of a scanned A4 frame to the page shown in
-# the list, with the SANE read beside it (SANE's test device). The remaining arguments go to the benchmark (for example --pages 50).
+# the list, with the SANE read beside it (SANE's test device). pdf: writing 100 and 500 scanned
+# A4 pages into a PDF against img2pdf and cat, with the peak memory (bench/pdf_bench.sh; its
+# arguments are page counts). The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -17,7 +19,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing | scan)
+    pagestore | project | editing | scan | pdf)
         bench="$1"
         shift
         ;;
@@ -25,7 +27,13 @@ esac
 
 bash "$root/scripts/bootstrap.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target "bench_$bench"
+if [[ $bench == pdf ]]; then
+    cmake --build "$build" --target vellumo-cli
+    run=(bash "$root/bench/pdf_bench.sh" "$build")
+else
+    cmake --build "$build" --target "bench_$bench"
+    run=("$build/bin/bench_$bench")
+fi
 
 home="$(mktemp -d "${TMPDIR:-/tmp}/vellumo-bench.XXXXXX")"
 trap 'rm -rf "$home"' EXIT
@@ -35,4 +43,4 @@ chmod 700 "$home/runtime"
 HOME="$home" XDG_CONFIG_HOME="$home/config" XDG_DATA_HOME="$home/data" \
     XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" TMPDIR="$home" \
     QT_QPA_PLATFORM=offscreen \
-    "$build/bin/bench_$bench" "$@"
+    "${run[@]}" "$@"

@@ -19,8 +19,8 @@ packages=(
     # fonts for a readable interface on a bare machine
     fonts-dejavu-core
     # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder,
-    # reference page processor
-    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper
+    # reference page processor, reference images-to-PDF tool, peak memory of a program
+    xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper img2pdf time
     # fuzzing the scanned-page decoder (scripts/fuzz.sh): clang with libFuzzer's runtime
     clang libclang-rt-14-dev
 )

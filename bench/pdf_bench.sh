@@ -1,0 +1,182 @@
+#!/usr/bin/env bash
+# PDF writing: vellumo-cli against img2pdf and against cat (the time to read and write the same
+# bytes, the floor for a writer that embeds JPEG files unchanged), on A4 pages scanned at 300 dpi
+# (2480 x 3508 JPEG files of 0.3 to 1 MB: a few distinct grey text pages and colour pages with a
+# picture, copied to reach each page count). Prints the median time of a few runs, the ratios,
+# the peak resident memory of vellumo-cli, the time of appending to the longest file, and checks
+# the goals: faster than img2pdf, within 1.5 x the cat floor, and a peak memory that does not
+# grow with the page count.
+#
+# Usage: bench/pdf_bench.sh [build folder] [page count...]   (default: build 100 500)
+# Needs vellumo-cli built, and ImageMagick, img2pdf and GNU time installed (scripts/bootstrap.sh).
+# RUNS sets the number of runs per figure (default 3).
+set -euo pipefail
+
+build=${1:-build}
+shift || true
+counts=("$@")
+[[ ${#counts[@]} -gt 0 ]] || counts=(100 500)
+runs=${RUNS:-3}
+cli="$build/bin/vellumo-cli"
+
+[[ -x $cli ]] || { echo "missing $cli: build it first" >&2; exit 1; }
+for program in convert img2pdf /usr/bin/time python3; do
+    command -v "$program" >/dev/null || { echo "$program is not installed" >&2; exit 1; }
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vellumo-pdf-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# Lines of words for a page, the same for the same seed.
+words() {
+    python3 - "$1" "$2" <<'PY'
+import random, sys
+r = random.Random(int(sys.argv[1]))
+w = ("the of scanning page paper document archive letter invoice account report section table "
+     "figure result method sample value total number date name address order item quantity "
+     "price notes summary review").split()
+print("\n".join(" ".join(r.choice(w) for _ in range(r.randint(8, 12)))
+                for _ in range(int(sys.argv[2]))))
+PY
+}
+
+# A scanned page: off-white paper with a little sensor noise, slightly soft print.
+page() {
+    local kind=$1 seed=$2 out=$3
+    if [[ $kind == grey ]]; then
+        convert -size 2480x3508 xc:'#f4f2ee' -seed "$seed" -attenuate 0.15 +noise Gaussian \
+            -colorspace Gray -font DejaVu-Serif -pointsize $((38 + seed * 2)) -fill '#202020' \
+            -interline-spacing 14 -annotate +240+300 "$(words "$seed" 58)" -blur 0x0.7 \
+            -density 300 -units PixelsPerInch -quality 85 "$out"
+    else
+        convert -size 2480x3508 xc:'#f7f4ec' -seed "$seed" -attenuate 0.15 +noise Gaussian \
+            \( -size 1800x1100 plasma:fractal -blur 0x3 \) -geometry +340+260 -composite \
+            -font DejaVu-Sans-Bold -pointsize 72 -fill '#1d3f73' \
+            -annotate +340+1560 "Quarterly report $seed" \
+            -font DejaVu-Serif -pointsize 40 -fill '#202020' -interline-spacing 14 \
+            -annotate +340+1720 "$(words "$seed" 32)" -blur 0x0.7 \
+            -density 300 -units PixelsPerInch -quality 85 "$out"
+    fi
+}
+
+echo "making the pages..." >&2
+mkdir -p "$work/distinct"
+distinct=()
+for seed in 1 2 3 4 5 6; do
+    kind=grey
+    ((seed > 3)) && kind=colour
+    out="$work/distinct/$kind-$seed.jpg"
+    page "$kind" "$seed" "$out"
+    distinct+=("$out")
+done
+
+# Wall time in seconds and peak resident memory in KiB of one run, as "seconds kib".
+measure() {
+    local output=$1
+    shift
+    rm -f "$output"
+    sync
+    local start end
+    start=$(date +%s%N)
+    /usr/bin/time -f %M -o "$work/peak" "$@" >/dev/null 2>"$work/stderr" ||
+        { echo "failed: $*" >&2; cat "$work/stderr" >&2; exit 1; }
+    end=$(date +%s%N)
+    echo "$(( (end - start) / 1000 )) $(tail -n 1 "$work/peak")"
+}
+
+# img2pdf on A4 like the others; without the option if this img2pdf does not know it.
+img2pdf_size=(--pagesize A4)
+img2pdf "${img2pdf_size[@]}" -o "$work/probe.pdf" "${distinct[0]}" 2>/dev/null || img2pdf_size=()
+rm -f "$work/probe.pdf"
+
+results="$work/results.tsv"
+: >"$results"
+for count in "${counts[@]}"; do
+    echo "$count pages..." >&2
+    folder="$work/pages-$count"
+    mkdir -p "$folder"
+    files=()
+    for ((i = 0; i < count; ++i)); do
+        name=$(printf '%s/page-%05d.jpg' "$folder" "$i")
+        cp "${distinct[i % ${#distinct[@]}]}" "$name"
+        files+=("$name")
+    done
+    bytes=$(cat "${files[@]}" | wc -c)
+    for ((run = 0; run < runs; ++run)); do
+        read -r v_us v_kb < <(measure "$work/vellumo.pdf" "$cli" pdf -o "$work/vellumo.pdf" \
+            "${files[@]}")
+        read -r i_us i_kb < <(measure "$work/img2pdf.pdf" img2pdf "${img2pdf_size[@]}" \
+            -o "$work/img2pdf.pdf" "${files[@]}")
+        # shellcheck disable=SC2016 # expanded by the inner shell
+        read -r c_us _ < <(measure "$work/cat.out" sh -c 'out=$1; shift; cat "$@" >"$out"' \
+            sh "$work/cat.out" "${files[@]}")
+        echo -e "new\t$count\t$bytes\t$v_us\t$v_kb\t$i_us\t$i_kb\t$c_us" >>"$results"
+    done
+    rm -f "$work/img2pdf.pdf" "$work/cat.out"
+    if [[ $count != "${counts[-1]}" ]]; then
+        rm -rf "$folder" "$work/vellumo.pdf"
+    fi
+done
+
+# Appending the first 100 pages (or fewer) to the file of the largest count.
+largest=${counts[-1]}
+added=$((largest < 100 ? largest : 100))
+append_files=("$work/pages-$largest"/*.jpg)
+append_files=("${append_files[@]:0:added}")
+cp "$work/vellumo.pdf" "$work/before-append.pdf"
+for ((run = 0; run < runs; ++run)); do
+    cp "$work/before-append.pdf" "$work/vellumo.pdf"
+    sync
+    start=$(date +%s%N)
+    /usr/bin/time -f %M -o "$work/peak" "$cli" pdf --append -o "$work/vellumo.pdf" \
+        "${append_files[@]}" >/dev/null 2>"$work/stderr" ||
+        { echo "append failed" >&2; cat "$work/stderr" >&2; exit 1; }
+    end=$(date +%s%N)
+    echo -e "append\t$largest\t$added\t$(( (end - start) / 1000 ))\t$(tail -n 1 "$work/peak")" \
+        >>"$results"
+done
+
+python3 - "$results" "$runs" "${distinct[@]}" <<'PY'
+import os, statistics, sys
+
+rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[1])]
+sizes = [os.path.getsize(p) / 1e6 for p in sys.argv[3:]]
+print(f"PDF writing: A4 pages at 300 dpi, 2480 x 3508 JPEG ({len(sizes)} distinct pages of "
+      f"{min(sizes):.2f} to {max(sizes):.2f} MB), median of {sys.argv[2]} runs")
+print(f"{'pages':>6} {'MB in':>7} | {'vellumo-cli s':>13} {'img2pdf s':>9} {'cat s':>7} | "
+      f"{'vellumo/img2pdf':>15} {'vellumo/cat':>11} | {'vellumo-cli peak MB':>19} "
+      f"{'img2pdf peak MB':>15}")
+figures = {}
+for count in sorted({int(r[1]) for r in rows if r[0] == "new"}):
+    mine = [r for r in rows if r[0] == "new" and int(r[1]) == count]
+    v = statistics.median(int(r[3]) for r in mine) / 1e6
+    i = statistics.median(int(r[5]) for r in mine) / 1e6
+    c = statistics.median(int(r[7]) for r in mine) / 1e6
+    vpeak = max(int(r[4]) for r in mine) / 1024
+    ipeak = max(int(r[6]) for r in mine) / 1024
+    figures[count] = (v, i, c, vpeak)
+    print(f"{count:>6} {int(mine[0][2]) / 1e6:>7.1f} | {v:>13.3f} {i:>9.3f} {c:>7.3f} | "
+          f"{v / i:>15.2f} {v / c:>11.2f} | {vpeak:>19.1f} {ipeak:>15.1f}")
+
+appends = [r for r in rows if r[0] == "append"]
+if appends:
+    t = statistics.median(int(r[3]) for r in appends) / 1e6
+    peak = max(int(r[4]) for r in appends) / 1024
+    print(f"\nappending {appends[0][2]} pages to the {appends[0][1]}-page file (for information; "
+          f"the file is checked in a second process, then rebuilt in memory): "
+          f"{t:.3f} s, peak {peak:.1f} MB")
+
+print()
+goals = []
+for count, (v, i, c, _) in figures.items():
+    goals.append((f"faster than img2pdf at {count} pages ({v / i:.2f} x its time)", v < i))
+    goals.append((f"within 1.5 x the cat floor at {count} pages ({v / c:.2f} x)", v <= 1.5 * c))
+if len(figures) > 1:
+    low, high = min(figures), max(figures)
+    grow = figures[high][3] / figures[low][3]
+    goals.append((f"peak memory does not grow with the page count ({high} pages: {grow:.2f} x "
+                  f"the {low}-page peak, at most 1.10 x)", grow <= 1.10))
+width = max(len(text) for text, _ in goals)
+for text, met in goals:
+    print(f"goal {text:<{width}}  {'met' if met else 'NOT MET'}")
+PY
