@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>DjvuProgress</name>
+    <message>
+        <source>Creating DjVu file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writting DjVu file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
@@ -9,6 +20,141 @@
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDlg</name>
+    <message>
+        <source>Pages:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Scale:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By dots per inch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch to paper list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stretch with keeping aspect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paper size:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Orientation:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save to file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Append pages to existing file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open PDF document after creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By Page &amp;Center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use &amp;Password:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type a password or keep empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save password for next using</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select an existing PDF file.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -67,6 +213,17 @@
     </message>
     <message>
         <source>Delete this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImgProgress</name>
+    <message>
+        <source>Creating images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writting images.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -675,6 +832,42 @@
         <source>Scanning has cancelled.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Probably, file is opened or you can&apos;t write to folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -733,6 +926,65 @@
     </message>
 </context>
 <context>
+    <name>PdfCommandLine</name>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--password needs a password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--paper takes A4, Letter or A0 to A6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--orientation takes portrait or landscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--scale takes dpi, stretch or fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--margins takes four centimetre values: L,R,T,B</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no output file (-o OUT.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no page files</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfProgress</name>
+    <message>
+        <source>Creating PDF document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
@@ -782,6 +1034,31 @@
     </message>
 </context>
 <context>
+    <name>SelectFileWidget</name>
+    <message>
+        <source>Open existing PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectFolderWidget</name>
+    <message>
+        <source>Select a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SelectSaveFileWidget</name>
+    <message>
+        <source>Save file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
@@ -800,6 +1077,17 @@
     </message>
     <message>
         <source>Can&apos;t start application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WordProgress</name>
+    <message>
+        <source>Creating MS Word document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Writting MS Word document.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
