@@ -26,6 +26,18 @@ DocumentFile::int_type DocumentFile::overflow(int_type ch)
     return traits_type::not_eof(ch);
 }
 
+std::streamsize DocumentFile::xsputn(const char_type *data, std::streamsize count)
+{
+    constexpr std::streamsize direct = 64 * 1024;
+    if (count < direct)
+        return std::streambuf::xsputn(data, count);
+    if (!drain())
+        return 0;
+    m_failed = m_file.write(data, count) != count;
+    m_bufferStart += count;
+    return m_failed ? 0 : count;
+}
+
 int DocumentFile::sync()
 {
     return drain() ? 0 : -1;

@@ -24,6 +24,8 @@ public:
 
 protected:
     int_type overflow(int_type ch) override;
+    // Large pieces (an embedded image) go to the file directly, without the copy into the buffer.
+    std::streamsize xsputn(const char_type *data, std::streamsize count) override;
     int sync() override;
     pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
                      std::ios_base::openmode which) override;

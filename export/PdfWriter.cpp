@@ -73,9 +73,8 @@ quint32 readUnsigned(const QByteArray &bytes, qsizetype at, int size, bool bigEn
 
 // JFIF APP0 density. Units 1 are dots per inch, 2 dots per centimetre; 0 only gives the
 // aspect ratio and counts as no resolution.
-QSizeF jpegResolution(QFile &file)
+QSizeF jpegResolution(const QByteArray &head)
 {
-    const QByteArray head = file.read(64 * 1024);
     if (head.size() < 4 || static_cast<quint8>(head[0]) != 0xFF ||
         static_cast<quint8>(head[1]) != 0xD8)
         return {};
@@ -159,6 +158,104 @@ QSizeF tiffResolution(QFile &file)
         return {x * 2.54, y * 2.54};
     return {};
 }
+
+// Size and colour components of a JPEG from its frame header (SOF0 to SOF15 but DHT, JPG and
+// DAC); components 0 when there is no usable frame header before the scan.
+struct JpegFrame
+{
+    QSize pixels;
+    int components = 0;
+};
+
+JpegFrame jpegFrame(const QByteArray &jpeg)
+{
+    if (jpeg.size() < 4 || static_cast<quint8>(jpeg[0]) != 0xFF ||
+        static_cast<quint8>(jpeg[1]) != 0xD8)
+        return {};
+    qsizetype pos = 2;
+    while (pos + 4 <= jpeg.size()) {
+        if (static_cast<quint8>(jpeg[pos]) != 0xFF)
+            return {};
+        const auto marker = static_cast<quint8>(jpeg[pos + 1]);
+        if (marker == 0xFF) { // fill byte
+            ++pos;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            pos += 2;
+            continue;
+        }
+        if (marker == 0xDA || marker == 0xD9)
+            return {};
+        const qsizetype length = readUnsigned(jpeg, pos + 2, 2, true);
+        if (length < 2)
+            return {};
+        const bool isFrame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (isFrame && length >= 8) {
+            JpegFrame frame;
+            const int height = int(readUnsigned(jpeg, pos + 5, 2, true));
+            const int width = int(readUnsigned(jpeg, pos + 7, 2, true));
+            frame.pixels = QSize(width, height);
+            frame.components = int(readUnsigned(jpeg, pos + 9, 1, true));
+            return frame.pixels.isEmpty() ? JpegFrame() : frame;
+        }
+        pos += 2 + length;
+    }
+    return {};
+}
+
+// A page image object. JPEG bytes go into its stream in one piece and unchanged, with the
+// dictionary PoDoFo's own JPEG loader writes; that loader would copy the file through a
+// 4 KiB buffer twice on its way out.
+class PageImage : public PdfImage
+{
+public:
+    explicit PageImage(PoDoFo::PdfDocument *doc)
+        : PdfImage(doc)
+    {
+    }
+
+    // False for a colour layout a PDF cannot take as it is.
+    bool embedJpeg(const QByteArray &jpeg, const JpegFrame &frame)
+    {
+        switch (frame.components) {
+        case 1:
+            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceGray);
+            break;
+        case 3:
+            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceRGB);
+            break;
+        case 4: {
+            // CMYK JPEGs are stored inverted.
+            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceCMYK);
+            PoDoFo::PdfArray decode;
+            for (int i = 0; i < 4; ++i) {
+                decode.push_back(1.0);
+                decode.push_back(0.0);
+            }
+            GetObject()->GetDictionary().AddKey(PoDoFo::PdfName("Decode"), decode);
+            break;
+        }
+        default:
+            return false;
+        }
+        PoDoFo::PdfDictionary &dictionary = GetObject()->GetDictionary();
+        dictionary.AddKey(PoDoFo::PdfName::KeyFilter, PoDoFo::PdfName("DCTDecode"));
+        dictionary.AddKey(PoDoFo::PdfName("Width"),
+                          PoDoFo::PdfVariant(PoDoFo::pdf_int64(frame.pixels.width())));
+        dictionary.AddKey(PoDoFo::PdfName("Height"),
+                          PoDoFo::PdfVariant(PoDoFo::pdf_int64(frame.pixels.height())));
+        dictionary.AddKey(PoDoFo::PdfName("BitsPerComponent"), PoDoFo::PdfVariant(8L));
+        m_rRect.SetWidth(frame.pixels.width());
+        m_rRect.SetHeight(frame.pixels.height());
+        PoDoFo::PdfStream *stream = GetObject()->GetStream();
+        stream->BeginAppend(PoDoFo::TVecFilters(), true, false);
+        stream->Append(jpeg.constData(), size_t(jpeg.size()));
+        stream->EndAppend();
+        return true;
+    }
+};
 
 // Every permission PoDoFo knows: print (also in high quality), modify, copy, annotate, fill in
 // and sign, extract for accessibility, assemble.
@@ -330,7 +427,7 @@ QSizeF PdfWriter::resolution(const QString &path)
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray magic = file.peek(4);
         if (magic.startsWith("\xFF\xD8"))
-            dpi = jpegResolution(file);
+            dpi = jpegResolution(file.read(64 * 1024));
         else if (magic.startsWith("II") || magic.startsWith("MM"))
             dpi = tiffResolution(file);
     }
@@ -458,6 +555,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
 {
     const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
     const bool landscape = settings.orientation == 1;
+    QByteArray jpeg;
     for (qsizetype t = 0; t < files.size(); ++t) {
         if (progress) {
             progress->setValue(int(t) + 1);
@@ -469,23 +567,24 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         const bool isTiff = suffix == QStringLiteral("tiff");
         if (!isTiff && suffix != QStringLiteral("jpg"))
             return fail(file, QStringLiteral("not a .jpg or .tiff page"));
-        // Reads the header only; catches files neither library would make sense of.
-        if (!QImageReader(file).size().isValid())
+        // Reads the header only; catches files neither library would make sense of. A JPEG's
+        // frame header is checked below, from the bytes that are embedded.
+        if (isTiff && !QImageReader(file).size().isValid())
             return fail(file, QStringLiteral("unreadable page image"));
 
         PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
-        PdfImage image(&doc);
+        PageImage image(&doc);
         try {
             if (isTiff) {
                 image.LoadFromTiff(localPath(file).constData());
             } else {
-                // Read in one go: PoDoFo reads a file in pieces of 4 KiB.
-                QFile jpeg(file);
-                if (!jpeg.open(QIODevice::ReadOnly))
-                    return fail(file, jpeg.errorString());
-                const QByteArray bytes = jpeg.readAll();
-                image.LoadFromJpegData(reinterpret_cast<const unsigned char *>(bytes.constData()),
-                                       PoDoFo::pdf_long(bytes.size()));
+                // Read in one go, into a buffer kept from page to page.
+                QFile input(file);
+                if (!input.open(QIODevice::ReadOnly))
+                    return fail(file, input.errorString());
+                jpeg = input.readAll();
+                if (!image.embedJpeg(jpeg, jpegFrame(jpeg)))
+                    return fail(file, QStringLiteral("unreadable page image"));
             }
         } catch (const PdfError &error) {
             return fail(file, describe(error));
@@ -493,7 +592,13 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
         if (pixels.isEmpty())
             return fail(file, QStringLiteral("page image without pixels"));
-        const QSizeF dpi = resolution(file);
+        QSizeF dpi;
+        if (isTiff) {
+            dpi = resolution(file);
+        } else {
+            dpi = jpegResolution(jpeg);
+            dpi = saneResolution(dpi.width(), dpi.height());
+        }
         const PdfRect rect = page->GetPageSize();
         const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()), pixels,
                                       dpi.width(), dpi.height());

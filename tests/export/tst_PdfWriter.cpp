@@ -465,6 +465,70 @@ private Q_SLOTS:
             QStringList());
     }
 
+    // The image dictionary of an embedded JPEG is the one PoDoFo's own JPEG loader makes for the
+    // same file, for every kind of JPEG a page file could be.
+    void jpegDictionaryMatchesPoDoFosLoader_data()
+    {
+        QTest::addColumn<QStringList>("convertOptions");
+        QTest::newRow("grey baseline")
+            << QStringList{QStringLiteral("-colorspace"), QStringLiteral("Gray")};
+        QTest::newRow("colour progressive")
+            << QStringList{QStringLiteral("-interlace"), QStringLiteral("JPEG")};
+        QTest::newRow("cmyk") << QStringList{QStringLiteral("-colorspace"), QStringLiteral("CMYK")};
+        QTest::newRow("exif before the frame") << QStringList{
+            QStringLiteral("-set"), QStringLiteral("comment"), QString(20000, QLatin1Char('c'))};
+    }
+    void jpegDictionaryMatchesPoDoFosLoader()
+    {
+        QFETCH(QStringList, convertOptions);
+        const QString jpg = m_dir.filePath(QStringLiteral("kind.jpg"));
+        QFile::remove(jpg);
+        QCOMPARE(run(QStringLiteral("convert"),
+                     QStringList{QStringLiteral("-size"), QStringLiteral("64x48"),
+                                 QStringLiteral("gradient:red-blue")} +
+                         convertOptions + QStringList{jpg})
+                     .exitCode,
+                 0);
+        const QByteArray bytes = fileBytes(jpg);
+
+        PoDoFo::PdfMemDocument reference;
+        PoDoFo::PdfImage expected(&reference);
+        expected.LoadFromJpegData(reinterpret_cast<const unsigned char *>(bytes.constData()),
+                                  PoDoFo::pdf_long(bytes.size()));
+
+        PdfWriter writer;
+        QCOMPARE(writer.write(newFile(QStringLiteral("kind")), {jpg}, false, nullptr),
+                 PdfWriter::Result::Finished);
+        const QString pdf = m_dir.filePath(QStringLiteral("kind.pdf"));
+        QCOMPARE(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode, 0);
+        PoDoFo::PdfMemDocument written;
+        written.Load(QFile::encodeName(pdf).constData());
+        const PoDoFo::PdfObject *image = nullptr;
+        for (const PoDoFo::PdfObject *object : written.GetObjects()) {
+            if (object->IsDictionary() && object->GetDictionary().GetKey("Subtype") &&
+                object->GetDictionary().GetKey("Subtype")->GetName() == PoDoFo::PdfName("Image"))
+                image = object;
+        }
+        QVERIFY(image);
+        const auto keyText = [](const PoDoFo::PdfObject *object, const char *key) {
+            const PoDoFo::PdfObject *value = object->GetDictionary().GetKey(key);
+            std::string text;
+            if (value)
+                value->ToString(text);
+            // A real read back from the file prints as an integer: 1.000000 and 1 are the same.
+            return QString::fromStdString(text).replace(
+                QRegularExpression(QStringLiteral("(\\d+)\\.0+\\b")), QStringLiteral("\\1"));
+        };
+        for (const char *key :
+             {"Width", "Height", "BitsPerComponent", "ColorSpace", "Filter", "Decode", "Type"})
+            QCOMPARE(keyText(image, key), keyText(expected.GetObject(), key));
+        QCOMPARE(run(QStringLiteral("pdfimages"),
+                     {QStringLiteral("-all"), pdf, m_dir.filePath(QStringLiteral("kind"))})
+                     .exitCode,
+                 0);
+        QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("kind-000.jpg"))), bytes);
+    }
+
     void imageIsDrawnAtItsResolution()
     {
         // 248 x 351 pixels at 30 dpi: 595.2 x 842.4 points does not fit A4 and is fitted,
