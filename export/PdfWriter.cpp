@@ -18,7 +18,9 @@
 #include <vector>
 
 #include "export/DocumentFile.h"
+#include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
+#include "export/PdfPageImage.h"
 
 // PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
 using PoDoFo::EPdfPageSize;
@@ -58,204 +60,6 @@ QSizeF saneResolution(double dpiX, double dpiY)
         return {dpiY, dpiY};
     return {PdfWriter::defaultDpi(), PdfWriter::defaultDpi()};
 }
-
-quint32 readUnsigned(const QByteArray &bytes, qsizetype at, int size, bool bigEndian)
-{
-    if (at < 0 || at + size > bytes.size())
-        return 0;
-    quint32 value = 0;
-    for (int i = 0; i < size; ++i) {
-        const auto byte = static_cast<quint8>(bytes[at + (bigEndian ? i : size - 1 - i)]);
-        value = (value << 8) | byte;
-    }
-    return value;
-}
-
-// JFIF APP0 density. Units 1 are dots per inch, 2 dots per centimetre; 0 only gives the
-// aspect ratio and counts as no resolution.
-QSizeF jpegResolution(const QByteArray &head)
-{
-    if (head.size() < 4 || static_cast<quint8>(head[0]) != 0xFF ||
-        static_cast<quint8>(head[1]) != 0xD8)
-        return {};
-    qsizetype pos = 2;
-    while (pos + 4 <= head.size()) {
-        if (static_cast<quint8>(head[pos]) != 0xFF)
-            return {};
-        const auto marker = static_cast<quint8>(head[pos + 1]);
-        if (marker == 0xD8 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            pos += 2;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9)
-            return {};
-        const qsizetype length = readUnsigned(head, pos + 2, 2, true);
-        const qsizetype data = pos + 4;
-        if (marker == 0xE0 && length >= 14 && head.mid(data, 5) == QByteArrayView("JFIF\0", 5)) {
-            const quint32 units = readUnsigned(head, data + 7, 1, true);
-            const double x = readUnsigned(head, data + 8, 2, true);
-            const double y = readUnsigned(head, data + 10, 2, true);
-            if (units == 1)
-                return {x, y};
-            if (units == 2)
-                return {x * 2.54, y * 2.54};
-            return {};
-        }
-        if (length < 2)
-            return {};
-        pos += 2 + length;
-    }
-    return {};
-}
-
-// XResolution, YResolution and ResolutionUnit of the first image directory. Unit 2 is the
-// inch, 3 the centimetre; 1 (no absolute unit) counts as no resolution.
-QSizeF tiffResolution(QFile &file)
-{
-    const QByteArray header = file.read(8);
-    if (header.size() < 8)
-        return {};
-    bool bigEndian = false;
-    if (header.startsWith("MM"))
-        bigEndian = true;
-    else if (!header.startsWith("II"))
-        return {};
-    if (readUnsigned(header, 2, 2, bigEndian) != 42)
-        return {};
-    if (!file.seek(readUnsigned(header, 4, 4, bigEndian)))
-        return {};
-    const QByteArray countBytes = file.read(2);
-    const quint32 count = readUnsigned(countBytes, 0, 2, bigEndian);
-    const QByteArray entries = file.read(qint64(count) * 12);
-    if (entries.size() < qsizetype(count) * 12)
-        return {};
-
-    auto rational = [&](quint32 offset) -> double {
-        if (!file.seek(offset))
-            return 0.0;
-        const QByteArray value = file.read(8);
-        const quint32 denominator = readUnsigned(value, 4, 4, bigEndian);
-        return denominator == 0 ? 0.0 : double(readUnsigned(value, 0, 4, bigEndian)) / denominator;
-    };
-
-    double x = 0.0;
-    double y = 0.0;
-    quint32 unit = 2; // the format's default
-    for (quint32 i = 0; i < count; ++i) {
-        const qsizetype at = qsizetype(i) * 12;
-        const quint32 tag = readUnsigned(entries, at, 2, bigEndian);
-        const quint32 type = readUnsigned(entries, at + 2, 2, bigEndian);
-        if (tag == 282 && type == 5)
-            x = rational(readUnsigned(entries, at + 8, 4, bigEndian));
-        else if (tag == 283 && type == 5)
-            y = rational(readUnsigned(entries, at + 8, 4, bigEndian));
-        else if (tag == 296 && type == 3)
-            unit = readUnsigned(entries, at + 8, 2, bigEndian);
-    }
-    if (unit == 2)
-        return {x, y};
-    if (unit == 3)
-        return {x * 2.54, y * 2.54};
-    return {};
-}
-
-// Size and colour components of a JPEG from its frame header (SOF0 to SOF15 but DHT, JPG and
-// DAC); components 0 when there is no usable frame header before the scan.
-struct JpegFrame
-{
-    QSize pixels;
-    int components = 0;
-};
-
-JpegFrame jpegFrame(const QByteArray &jpeg)
-{
-    if (jpeg.size() < 4 || static_cast<quint8>(jpeg[0]) != 0xFF ||
-        static_cast<quint8>(jpeg[1]) != 0xD8)
-        return {};
-    qsizetype pos = 2;
-    while (pos + 4 <= jpeg.size()) {
-        if (static_cast<quint8>(jpeg[pos]) != 0xFF)
-            return {};
-        const auto marker = static_cast<quint8>(jpeg[pos + 1]);
-        if (marker == 0xFF) { // fill byte
-            ++pos;
-            continue;
-        }
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            pos += 2;
-            continue;
-        }
-        if (marker == 0xDA || marker == 0xD9)
-            return {};
-        const qsizetype length = readUnsigned(jpeg, pos + 2, 2, true);
-        if (length < 2)
-            return {};
-        const bool isFrame =
-            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
-        if (isFrame && length >= 8) {
-            JpegFrame frame;
-            const int height = int(readUnsigned(jpeg, pos + 5, 2, true));
-            const int width = int(readUnsigned(jpeg, pos + 7, 2, true));
-            frame.pixels = QSize(width, height);
-            frame.components = int(readUnsigned(jpeg, pos + 9, 1, true));
-            return frame.pixels.isEmpty() ? JpegFrame() : frame;
-        }
-        pos += 2 + length;
-    }
-    return {};
-}
-
-// A page image object. JPEG bytes go into its stream in one piece and unchanged, with the
-// dictionary PoDoFo's own JPEG loader writes; that loader would copy the file through a
-// 4 KiB buffer twice on its way out.
-class PageImage : public PdfImage
-{
-public:
-    explicit PageImage(PoDoFo::PdfDocument *doc)
-        : PdfImage(doc)
-    {
-    }
-
-    // False for a colour layout a PDF cannot take as it is.
-    bool embedJpeg(const QByteArray &jpeg, const JpegFrame &frame)
-    {
-        switch (frame.components) {
-        case 1:
-            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceGray);
-            break;
-        case 3:
-            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceRGB);
-            break;
-        case 4: {
-            // CMYK JPEGs are stored inverted.
-            SetImageColorSpace(PoDoFo::ePdfColorSpace_DeviceCMYK);
-            PoDoFo::PdfArray decode;
-            for (int i = 0; i < 4; ++i) {
-                decode.push_back(1.0);
-                decode.push_back(0.0);
-            }
-            GetObject()->GetDictionary().AddKey(PoDoFo::PdfName("Decode"), decode);
-            break;
-        }
-        default:
-            return false;
-        }
-        PoDoFo::PdfDictionary &dictionary = GetObject()->GetDictionary();
-        dictionary.AddKey(PoDoFo::PdfName::KeyFilter, PoDoFo::PdfName("DCTDecode"));
-        dictionary.AddKey(PoDoFo::PdfName("Width"),
-                          PoDoFo::PdfVariant(PoDoFo::pdf_int64(frame.pixels.width())));
-        dictionary.AddKey(PoDoFo::PdfName("Height"),
-                          PoDoFo::PdfVariant(PoDoFo::pdf_int64(frame.pixels.height())));
-        dictionary.AddKey(PoDoFo::PdfName("BitsPerComponent"), PoDoFo::PdfVariant(8L));
-        m_rRect.SetWidth(frame.pixels.width());
-        m_rRect.SetHeight(frame.pixels.height());
-        PoDoFo::PdfStream *stream = GetObject()->GetStream();
-        stream->BeginAppend(PoDoFo::TVecFilters(), true, false);
-        stream->Append(jpeg.constData(), size_t(jpeg.size()));
-        stream->EndAppend();
-        return true;
-    }
-};
 
 // Every permission PoDoFo knows: print (also in high quality), modify, copy, annotate, fill in
 // and sign, extract for accessibility, assemble.
@@ -427,9 +231,9 @@ QSizeF PdfWriter::resolution(const QString &path)
     if (file.open(QIODevice::ReadOnly)) {
         const QByteArray magic = file.peek(4);
         if (magic.startsWith("\xFF\xD8"))
-            dpi = jpegResolution(file.read(64 * 1024));
+            dpi = ImageHeaders::jpegResolution(file.read(64 * 1024));
         else if (magic.startsWith("II") || magic.startsWith("MM"))
-            dpi = tiffResolution(file);
+            dpi = ImageHeaders::tiffResolution(file);
     }
     return saneResolution(dpi.width(), dpi.height());
 }
@@ -573,7 +377,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
             return fail(file, QStringLiteral("unreadable page image"));
 
         PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
-        PageImage image(&doc);
+        PdfPageImage image(&doc);
         try {
             if (isTiff) {
                 image.LoadFromTiff(localPath(file).constData());
@@ -583,7 +387,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                 if (!input.open(QIODevice::ReadOnly))
                     return fail(file, input.errorString());
                 jpeg = input.readAll();
-                if (!image.embedJpeg(jpeg, jpegFrame(jpeg)))
+                if (!image.embedJpeg(jpeg, ImageHeaders::jpegFrame(jpeg)))
                     return fail(file, QStringLiteral("unreadable page image"));
             }
         } catch (const PdfError &error) {
@@ -596,7 +400,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         if (isTiff) {
             dpi = resolution(file);
         } else {
-            dpi = jpegResolution(jpeg);
+            dpi = ImageHeaders::jpegResolution(jpeg);
             dpi = saneResolution(dpi.width(), dpi.height());
         }
         const PdfRect rect = page->GetPageSize();
