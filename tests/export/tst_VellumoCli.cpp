@@ -10,32 +10,16 @@
 #include "pages/ProjectArchive.h"
 #include "support/TestPages.h"
 #include "support/TestPaths.h"
+#include "support/TestPdfs.h"
 
 namespace {
 
-// A one-page PDF written by hand (catalog, page tree, page, cross-reference table) whose catalog
-// also holds a dictionary nested depth levels deep; none for depth 0.
+// A one-page PDF whose catalog also holds a dictionary nested depth levels deep; none for
+// depth 0.
 QByteArray handMadePdf(int depth = 0)
 {
-    const QByteArray deep = depth > 0 ? "/Deep " + QByteArray("<< /A ").repeated(depth) + "1" +
-                                            QByteArray(" >>").repeated(depth)
-                                      : QByteArray();
-    const QList<QByteArray> objects = {"<< /Type /Catalog /Pages 2 0 R " + deep + " >>",
-                                       "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>"};
-    QByteArray pdf = "%PDF-1.4\n";
-    QList<qsizetype> offsets;
-    for (qsizetype i = 0; i < objects.size(); ++i) {
-        offsets << pdf.size();
-        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
-    }
-    const qsizetype xref = pdf.size();
-    pdf += "xref\n0 4\n0000000000 65535 f \n";
-    for (qsizetype offset : offsets)
-        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf +=
-        "trailer\n<< /Size 4 /Root 1 0 R >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
-    return pdf;
+    return TestPdfs::handMadePdf(depth > 0 ? "/Deep " + TestPdfs::nested(depth, true)
+                                           : QByteArray());
 }
 
 QByteArray readBytes(const QString &path)
