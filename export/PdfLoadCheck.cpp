@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "app/ToolLocator.h"
+#include "export/ByteArrayStream.h"
 
 namespace {
 
@@ -97,8 +98,10 @@ bool PdfLoadCheck::tryInThisProcess(const QByteArray &pdf, QString *error)
     PoDoFo::PdfError::EnableLogging(false);
     PoDoFo::PdfError::EnableDebug(false);
     try {
+        // Read exactly as the writer reads an existing file.
+        ByteArrayStream stream(pdf);
         PoDoFo::PdfMemDocument doc;
-        doc.LoadFromBuffer(pdf.constData(), long(pdf.size()));
+        doc.LoadFromDevice(PoDoFo::PdfRefCountedInputDevice(new PoDoFo::PdfInputDevice(&stream)));
         // Loading parses objects only when they are first used; adding a page walks the page
         // tree and writing parses and writes every object, as appending will.
         doc.CreatePage(PoDoFo::PdfPage::CreateStandardPageSize(PoDoFo::ePdfPageSize_A4));

@@ -17,6 +17,7 @@
 #include <streambuf>
 #include <vector>
 
+#include "export/ByteArrayStream.h"
 #include "export/DocumentFile.h"
 #include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
@@ -306,6 +307,10 @@ PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExpor
                                            const QStringList &files, bool append,
                                            ExportProgress *progress)
 {
+    // PoDoFo reads the existing file's objects from this stream as it needs them, up to the
+    // final write, so the stream outlives the document (declared first, destroyed last). It
+    // reads the bytes in place; PoDoFo's own LoadFromBuffer would copy them twice more.
+    std::unique_ptr<ByteArrayStream> existingStream;
     PdfMemDocument doc;
     if (append) {
         QFile existing(target);
@@ -316,8 +321,10 @@ PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExpor
         // These very bytes go to PoDoFo below, only once another process survived them.
         if (!m_loadCheck.check(bytes))
             return fail(target, m_loadCheck.errorString());
+        existingStream = std::make_unique<ByteArrayStream>(bytes);
         try {
-            doc.LoadFromBuffer(bytes.constData(), long(bytes.size()));
+            doc.LoadFromDevice(
+                PoDoFo::PdfRefCountedInputDevice(new PoDoFo::PdfInputDevice(existingStream.get())));
         } catch (const PdfError &error) {
             return fail(target, describe(error));
         }
