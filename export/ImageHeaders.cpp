@@ -1,6 +1,6 @@
 #include "export/ImageHeaders.h"
 
-#include <QFile>
+#include <QIODevice>
 
 namespace {
 
@@ -59,8 +59,13 @@ QSizeF jpegResolution(const QByteArray &head)
 
 // XResolution, YResolution and ResolutionUnit of the first image directory. Unit 2 is the
 // inch, 3 the centimetre; 1 (no absolute unit) counts as no resolution.
-QSizeF tiffResolution(QFile &file)
+QSizeF tiffResolution(QIODevice &file)
 {
+    // Offsets come from the file: one past its end reads nothing, without asking the device to
+    // go there.
+    const auto seek = [&file](qint64 offset) {
+        return offset <= file.size() && file.seek(offset);
+    };
     const QByteArray header = file.read(8);
     if (header.size() < 8)
         return {};
@@ -71,7 +76,7 @@ QSizeF tiffResolution(QFile &file)
         return {};
     if (readUnsigned(header, 2, 2, bigEndian) != 42)
         return {};
-    if (!file.seek(readUnsigned(header, 4, 4, bigEndian)))
+    if (!seek(readUnsigned(header, 4, 4, bigEndian)))
         return {};
     const QByteArray countBytes = file.read(2);
     const quint32 count = readUnsigned(countBytes, 0, 2, bigEndian);
@@ -80,7 +85,7 @@ QSizeF tiffResolution(QFile &file)
         return {};
 
     auto rational = [&](quint32 offset) -> double {
-        if (!file.seek(offset))
+        if (!seek(offset))
             return 0.0;
         const QByteArray value = file.read(8);
         const quint32 denominator = readUnsigned(value, 4, 4, bigEndian);
@@ -139,7 +144,7 @@ JpegFrame jpegFrame(const QByteArray &jpeg)
             const int width = int(readUnsigned(jpeg, pos + 7, 2, true));
             frame.pixels = QSize(width, height);
             frame.components = int(readUnsigned(jpeg, pos + 9, 1, true));
-            return frame.pixels.isEmpty() ? JpegFrame() : frame;
+            return frame.pixels.isEmpty() || frame.components == 0 ? JpegFrame() : frame;
         }
         pos += 2 + length;
     }

@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QSizeF>
 
-class QFile;
+class QIODevice;
 
 // Facts read from the headers of page image files, without decoding any pixels. Every function
 // takes untrusted bytes: anything malformed gives the empty answer, never a read out of bounds.
@@ -25,7 +25,8 @@ JpegFrame jpegFrame(const QByteArray &jpeg);
 QSizeF jpegResolution(const QByteArray &head);
 
 // Dots per inch from the resolution tags of a TIFF's first directory (unit 2: inch, 3:
-// centimetre; 1 gives an empty size). Reads from the start of file.
-QSizeF tiffResolution(QFile &file);
+// centimetre; 1 gives an empty size). Reads from the start of the device (a file, or any seekable
+// device).
+QSizeF tiffResolution(QIODevice &file);
 
 } // namespace ImageHeaders

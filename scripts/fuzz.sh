@@ -1,25 +1,55 @@
 #!/usr/bin/env bash
-# Fuzzes the scanned-page bitmap decoder with libFuzzer for a number of seconds (first argument,
-# default 600). Builds with clang in its own folder (VELLUMO_FUZZ_BUILD_DIR, default build-fuzz),
-# starts from a few valid bitmaps of every format, and keeps the grown corpus between runs.
-# Inputs that crash land in <build>/fuzz/findings; the run's log is <build>/fuzz/findings/fuzz-0.log.
+# Fuzzes one parser with libFuzzer for a number of seconds:
+#   scripts/fuzz.sh [seconds] [dib|headers]
+# dib (the default): the scanned-page bitmap decoder, from a few valid bitmaps of every format.
+# headers: the page-image header readers (JPEG frame and density, TIFF resolution tags), from a
+# few small JPEG and TIFF files made with ImageMagick.
+# Builds with clang in its own folder (VELLUMO_FUZZ_BUILD_DIR, default build-fuzz) and keeps the
+# grown corpus between runs. Inputs that crash land in <build>/fuzz/<target>/findings; the run's
+# log is in that folder's fuzz-0.log.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${VELLUMO_FUZZ_BUILD_DIR:-$root/build-fuzz}"
 seconds="${1:-600}"
+target="${2:-dib}"
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELLUMO_FUZZ=ON \
     -DVELLUMO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target fuzz_dib dib_seeds
 
-work="$build/fuzz"
-mkdir -p "$work/seeds" "$work/corpus" "$work/findings"
-"$build/bin/dib_seeds" "$work/seeds"
+case "$target" in
+    dib)
+        cmake --build "$build" --target fuzz_dib dib_seeds
+        work="$build/fuzz"
+        program="$build/bin/fuzz_dib"
+        mkdir -p "$work/seeds"
+        "$build/bin/dib_seeds" "$work/seeds"
+        ;;
+    headers)
+        cmake --build "$build" --target fuzz_image_headers
+        work="$build/fuzz/headers"
+        program="$build/bin/fuzz_image_headers"
+        mkdir -p "$work/seeds"
+        convert -size 16x12 gradient:white-black -density 300 -units PixelsPerInch \
+            "$work/seeds/inch.jpg"
+        convert -size 16x12 gradient:red-blue -density 118 -units PixelsPerCentimeter \
+            -interlace JPEG "$work/seeds/centimetre-progressive.jpg"
+        convert -size 16x12 gradient:white-black -colorspace CMYK "$work/seeds/cmyk.jpg"
+        convert -size 16x12 gradient:white-black -density 200 -units PixelsPerInch \
+            "$work/seeds/little-endian.tiff"
+        convert -size 16x12 gradient:white-black -density 80 -units PixelsPerCentimeter \
+            -endian MSB "$work/seeds/big-endian.tiff"
+        ;;
+    *)
+        echo "usage: scripts/fuzz.sh [seconds] [dib|headers]" >&2
+        exit 2
+        ;;
+esac
 
+mkdir -p "$work/corpus" "$work/findings"
 # One job and one worker: the machines that run this are shared.
 cd "$work/findings"
 status=0
-"$build/bin/fuzz_dib" -max_total_time="$seconds" -max_len=4096 -jobs=1 -workers=1 \
+"$program" -max_total_time="$seconds" -max_len=4096 -jobs=1 -workers=1 \
     -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" "$work/seeds" \
     || status=$?
 tail -n 25 "$work/findings/fuzz-0.log"
