@@ -366,7 +366,6 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
 {
     const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
     const bool landscape = settings.orientation == 1;
-    QByteArray jpeg;
     for (qsizetype t = 0; t < files.size(); ++t) {
         if (progress) {
             progress->setValue(int(t) + 1);
@@ -385,11 +384,12 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
 
         PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
         PdfPageImage image(&doc);
+        QByteArray jpeg;
         try {
             if (isTiff) {
                 image.LoadFromTiff(localPath(file).constData());
             } else {
-                // Read in one go, into a buffer kept from page to page.
+                // Read in one go; PoDoFo would read the file in pieces of 4 KiB.
                 QFile input(file);
                 if (!input.open(QIODevice::ReadOnly))
                     return fail(file, input.errorString());
