@@ -23,14 +23,14 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include "app/AppPaths.h"
-#include "app/FileOperations.h"
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
 #include "app/SplashScreen.h"
-#include "app/StaleFileCleanup.h"
 #include "app/ToolPanel.h"
 #include "app/WorkspaceWidget.h"
+#include "core/AppPaths.h"
+#include "core/FileOperations.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
+#include "core/StaleFileCleanup.h"
 #include "imaging/DraggedWidget.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
@@ -72,6 +72,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     retranslateUi();
 
     Settings::write(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality);
+    m_pageList->setJpegQuality(
+        Settings::readInt(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality));
     restoreChoosers();
     restoreGeometry();
     connect(m_commands.colorChooser, &QComboBox::currentIndexChanged, this,
@@ -112,7 +114,7 @@ void MainWindow::showSplash()
     m_splash = new SplashScreen;
     m_splash->show();
     m_splash->activateWindow();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::buildCentralArea()

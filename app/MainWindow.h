@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "app/RibbonCommands.h"
+#include "app/ScannerChoiceSettings.h"
 #include "ribbon/RibbonMainWindow.h"
 
 class DraggedWidget;
@@ -52,6 +53,9 @@ public:
 
     // True once construction has finished; language changes before then are dropped.
     bool isConstructed() const { return m_constructed; }
+    // True once the start-up steps after construction (recovery offer, project named on the
+    // command line) have run.
+    bool isStartUpFinished() const { return m_startUpFinished; }
     // The project has changes that are not saved.
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -159,7 +163,6 @@ public slots:
     void scaleUpdate(qreal factor);
     void scaleChanged(int percent);
     void setKeepScale(bool keep);
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void showImageInfo(const QImage *image);
 
 protected:
@@ -180,8 +183,9 @@ private:
     // The common start of a scan; showFrame shows the scanner view first.
     void startScan(bool showFrame);
     void retranslateModePanels();
-    // After the current page's picture changed: thumbnail, image information, changed flag.
-    void afterPictureChange();
+    // After a change of the current page's picture: when it was saved, thumbnail, image
+    // information and changed flag follow; otherwise the user is told and nothing changes.
+    void afterPictureChange(bool saved);
     // Switches a checkable mode action off: once normally, then with its signals blocked.
     void switchOff(QAction *action);
     void buildCentralArea();
@@ -254,7 +258,11 @@ private:
     bool m_recoveryOffered = false;
     bool m_rescan = false;
     bool m_singlePage = false;
+    ScannerChoiceSettings m_scannerChoice;
     ScannerLibrary *m_scanner = nullptr;
     bool m_recoveryDeclined = false;
+    // The missing page processing tool has been reported during this scan command.
+    bool m_toolMissingSaid = false;
     bool m_constructed = false;
+    bool m_startUpFinished = false;
 };

@@ -7,10 +7,10 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QNetworkReply>
@@ -25,13 +25,14 @@
 #include <cmath>
 
 #include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
+#include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 #include "imaging/ImageEditor.h"
+#include "import/ImageFileLoader.h"
 #include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"
-#include "ribbon/OfficePopupWindow.h"
 
 void MainWindow::commandNotAvailable(const QString &command)
 {
@@ -42,49 +43,7 @@ void MainWindow::commandNotAvailable(const QString &command)
 
 void MainWindow::errorMessage(const QString &message)
 {
-    auto *popup = new OfficePopupWindow(this);
-    auto *content = new QLabel;
-    content->setObjectName(QStringLiteral("PopupLabel"));
-    content->setProperty("Message", message);
-    content->installEventFilter(this);
-    auto *layout = new QHBoxLayout(content);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *logo = new QLabel(QStringLiteral("<img align=left src=\":/images/logo64.png\" />"));
-    auto *text = new QLabel(QStringLiteral("<h4>%1</h4>").arg(message));
-    text->setWordWrap(true);
-    text->setTextFormat(Qt::RichText);
-    text->setOpenExternalLinks(true);
-    text->setMinimumWidth(240);
-    // Without links the whole pop-up is one click target that closes it.
-    const bool hasLink = message.contains(QLatin1String("href"));
-    logo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    text->setAttribute(Qt::WA_TransparentForMouseEvents, !hasLink);
-    layout->addWidget(logo, 0, Qt::AlignTop);
-    layout->addWidget(text, 1);
-    popup->setCentralWidget(content);
-    popup->setTitleCloseButtonVisible(true);
-    popup->setTitleText(tr("<p><font color=\"black\"><h4>&nbsp;Vellumo Message</h4></font></p>"));
-    popup->setAnimation(OfficePopupWindow::SlideAnimation);
-    popup->setDragDropEnabled(true);
-    popup->setTransparency(1.0);
-    popup->setDisplayTime(6000);
-    popup->setAnimationSpeed(250);
-    popup->showPopup();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress &&
-        watched->objectName() == QLatin1String("PopupLabel") &&
-        !watched->property("Message").toString().contains(QLatin1String("href"))) {
-        for (QObject *parent = watched->parent(); parent; parent = parent->parent()) {
-            if (auto *popup = qobject_cast<OfficePopupWindow *>(parent)) {
-                popup->closePopup();
-                break;
-            }
-        }
-    }
-    return RibbonMainWindow::eventFilter(watched, event);
+    PopupMessage::show(message, this);
 }
 
 void MainWindow::showImageInfo(const QImage *image)
@@ -153,7 +112,7 @@ void MainWindow::selectPage(const QString &path)
     if (path.isEmpty())
         return;
     m_workArea->setCurrentIndex(EditorPage);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (m_editor->loadImage(path))
         showImageInfo(&m_editor->image());
     else
@@ -219,25 +178,20 @@ void MainWindow::loadImageFiles(const QStringList &files)
 {
     if (!prepareEmptyWorkingFolder())
         return;
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     int added = 0;
     {
         const QSignalBlocker blocker(m_pageList);
         for (const QString &file : files) {
-            QImageReader reader(file);
-            reader.setAutoTransform(true);
-            const QImage image = reader.read();
+            const ImageFileLoader::Page page = ImageFileLoader::read(file);
             const QFileInfo info(file);
-            if (image.isNull()) {
+            if (page.image.isNull()) {
                 errorMessage(
                     tr("Sorry, can't load file. Wrong file format.<br>%1").arg(info.fileName()));
                 continue;
             }
             m_workArea->setCurrentIndex(EditorPage);
-            const bool blackAndWhite =
-                (info.suffix() == QLatin1String("tiff") || info.suffix() == QLatin1String("tif")) &&
-                image.depth() < 8;
-            if (m_pageList->addImage(image, blackAndWhite))
+            if (m_pageList->addImage(page.image, page.blackAndWhite))
                 ++added;
             Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
         }
@@ -246,7 +200,7 @@ void MainWindow::loadImageFiles(const QStringList &files)
     if (added > 0) {
         setModified(true);
         showPages();
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         m_pageList->selectPosition(m_pageList->currentPosition(), 0);
     } else if (m_pageList->count() == 0) {
         showEmptyDocument();
@@ -255,7 +209,7 @@ void MainWindow::loadImageFiles(const QStringList &files)
 
 void MainWindow::help()
 {
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString host = Settings::readString(SettingsKeys::AppUrl, QString(ProgramInfo::WebHost));
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://%1").arg(host), QUrl::TolerantMode));
 }

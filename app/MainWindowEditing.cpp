@@ -55,8 +55,13 @@ void MainWindow::retranslateModePanels()
     m_angleBox->setSuffix(tr(" deg."));
 }
 
-void MainWindow::afterPictureChange()
+void MainWindow::afterPictureChange(bool saved)
 {
+    if (!saved) {
+        // The editor put the page back as its file still has it; thumbnail and flag stay.
+        errorMessage(tr("Can't save the page %1.").arg(m_pageList->currentPosition() + 1));
+        return;
+    }
     m_pageList->updateThumb(m_editor->image());
     showImageInfo(&m_editor->image());
     setModified(true);
@@ -75,24 +80,21 @@ void MainWindow::rotateLeft()
 {
     if (!m_editor->hasImage())
         return;
-    m_editor->rotateLeft();
-    afterPictureChange();
+    afterPictureChange(m_editor->rotateLeft());
 }
 
 void MainWindow::rotateRight()
 {
     if (!m_editor->hasImage())
         return;
-    m_editor->rotateRight();
-    afterPictureChange();
+    afterPictureChange(m_editor->rotateRight());
 }
 
 void MainWindow::rotateFlip()
 {
     if (!m_editor->hasImage())
         return;
-    m_editor->rotateFlip();
-    afterPictureChange();
+    afterPictureChange(m_editor->rotateFlip());
 }
 
 void MainWindow::rotateAngle(bool on)
@@ -147,8 +149,7 @@ void MainWindow::rotateAccepted()
             wait->finish();
     });
     wait->setText(tr("Rotating..."));
-    m_editor->rotateImage(angle);
-    afterPictureChange();
+    afterPictureChange(m_editor->rotateImage(angle));
 }
 
 void MainWindow::rotateCancelled()
@@ -179,11 +180,11 @@ void MainWindow::crop(bool on)
 
 void MainWindow::cropAccepted()
 {
-    m_editor->applyCrop();
+    const bool saved = m_editor->applyCrop();
     switchOff(m_commands.crop);
     m_sidePanel->setCurrentIndex(PageListPanel);
     m_editor->cropping(false);
-    afterPictureChange();
+    afterPictureChange(saved);
 }
 
 void MainWindow::cropCancelled()

@@ -6,8 +6,8 @@
 #include <QUrl>
 
 #include "app/MainWindow.h"
-#include "app/Settings.h"
-#include "app/SettingsKeys.h"
+#include "core/Settings.h"
+#include "core/SettingsKeys.h"
 #include "export/ExportDlg.h"
 #include "pages/PageListWidget.h"
 
@@ -54,8 +54,10 @@ void MainWindow::exported(const QString &path)
 
 void MainWindow::exportFailed(const QString &path)
 {
-    errorMessage(tr("Probably, file is opened or you can't write to folder."));
-    errorMessage(tr("Error while PDF file creating.<br>Can't write file %1.").arg(fileName(path)));
+    // One failure, one pop-up: the hint follows the file name, as for the other exports.
+    errorMessage(tr("Error while PDF file creating.<br>Can't write file %1. Probably, file is "
+                    "opened or you can't write to folder.")
+                     .arg(fileName(path)));
 }
 
 void MainWindow::exportedWord(const QString &path)

@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 #include "pages/KSlabWidget.h"
 #include "pages/MoveToDlg.h"
 #include "pages/PageListWidget.h"

@@ -2,6 +2,7 @@
 // command line, the save question and the offer to recover pages left from an earlier run.
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,14 +12,14 @@
 #include <QStackedWidget>
 
 #include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
 #include "app/WaitingDlg.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 #include "imaging/ImageEditor.h"
-#include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
+#include "pages/WorkingFolder.h"
 
 namespace {
 
@@ -65,14 +66,7 @@ bool MainWindow::maySave()
 
 void MainWindow::clearWorkingFolder()
 {
-    const QDir folder(m_pageList->workingFolder());
-    const QStringList files = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : files) {
-        const QString path = folder.filePath(name);
-        QFile::setPermissions(path,
-                              QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
-        QFile::remove(path);
-    }
+    WorkingFolder::clear(m_pageList->workingFolder());
 }
 
 void MainWindow::clearDocument()
@@ -163,19 +157,16 @@ bool MainWindow::restoreProject()
                 m_pageList->rebuildThumb(position);
             m_sidePanel->setCurrentIndex(PageListPanel);
             cameBack = true;
-            QCoreApplication::processEvents();
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     }
     showCount(m_pageList->count());
     if (!cameBack)
         return false;
     // Pages from elsewhere may be numbered with gaps: new pages are named by position.
-    bool inOrder = true;
-    for (int i = 0; i < names.size(); ++i)
-        inOrder = inOrder && PageFiles::pageNumber(names.at(i)) == i + 1;
-    if (!inOrder)
+    if (!WorkingFolder::isInOrder(names))
         m_pageList->renumberPages();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     showPages();
     m_pageList->selectPosition(0, -m_pageList->count());
     return true;
@@ -210,6 +201,7 @@ bool MainWindow::offerRecovery()
 
 void MainWindow::loadProjectFromArgs()
 {
+    const auto finished = qScopeGuard([this] { m_startUpFinished = true; });
     if (!m_recoveryOffered)
         offerRecovery();
     // The first argument that is not an option (such as --demo-scanner) names the project.

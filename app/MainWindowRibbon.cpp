@@ -11,7 +11,7 @@
 #include <QToolButton>
 
 #include "app/MainWindow.h"
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "ribbon/RibbonBar.h"
 #include "ribbon/RibbonGroup.h"
 #include "ribbon/RibbonPage.h"

@@ -3,18 +3,20 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QPointer>
 #include <QScopeGuard>
 #include <QStackedWidget>
-#include <QTransform>
 
 #include "app/MainWindow.h"
-#include "app/Settings.h"
 #include "app/WaitingDlg.h"
+#include "core/Settings.h"
+#include "core/ToolLocator.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
 #include "pages/PageListWidget.h"
+#include "scan/AfterScanPipeline.h"
 #include "scan/EzPrevScan.h"
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
@@ -22,7 +24,7 @@
 
 void MainWindow::buildScanner()
 {
-    auto *scanner = new SaneScannerLibrary(this);
+    auto *scanner = new SaneScannerLibrary(&m_scannerChoice, this);
     scanner->setSourceChooser([](QObject *owner, const QStringList &names, int current) {
         bool ok = false;
         const QString picked =
@@ -112,9 +114,10 @@ void MainWindow::startScan(bool showFrame)
 {
     if (m_scannerView->isScanning())
         return;
+    m_toolMissingSaid = false;
     if (showFrame) {
         m_workArea->setCurrentIndex(ScannerPage);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     const int pixelType = m_commands.colorChooser->currentData().toInt();
     const int dpi = m_commands.qualityChooser->currentData().toInt();
@@ -149,7 +152,7 @@ void MainWindow::startScan(bool showFrame)
         if (m_workArea->currentIndex() == ScannerPage)
             m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
     });
-    m_scannerView->scan(this);
+    m_scannerView->scan(this, ScanSettings::read());
 }
 
 void MainWindow::pageFromScanner()
@@ -157,73 +160,58 @@ void MainWindow::pageFromScanner()
     const HImage *scanned = m_scannerView->image();
     if (!scanned || scanned->isNull())
         return;
-    QImage image = *scanned;
     if (m_pageList->count() == 0)
         prepareEmptyWorkingFolder();
 
     const QSignalBlocker blocker(m_pageList);
     m_sidePanel->setCurrentIndex(PageListPanel);
     Settings::write(SettingsKeys::Scanned, Settings::readInt(SettingsKeys::Scanned, 0) + 1);
-    const bool bookScan = Settings::readBool(SettingsKeys::BookScan, false);
-    const int colourMode = Settings::readInt(SettingsKeys::Grayscale, 2);
-    const bool splitSpread = Settings::readBool(SettingsKeys::SplitSpread, false);
-    const bool autoCrop = Settings::readBool(SettingsKeys::AutoCrop, true);
-    const int rotateMode = Settings::readInt(SettingsKeys::RotateMode, 0);
-    const int rotateAngle = Settings::readInt(SettingsKeys::RotateAngle, 0);
     const int n = Settings::readInt(SettingsKeys::PageNumber, 0);
     Settings::write(SettingsKeys::PageNumber, n + 1);
+    const ScanSettings settings = ScanSettings::read();
 
     QPointer<WaitingDlg> wait = new WaitingDlg(this);
     const auto closeWait = qScopeGuard([wait] {
         if (wait)
             wait->finish();
     });
-
-    if (!m_rescan && !m_singlePage) {
-        wait->setText(tr("Rotating..."));
-        const bool turn =
-            rotateMode == 1 || (rotateMode == 2 && n % 2 == 0) || (rotateMode == 3 && n % 2 == 1);
-        if (turn) {
-            const int degrees = rotateAngle == 0   ? 180
-                                : rotateAngle == 1 ? -90
-                                : rotateAngle == 2 ? 90
-                                                   : 0;
-            const int dpmX = image.dotsPerMeterX();
-            const int dpmY = image.dotsPerMeterY();
-            image = image.transformed(QTransform().rotate(degrees), Qt::SmoothTransformation);
-            image.setDotsPerMeterX(dpmX);
-            image.setDotsPerMeterY(dpmY);
+    const auto showStep = [wait](AfterScanPipeline::Step step) {
+        if (!wait)
+            return;
+        switch (step) {
+        case AfterScanPipeline::Step::Rotating:
+            return wait->setText(tr("Rotating..."));
+        case AfterScanPipeline::Step::Splitting:
+            return wait->setText(tr("Splitting on pages..."));
+        case AfterScanPipeline::Step::Processing:
+            return wait->setText(tr("Processing the page..."));
+        case AfterScanPipeline::Step::AutoCropping:
+            return wait->setText(tr("Auto cropping..."));
         }
-    }
-    const bool blackAndWhite = colourMode == 1;
-    // The decoder gives 1-bit scans as grey; black-and-white pages are stored as 1-bit TIFF.
+    };
     PageProcessor processor;
-    if (bookScan) {
-        if (splitSpread || autoCrop) {
-            wait->setText(splitSpread ? tr("Splitting on pages...") : tr("Processing the page..."));
-            const QList<QImage> pages =
-                processor.processScannedImage(image, splitSpread, blackAndWhite);
-            wait->hide();
-            for (const QImage &page : pages)
-                m_pageList->addImage(page, blackAndWhite);
-        } else {
-            m_pageList->addImage(image, blackAndWhite);
-        }
+    const AfterScanPipeline::Result result = AfterScanPipeline(processor).process(
+        *scanned, settings, n, !m_rescan && !m_singlePage, showStep);
+    if (wait)
+        wait->hide();
+    if (result.toolMissing && !m_toolMissingSaid) {
+        m_toolMissingSaid = true;
+        errorMessage(ToolLocator::notFoundMessage(QString(PageProcessor::ToolName)));
+    }
+    if (result.splitFailed)
+        errorMessage(tr("Can't split the scanned page. It has been kept as one page."));
+    if (m_rescan && !settings.bookScan) {
+        m_pageList->replaceImage(result.pages.first(), result.blackAndWhite, -1);
     } else {
-        if (autoCrop) {
-            wait->setText(tr("Auto cropping..."));
-            processor.autoCropImage(image);
-        }
-        if (m_rescan)
-            m_pageList->replaceImage(image, blackAndWhite, -1);
-        else
-            m_pageList->addImage(image, blackAndWhite);
+        for (const QImage &page : result.pages)
+            m_pageList->addImage(page, result.blackAndWhite);
     }
 
     setModified(true);
     m_scannerView->releaseImage();
     showCount(m_pageList->count());
-    QCoreApplication::processEvents();
+    // Paints the new slab; clicks wait until the page is selected below.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_sidePanel->setCurrentIndex(PageListPanel);
     // Re-selected with notification, so the editor shows the page.
     m_pageList->blockSignals(false);
@@ -235,7 +223,7 @@ void MainWindow::pageFromScanner()
 void MainWindow::scanCancel()
 {
     m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::scanFailed()

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 
 namespace {
 // The drawing with a white band beneath it for the text line.

@@ -6,12 +6,12 @@
 #include <QImageReader>
 #include <QMessageBox>
 
-#include "app/AppPaths.h"
-#include "app/InstanceLock.h"
 #include "app/MainWindow.h"
-#include "app/OpenSslProviders.h"
-#include "app/ProgramInfo.h"
-#include "app/StaleFileCleanup.h"
+#include "core/AppPaths.h"
+#include "core/InstanceLock.h"
+#include "core/OpenSslProviders.h"
+#include "core/ProgramInfo.h"
+#include "core/StaleFileCleanup.h"
 #include "ribbon/RibbonStyle.h"
 
 void StartUp::prepareProcess()

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,7 +40,7 @@ void WaitingDlg::setText(const QString &text)
 {
     m_label->setText(text);
     show();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 QString WaitingDlg::text() const

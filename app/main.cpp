@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "app/FileOperations.h"
 #include "app/StartUp.h"
+#include "core/FileOperations.h"
 
 int main(int argc, char *argv[])
 {

@@ -20,8 +20,8 @@
 #include <functional>
 #include <vector>
 
+#include "core/PageImages.h"
 #include "imaging/PageOperations.h"
-#include "pages/PageImages.h"
 
 namespace {
 

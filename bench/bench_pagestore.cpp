@@ -33,10 +33,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/AppPaths.h"
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
-#include "pages/PageImages.h"
+#include "core/AppPaths.h"
+#include "core/PageImages.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 #include "pages/PageListWidget.h"
 #include "pages/PageStore.h"
 

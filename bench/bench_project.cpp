@@ -31,8 +31,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/ProgramInfo.h"
-#include "app/Settings.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
 

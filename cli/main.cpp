@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-#include "app/OpenSslProviders.h"
+#include "core/OpenSslProviders.h"
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
@@ -97,6 +97,8 @@ int checkPdf(const QStringList &arguments)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    // Before anything reads a PDF: RC4 and AES-128 encrypted files need both providers.
+    loadOpenSslProviders();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("check-pdf"))
         return checkPdf(arguments.mid(1));
@@ -111,7 +113,6 @@ int main(int argc, char *argv[])
                      qPrintable(PdfCommandLine::usage()));
         return 2;
     }
-    loadOpenSslProviders();
     QTemporaryDir scratch;
     const QStringList files = pageFiles(job->inputs, scratch, &error);
     if (files.isEmpty()) {

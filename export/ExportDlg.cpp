@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -261,7 +262,7 @@ QGroupBox *ExportDlg::buildPreview()
     m_next->setIcon(QIcon(QStringLiteral(":/images/Next")));
     m_next->setIconSize(QSize(16, 16));
     m_counter->setContentsMargins(18, 6, 18, 6);
-    m_counter->setText(tr("Pages:") + QStringLiteral(" 1/1"));
+    m_counter->setText(tr("Pages: %1/%2").arg(1).arg(1));
     auto *row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(m_back);
@@ -321,7 +322,7 @@ void ExportDlg::setFiles(const QStringList &files)
     if (!m_files.isEmpty()) {
         m_previewIndex = 0;
         m_previewFile = m_files.first();
-        m_counter->setText(tr("Pages:") + QStringLiteral(" 1/%1").arg(m_files.size()));
+        m_counter->setText(tr("Pages: %1/%2").arg(1).arg(m_files.size()));
     }
     applySettings(loadSettings());
     updatePreview();
@@ -426,11 +427,11 @@ void ExportDlg::apply()
     PdfProgress progress(int(m_files.size()), this);
     progress.start();
     progress.open();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const auto closeProgress = [&progress] {
         progress.finish();
         progress.close();
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     };
 
     if (!append && settings.docName.isEmpty()) {
@@ -479,8 +480,7 @@ void ExportDlg::showPage(int index)
         return;
     m_previewIndex = index;
     m_previewFile = m_files[index];
-    m_counter->setText(tr("Pages:") +
-                       QStringLiteral(" %1/%2").arg(m_previewIndex + 1).arg(m_files.size()));
+    m_counter->setText(tr("Pages: %1/%2").arg(m_previewIndex + 1).arg(m_files.size()));
     updatePreview();
 }
 

@@ -1,6 +1,6 @@
 #include "export/PdfExportSettings.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 PdfExportSettings PdfExportSettings::read()
 {

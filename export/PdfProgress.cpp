@@ -79,6 +79,7 @@ void PdfProgress::setRange(int minimum, int maximum)
 
 bool PdfProgress::wasCanceled()
 {
+    // All events, user input included: this is where a click on Cancel gets through.
     QCoreApplication::processEvents();
     return m_cancelled;
 }

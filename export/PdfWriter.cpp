@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLoggingCategory>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -17,10 +16,12 @@
 #include <streambuf>
 #include <vector>
 
+#include "core/LogCategories.h"
 #include "export/ByteArrayStream.h"
 #include "export/DocumentFile.h"
 #include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
+#include "export/PdfLibrary.h"
 #include "export/PdfPageImage.h"
 
 // PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
@@ -34,8 +35,6 @@ using PoDoFo::PdfPage;
 using PoDoFo::PdfPainter;
 using PoDoFo::PdfRect;
 using PoDoFo::PdfStreamedDocument;
-
-Q_LOGGING_CATEGORY(lcExport, "vellumo.export")
 
 namespace {
 
@@ -69,14 +68,6 @@ constexpr int allPermissions =
     PdfEncrypt::ePdfPermissions_Copy | PdfEncrypt::ePdfPermissions_EditNotes |
     PdfEncrypt::ePdfPermissions_FillAndSign | PdfEncrypt::ePdfPermissions_Accessible |
     PdfEncrypt::ePdfPermissions_DocAssembly | PdfEncrypt::ePdfPermissions_HighPrint;
-
-QString describe(const PdfError &error)
-{
-    const char *name = PdfError::ErrorName(error.GetError());
-    return QStringLiteral("PoDoFo error %1 (%2)")
-        .arg(int(error.GetError()))
-        .arg(QString::fromLatin1(name ? name : "unknown"));
-}
 
 QByteArray localPath(const QString &path)
 {
@@ -168,7 +159,8 @@ QSize PdfWriter::fitInside(QSize image, QSize box)
     do {
         --width;
     } while (width % 4 != 0);
-    return {width, height};
+    // A strip a few points wide would come out at zero or less: it keeps one point.
+    return {std::max(1, width), std::max(1, height)};
 }
 
 QSize PdfWriter::placedSize(int scale, QSize imagePoints, QSize printable)
@@ -250,8 +242,7 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
     if (append ? settings.appendFolder.isEmpty() : settings.docName.isEmpty())
         return Result::NoTarget;
 
-    PdfError::EnableLogging(false);
-    PdfError::EnableDebug(false);
+    PdfLibrary::silence();
 
     // The first setValue() comes with the first page: a progress window enables Cancel there.
     if (progress)
@@ -267,7 +258,7 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
         else
             result = writeInMemory(target, settings, files, append, progress);
     } catch (const PdfError &error) {
-        return fail(target, describe(error));
+        return fail(target, PdfLibrary::describe(error));
     } catch (const std::exception &error) {
         return fail(target, QString::fromLocal8Bit(error.what()));
     }
@@ -326,7 +317,7 @@ PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExpor
             doc.LoadFromDevice(
                 PoDoFo::PdfRefCountedInputDevice(new PoDoFo::PdfInputDevice(existingStream.get())));
         } catch (const PdfError &error) {
-            return fail(target, describe(error));
+            return fail(target, PdfLibrary::describe(error));
         }
     }
     // Requested after any load, so that an appended-to file really ends up encrypted.
@@ -351,7 +342,7 @@ PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExpor
         try {
             doc.Write(&device);
         } catch (const PdfError &e) {
-            return fail(target, describe(e));
+            return fail(target, PdfLibrary::describe(e));
         }
         if (!file.finish())
             return fail(target, file.errorString());
@@ -398,7 +389,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                     return fail(file, QStringLiteral("unreadable page image"));
             }
         } catch (const PdfError &error) {
-            return fail(file, describe(error));
+            return fail(file, PdfLibrary::describe(error));
         }
         const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
         if (pixels.isEmpty())

@@ -2,6 +2,7 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -13,7 +14,8 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
-#include "app/Settings.h"
+#include "core/ProgramInfo.h"
+#include "core/Settings.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/PageOperations.h"
 #include "imaging/PhotoGraphicsScene.h"
@@ -27,7 +29,6 @@ constexpr qreal MinimumScale = 0.05;
 constexpr qreal MaximumScale = 2.0;
 // Room left free around a page fitted into the view, in screen pixels (per direction).
 constexpr int FitBorder = 10;
-constexpr int DefaultJpegQuality = 75;
 
 QImage readImage(const QString &path)
 {
@@ -304,28 +305,39 @@ bool ImageEditor::saveImage()
     if (!m_pixmapItem)
         return false;
     const bool written = PageOperations::save(
-        m_image, m_path, Settings::readInt(SettingsKeys::JpegQuality, DefaultJpegQuality));
+        m_image, m_path, Settings::readInt(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality));
+    showWorkingImage();
+    return written;
+}
+
+void ImageEditor::showWorkingImage()
+{
     m_pixmapItem->setPixmap(QPixmap::fromImage(m_image));
     // Integer halves, truncated: an odd size leaves the extra pixel right of and below the origin.
     m_pixmapItem->setOffset(-(m_image.width() / 2), -(m_image.height() / 2));
     m_pixmapItem->resetTransform();
     // The size may have changed: the scene follows at once so the view scrolls the new picture.
     showAtScale();
-    return written;
 }
 
-void ImageEditor::rotateImage(int degrees)
+bool ImageEditor::rotateImage(int degrees)
 {
     if (!m_pixmapItem)
-        return;
+        return false;
     // Lets a waiting window that the caller has just shown paint before the long work.
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!m_pixmapItem)
-        return;
+        return false;
     // turned() keeps a 1-bit page 1-bit, so the file type chosen by saveImage() is the one the
     // page had before the turn.
+    const QImage before = m_image;
     m_image = PageOperations::turned(m_image, degrees);
-    saveImage();
+    if (!saveImage()) {
+        // The file still holds the old picture, and so does the screen.
+        m_image = before;
+        showWorkingImage();
+        return false;
+    }
 
     // The box is kept within the new picture; its outline counts, so a box touching the
     // picture's edge is clipped too.
@@ -333,34 +345,41 @@ void ImageEditor::rotateImage(int degrees)
     const QRectF outline = m_cropBox->mapRectToParent(m_cropBox->boundingRect());
     if (!picture.contains(outline))
         m_cropBox->setRect(m_cropBox->mapRectFromParent(outline.intersected(picture)));
+    return true;
 }
 
-void ImageEditor::rotateLeft()
+bool ImageEditor::rotateLeft()
 {
-    rotateImage(-90);
+    return rotateImage(-90);
 }
 
-void ImageEditor::rotateRight()
+bool ImageEditor::rotateRight()
 {
-    rotateImage(90);
+    return rotateImage(90);
 }
 
-void ImageEditor::rotateFlip()
+bool ImageEditor::rotateFlip()
 {
-    rotateImage(180);
+    return rotateImage(180);
 }
 
-void ImageEditor::applyCrop()
+bool ImageEditor::applyCrop()
 {
     if (!m_cropBox || !m_cropBox->isVisible())
-        return;
+        return true; // nothing to cut, nothing lost
     const QRectF box = m_cropBox->rect();
-    m_lastCropRect =
+    const QRect cut =
         PageOperations::cropRect(m_cropBox->mapToScene(box.topLeft()),
                                  m_cropBox->mapToScene(box.bottomRight()), m_scale, m_image.size());
+    const QImage before = m_image;
     // Parts of the rectangle outside the image come out as zero-valued pixels.
-    m_image = m_image.copy(m_lastCropRect);
-    saveImage();
+    m_image = m_image.copy(cut);
+    if (!saveImage()) {
+        m_image = before;
+        showWorkingImage();
+        return false;
+    }
+    m_lastCropRect = cut;
 
     Settings::write(SettingsKeys::CropLeft, box.left());
     Settings::write(SettingsKeys::CropTop, box.top());
@@ -369,4 +388,5 @@ void ImageEditor::applyCrop()
 
     // The box placed on the cut picture as it would be on the next page shown.
     m_cropBox->setRect(PageOperations::initialCropBox(box, m_image.size()));
+    return true;
 }

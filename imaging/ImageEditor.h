@@ -69,11 +69,14 @@ public:
     // and puts it on screen. Returns the write result; false when no image is shown.
     bool saveImage();
     // Turns the working image by whole degrees (positive is clockwise on screen) and saves it.
-    // Does nothing while no image is shown.
-    void rotateImage(int degrees);
+    // False when nothing is shown or the file could not be written: then the picture on screen
+    // stays the one in the file.
+    bool rotateImage(int degrees);
     // Cuts the working image to the crop box and saves it, and remembers the box in the
-    // settings (CropLeft... in picture coordinates). Only while the crop box is shown.
-    void applyCrop();
+    // settings (CropLeft... in picture coordinates). Only while the crop box is shown (true
+    // without doing anything otherwise). False when the file could not be written: then
+    // nothing changes.
+    bool applyCrop();
 
     // The working image; null when none.
     const QImage &image() const { return m_image; }
@@ -112,9 +115,10 @@ signals:
     void droppedFiles(const QStringList &files);
 
 public slots:
-    void rotateLeft();
-    void rotateRight();
-    void rotateFlip();
+    // Quarter and half turns; false as for rotateImage().
+    bool rotateLeft();
+    bool rotateRight();
+    bool rotateFlip();
     void zoomFit();
     void zoomIn();
     void zoomOut();
@@ -135,6 +139,8 @@ private:
     void retranslateUi();
     // Scene rectangle and item scale for the current scale and image size.
     void showAtScale();
+    // Puts the working image on screen, centred on the scene origin.
+    void showWorkingImage();
     void setCropButtonChecked(bool on);
     // Removes the picture and its crop box from the scene, forgetting both.
     void removePicture();

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "pages/PageImages.h"
+#include "core/PageImages.h"
 
 namespace PageOperations {
 

@@ -7,10 +7,11 @@
 
 #include <cmath>
 
-#include "app/AppPaths.h"
-#include "app/ToolLocator.h"
+#include "core/AppPaths.h"
+#include "core/FileOperations.h"
+#include "core/ProcessRunner.h"
+#include "core/ToolLocator.h"
 #include "imaging/ToolArguments.h"
-#include "imaging/ToolRunner.h"
 
 PageProcessor::PageProcessor(const QString &toolPath)
     : m_tool(toolPath)
@@ -19,7 +20,12 @@ PageProcessor::PageProcessor(const QString &toolPath)
 
 QString PageProcessor::defaultToolPath()
 {
-    return ToolLocator::find(QStringLiteral("vellumo-pagetool"));
+    return ToolLocator::find(QString(ToolName));
+}
+
+bool PageProcessor::hasTool() const
+{
+    return !m_tool.isEmpty() && QFileInfo::exists(m_tool);
 }
 
 void PageProcessor::setTimeouts(int autoCropMs, int otherMs)
@@ -47,13 +53,7 @@ void PageProcessor::prepareFolders()
 {
     for (const QString &path : {processingFolder(), outputFolder()}) {
         QDir().mkpath(path);
-        const QDir folder(path);
-        for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-            const QString file = folder.filePath(name);
-            QFile::setPermissions(file,
-                                  QFile::permissions(file) | QFile::ReadOwner | QFile::WriteOwner);
-            QFile::remove(file);
-        }
+        FileOperations::removeFilesIn(path);
     }
 }
 
@@ -64,9 +64,12 @@ int PageProcessor::dpiOf(const QImage &image)
 
 bool PageProcessor::runTool(const QStringList &arguments, int timeoutMs)
 {
-    if (m_tool.isEmpty() || !QFileInfo::exists(m_tool))
+    if (!hasTool())
         return false;
-    return ToolRunner::run(QDir::cleanPath(m_tool), arguments, timeoutMs);
+    ProcessRunner runner(QDir::cleanPath(m_tool), arguments);
+    runner.setTimeout(timeoutMs);
+    // The exit code is not judged: the files the tool leaves tell what it did.
+    return runner.run().started();
 }
 
 void PageProcessor::autoCropImage(QImage &image)

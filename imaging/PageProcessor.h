@@ -17,7 +17,11 @@ public:
     // toolPath: the tool to run; an empty path means the tool is missing.
     explicit PageProcessor(const QString &toolPath = defaultToolPath());
 
+    // The tool's program name, found by ToolLocator.
+    static constexpr QLatin1StringView ToolName{"vellumo-pagetool"};
     static QString defaultToolPath();
+    // False when the tool is missing: then every operation leaves its input as it was.
+    bool hasTool() const;
 
     // One page changed in place; it stays as it was when the tool gave no result.
     void autoCropImage(QImage &image);

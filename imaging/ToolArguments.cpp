@@ -1,6 +1,6 @@
 #include "ToolArguments.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 namespace ToolArguments {
 

@@ -1,6 +1,7 @@
 #include "pages/ImageListWidget.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -71,7 +72,7 @@ void ImageListWidget::removeSlab(KSlabWidget *slab, bool deleteSlab)
         delete slab;
     // The layout closed the gap when it gave up the item; the positions follow it.
     syncPositions();
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     resetTabOrder();
     m_flow->invalidate();
     emit countChanged(count());
@@ -143,7 +144,7 @@ void ImageListWidget::focusSlab(KSlabWidget *slab)
     slab->focusIn();
     giveKeyboardFocus(slab);
     m_focused = slab;
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QRect cell = slab->geometry();
     ensureVisible(cell.left(), cell.bottom());
 }

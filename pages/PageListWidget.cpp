@@ -1,9 +1,10 @@
 #include "PageListWidget.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 
-#include "app/AppPaths.h"
+#include "core/AppPaths.h"
 #include "imaging/BrightnessContrast.h"
 #include "pages/KSlabWidget.h"
 
@@ -50,7 +51,7 @@ bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
         return false;
     }
     KSlabWidget *slab = newSlab(count() + 1, thumbnail);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     focusSlab(slab);
     return true;
 }
@@ -76,7 +77,7 @@ bool PageListWidget::replaceImage(const QImage &image, bool blackAndWhite, int p
         return false;
     }
     slab->setImage(thumbnail);
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     focusSlab(slab);
     return true;
 }

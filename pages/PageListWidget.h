@@ -60,6 +60,8 @@ public:
     QStringList thumbPaths() const;
     QString workingFolder() const;
     QSize thumbSize() const;
+    // Quality (0 to 100) of the JPEG working images written from now on.
+    void setJpegQuality(int quality) { m_store->setJpegQuality(quality); }
     void setThumbSize(const QSize &size);
     bool isChecked(int position) const;
     int lastPageNumber() const;

@@ -2,11 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLoggingCategory>
 
+#include "core/LogCategories.h"
 #include "pages/PageFiles.h"
-
-Q_DECLARE_LOGGING_CATEGORY(lcPages)
 
 namespace PageRecovery {
 

@@ -2,14 +2,11 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
-#include "app/FileOperations.h"
-#include "app/Settings.h"
+#include "core/FileOperations.h"
+#include "core/LogCategories.h"
+#include "core/PageImages.h"
 #include "pages/PageFiles.h"
-#include "pages/PageImages.h"
-
-Q_LOGGING_CATEGORY(lcPages, "vellumo.pages")
 
 namespace {
 QString aside(const QString &path)
@@ -77,11 +74,6 @@ void PageStore::removeFile(const QString &path)
         qCWarning(lcPages) << "cannot delete" << path;
 }
 
-int PageStore::jpegQuality() const
-{
-    return Settings::readInt(SettingsKeys::JpegQuality, 75);
-}
-
 int PageStore::nextNumber() const
 {
     // Normally the page count plus one. After a failed renumbering a page may still hold a
@@ -105,7 +97,7 @@ bool PageStore::writePage(const QString &workingPath, const QImage &image, bool 
     const QImage thumb = PageImages::makeThumbnail(image, m_thumbSize);
     if (!PageImages::writeThumbnail(thumb, PageFiles::thumbPath(workingPath), &m_error))
         return false;
-    if (!PageImages::writeWorkingImage(image, workingPath, blackAndWhite, jpegQuality(), &m_error))
+    if (!PageImages::writeWorkingImage(image, workingPath, blackAndWhite, m_jpegQuality, &m_error))
         return false;
     if (!PageImages::copyFile(workingPath, PageFiles::sourcePath(workingPath), &m_error))
         return false;

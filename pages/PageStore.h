@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "core/ProgramInfo.h"
+
 class FileOperations;
 
 // The pages of the open document as files in the working folder, in list order. Page i (0-based)
@@ -60,8 +62,12 @@ public:
     int lastPageNumber() const { return m_lastNumber; }
     QString errorString() const { return m_error; }
 
+    // Quality (0 to 100) of the JPEG working images written from now on.
+    void setJpegQuality(int quality) { m_jpegQuality = quality; }
+    int jpegQuality() const { return m_jpegQuality; }
+
     // Appends a page: thumbnail, working image (TIFF when blackAndWhite, else JPEG at the
-    // JpegQuality setting) and its source copy. thumbnail receives the thumbnail image.
+    // JPEG quality) and its source copy. thumbnail receives the thumbnail image.
     [[nodiscard]] bool addImage(const QImage &image, bool blackAndWhite, QImage *thumbnail);
     // Appends a page whose working image already exists (rebuilding from the working folder).
     // Writes nothing; true when its thumbnail file exists (then read into thumbnail).
@@ -95,7 +101,6 @@ public:
 
 private:
     int nextNumber() const;
-    int jpegQuality() const;
     bool writePage(const QString &workingPath, const QImage &image, bool blackAndWhite,
                    QImage *thumbnail);
     // Renames a page's existing files (working, thumbnail, source) to the ones belonging to
@@ -112,6 +117,7 @@ private:
     QStringList m_pages;
     QSize m_thumbSize{220, 220};
     int m_lastNumber = 0;
+    int m_jpegQuality = ProgramInfo::JpegQuality;
     QString m_error;
     std::unique_ptr<FileOperations> m_ownOperations;
     FileOperations *m_operations;

@@ -67,7 +67,7 @@ void EzPrevScan::setScanResolution(int dpi)
         m_run->setScanResolution(dpi);
 }
 
-void EzPrevScan::scan(QWidget *owner)
+void EzPrevScan::scan(QWidget *owner, const ScanSettings &settings)
 {
     if (!m_run || m_scanning) {
         if (!m_run)
@@ -81,7 +81,7 @@ void EzPrevScan::scan(QWidget *owner)
         m_scanning = false;
         m_cancel->setEnabled(false);
     });
-    m_run->scan(owner);
+    m_run->scan(owner, settings);
 }
 
 const HImage *EzPrevScan::image() const

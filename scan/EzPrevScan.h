@@ -8,6 +8,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class ScanRun;
+struct ScanSettings;
 class ScannerLibrary;
 
 // The scanner frame: the work-area page shown while a scan runs. It drives one scan run at a
@@ -28,7 +29,7 @@ public:
     void setPixelType(int pixelType);
     void setScanResolution(int dpi);
     // Runs a scan to its end (see ScanRun); owner: the window that owns device dialogs.
-    void scan(QWidget *owner);
+    void scan(QWidget *owner, const ScanSettings &settings);
     bool isScanning() const { return m_scanning; }
     // The image delivered last, valid during pageScanned(); null when none.
     const HImage *image() const;

@@ -1,6 +1,5 @@
 #include "scan/HImage.h"
 
-#include <QLoggingCategory>
 #include <QtEndian>
 
 #include <algorithm>
@@ -8,9 +7,9 @@
 #include <memory>
 #include <vector>
 
-namespace {
+#include "core/LogCategories.h"
 
-Q_LOGGING_CATEGORY(lcDib, "vellumo.scan")
+namespace {
 
 using Failure = HImage::Failure;
 
@@ -407,5 +406,5 @@ HImage::HImage(const QByteArray &dib)
     if (m_failure == Failure::None)
         m_failure = decode(layout, *this);
     if (m_failure != Failure::None)
-        qCDebug(lcDib) << "bitmap of" << dib.size() << "bytes not decoded:" << describe(m_failure);
+        qCDebug(lcScan) << "bitmap of" << dib.size() << "bytes not decoded:" << describe(m_failure);
 }

@@ -1,6 +1,5 @@
 #include "SaneDevice.h"
 
-#include <QLoggingCategory>
 #include <QStringList>
 
 #include <algorithm>
@@ -11,7 +10,7 @@
 #include <sane/saneopts.h>
 #include <vector>
 
-Q_LOGGING_CATEGORY(lcSane, "vellumo.scan")
+#include "core/LogCategories.h"
 
 namespace {
 
@@ -218,7 +217,7 @@ bool SaneDevice::setValue(const char *option, const QVariant &value)
         m_refusal = QStringLiteral("The scanner refused %1 = %2: %3")
                         .arg(QString::fromUtf8(option), value.toString(),
                              QString::fromUtf8(sane_strstatus(status)));
-        qCWarning(lcSane).noquote() << m_refusal;
+        qCWarning(lcScan).noquote() << m_refusal;
         return false;
     }
     return true;
@@ -232,7 +231,7 @@ bool SaneDevice::selectSource(bool feeder)
     const QStringList values = stringList(desc);
     const QString value = feeder ? feederValue(values) : flatbedValue(values);
     if (value.isEmpty()) {
-        qCWarning(lcSane) << "No source matches" << (feeder ? "feeder" : "flatbed") << values;
+        qCWarning(lcScan) << "No source matches" << (feeder ? "feeder" : "flatbed") << values;
         return false;
     }
     return setIfDifferent(SANE_NAME_SCAN_SOURCE, value);

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
-#include <QLoggingCategory>
 
 #include <algorithm>
 #include <csignal>
@@ -11,11 +10,10 @@
 #include <thread>
 #include <utility>
 
-#include "app/Settings.h"
+#include "core/LogCategories.h"
 #include "scan/SaneDevice.h"
 #include "scan/SaneImage.h"
-
-Q_DECLARE_LOGGING_CATEGORY(lcSane)
+#include "scan/ScannerChoice.h"
 
 namespace {
 
@@ -38,7 +36,7 @@ private:
         const SANE_Status status = sane_init(&version, nullptr);
         m_ok = status == SANE_STATUS_GOOD;
         if (!m_ok)
-            qCWarning(lcSane) << "sane_init failed:" << sane_strstatus(status);
+            qCWarning(lcScan) << "sane_init failed:" << sane_strstatus(status);
     }
     ~SaneSession()
     {
@@ -71,8 +69,9 @@ QString displayName(const SANE_Device *device)
 
 } // namespace
 
-SaneScannerLibrary::SaneScannerLibrary(QObject *parent)
+SaneScannerLibrary::SaneScannerLibrary(ScannerChoice *choice, QObject *parent)
     : ScannerLibrary(parent)
+    , m_choice(choice)
 {
 }
 
@@ -93,7 +92,7 @@ void SaneScannerLibrary::chooseSource(QObject *owner)
     }
     const int picked = m_chooser(owner, sourceNames(), current);
     if (picked >= 0 && !chooseSourceAt(picked))
-        qCWarning(lcSane) << "The source chooser answered an unknown index" << picked;
+        qCWarning(lcScan) << "The source chooser answered an unknown index" << picked;
 }
 
 bool SaneScannerLibrary::sourceListBegin()
@@ -128,6 +127,8 @@ bool SaneScannerLibrary::openSource()
 {
     if (m_busy)
         return false;
+    // Opening starts a run: a cancel from here on counts until the run's last image.
+    m_cancelled = false;
     m_done = false;
     m_lastError = false;
     m_errorString.clear();
@@ -151,12 +152,21 @@ bool SaneScannerLibrary::openSource()
     } else {
         closeSource();
         SANE_Status status = SANE_STATUS_GOOD;
-        runInWorker([&] { m_device = SaneDevice::open(device, status); });
+        // Opened into a local and handed over once the worker has ended: cancel() reads the
+        // device on this thread meanwhile.
+        std::unique_ptr<SaneDevice> opened;
+        runInWorker([&] { opened = SaneDevice::open(device, status); });
+        m_device = std::move(opened);
         if (!m_device) {
             fail(QStringLiteral("Cannot open the scanner %1: %2")
                      .arg(QString::fromUtf8(device), statusText(status)));
             return false;
         }
+    }
+    if (m_cancelled) {
+        m_done = true;
+        qCInfo(lcScan) << "Scan cancelled while the scanner was opened";
+        return false;
     }
     // Settings made before the source was open.
     if (m_feederSet)
@@ -189,13 +199,18 @@ void SaneScannerLibrary::setResolution(double dotsPerInch)
 QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
 {
     if (m_busy) {
-        qCWarning(lcSane) << "acquireImage called while the scanner is busy";
+        qCWarning(lcScan) << "acquireImage called while the scanner is busy";
         return {};
     }
     m_done = false;
     m_lastError = false;
     m_errorString.clear();
-    m_cancelled = false;
+    if (m_cancelled) {
+        // Cancelled earlier in this run: no further image.
+        m_done = true;
+        endBatch();
+        return {};
+    }
     if (!m_device) {
         m_done = true;
         fail(QStringLiteral("No scanner is open"));
@@ -205,7 +220,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
     // A page already started belongs to the batch begun by the first page; its settings hold.
     const bool started = std::exchange(m_startedAhead, false);
     if (!started && !applyPixelType(pixelTypeMask))
-        qCWarning(lcSane) << "Scanning in the device's current mode; none of" << pixelTypeMask
+        qCWarning(lcScan) << "Scanning in the device's current mode; none of" << pixelTypeMask
                           << "could be set";
     // "Scan with preview": a quick low-resolution pass of the flatbed first, shown to the user,
     // who then starts the real scan or cancels (a cancel, not an error). A feeder would use up
@@ -227,7 +242,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
         }
         if (!m_previewer(owner, preview.dib)) {
             m_done = true;
-            qCInfo(lcSane) << "Scan cancelled in the preview";
+            qCInfo(lcScan) << "Scan cancelled in the preview";
             return {};
         }
     }
@@ -242,7 +257,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
     m_done = true;
     if (result.cancelled) {
         endBatch();
-        qCInfo(lcSane) << "Scan cancelled";
+        qCInfo(lcScan) << "Scan cancelled";
         return {};
     }
     const auto status = SANE_Status(result.status);
@@ -251,7 +266,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
         if (isError(status))
             fail(QStringLiteral("Scanning failed: %1").arg(statusText(status)));
         else
-            qCInfo(lcSane) << "Scan ended:" << statusText(status);
+            qCInfo(lcScan) << "Scan ended:" << statusText(status);
         return {};
     }
     if (result.nextStart == SANE_STATUS_GOOD) {
@@ -289,10 +304,11 @@ bool SaneScannerLibrary::lastError() const
 
 void SaneScannerLibrary::cancel()
 {
+    // Kept until the next openSource, so a cancel while the device opens is not lost.
+    m_cancelled = true;
     if (!m_device)
         return;
     if (m_busy) {
-        m_cancelled = true;
         sane_cancel(m_device->handle());
     } else if (m_startedAhead) {
         // Between two pages of a batch: the started page is dropped and the run ends.
@@ -317,8 +333,11 @@ bool SaneScannerLibrary::chooseSourceAt(int index)
         listSources();
     if (index < 0 || std::size_t(index) >= m_sources.size())
         return false;
-    Settings::write(SettingsKeys::ScannerDevice,
-                    QString::fromUtf8(m_sources[std::size_t(index)].device));
+    const QString device = QString::fromUtf8(m_sources[std::size_t(index)].device);
+    if (m_choice)
+        m_choice->setDevice(device);
+    else
+        m_ownChoice = device;
     return true;
 }
 
@@ -333,9 +352,9 @@ bool SaneScannerLibrary::chooseSourceNamed(const QString &name)
     return false;
 }
 
-QString SaneScannerLibrary::chosenDevice()
+QString SaneScannerLibrary::chosenDevice() const
 {
-    return Settings::readString(SettingsKeys::ScannerDevice, QString());
+    return m_choice ? m_choice->device() : m_ownChoice;
 }
 
 void SaneScannerLibrary::setPreviewer(Previewer previewer)
@@ -433,7 +452,7 @@ SaneScannerLibrary::PageResult SaneScannerLibrary::readPage(double dotsPerInch, 
         return result;
     result.dib = image.toDib(dotsPerInch);
     if (result.dib.isEmpty()) {
-        qCWarning(lcSane) << "The scanned frames could not be packed";
+        qCWarning(lcScan) << "The scanned frames could not be packed";
         result.status = SANE_STATUS_INVAL;
         return result;
     }
@@ -514,7 +533,7 @@ void SaneScannerLibrary::fail(const QString &message)
 {
     m_lastError = true;
     m_errorString = message;
-    qCWarning(lcSane).noquote() << message;
+    qCWarning(lcScan).noquote() << message;
 }
 
 void SaneScannerLibrary::reportPercent(qint64 done, qint64 total, int &lastPercent)

@@ -13,6 +13,7 @@
 #include "scan/ScannerLibrary.h"
 
 class SaneDevice;
+class ScannerChoice;
 class SaneImage;
 
 // The scanner layer over SANE. SANE is initialised on first use and shut down at process exit;
@@ -20,7 +21,8 @@ class SaneImage;
 //
 // Sources are SANE devices, listed as "vendor model" (with the device name added in brackets
 // when two devices would show the same text). The chosen device's SANE name is kept in the
-// settings key ScannerDevice; without a choice openSource opens the first device listed.
+// ScannerChoice given at construction (in memory without one); without a choice openSource
+// opens the first device listed.
 // chooseSource shows nothing by itself: it hands the list to the chooser the UI installed.
 // openSource keeps an already open device open (ending any batch it had begun).
 //
@@ -52,7 +54,9 @@ public:
     using Previewer = std::function<bool(QObject *owner, const QByteArray &preview)>;
     static constexpr double PreviewResolution = 50.0;
 
-    explicit SaneScannerLibrary(QObject *parent = nullptr);
+    // choice: where the chosen scanner is kept (not owned; it must outlive this object); null
+    // keeps it in this object only.
+    explicit SaneScannerLibrary(ScannerChoice *choice = nullptr, QObject *parent = nullptr);
     ~SaneScannerLibrary() override;
 
     void chooseSource(QObject *owner) override;
@@ -75,17 +79,19 @@ public:
     [[nodiscard]] bool isDone() const override;
     void finishFeeder() override;
     [[nodiscard]] bool lastError() const override;
-    // Safe to call at any time; calls sane_cancel at once when a scan is running.
+    // Safe to call at any time; calls sane_cancel at once when a scan is running. The cancel
+    // holds for the rest of the run: openSource starts a new one.
     void cancel() override;
 
     // The display names of the last listing (sourceListBegin lists when nothing was listed yet).
     QStringList sourceNames();
     // Chooses a source of the last listing by index, or by display or SANE device name, and
-    // remembers it in the settings. False, with the choice unchanged, when there is no such source.
+    // remembers it in the scanner choice. False, with the choice unchanged, when there is no such
+    // source.
     [[nodiscard]] bool chooseSourceAt(int index);
     [[nodiscard]] bool chooseSourceNamed(const QString &name);
     // The remembered SANE device name, or empty.
-    static QString chosenDevice();
+    QString chosenDevice() const;
     void setSourceChooser(SourceChooser chooser);
     void setPreviewer(Previewer previewer);
     bool hidesDeviceDialog() const { return m_hideDeviceDialog; }
@@ -131,6 +137,9 @@ private:
     void endBatch();
     void fail(const QString &message);
     void reportPercent(qint64 done, qint64 total, int &lastPercent);
+
+    ScannerChoice *m_choice = nullptr;
+    QString m_ownChoice; // used without a ScannerChoice
 
     std::vector<Source> m_sources;
     bool m_listed = false;

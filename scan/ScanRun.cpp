@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "app/Settings.h"
 #include "scan/ScannerLibrary.h"
 
 ScanRun::ScanRun(ScannerLibrary *library, QObject *parent)
@@ -18,13 +17,13 @@ void ScanRun::releaseImage()
     m_image.reset();
 }
 
-void ScanRun::scan(QObject *owner)
+void ScanRun::scan(QObject *owner, const ScanSettings &settings)
 {
-    const int paperSource = Settings::readInt(SettingsKeys::PaperSource, 0);
-    const bool allImages = Settings::readInt(SettingsKeys::AcquireImage, 0) != 0;
-    const bool autoDeskew = Settings::readBool(SettingsKeys::AutoDeskew, true);
-    const bool autoContrast = Settings::readBool(SettingsKeys::AutoContrast, true);
-    const bool preview = Settings::readBool(SettingsKeys::Preview, false);
+    const int paperSource = settings.paperSource;
+    const bool allImages = settings.allImages;
+    const bool autoDeskew = settings.autoDeskew;
+    const bool autoContrast = settings.autoContrast;
+    const bool preview = settings.preview;
 
     m_library->setHideDeviceDialog(!preview);
     m_library->setAutoContrast(false);
@@ -59,6 +58,7 @@ void ScanRun::scan(QObject *owner)
                 return;
             }
             emit pageScanned();
+            // Not limited to painting: the scanner view's Cancel must be pressable between pages.
             QCoreApplication::processEvents();
             m_library->freeImage(bitmap);
             more = allImages && !m_library->isDone();

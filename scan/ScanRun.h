@@ -5,12 +5,13 @@
 #include <memory>
 
 #include "scan/HImage.h"
+#include "scan/ScanSettings.h"
 
 class ScannerLibrary;
 
 // One scan run: applies the scan settings to the scanner library in a fixed order, pulls one
 // image or all available images, turns each delivered bitmap into an image and announces it.
-// Widget-free; the scanner frame shows it. Each run re-reads its settings.
+// Widget-free; the scanner frame shows it. Each run is given its settings.
 class ScanRun : public QObject
 {
     Q_OBJECT
@@ -28,8 +29,9 @@ public:
     double scanResolution() const { return m_resolution; }
 
     // Runs the scan to its end; blocks the caller while the window keeps painting (the library
-    // waits in a local event loop). owner: the window that owns the library's dialogs.
-    void scan(QObject *owner);
+    // waits in a local event loop). owner: the window that owns the library's dialogs; the
+    // scan-run part of settings is used (source, all images, preview, deskew, contrast).
+    void scan(QObject *owner, const ScanSettings &settings);
     // The image delivered last, valid during pageScanned() and until released; null if none.
     const HImage *image() const { return m_image.get(); }
     void releaseImage();

@@ -24,14 +24,15 @@
 #include <signal.h>
 #include <sys/types.h>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "pages/KSlabWidget.h"
 #include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
 #include "support/DialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -210,13 +211,12 @@ private:
     QTemporaryDir m_files;
     std::unique_ptr<PageStore> m_store;
     qint64 m_killedPid = 0;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_CrashRecovery::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
     QVERIFY(m_files.isValid());
     if (!QFileInfo(programPath()).isExecutable()) {
         QFAIL(qPrintable(QStringLiteral("no program at %1: build the `vellumo` target first "
@@ -341,7 +341,7 @@ void tst_CrashRecovery::killedWhileOpeningKeepsEveryCompletePage()
     // The next start offers exactly the complete pages; the answer is No so that the recovery
     // below is the explicit command.
     DialogAnswerer no(QStringLiteral("No"));
-    m_window = std::make_unique<MainWindow>(false);
+    m_window.rebuild();
     m_window->show();
     QTRY_VERIFY_WITH_TIMEOUT(no.hasAnswered(), 5000);
     QVERIFY2(no.text().contains(QStringLiteral("found %1 pages").arg(complete.size())),

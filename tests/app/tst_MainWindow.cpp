@@ -10,13 +10,14 @@
 #include <QStatusBar>
 #include <QTest>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "imaging/ImageEditor.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/OfficePopupWindow.h"
 #include "ribbon/RibbonBar.h"
 #include "support/DialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPaths.h"
 
 namespace {
@@ -91,28 +92,23 @@ private:
     QString label(int index) const;
 
     QTemporaryDir m_files;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindow::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
     QVERIFY(m_files.isValid());
 }
 
 void tst_MainWindow::init()
 {
-    QDir(AppPaths::workingFolder()).removeRecursively();
-    m_window = std::make_unique<MainWindow>(false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_window.open());
 }
 
 void tst_MainWindow::cleanup()
 {
-    m_window.reset();
-    QSettings().clear();
+    m_window.close();
 }
 
 QString tst_MainWindow::label(int index) const
@@ -307,7 +303,7 @@ void tst_MainWindow::choosersStoreTheirSettings()
     QCOMPARE(settings.value(QStringLiteral("Grayscale")).toInt(), 1);
 
     // The next window starts with them.
-    m_window = std::make_unique<MainWindow>(false);
+    m_window.rebuild();
     QCOMPARE(m_window->commands().qualityChooser->currentIndex(), 2);
     QCOMPARE(m_window->commands().colorChooser->currentData().toInt(), 1);
 }

@@ -8,13 +8,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
 #include "pages/KSlabWidget.h"
 #include "pages/PageListWidget.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
 
 // The main window's picture commands: what each leaves in the editor, the page's files, the
@@ -40,23 +41,18 @@ private:
     QDial *dial() const { return m_window->findChild<QDial *>(); }
 
     QTemporaryDir m_files;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindowEditing::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
 }
 
 void tst_MainWindowEditing::init()
 {
-    QDir(AppPaths::workingFolder()).removeRecursively();
-    m_window = std::make_unique<MainWindow>(false);
+    QVERIFY(m_window.open());
     m_window->resize(1100, 800);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::qWait(150);
     // Loaded as the user would, so the page commands are on.
     const QString file = m_files.filePath(QStringLiteral("page.png"));
     QVERIFY(TestPages::pageImage(50, QImage::Format_RGB32, 600).save(file));
@@ -67,10 +63,7 @@ void tst_MainWindowEditing::init()
 
 void tst_MainWindowEditing::cleanup()
 {
-    m_window->setModified(false);
-    m_window->pageList()->clearPages();
-    m_window.reset();
-    QSettings().clear();
+    m_window.close();
 }
 
 void tst_MainWindowEditing::quarterTurnUpdatesFileThumbnailAndFlag()

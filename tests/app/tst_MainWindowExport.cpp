@@ -8,14 +8,15 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
-#include "app/Settings.h"
-#include "app/SettingsKeys.h"
+#include "core/AppPaths.h"
+#include "core/Settings.h"
+#include "core/SettingsKeys.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/OfficePopupWindow.h"
 #include "support/DialogAnswerer.h"
 #include "support/FileDialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
 
 // Takes the URLs the window hands to the desktop instead of starting an application.
@@ -41,23 +42,19 @@ private Q_SLOTS:
 
     void checkedPagesAreExportedAndOpened();
     void notOpenedWhenNotWantedButChecksCleared();
-    void failureGivesTheHintThenTheFile();
     void otherExportReports_data();
     void otherExportReports();
     void linkSurvivesOddFileNames();
 
 private:
-    QStringList messages() const;
-
     QTemporaryDir m_dir;
     UrlCatcher m_catcher;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindowExport::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_catcher, "open");
 }
 
@@ -65,10 +62,7 @@ void tst_MainWindowExport::init()
 {
     QSettings().clear();
     m_catcher.urls.clear();
-    QDir(AppPaths::workingFolder()).removeRecursively();
-    m_window = std::make_unique<MainWindow>(false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_window.open());
     for (int id = 1; id <= 3; ++id)
         QVERIFY(m_window->pageList()->addImage(TestPages::pageImage(id), false));
 }
@@ -76,16 +70,6 @@ void tst_MainWindowExport::init()
 void tst_MainWindowExport::cleanup()
 {
     m_window.reset();
-}
-
-QStringList tst_MainWindowExport::messages() const
-{
-    QStringList texts;
-    for (OfficePopupWindow *popup : m_window->findChildren<OfficePopupWindow *>()) {
-        if (auto *label = popup->findChild<QLabel *>(QStringLiteral("PopupLabel")))
-            texts << label->property("Message").toString();
-    }
-    return texts;
 }
 
 void tst_MainWindowExport::checkedPagesAreExportedAndOpened()
@@ -112,7 +96,7 @@ void tst_MainWindowExport::checkedPagesAreExportedAndOpened()
     QVERIFY(lines[3].simplified().startsWith(QStringLiteral("2 1 image 330 ")));
 
     QCOMPARE(
-        messages(),
+        m_window.popupMessages(),
         QStringList{QStringLiteral("PDF file was created.<br>Open <a href=\"%1\">report.pdf</a>")
                         .arg(QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded))});
     QCOMPARE(list->checkedCount(), 0);
@@ -130,21 +114,6 @@ void tst_MainWindowExport::notOpenedWhenNotWantedButChecksCleared()
     QVERIFY(QFile::exists(target));
     QCOMPARE(m_window->pageList()->checkedCount(), 0);
     QVERIFY(m_catcher.urls.isEmpty());
-}
-
-void tst_MainWindowExport::failureGivesTheHintThenTheFile()
-{
-    m_window->exportFailed(QStringLiteral("/out/report.pdf"));
-    const QStringList shown = messages();
-    QCOMPARE(shown.size(), 2);
-    QVERIFY(
-        shown.contains(QStringLiteral("Probably, file is opened or you can't write to folder.")));
-    QVERIFY(shown.contains(
-        QStringLiteral("Error while PDF file creating.<br>Can't write file report.pdf.")));
-    // The hint comes first: it is the older of the two pop-ups.
-    const auto popups = m_window->findChildren<OfficePopupWindow *>();
-    QCOMPARE(popups.first()->findChild<QLabel *>(QStringLiteral("PopupLabel"))->property("Message"),
-             QVariant(QStringLiteral("Probably, file is opened or you can't write to folder.")));
 }
 
 void tst_MainWindowExport::otherExportReports_data()
@@ -165,6 +134,11 @@ void tst_MainWindowExport::otherExportReports_data()
                             << "/data/out/" << QString(SettingsKeys::ImageNeedOpen)
                             << "Images was saved.<br>Open folder <a href=\"file:///data/out/\">"
                                "out</a>";
+    QTest::newRow("pdf failed: one pop-up") << "exportFailed"
+                                            << "/out/report.pdf" << QString()
+                                            << "Error while PDF file creating.<br>Can't write "
+                                               "file report.pdf. Probably, file is opened or you "
+                                               "can't write to folder.";
     QTest::newRow("word failed")
         << "exportedWordFailed"
         << "/out/letter.docx" << QString()
@@ -189,14 +163,14 @@ void tst_MainWindowExport::otherExportReports()
     QFETCH(QString, openKey);
     QFETCH(QString, message);
     // A missing open setting counts as "do not open".
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), slot.toLatin1().constData(),
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), slot.toLatin1().constData(),
                                       Q_ARG(QString, path)));
-    QCOMPARE(messages(), QStringList{message});
+    QCOMPARE(m_window.popupMessages(), QStringList{message});
     QVERIFY(m_catcher.urls.isEmpty());
     if (openKey.isEmpty())
         return;
     QSettings().setValue(openKey, true);
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), slot.toLatin1().constData(),
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), slot.toLatin1().constData(),
                                       Q_ARG(QString, path)));
     QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
 }
@@ -205,7 +179,7 @@ void tst_MainWindowExport::otherExportReports()
 void tst_MainWindowExport::linkSurvivesOddFileNames()
 {
     m_window->exported(QStringLiteral("/out/a \"b\" <c>.pdf"));
-    QCOMPARE(messages(),
+    QCOMPARE(m_window.popupMessages(),
              QStringList{QStringLiteral("PDF file was created.<br>Open <a "
                                         "href=\"file:///out/a%20%22b%22%20%3Cc%3E.pdf\">a "
                                         "&quot;b&quot; &lt;c&gt;.pdf</a>")});

@@ -6,11 +6,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "pages/KSlabWidget.h"
 #include "pages/PageListWidget.h"
 #include "support/DialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
 
 class tst_MainWindowPages : public QObject
@@ -37,21 +38,17 @@ private:
     QList<int> ids() const;
     QString selectedText() const;
 
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindowPages::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
 }
 
 void tst_MainWindowPages::init()
 {
-    QDir(AppPaths::workingFolder()).removeRecursively();
-    m_window = std::make_unique<MainWindow>(false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(m_window.open());
 }
 
 void tst_MainWindowPages::cleanup()
@@ -144,7 +141,7 @@ void tst_MainWindowPages::removeAllButThisKeepsOnlyCurrent()
     m_window->pageList()->selectPosition(2, 0);
     DialogAnswerer answer(QStringLiteral("Yes"));
     // No control is bound to it: it runs when invoked by name.
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "removeAllButThis"));
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), "removeAllButThis"));
     QCOMPARE(ids(), QList<int>({3}));
     QCOMPARE(QFileInfo(m_window->pageList()->workingPath(0)).fileName(),
              QStringLiteral("00000001_o.jpg"));
@@ -154,7 +151,7 @@ void tst_MainWindowPages::removeAllEmptiesWorkingFolder()
 {
     addPages(3);
     DialogAnswerer answer(QStringLiteral("Yes"));
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "removeAll"));
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), "removeAll"));
     QCOMPARE(m_window->pageList()->count(), 0);
     QVERIFY(QDir(AppPaths::workingFolder()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
@@ -165,8 +162,8 @@ void tst_MainWindowPages::noAnswerRemovesNothing()
     m_window->pageList()->setCheckedAt(1, true);
     DialogAnswerer answer(QStringLiteral("No"));
     answer.setRepeat(true);
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "removeAllChecked"));
-    QVERIFY(QMetaObject::invokeMethod(m_window.get(), "removeAllUnchecked"));
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), "removeAllChecked"));
+    QVERIFY(QMetaObject::invokeMethod(m_window.window(), "removeAllUnchecked"));
     m_window->removePage();
     QCOMPARE(answer.answerCount(), 3);
     QCOMPARE(ids(), QList<int>({1, 2, 3}));

@@ -10,14 +10,15 @@
 #include <quazipfile.h>
 #include <quazipnewinfo.h>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "imaging/ImageEditor.h"
 #include "pages/KSlabWidget.h"
 #include "pages/PageListWidget.h"
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
 #include "support/DialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
 #include "support/TestPaths.h"
 
@@ -76,34 +77,23 @@ private:
     QString saveAs(const QString &name);
 
     QTemporaryDir m_files;
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindowProject::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
     QVERIFY(m_files.isValid());
 }
 
 void tst_MainWindowProject::init()
 {
-    QDir(AppPaths::workingFolder()).removeRecursively();
-    m_window = std::make_unique<MainWindow>(false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::qWait(150); // past the start-up offer, which finds nothing
+    QVERIFY(m_window.open());
 }
 
 void tst_MainWindowProject::cleanup()
 {
-    if (m_window) {
-        m_window->setModified(false);
-        m_window->setProjectPath(QString());
-        m_window->pageList()->clearPages();
-    }
-    m_window.reset();
-    QSettings().clear();
+    m_window.close();
 }
 
 void tst_MainWindowProject::addPages(int n)
@@ -155,7 +145,7 @@ void tst_MainWindowProject::openedProjectRebuildsPagesNotModified()
     // A fresh installation: nothing in the working folder or the settings.
     QDir(AppPaths::dataFolder()).removeRecursively();
     QSettings().clear();
-    m_window = std::make_unique<MainWindow>(false);
+    m_window.rebuild();
     m_window->show();
     m_window->processDroppedFiles({path});
     QCOMPARE(ids(), QList<int>({1, 2, 3}));
@@ -320,7 +310,7 @@ void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
     QCOMPARE(ids(), QList<int>({1, 2}));
 
     // Declined: then the folder is cleaned for the new document, and nobody asks again.
-    m_window = std::make_unique<MainWindow>(false);
+    m_window.rebuild();
     {
         DialogAnswerer no(QStringLiteral("No"));
         m_window->loadProjectFromArgs();

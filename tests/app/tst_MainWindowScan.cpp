@@ -7,12 +7,13 @@
 #include <QSettings>
 #include <QTest>
 
-#include "app/AppPaths.h"
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "imaging/ImageEditor.h"
 #include "pages/PageListWidget.h"
 #include "scan/SaneScannerLibrary.h"
 #include "support/DialogAnswerer.h"
+#include "support/MainWindowFixture.h"
 #include "support/TestPaths.h"
 
 // Scanning through the main window with SANE's test device (the test runner points SANE at the
@@ -40,34 +41,26 @@ private slots:
 private:
     // A small page (side x side mm) at the "Middle" quality (200 dpi) from test:0.
     void prepareDevice(double side = 40.0, const QString &readResult = QStringLiteral("Default"));
-    QStringList popupMessages() const;
 
-    std::unique_ptr<MainWindow> m_window;
+    MainWindowFixture m_window;
 };
 
 void tst_MainWindowScan::initTestCase()
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    MainWindowFixture::nameApplication();
 }
 
 void tst_MainWindowScan::init()
 {
-    QDir(AppPaths::workingFolder()).removeRecursively();
     QSettings settings;
     settings.setValue(QStringLiteral("AutoCrop"), false);
     settings.setValue(QStringLiteral("QualityIndex"), 0);
-    m_window = std::make_unique<MainWindow>(false);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTest::qWait(150);
+    QVERIFY(m_window.open());
 }
 
 void tst_MainWindowScan::cleanup()
 {
-    m_window->setModified(false);
-    m_window.reset();
-    QSettings().clear();
+    m_window.close();
 }
 
 void tst_MainWindowScan::prepareDevice(double side, const QString &readResult)
@@ -80,14 +73,6 @@ void tst_MainWindowScan::prepareDevice(double side, const QString &readResult)
     QVERIFY(scanner->setDeviceOption("br-y", side));
     QVERIFY(scanner->setDeviceOption("read-return-value", readResult));
     QVERIFY(scanner->setDeviceOption("test-picture", QStringLiteral("Color pattern")));
-}
-
-QStringList tst_MainWindowScan::popupMessages() const
-{
-    QStringList messages;
-    for (QLabel *label : m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel")))
-        messages << label->property("Message").toString();
-    return messages;
 }
 
 void tst_MainWindowScan::scannedPageBecomesAPage()
@@ -209,7 +194,7 @@ void tst_MainWindowScan::failedRunSaysSoAndKeepsPages()
     prepareDevice(40.0, QStringLiteral("SANE_STATUS_IO_ERROR"));
     m_window->scanPage();
     QCOMPARE(m_window->pageList()->count(), 1);
-    QVERIFY(popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
+    QVERIFY(m_window.popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
     prepareDevice();
 }
@@ -225,7 +210,7 @@ void tst_MainWindowScan::previewComesFirstAndCanCancel()
         QCOMPARE(cancel.title(), QStringLiteral("Scan Preview"));
     }
     QCOMPARE(m_window->pageList()->count(), 0);
-    QVERIFY(popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
+    QVERIFY(m_window.popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
     {
         DialogAnswerer scan(QStringLiteral("Scan"));
         m_window->scanPage();

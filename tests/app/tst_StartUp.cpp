@@ -6,11 +6,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/AppPaths.h"
-#include "app/FileOperations.h"
-#include "app/InstanceLock.h"
 #include "app/MainWindow.h"
 #include "app/StartUp.h"
+#include "core/AppPaths.h"
+#include "core/FileOperations.h"
+#include "core/InstanceLock.h"
 #include "ribbon/RibbonStyle.h"
 #include "support/DialogAnswerer.h"
 #include "support/TestPaths.h"

@@ -19,8 +19,8 @@
 #include <QTextImageFormat>
 #include <QTimer>
 
-#include "app/Settings.h"
-#include "app/SettingsKeys.h"
+#include "core/Settings.h"
+#include "core/SettingsKeys.h"
 #include "export/ExportDlg.h"
 #include "export/PdfPreviewLayout.h"
 #include "export/PdfProgress.h"

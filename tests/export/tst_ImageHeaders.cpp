@@ -90,5 +90,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_ImageHeaders)
+QTEST_GUILESS_MAIN(tst_ImageHeaders)
 #include "tst_ImageHeaders.moc"

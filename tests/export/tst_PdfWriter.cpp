@@ -246,6 +246,9 @@ private Q_SLOTS:
         QTest::newRow("101 becomes 100") << QSize(101, 100) << QSize(1000, 100) << QSize(100, 100);
         QTest::newRow("width limits, height truncated")
             << QSize(300, 200) << QSize(100, 1000) << QSize(96, 66);
+        // Two points wide would become -4 without the floor of one point.
+        QTest::newRow("thin strip keeps one point")
+            << QSize(1, 5000) << QSize(500, 800) << QSize(1, 800);
     }
 
     void fitInsideAlwaysLowersWidthToMultipleOfFour()

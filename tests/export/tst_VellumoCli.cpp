@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,6 +43,8 @@ private slots:
     void writesPagesOnTheChosenPaper();
     void projectFileGivesItsPages();
     void appendsWithPassword();
+    void appendsToEncryptedPdf_data();
+    void appendsToEncryptedPdf();
     void unreadablePageFailsWithoutOutput();
     void checkPdfTellsGoodFromBad();
     void appendToPdfThatCrashesPoDoFoFailsAndKeepsIt();
@@ -180,6 +183,44 @@ void tst_VellumoCli::appendsWithPassword()
     qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), out});
     qpdf.waitForFinished(30000);
     QVERIFY(qpdf.exitCode() != 0); // refused without the password
+}
+
+void tst_VellumoCli::appendsToEncryptedPdf_data()
+{
+    // qpdf's key length and cipher options; the user password is empty, as in a PDF that opens
+    // without one but carries restrictions.
+    QTest::addColumn<QStringList>("encryption");
+    QTest::newRow("RC4 40-bit") << QStringList{QStringLiteral("40")};
+    QTest::newRow("RC4 128-bit") << QStringList{QStringLiteral("128"),
+                                                QStringLiteral("--use-aes=n")};
+    QTest::newRow("AES 128-bit") << QStringList{QStringLiteral("128"),
+                                                QStringLiteral("--use-aes=y")};
+    QTest::newRow("AES 256-bit") << QStringList{QStringLiteral("256")};
+}
+
+void tst_VellumoCli::appendsToEncryptedPdf()
+{
+    QFETCH(QStringList, encryption);
+    const QString plain = m_dir.filePath(QStringLiteral("plain.pdf"));
+    const QString out = m_dir.filePath(QStringLiteral("locked.pdf"));
+    QFile::remove(plain);
+    QFile::remove(out);
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), plain, page(3)}), 0);
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"),
+               QStringList{QStringLiteral("--allow-weak-crypto"), QStringLiteral("--encrypt"),
+                           QString(), QStringLiteral("owner")} +
+                   encryption + QStringList{QStringLiteral("--"), plain, out});
+    QVERIFY(qpdf.waitForFinished(30000));
+    QCOMPARE(qpdf.exitCode(), 0);
+    QVERIFY(info(out).contains(QRegularExpression(QStringLiteral("Encrypted:\\s+yes"))));
+
+    QString errors;
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--append"),
+                  page(4), page(5)},
+                 &errors),
+             0);
+    QVERIFY2(info(out).contains(QStringLiteral("Pages:           3")), qPrintable(errors));
 }
 
 void tst_VellumoCli::unreadablePageFailsWithoutOutput()

@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PhotoGraphicsScene.h"

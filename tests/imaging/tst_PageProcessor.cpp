@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/AppPaths.h"
+#include "core/AppPaths.h"
 #include "imaging/PageProcessor.h"
 #include "support/TestPaths.h"
 

@@ -4,8 +4,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/AppPaths.h"
-#include "app/FileOperations.h"
+#include "core/AppPaths.h"
+#include "core/FileOperations.h"
 #include "pages/KSlabWidget.h"
 #include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"

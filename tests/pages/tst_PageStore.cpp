@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/FileOperations.h"
+#include "core/FileOperations.h"
+#include "core/PageImages.h"
 #include "pages/PageFiles.h"
-#include "pages/PageImages.h"
 #include "pages/PageStore.h"
 
 namespace {

@@ -9,9 +9,9 @@
 #include <memory>
 #include <sane/sane.h>
 
-#include "app/Settings.h"
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
+#include "scan/ScannerChoice.h"
 
 // The scanner layer against SANE's own "test" backend, configured by tests/scan/sane.
 //
@@ -28,6 +28,17 @@ constexpr int PixelsPerMetre150 = 5906;
 
 // A small page keeps the pixel-by-pixel and feeder tests quick.
 const Options SmallPage{{"br-x", 40.0}, {"br-y", 60.0}};
+
+// A scanner choice that lives only as long as the test.
+class MemoryChoice : public ScannerChoice
+{
+public:
+    QString device() const override { return m_device; }
+    void setDevice(const QString &device) override { m_device = device; }
+
+private:
+    QString m_device;
+};
 
 struct DibHeader
 {
@@ -288,15 +299,17 @@ void tst_SaneScanner::listsTheDevicesByVendorAndModel()
 void tst_SaneScanner::choiceIsRememberedAndOpened()
 {
     SaneScannerLibrary scanner;
+    MemoryChoice choice;
+    SaneScannerLibrary kept(&choice);
+    QVERIFY(kept.chooseSourceAt(1));
+    QCOMPARE(choice.device(), QStringLiteral("test:1"));
     QVERIFY(scanner.chooseSourceAt(1));
-    QCOMPARE(Settings::readString(SettingsKeys::ScannerDevice, QString()),
-             QStringLiteral("test:1"));
     QVERIFY(scanner.openSource());
     QCOMPARE(scanner.openDevice(), QByteArray("test:1"));
 
     QVERIFY(!scanner.chooseSourceAt(2));
     QVERIFY(!scanner.chooseSourceNamed(QStringLiteral("test:7")));
-    QCOMPARE(SaneScannerLibrary::chosenDevice(), QStringLiteral("test:1"));
+    QCOMPARE(scanner.chosenDevice(), QStringLiteral("test:1"));
 
     // A new choice takes effect at the next opening.
     QVERIFY(scanner.chooseSourceNamed(QStringLiteral("Noname frontend-tester (test:0)")));
@@ -310,7 +323,7 @@ void tst_SaneScanner::chooseSourceAsksTheInstalledChooser()
     SaneScannerLibrary scanner;
     QObject owner;
     scanner.chooseSource(&owner); // no chooser installed: nothing happens
-    QVERIFY(!Settings::contains(SettingsKeys::ScannerDevice));
+    QVERIFY(scanner.chosenDevice().isEmpty());
 
     QStringList shown;
     QList<int> currents;
@@ -325,12 +338,12 @@ void tst_SaneScanner::chooseSourceAsksTheInstalledChooser()
     scanner.chooseSource(&owner);
     QCOMPARE(shownOwner, &owner);
     QCOMPARE(shown.size(), 2);
-    QCOMPARE(SaneScannerLibrary::chosenDevice(), QStringLiteral("test:1"));
+    QCOMPARE(scanner.chosenDevice(), QStringLiteral("test:1"));
 
     answer = -1; // the user closed the chooser: the choice stays
     scanner.chooseSource(&owner);
     QCOMPARE(currents, QList<int>({-1, 1}));
-    QCOMPARE(SaneScannerLibrary::chosenDevice(), QStringLiteral("test:1"));
+    QCOMPARE(scanner.chosenDevice(), QStringLiteral("test:1"));
 }
 
 void tst_SaneScanner::withoutAChoiceTheFirstDeviceOpens()
@@ -340,8 +353,9 @@ void tst_SaneScanner::withoutAChoiceTheFirstDeviceOpens()
     QCOMPARE(scanner.openDevice(), QByteArray("test:0"));
 
     // A remembered device that is gone is an error of the run, not a crash.
-    Settings::write(SettingsKeys::ScannerDevice, QStringLiteral("test:9"));
-    SaneScannerLibrary other;
+    MemoryChoice gone;
+    gone.setDevice(QStringLiteral("test:9"));
+    SaneScannerLibrary other(&gone);
     QVERIFY(!other.openSource());
     QVERIFY(other.lastError());
     QVERIFY(other.acquireImage(nullptr, ScannerLibrary::Grayscale).isEmpty());
@@ -645,7 +659,9 @@ void tst_SaneScanner::cancelDropsTheShortPage()
     QVERIFY(!percent.isEmpty());
     QVERIFY(percent.last().at(0).toInt() < 100);
 
-    // The next page after a cancel is whole.
+    // The cancel holds for the rest of its run; the page of the next run is whole.
+    QVERIFY(scanner->acquireImage(nullptr, ScannerLibrary::Grayscale).isEmpty());
+    QVERIFY(scanner->openSource());
     QVERIFY(scanner->setDeviceOption("read-delay", false));
     const DibHeader h = readHeader(scanner->acquireImage(nullptr, ScannerLibrary::Grayscale));
     QCOMPARE(h.width, A4Width);

@@ -6,6 +6,7 @@
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
 #include "scan/ScanRun.h"
+#include "scan/ScanSettings.h"
 
 // Scan runs against SANE's own test device: how many pages a run delivers and what they are.
 class tst_ScanRun : public QObject
@@ -20,11 +21,20 @@ private slots:
     void allImagesEmptyTheFeeder();
     void lineArtArrivesAsBlackAndWhiteGrey();
     void failedReadEndsTheRunOnce();
+    void cancelWhileTheScannerOpensEndsTheRun();
 
 private:
     // Opens test:0 with a small page (50 x 50 mm) so runs stay quick.
     void prepare(const QString &picture = QStringLiteral("Color pattern"),
                  const QString &readResult = QStringLiteral("Default"));
+
+    static ScanSettings feeder(bool allImages)
+    {
+        ScanSettings settings;
+        settings.paperSource = 1;
+        settings.allImages = allImages;
+        return settings;
+    }
 
     std::unique_ptr<SaneScannerLibrary> m_scanner;
 };
@@ -57,8 +67,6 @@ void tst_ScanRun::prepare(const QString &picture, const QString &readResult)
 void tst_ScanRun::oneImageFromFeederGivesOnePage()
 {
     prepare();
-    QSettings().setValue(QStringLiteral("PaperSource"), 1);
-    QSettings().setValue(QStringLiteral("AcquireImage"), 0);
     ScanRun run(m_scanner.get());
     run.setPixelType(2);
     run.setScanResolution(150);
@@ -70,7 +78,7 @@ void tst_ScanRun::oneImageFromFeederGivesOnePage()
         size = run.image()->size();
         dotsPerMeter = run.image()->dotsPerMeterX();
     });
-    run.scan(nullptr);
+    run.scan(nullptr, feeder(false));
     QCOMPARE(pages.size(), 1);
     QCOMPARE(failures.size(), 0);
     QCOMPARE(size, QSize(295, 295));
@@ -80,14 +88,12 @@ void tst_ScanRun::oneImageFromFeederGivesOnePage()
 void tst_ScanRun::allImagesEmptyTheFeeder()
 {
     prepare();
-    QSettings().setValue(QStringLiteral("PaperSource"), 1);
-    QSettings().setValue(QStringLiteral("AcquireImage"), 1);
     ScanRun run(m_scanner.get());
     run.setPixelType(4);
     run.setScanResolution(75);
     QSignalSpy pages(&run, &ScanRun::pageScanned);
     QSignalSpy failures(&run, &ScanRun::failedScan);
-    run.scan(nullptr);
+    run.scan(nullptr, feeder(true));
     // The test device's feeder holds ten sheets.
     QCOMPARE(pages.size(), 10);
     QCOMPARE(failures.size(), 0);
@@ -107,25 +113,46 @@ void tst_ScanRun::lineArtArrivesAsBlackAndWhiteGrey()
                 levels.insert(grey.constScanLine(y)[x]);
         }
     });
-    run.scan(nullptr);
+    run.scan(nullptr, ScanSettings());
     QCOMPARE(levels, QSet<int>({0, 255}));
 }
 
 void tst_ScanRun::failedReadEndsTheRunOnce()
 {
     prepare(QStringLiteral("Color pattern"), QStringLiteral("SANE_STATUS_IO_ERROR"));
-    QSettings().setValue(QStringLiteral("PaperSource"), 1);
-    QSettings().setValue(QStringLiteral("AcquireImage"), 1);
     ScanRun run(m_scanner.get());
     run.setPixelType(2);
     run.setScanResolution(75);
     QSignalSpy pages(&run, &ScanRun::pageScanned);
     QSignalSpy failures(&run, &ScanRun::failedScan);
-    run.scan(nullptr);
+    run.scan(nullptr, feeder(true));
     QCOMPARE(pages.size(), 0);
     QCOMPARE(failures.size(), 1);
     QVERIFY(!run.image());
     QVERIFY(m_scanner->setDeviceOption("read-return-value", QStringLiteral("Default")));
+}
+
+void tst_ScanRun::cancelWhileTheScannerOpensEndsTheRun()
+{
+    // A fresh library opens the device on its worker thread while this thread waits in an
+    // event loop; the cancel queued first is handled inside that wait, as a Cancel click is.
+    m_scanner = std::make_unique<SaneScannerLibrary>();
+    QVERIFY(m_scanner->chooseSourceNamed(QStringLiteral("test:0")));
+    ScanRun run(m_scanner.get());
+    run.setPixelType(2);
+    run.setScanResolution(75);
+    QSignalSpy pages(&run, &ScanRun::pageScanned);
+    QSignalSpy failures(&run, &ScanRun::failedScan);
+    QMetaObject::invokeMethod(m_scanner.get(), &ScannerLibrary::cancel, Qt::QueuedConnection);
+    run.scan(nullptr, feeder(true));
+    QCOMPARE(pages.size(), 0);
+    QCOMPARE(failures.size(), 0);
+    QVERIFY(!m_scanner->lastError());
+    QCOMPARE(m_scanner->openDevice(), QByteArray("test:0"));
+
+    // The next run scans again.
+    run.scan(nullptr, ScanSettings());
+    QCOMPARE(pages.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(tst_ScanRun)

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QTest>
 #include <QWidget>
 
 DialogAnswerer::DialogAnswerer(const QString &buttonText, QObject *parent)
@@ -11,6 +12,14 @@ DialogAnswerer::DialogAnswerer(const QString &buttonText, QObject *parent)
 {
     connect(&m_timer, &QTimer::timeout, this, &DialogAnswerer::poll);
     m_timer.start(20);
+}
+
+DialogAnswerer::~DialogAnswerer()
+{
+    if (!m_answered && !QTest::currentTestFailed())
+        QTest::qFail(qPrintable(QStringLiteral("no dialog with a \"%1\" button came to be answered")
+                                    .arg(m_buttonText)),
+                     __FILE__, __LINE__);
 }
 
 void DialogAnswerer::poll()

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTest>
 
 FileDialogAnswerer::FileDialogAnswerer(const QString &path, QObject *parent)
     : QObject(parent)
@@ -9,6 +10,15 @@ FileDialogAnswerer::FileDialogAnswerer(const QString &path, QObject *parent)
 {
     connect(&m_timer, &QTimer::timeout, this, &FileDialogAnswerer::poll);
     m_timer.start(20);
+}
+
+FileDialogAnswerer::~FileDialogAnswerer()
+{
+    if (!m_answered && !QTest::currentTestFailed())
+        QTest::qFail(
+            qPrintable(
+                QStringLiteral("no file dialog came to be answered with \"%1\"").arg(m_path)),
+            __FILE__, __LINE__);
 }
 
 void FileDialogAnswerer::poll()

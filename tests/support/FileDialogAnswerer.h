@@ -8,13 +8,15 @@
 
 // Answers the next modal file dialog: records how it was opened, then chooses the given path
 // and accepts, or cancels when the path is empty. Polls every 20 ms from the event loop, so it
-// works from inside QFileDialog::exec().
+// works from inside QFileDialog::exec(). A dialog that never came fails the running test when the
+// answerer goes out of scope.
 class FileDialogAnswerer : public QObject
 {
     Q_OBJECT
 
 public:
     explicit FileDialogAnswerer(const QString &path, QObject *parent = nullptr);
+    ~FileDialogAnswerer() override;
 
     bool hasAnswered() const { return m_answered; }
     QString title() const { return m_title; }

@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
+#include "core/ProgramInfo.h"
 #include "ribbon/RibbonStyle.h"
 
 int main(int argc, char *argv[])

@@ -1,10 +1,8 @@
 #include "OpenSslProviders.h"
 
-#include <QLoggingCategory>
-
 #include <openssl/provider.h>
 
-Q_LOGGING_CATEGORY(lcCrypto, "vellumo.crypto")
+#include "core/LogCategories.h"
 
 bool loadOpenSslProviders()
 {

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/InstanceLock.h"
+#include "core/InstanceLock.h"
 
 class tst_InstanceLock : public QObject
 {

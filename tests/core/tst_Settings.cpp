@@ -1,7 +1,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 class tst_Settings : public QObject
 {

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "app/SettingsKeys.h"
+#include "core/SettingsKeys.h"
 
 // Typed access to the settings store. Each call opens a fresh settings object for the fixed
 // scope, so a value written anywhere is seen by the next read. Every read names its default at

@@ -16,4 +16,8 @@ public:
     virtual bool exists(const QString &path);
     // Blocks the calling thread for the given time in milliseconds.
     virtual void pause(int milliseconds);
+
+    // Deletes every file of the folder, read-only ones too, but not its subfolders. False when
+    // a file stayed.
+    static bool removeFilesIn(const QString &folder);
 };

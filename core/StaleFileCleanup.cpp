@@ -2,11 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLoggingCategory>
 
-#include "app/FileOperations.h"
-
-Q_LOGGING_CATEGORY(lcStartup, "vellumo.startup")
+#include "core/FileOperations.h"
+#include "core/LogCategories.h"
 
 StaleFileCleanup::StaleFileCleanup(const QString &tempFolder, FileOperations &operations)
     : m_tempFolder(tempFolder)

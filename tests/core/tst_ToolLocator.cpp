@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/ToolLocator.h"
+#include "core/ToolLocator.h"
 #include "support/TestPaths.h"
 
 class tst_ToolLocator : public QObject

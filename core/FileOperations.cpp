@@ -1,5 +1,6 @@
 #include "FileOperations.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -23,4 +24,17 @@ bool FileOperations::exists(const QString &path)
 void FileOperations::pause(int milliseconds)
 {
     QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+bool FileOperations::removeFilesIn(const QString &folder)
+{
+    const QDir dir(folder);
+    bool allGone = true;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString path = dir.filePath(name);
+        QFile::setPermissions(path,
+                              QFile::permissions(path) | QFile::ReadOwner | QFile::WriteOwner);
+        allGone = QFile::remove(path) && allGone;
+    }
+    return allGone;
 }

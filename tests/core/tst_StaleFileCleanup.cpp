@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/FileOperations.h"
-#include "app/StaleFileCleanup.h"
+#include "core/FileOperations.h"
+#include "core/StaleFileCleanup.h"
 #include "support/TestPaths.h"
 
 namespace {

@@ -2,6 +2,8 @@
 
 #include <QLatin1StringView>
 
+#include "core/Version.h"
+
 // Names and numbers that identify the program.
 namespace ProgramInfo {
 
@@ -10,12 +12,13 @@ inline constexpr QLatin1StringView OrganizationName{"Leafkin"};
 inline constexpr QLatin1StringView ApplicationName{"Vellumo"};
 
 // Written to the settings at every start and compared with the update server's version.
-inline constexpr QLatin1StringView Version{"15.18"};
+inline constexpr QLatin1StringView Version = ProgramVersion::Text;
 
 // Host of the program's web pages, the default of the AppUrl setting.
 inline constexpr QLatin1StringView WebHost{"vellumo.leafkin.com"};
 
-// JPEG quality of stored page images, written to the settings at every start.
+// JPEG quality of stored page images: written to the settings at every start, and the default
+// wherever the JpegQuality setting is read.
 inline constexpr int JpegQuality = 85;
 
 } // namespace ProgramInfo

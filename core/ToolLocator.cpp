@@ -1,10 +1,11 @@
 #include "ToolLocator.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "app/AppPaths.h"
+#include "core/AppPaths.h"
 
 namespace ToolLocator {
 
@@ -29,6 +30,14 @@ QString find(const QString &name)
     if (!local.isEmpty())
         return QDir::cleanPath(local);
     return QStandardPaths::findExecutable(name);
+}
+
+QString notFoundMessage(const QString &name)
+{
+    return QCoreApplication::translate("ToolLocator",
+                                       "%1 was not found. Vellumo looked for it in %2 and on "
+                                       "the PATH; please reinstall Vellumo.")
+        .arg(name, searchFolders(AppPaths::programFolder()).join(QStringLiteral(", ")));
 }
 
 } // namespace ToolLocator

@@ -13,5 +13,7 @@ namespace ToolLocator {
 QString find(const QString &name);
 // The folders searched before PATH, in order, for the given program folder.
 QStringList searchFolders(const QString &programFolder);
+// What the user is told when a program is not found: its name and every place looked in.
+QString notFoundMessage(const QString &name);
 
 } // namespace ToolLocator

@@ -1,0 +1,59 @@
+#include "PopupMessage.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+
+PopupMessage::PopupMessage(const QString &message, QWidget *parent)
+    : OfficePopupWindow(parent)
+    , m_message(message)
+{
+    auto *content = new QLabel;
+    content->setObjectName(QStringLiteral("PopupLabel"));
+    content->setProperty("Message", message);
+    auto *layout = new QHBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *logo = new QLabel(QStringLiteral("<img align=left src=\":/images/logo64.png\" />"));
+    auto *text = new QLabel(QStringLiteral("<h4>%1</h4>").arg(message));
+    text->setWordWrap(true);
+    text->setTextFormat(Qt::RichText);
+    text->setOpenExternalLinks(true);
+    text->setMinimumWidth(240);
+    // Only a link needs the mouse; everything else lets the press through to the content,
+    // whose filter closes the pop-up.
+    logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    text->setAttribute(Qt::WA_TransparentForMouseEvents, !hasLink());
+    layout->addWidget(logo, 0, Qt::AlignTop);
+    layout->addWidget(text, 1);
+    content->installEventFilter(this);
+
+    setCentralWidget(content);
+    setTitleCloseButtonVisible(true);
+    setTitleText(tr("<p><font color=\"black\"><h4>&nbsp;Vellumo Message</h4></font></p>"));
+    setAnimation(SlideAnimation);
+    setDragDropEnabled(true);
+    setTransparency(1.0);
+    setDisplayTime(DisplayTimeMs);
+    setAnimationSpeed(250);
+}
+
+PopupMessage *PopupMessage::show(const QString &message, QWidget *parent)
+{
+    auto *popup = new PopupMessage(message, parent);
+    popup->showPopup();
+    return popup;
+}
+
+bool PopupMessage::hasLink() const
+{
+    return m_message.contains(QLatin1String("href"));
+}
+
+bool PopupMessage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::MouseButtonPress && !hasLink()) {
+        closePopup();
+        return true;
+    }
+    return OfficePopupWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Runs one external program to its end and tells how it ended. The caller's thread waits in a
+// local event loop, so a window keeps painting; the loop ends on the program's finished signal or
+// when the time limit passes, and a program still running then is killed. Nothing is shared
+// between runs: each call owns its own process object.
+class ProcessRunner
+{
+public:
+    enum class Outcome {
+        NotStarted, // the program is missing or could not be executed
+        TimedOut,   // still running when the time limit passed; it was killed
+        Crashed,    // ended by a signal
+        Exited      // ended normally; see exitCode
+    };
+
+    struct Result
+    {
+        Outcome outcome = Outcome::NotStarted;
+        int exitCode = -1;
+        // What the program wrote to standard error (kept for the log, never shown as is).
+        QString standardError;
+        // Why it did not start, for the log.
+        QString startError;
+
+        bool started() const { return outcome != Outcome::NotStarted; }
+        bool exitedWith(int code) const { return outcome == Outcome::Exited && exitCode == code; }
+        // One line for the log: "exit code 2", "crashed", "timed out after 3 s", ...
+        QString describe() const;
+    };
+
+    explicit ProcessRunner(QString program, QStringList arguments = {});
+
+    // Time limit of the whole run in milliseconds.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // Folder the program starts in; empty keeps the caller's.
+    void setWorkingFolder(const QString &folder) { m_workingFolder = folder; }
+    // Bytes written to the program's standard input, which is then closed. Without it the
+    // program's standard input is closed at once.
+    void setStandardInput(const QByteArray &bytes);
+    // Standard output is dropped unless asked for (then it is read into the result's buffer).
+    void setKeepStandardOutput(bool keep) { m_keepOutput = keep; }
+    // A program expected to crash on bad input leaves no core file behind.
+    void setNoCoreDump(bool noCore) { m_noCore = noCore; }
+
+    // Spins a local event loop until the program ends or the time limit passes.
+    Result run();
+    // Standard output of the last run, when it was kept.
+    QByteArray standardOutput() const { return m_output; }
+
+    QString program() const { return m_program; }
+
+private:
+    QString m_program;
+    QStringList m_arguments;
+    QString m_workingFolder;
+    QByteArray m_input;
+    bool m_hasInput = false;
+    bool m_keepOutput = false;
+    bool m_noCore = false;
+    int m_timeoutMs = 30 * 1000;
+    QByteArray m_output;
+};

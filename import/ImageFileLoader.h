@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// Reads an image file the user loaded as a page: JPEG, PNG, BMP or TIFF, turned upright by its
+// orientation tag. A page is stored in black and white (1-bit TIFF) only when it came from a
+// TIFF file with fewer than 8 bits per pixel; every other file becomes a JPEG page.
+class ImageFileLoader
+{
+public:
+    struct Page
+    {
+        QImage image; // null when the file could not be read
+        bool blackAndWhite = false;
+    };
+
+    static Page read(const QString &path);
+    // The black-and-white rule on its own: the file's suffix ("tif" or "tiff", in lower case)
+    // and the depth of the decoded image.
+    static bool isBlackAndWhite(const QString &suffix, int depth);
+};
