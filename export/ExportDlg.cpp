@@ -30,7 +30,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/ToolLocator.h"
 #include "export/PaperSizes.h"
+#include "export/PdfLoadCheck.h"
 #include "export/PdfPreviewLayout.h"
 #include "export/PdfProgress.h"
 #include "export/PdfWriter.h"
@@ -442,6 +444,12 @@ void ExportDlg::apply()
     if (append && settings.appendFolder.isEmpty()) {
         closeProgress();
         warn(tr("Please select an existing PDF file."));
+        return;
+    }
+    // An existing PDF is only read after the checking program has survived it.
+    if (append && PdfLoadCheck().toolPath().isEmpty()) {
+        closeProgress();
+        warn(ToolLocator::notFoundMessage(QString(PdfLoadCheck::ToolName)));
         return;
     }
 

@@ -9,7 +9,7 @@
 #include "export/PdfLibrary.h"
 
 PdfLoadCheck::PdfLoadCheck()
-    : m_toolPath(ToolLocator::find(QStringLiteral("vellumo-cli")))
+    : m_toolPath(ToolLocator::find(QString(ToolName)))
 {
 }
 

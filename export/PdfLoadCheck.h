@@ -14,6 +14,7 @@ class PdfLoadCheck
 public:
     // The checking program is the vellumo-cli that ToolLocator finds.
     PdfLoadCheck();
+    static constexpr QLatin1StringView ToolName{"vellumo-cli"};
 
     QString toolPath() const { return m_toolPath; }
     void setToolPath(const QString &path) { m_toolPath = path; }

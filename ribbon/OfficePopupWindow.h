@@ -58,6 +58,8 @@ public:
     bool showPopup();
     // Starts closing now (fading out if animated); the pop-up then deletes itself.
     void closePopup();
+    // True while the pop-up is still fading or sliding into place.
+    bool isAppearing() const { return m_animation != nullptr; }
 
 signals:
     void aboutToClose();

@@ -1,13 +1,34 @@
 #!/usr/bin/env bash
 # Installs what Vellumo needs, builds it with its tests (warnings are errors) and runs the whole
 # suite through ctest. Extra arguments go to ctest (for example -R Ribbon).
+#   scripts/test.sh --sanitize [ctest arguments]
+# builds a second tree (build-sanitize) with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the same suite there; any report of either fails the run.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${VELLUMO_TEST_BUILD_DIR:-$root/build-tests}"
+
+sanitize=0
+if [ "${1:-}" = "--sanitize" ]; then
+    sanitize=1
+    shift
+fi
 
 bash "$root/scripts/bootstrap.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_WERROR=ON \
-    -DVELLUMO_BUILD_TESTS=ON >/dev/null
+if [ "$sanitize" = 1 ]; then
+    build="${VELLUMO_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
+    # Unoptimised: quicker to build, and the reports point at the right lines.
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
+        -DVELLUMO_WERROR=ON -DVELLUMO_BUILD_TESTS=ON -DVELLUMO_SANITIZE=ON \
+        -DVELLUMO_BUILD_BENCH=OFF >/dev/null
+    # Leaks are not judged here (Qt, fontconfig and SANE keep caches until exit); every other
+    # report stops the program with a failure.
+    export ASAN_OPTIONS="detect_leaks=0:abort_on_error=0:exitcode=86"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+else
+    build="${VELLUMO_TEST_BUILD_DIR:-$root/build-tests}"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_WERROR=ON \
+        -DVELLUMO_BUILD_TESTS=ON >/dev/null
+fi
 cmake --build "$build"
 
 # Quiet Qt's warning about a missing runtime folder in minimal environments.

@@ -270,7 +270,7 @@ void tst_MainWindow::popupWithLinkStaysOpenOnClick()
         QTest::mousePress(content, Qt::LeftButton, {}, QPoint(2, 2));
     }
     QTRY_VERIFY(plain.isNull());
-    QTest::qWait(400);
+    QTest::qWait(400); // deliberately a fixed time: the pop-up with a link must stay
     QVERIFY(!withLink.isNull());
     QVERIFY(withLink->isVisible());
 }

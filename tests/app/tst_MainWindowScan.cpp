@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -33,6 +34,7 @@ private slots:
     void changedQualityIsScannedAt();
     void blackAndWhiteIsStoredAsTiff();
     void feederDeliversEveryPage();
+    void missingPageToolIsReportedOncePerScan();
     void rescanReplacesTheCurrentPage();
     void scanIntoEmptyListClearsLeftovers();
     void failedRunSaysSoAndKeepsPages();
@@ -158,6 +160,26 @@ void tst_MainWindowScan::feederDeliversEveryPage()
     m_window->scanPage();
     QCOMPARE(m_window->pageList()->count(), 10);
     QCOMPARE(m_window->pageList()->currentPosition(), 9);
+}
+
+void tst_MainWindowScan::missingPageToolIsReportedOncePerScan()
+{
+    // The tests' own folder holds no page tool, and PATH is made to hold none either.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/usr/bin:/bin");
+    const auto restorePath = qScopeGuard([&path] { qputenv("PATH", path); });
+    prepareDevice(20.0);
+    QSettings settings;
+    settings.setValue(QStringLiteral("AutoCrop"), true);
+    settings.setValue(QStringLiteral("PaperSource"), 1);
+    settings.setValue(QStringLiteral("AcquireImage"), 1);
+    m_window->scanPage();
+    // Every sheet still became a page, as scanned; the user heard of the tool once.
+    QCOMPARE(m_window->pageList()->count(), 10);
+    const QStringList said = m_window.popupMessages().filter(QStringLiteral("vellumo-pagetool"));
+    QCOMPARE(said.size(), 1);
+    QVERIFY(said.first().contains(QStringLiteral("was not found")));
+    QVERIFY(said.first().contains(QCoreApplication::applicationDirPath()));
 }
 
 void tst_MainWindowScan::rescanReplacesTheCurrentPage()

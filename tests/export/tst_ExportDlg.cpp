@@ -226,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(dialog.isPreviewPending());
         QTRY_COMPARE(dialog.previewCount(), before + 1);
         QVERIFY(clock.elapsed() >= 400);
-        QTest::qWait(600);
+        QTest::qWait(600); // deliberately longer than the delay: no second update may come
         QCOMPARE(dialog.previewCount(), before + 1);
     }
 

@@ -113,7 +113,7 @@ void tst_OfficePopupWindow::closesAndDeletesItselfAfterTheDisplayTime()
     QSignalSpy aboutToClose(popup.data(), &OfficePopupWindow::aboutToClose);
     QSignalSpy closed(popup.data(), &OfficePopupWindow::closed);
     QVERIFY(popup->showPopup());
-    QTest::qWait(100);
+    QTest::qWait(100); // deliberately a fixed time: nothing may happen before the display time
     QVERIFY(popup);
     QVERIFY(aboutToClose.isEmpty());
     QTRY_VERIFY_WITH_TIMEOUT(popup.isNull(), 3000);
@@ -131,7 +131,7 @@ void tst_OfficePopupWindow::mouseOverPausesTheDisplayTime()
     const QPointF inside(10, 10);
     QEnterEvent enter(inside, inside, popup->mapToGlobal(inside));
     QApplication::sendEvent(popup, &enter);
-    QTest::qWait(500);
+    QTest::qWait(500); // deliberately more than the display time: the pop-up must stay
     QVERIFY(popup);
     QVERIFY(popup->isVisible());
 
@@ -148,7 +148,7 @@ void tst_OfficePopupWindow::popupsShownTogetherStackUpwards()
     QVERIFY(first->showPopup());
     QVERIFY(second->showPopup());
     QVERIFY(third->showPopup());
-    QTest::qWait(200); // both slides are over
+    QTRY_VERIFY(!first->isAppearing() && !second->isAppearing());
 
     const QRect window(m_window->mapToGlobal(QPoint(0, 0)), m_window->size());
     QVERIFY(window.contains(third->geometry()));
