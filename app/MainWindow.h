@@ -21,6 +21,7 @@ class QShortcut;
 class QSpinBox;
 class QSplitter;
 class QStackedWidget;
+class QStyle;
 class RibbonSliderPane;
 class RotatePreview;
 class SplashScreen;
@@ -170,6 +171,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The Fusion style of the splitter and the scale check box, shared by every window.
+    static QStyle *fusionStyle();
     void prepareFolders();
     void showSplash();
     void buildRibbon();

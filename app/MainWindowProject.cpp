@@ -134,9 +134,7 @@ void MainWindow::saveProject()
     }
     const auto wait = waitWithText(this, tr("Saving..."));
     ProjectArchive archive;
-    const QStringList files =
-        ProjectArchive::projectFileList(m_pageList->workingPaths(), m_pageList->thumbPaths());
-    if (!archive.write(m_projectPath, files)) {
+    if (!archive.writeProject(m_projectPath, m_pageList->workingPaths())) {
         errorMessage(
             tr("Can't save the project to %1.<br>%2").arg(m_projectPath, archive.errorString()));
         return;

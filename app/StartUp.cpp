@@ -12,7 +12,9 @@
 #include "core/OpenSslProviders.h"
 #include "core/ProgramInfo.h"
 #include "core/StaleFileCleanup.h"
+#include "core/TerminationSignals.h"
 #include "ribbon/RibbonStyle.h"
+#include "scan/SaneScannerLibrary.h"
 
 void StartUp::prepareProcess()
 {
@@ -67,8 +69,25 @@ int StartUp::run(QApplication &app, FileOperations &operations)
 
     QApplication::setStyle(new RibbonStyle);
 
-    MainWindow window(true);
-    window.show();
-    app.setQuitOnLastWindowClosed(true);
-    return app.exec();
+    // Asked to end (logout, Ctrl+C): the event loop ends as after the last window, and the
+    // pages stay in the working folder for the next start.
+    // A request while the window is still being built ends the event loops running then; the
+    // flag keeps the main loop from starting at all.
+    TerminationSignals termination;
+    bool terminate = false;
+    QObject::connect(&termination, &TerminationSignals::received, &app, [&terminate] {
+        terminate = true;
+        QCoreApplication::exit(0);
+    });
+    int exitCode = 0;
+    {
+        MainWindow window(true);
+        window.show();
+        app.setQuitOnLastWindowClosed(true);
+        if (!terminate)
+            exitCode = app.exec();
+    }
+    // Every scanner is closed with the window; SANE ends before main() returns.
+    SaneScannerLibrary::shutdown();
+    return exitCode;
 }

@@ -136,10 +136,13 @@ bool writeImage(const QImage &image, const QString &path, const QByteArray &form
     if (quality >= 0)
         writer.setQuality(quality);
     if (!writer.write(image)) {
+        // The file's own reason (a full disk, say) is read before cancelling clears it; the
+        // writer only knows that the device failed.
+        const QString why =
+            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
         file.cancelWriting();
         if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
-                         .arg(path, writer.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
         return false;
     }
     if (!file.commit()) {
@@ -224,10 +227,11 @@ bool copyFile(const QString &from, const QString &to, QString *error)
     QByteArray block;
     while (!(block = in.read(1 << 20)).isEmpty()) {
         if (out.write(block) != block.size()) {
+            const QString why = out.errorString(); // before cancelling clears it
             out.cancelWriting();
             if (error)
-                *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
-                             .arg(to, out.errorString());
+                *error =
+                    QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(to, why);
             return false;
         }
     }

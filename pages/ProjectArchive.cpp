@@ -1,8 +1,10 @@
 #include "ProjectArchive.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <quazip.h>
@@ -10,8 +12,11 @@
 #include <quazipfileinfo.h>
 #include <quazipnewinfo.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
+#include "core/PageImages.h"
 #include "pages/PageFiles.h"
 
 QStringList ProjectArchive::projectFileList(const QStringList &workingPaths,
@@ -26,42 +31,108 @@ QStringList ProjectArchive::projectFileList(const QStringList &workingPaths,
 
 bool ProjectArchive::write(const QString &archivePath, const QStringList &files)
 {
+    QList<Entry> entries;
+    for (const QString &path : files)
+        entries.append({QFileInfo(path).fileName(), path, {}});
+    return writeEntries(archivePath, entries);
+}
+
+bool ProjectArchive::writeProject(const QString &archivePath, const QStringList &workingPaths)
+{
+    QList<Entry> entries;
+    for (const QString &working : workingPaths)
+        entries.append({QFileInfo(working).fileName(), working, {}});
+    for (const QString &working : workingPaths) {
+        const QString thumb = PageFiles::thumbPath(working);
+        const QString name = QFileInfo(thumb).fileName();
+        if (QFileInfo::exists(thumb)) {
+            entries.append({name, thumb, {}});
+            continue;
+        }
+        // Remade from the page, as the page list would when it next shows the project.
+        const QImage page(working);
+        if (page.isNull())
+            continue;
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (PageImages::makeThumbnail(page, QSize(220, 220)).save(&buffer, "JPG"))
+            entries.append({name, QString(), buffer.data()});
+    }
+    for (const QString &working : workingPaths) {
+        const QString source = PageFiles::sourcePath(working);
+        entries.append(
+            {QFileInfo(source).fileName(), QFileInfo::exists(source) ? source : working, {}});
+    }
+    return writeEntries(archivePath, entries);
+}
+
+QString ProjectArchive::unfinishedPrefix(const QString &archivePath)
+{
+    return QFileInfo(archivePath).fileName() + QStringLiteral(".vellumo-unfinished-");
+}
+
+void ProjectArchive::removeUnfinished(const QString &archivePath)
+{
+    const QFileInfo target(archivePath);
+    QDir folder(target.absolutePath());
+    const QStringList stale = folder.entryList({unfinishedPrefix(archivePath) + QLatin1Char('*')},
+                                               QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : stale)
+        folder.remove(name);
+}
+
+bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry> &entries)
+{
     m_error.clear();
     const QFileInfo target(archivePath);
     if (!QDir().mkpath(target.absolutePath())) {
         m_error = tr("Can't create the folder %1.").arg(target.absolutePath());
         return false;
     }
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-                             QStringLiteral(".XXXXXX"));
+    // Only one copy of the program runs, so an unfinished file of this target is a leftover.
+    removeUnfinished(archivePath);
+    QTemporaryFile temporary(target.absolutePath() + QLatin1Char('/') +
+                             unfinishedPrefix(archivePath) + QStringLiteral("XXXXXX"));
     if (!temporary.open()) {
         m_error = tr("Can't write %1: %2").arg(archivePath, temporary.errorString());
         return false;
     }
     temporary.close();
 
-    QuaZip zip(temporary.fileName());
+    // The archive's file stays ours, so that its error (a full disk, say) can still be read
+    // once the archive is closed: closing the file would clear it.
+    QFile archiveFile(temporary.fileName());
+    QuaZip zip(&archiveFile);
+    zip.setAutoClose(false);
     if (!zip.open(QuaZip::mdCreate)) {
         m_error = tr("Can't write %1.").arg(archivePath);
         return false;
     }
+    const auto deviceError = [&archiveFile] {
+        return archiveFile.error() != QFileDevice::NoError ? archiveFile.errorString() : QString();
+    };
     bool complete = true;
-    for (const QString &path : files) {
-        QFile in(path);
-        if (!in.open(QIODevice::ReadOnly)) {
-            m_error = tr("Can't read %1.").arg(path);
+    for (const Entry &item : entries) {
+        QFile in(item.file);
+        QBuffer memory;
+        memory.setData(item.bytes);
+        QIODevice &source = item.file.isEmpty() ? static_cast<QIODevice &>(memory) : in;
+        if (!source.open(QIODevice::ReadOnly)) {
+            m_error = tr("Can't read %1: %2").arg(item.file, in.errorString());
             complete = false;
             break;
         }
         QuaZipFile entry(&zip);
-        QuaZipNewInfo info(QFileInfo(path).fileName(), path);
+        QuaZipNewInfo info(item.name, item.file);
+        if (item.file.isEmpty())
+            info = QuaZipNewInfo(item.name);
         if (!entry.open(QIODevice::WriteOnly, info)) {
             m_error = tr("Can't write %1.").arg(archivePath);
             complete = false;
             break;
         }
         QByteArray block;
-        while (!(block = in.read(1 << 20)).isEmpty()) {
+        while (!(block = source.read(1 << 20)).isEmpty()) {
             if (entry.write(block) != block.size()) {
                 complete = false;
                 break;
@@ -69,16 +140,24 @@ bool ProjectArchive::write(const QString &archivePath, const QStringList &files)
         }
         entry.close();
         if (!complete || entry.getZipError() != UNZ_OK || in.error() != QFileDevice::NoError) {
-            m_error = tr("Can't write %1 into %2.").arg(path, archivePath);
+            const QString why = deviceError();
+            m_error = why.isEmpty()
+                          ? tr("Can't write %1 into %2.").arg(item.name, archivePath)
+                          : tr("Can't write %1 into %2: %3.").arg(item.name, archivePath, why);
             complete = false;
             break;
         }
     }
     zip.close();
-    if (complete && zip.getZipError() != UNZ_OK) {
-        m_error = tr("Can't write %1.").arg(archivePath);
+    if (archiveFile.isOpen())
+        archiveFile.flush();
+    if (complete && (zip.getZipError() != UNZ_OK || !deviceError().isEmpty())) {
+        const QString why = deviceError();
+        m_error = why.isEmpty() ? tr("Can't write %1.").arg(archivePath)
+                                : tr("Can't write %1: %2.").arg(archivePath, why);
         complete = false;
     }
+    archiveFile.close();
     if (!complete)
         return false; // the temporary file goes with `temporary`
 
@@ -86,7 +165,8 @@ bool ProjectArchive::write(const QString &archivePath, const QStringList &files)
     // existing file atomically).
     if (std::rename(QFile::encodeName(temporary.fileName()).constData(),
                     QFile::encodeName(archivePath).constData()) != 0) {
-        m_error = tr("Can't write %1.").arg(archivePath);
+        m_error =
+            tr("Can't write %1: %2.").arg(archivePath, QString::fromLocal8Bit(strerror(errno)));
         return false;
     }
     temporary.setAutoRemove(false);

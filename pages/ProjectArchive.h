@@ -23,6 +23,15 @@ public:
     // missing or unreadable or the archive cannot be written; then no partial archive remains
     // and an earlier file at the target is untouched.
     [[nodiscard]] bool write(const QString &archivePath, const QStringList &files);
+    // Writes the project of these working images (in page order) as write() does, each page
+    // with its thumbnail and source. A page whose thumbnail is missing gets one made from its
+    // working image, a page whose source is missing keeps its working image as the source: a
+    // missing derived file never fails the save.
+    [[nodiscard]] bool writeProject(const QString &archivePath, const QStringList &workingPaths);
+
+    // Beginning of the name of the temporary file a save builds beside its target; what a save
+    // interrupted by a crash left is removed by the next save to that target.
+    static QString unfinishedPrefix(const QString &archivePath);
 
     // The entry names of an archive; empty when it cannot be opened or holds nothing.
     static QStringList entryNames(const QString &archivePath);
@@ -36,6 +45,16 @@ public:
     QString errorString() const { return m_error; }
 
 private:
+    // One archive entry: a file's contents, or bytes made in memory.
+    struct Entry
+    {
+        QString name;
+        QString file;
+        QByteArray bytes;
+    };
+    bool writeEntries(const QString &archivePath, const QList<Entry> &entries);
+    static void removeUnfinished(const QString &archivePath);
+
     QString m_error;
     QStringList m_skipped;
 };

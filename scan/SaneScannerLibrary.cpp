@@ -17,35 +17,27 @@
 
 namespace {
 
-// sane_init once per process, sane_exit when the process ends.
-class SaneSession
-{
-public:
-    static bool ensure()
-    {
-        static SaneSession session;
-        return session.m_ok;
-    }
+// SANE is initialised on first use and ended only by SaneScannerLibrary::shutdown(), never
+// by a static destructor: some backends destroy their own statics at exit first and then crash
+// inside sane_exit().
+enum class SaneState { Off, On, Failed };
+SaneState saneState = SaneState::Off;
+// Libraries alive now; shutdown() waits for the last one to close its device.
+int liveLibraries = 0;
 
-private:
-    SaneSession()
-    {
+bool ensureSane()
+{
+    if (saneState == SaneState::Off) {
         // A cancelled device may close the pipe its reader thread writes to.
         std::signal(SIGPIPE, SIG_IGN);
         SANE_Int version = 0;
         const SANE_Status status = sane_init(&version, nullptr);
-        m_ok = status == SANE_STATUS_GOOD;
-        if (!m_ok)
+        saneState = status == SANE_STATUS_GOOD ? SaneState::On : SaneState::Failed;
+        if (saneState == SaneState::Failed)
             qCWarning(lcScan) << "sane_init failed:" << sane_strstatus(status);
     }
-    ~SaneSession()
-    {
-        if (m_ok)
-            sane_exit();
-    }
-
-    bool m_ok = false;
-};
+    return saneState == SaneState::On;
+}
 
 QString statusText(SANE_Status status)
 {
@@ -73,11 +65,25 @@ SaneScannerLibrary::SaneScannerLibrary(ScannerChoice *choice, QObject *parent)
     : ScannerLibrary(parent)
     , m_choice(choice)
 {
+    ++liveLibraries;
 }
 
 SaneScannerLibrary::~SaneScannerLibrary()
 {
     closeSource();
+    --liveLibraries;
+}
+
+bool SaneScannerLibrary::shutdown()
+{
+    if (liveLibraries > 0) {
+        qCWarning(lcScan) << "SANE left running:" << liveLibraries << "scanner objects remain";
+        return false;
+    }
+    if (saneState == SaneState::On)
+        sane_exit();
+    saneState = SaneState::Off;
+    return true;
 }
 
 void SaneScannerLibrary::chooseSource(QObject *owner)
@@ -132,7 +138,7 @@ bool SaneScannerLibrary::openSource()
     m_done = false;
     m_lastError = false;
     m_errorString.clear();
-    if (!SaneSession::ensure()) {
+    if (!ensureSane()) {
         fail(QStringLiteral("SANE could not be initialised"));
         return false;
     }
@@ -393,7 +399,7 @@ bool SaneScannerLibrary::listSources()
 {
     if (m_busy)
         return false;
-    if (!SaneSession::ensure()) {
+    if (!ensureSane()) {
         fail(QStringLiteral("SANE could not be initialised"));
         return false;
     }

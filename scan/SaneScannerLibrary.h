@@ -16,8 +16,9 @@ class SaneDevice;
 class ScannerChoice;
 class SaneImage;
 
-// The scanner layer over SANE. SANE is initialised on first use and shut down at process exit;
-// set SANE_CONFIG_DIR before the first object is created if a private configuration is wanted.
+// The scanner layer over SANE. SANE is initialised on first use and ended by shutdown(), which
+// the program calls before main() returns; set SANE_CONFIG_DIR before the first object is
+// created if a private configuration is wanted.
 //
 // Sources are SANE devices, listed as "vendor model" (with the device name added in brackets
 // when two devices would show the same text). The chosen device's SANE name is kept in the
@@ -58,6 +59,11 @@ public:
     // keeps it in this object only.
     explicit SaneScannerLibrary(ScannerChoice *choice = nullptr, QObject *parent = nullptr);
     ~SaneScannerLibrary() override;
+
+    // Ends SANE for the process (sane_exit) once no SaneScannerLibrary is left; a later object
+    // starts it again. False, doing nothing, while one still exists. Never left to a static
+    // destructor: some backends have destroyed their own statics by then and crash.
+    static bool shutdown();
 
     void chooseSource(QObject *owner) override;
     [[nodiscard]] bool sourceListBegin() override;

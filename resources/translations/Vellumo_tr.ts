@@ -26,10 +26,6 @@
 <context>
     <name>ExportDlg</name>
     <message>
-        <source>Pages:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Build PDF</source>
         <translation type="unfinished"></translation>
     </message>
@@ -157,6 +153,10 @@
         <source>Please select an existing PDF file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pages: %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EzPrevScan</name>
@@ -266,10 +266,6 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -837,14 +833,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
         <translation type="unfinished"></translation>
     </message>
@@ -866,6 +854,18 @@
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -985,6 +985,13 @@
     </message>
 </context>
 <context>
+    <name>PopupMessage</name>
+    <message>
+        <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
@@ -1077,6 +1084,13 @@
     </message>
     <message>
         <source>Can&apos;t start application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolLocator</name>
+    <message>
+        <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

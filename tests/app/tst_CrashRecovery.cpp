@@ -195,6 +195,7 @@ private slots:
 
     void killedWhileOpeningKeepsEveryCompletePage();
     void lockOfKilledCopyDoesNotRefuseNextStart();
+    void askedToEndWithTheSystemScannersItExitsCleanly();
 
 private:
     // A project file of `pages` pages (made once for each size); its original page files stay
@@ -413,6 +414,36 @@ void tst_CrashRecovery::lockOfKilledCopyDoesNotRefuseNextStart()
     }
     QCOMPARE(process.state(), QProcess::Running);
     QCOMPARE(lockOwner(), process.processId());
+}
+
+void tst_CrashRecovery::askedToEndWithTheSystemScannersItExitsCleanly()
+{
+    // Debian's own SANE configuration, every backend listed: some of them crash inside
+    // sane_exit() when it runs after their statics are gone.
+    emptyWorkingFolder();
+    const QString settingsFile = QSettings().fileName();
+    QFile::remove(settingsFile);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.remove(QStringLiteral("SANE_CONFIG_DIR"));
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(programPath(), {});
+    QVERIFY(process.waitForStarted(StartTimeoutMs));
+    QElapsedTimer clock;
+    clock.start();
+    while (!readFile(settingsFile).contains("JpegQuality")) {
+        QVERIFY2(!process.waitForFinished(20),
+                 qPrintable(QString::fromLocal8Bit(process.readAll())));
+        QVERIFY(clock.elapsed() < 60000);
+    }
+    // As at logout: the program is asked to end, and ends normally.
+    process.terminate();
+    QVERIFY(process.waitForFinished(30000));
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit,
+             qPrintable(QString::fromLocal8Bit(process.readAll())));
+    QCOMPARE(process.exitCode(), 0);
 }
 
 QTEST_MAIN(tst_CrashRecovery)

@@ -1,0 +1,160 @@
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QTest>
+#include <quazip.h>
+#include <quazipfile.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "core/PageImages.h"
+#include "pages/PageFiles.h"
+#include "pages/PageStore.h"
+#include "pages/ProjectArchive.h"
+#include "support/TestPages.h"
+
+namespace {
+
+// name -> bytes of every entry, in archive order.
+QList<QPair<QString, QByteArray>> entries(const QString &archive)
+{
+    QList<QPair<QString, QByteArray>> result;
+    QuaZip zip(archive);
+    if (!zip.open(QuaZip::mdUnzip))
+        return result;
+    for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
+        QuaZipFile entry(&zip);
+        if (entry.open(QIODevice::ReadOnly))
+            result.append({zip.getCurrentFileName(), entry.readAll()});
+    }
+    return result;
+}
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// Saving a project: what a page that lost a derived file still gives, what a full disk says,
+// and what an interrupted save leaves for the next one.
+class tst_ProjectArchive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingThumbnailAndSourceDoNotFailTheSave();
+    void unfinishedCopyOfAnEarlierSaveIsRemoved();
+    void fullDiskIsReportedWithTheSystemsReason();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void tst_ProjectArchive::missingThumbnailAndSourceDoNotFailTheSave()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("pages"));
+    QDir().mkpath(folder);
+    PageStore store(folder);
+    QImage thumbnail;
+    QVERIFY(store.addImage(TestPages::pageImage(1), false, &thumbnail));
+    QVERIFY(store.addImage(TestPages::pageImage(2, QImage::Format_Mono), true, &thumbnail));
+    QVERIFY(QFile::remove(store.thumbPath(0)));
+    QVERIFY(QFile::remove(store.sourcePath(1)));
+
+    ProjectArchive archive;
+    const QString target = m_dir.filePath(QStringLiteral("lost.vlmpj"));
+    QVERIFY2(archive.writeProject(target, store.workingPaths()), qPrintable(archive.errorString()));
+    const auto written = entries(target);
+    QStringList names;
+    for (const auto &[name, bytes] : written)
+        names << name;
+    QCOMPARE(names,
+             QStringList({QStringLiteral("00000001_o.jpg"), QStringLiteral("00000002_o.tiff"),
+                          QStringLiteral("00000001_s.jpg"), QStringLiteral("00000002_s.jpg"),
+                          QStringLiteral("00000001_w.jpg"), QStringLiteral("00000002_w.tiff")}));
+    // The thumbnail was made again from the page; the source is the working image itself.
+    QImage remade;
+    QVERIFY(remade.loadFromData(written.at(2).second, "JPG"));
+    QVERIFY(remade.width() <= 220 && remade.height() <= 220 && remade.width() > 100);
+    QCOMPARE(written.at(5).second, bytesOf(store.workingPath(1)));
+}
+
+void tst_ProjectArchive::unfinishedCopyOfAnEarlierSaveIsRemoved()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("one"));
+    QDir().mkpath(folder);
+    PageStore store(folder);
+    QImage thumbnail;
+    QVERIFY(store.addImage(TestPages::pageImage(3), false, &thumbnail));
+    const QString target = m_dir.filePath(QStringLiteral("book.vlmpj"));
+    const QString stale =
+        m_dir.filePath(ProjectArchive::unfinishedPrefix(target) + QStringLiteral("Ab12Cd"));
+    const QString otherTarget = m_dir.filePath(
+        ProjectArchive::unfinishedPrefix(m_dir.filePath(QStringLiteral("other.vlmpj"))) +
+        QStringLiteral("Ab12Cd"));
+    for (const QString &path : {stale, otherTarget}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    ProjectArchive archive;
+    QVERIFY(archive.writeProject(target, store.workingPaths()));
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(otherTarget)); // another project's leftover is not this save's
+    QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("book.vlmpj*")}, QDir::Files),
+             QStringList{QStringLiteral("book.vlmpj")});
+}
+
+void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
+{
+    // A disk of 256 KiB that a colour A4 page cannot fit on (needs root, as in CI).
+    const QString disk = m_dir.filePath(QStringLiteral("disk"));
+    QDir().mkpath(disk);
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           QStringLiteral("size=256k"), QStringLiteral("tmpfs"), disk}) != 0)
+        QSKIP("cannot mount a small tmpfs here (not root)");
+    const auto unmount = qScopeGuard([&disk] {
+        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), disk});
+    });
+
+    QImage page(2480, 3508, QImage::Format_RGB32);
+    for (int y = 0; y < page.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(page.scanLine(y));
+        for (int x = 0; x < page.width(); ++x)
+            line[x] = qRgb((x * 7) ^ (y * 13), y * 3, x * y);
+    }
+    const QString noSpace = QString::fromLocal8Bit(strerror(ENOSPC));
+
+    // A working image: refused with the reason, and nothing under the page's name.
+    QString error;
+    const QString working = disk + QStringLiteral("/00000001_o.jpg");
+    QVERIFY(!PageImages::writeWorkingImage(page, working, false, 85, &error));
+    QVERIFY2(error.contains(noSpace), qPrintable(error));
+    QVERIFY(!QFile::exists(working));
+
+    // A project: refused with the reason; an earlier file at the target stays as it was.
+    const QString big = m_dir.filePath(QStringLiteral("big.jpg"));
+    QVERIFY(page.save(big, "JPG", 95));
+    const QString target = disk + QStringLiteral("/project.vlmpj");
+    {
+        QFile earlier(target);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    ProjectArchive archive;
+    QVERIFY(!archive.write(target, {big}));
+    QVERIFY2(archive.errorString().contains(noSpace), qPrintable(archive.errorString()));
+    QCOMPARE(bytesOf(target), QByteArray("earlier"));
+    QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("project.vlmpj")});
+}
+
+QTEST_GUILESS_MAIN(tst_ProjectArchive)
+#include "tst_ProjectArchive.moc"
