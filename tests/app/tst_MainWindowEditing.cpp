@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QDial>
 #include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPushButton>
 #include <QSettings>
@@ -36,6 +37,7 @@ private slots:
     void cancellingCropStillMarksChanged();
     void restoreBringsBackTheSourceWithoutMarking();
     void enteringRotateModeLeavesCropMode();
+    void failedSaveIsToldAndChangesNothing();
 
 private:
     QDial *dial() const { return m_window->findChild<QDial *>(); }
@@ -171,6 +173,28 @@ void tst_MainWindowEditing::enteringRotateModeLeavesCropMode()
     m_window->rotateCancelled();
     QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::PageListPanel));
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
+}
+
+void tst_MainWindowEditing::failedSaveIsToldAndChangesNothing()
+{
+    // A folder in the page file's place: no new file can be renamed over it, even for root.
+    const QString working = m_window->pageList()->currentWorkingPath();
+    QVERIFY(QFile::remove(working));
+    QVERIFY(QDir().mkpath(working + QStringLiteral("/in-the-way")));
+    const QImage thumbnail = m_window->pageList()->slabAt(0)->image();
+
+    m_window->rotateLeft();
+    // Screen, thumbnail and flag still show the page as it was.
+    QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
+    QCOMPARE(m_window->pageList()->slabAt(0)->image(), thumbnail);
+    QVERIFY(!m_window->isModified());
+
+    m_window->crop(true);
+    m_window->cropAccepted();
+    QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
+    QCOMPARE(m_window->pageList()->slabAt(0)->image(), thumbnail);
+    QCOMPARE(m_window.popupMessages().count(QStringLiteral("Can't save the page 1.")), 2);
+    QVERIFY(QFileInfo(working).isDir());
 }
 
 QTEST_MAIN(tst_MainWindowEditing)
