@@ -100,18 +100,31 @@ void MainWindow::openProjectFile(const QString &path, bool askToSave)
 {
     if (askToSave && !maySave())
         return;
-    m_projectPath = path;
     const auto wait = waitWithText(this, tr("Opening..."));
-    clearDocument();
-    if (!ProjectArchive::entryNames(path).isEmpty()) {
-        ProjectArchive archive;
-        if (archive.extract(path, m_pageList->workingFolder()).isEmpty()) {
-            errorMessage(tr("Can't read the project file."));
-            return;
-        }
+    // Unpacked beside the working folder first: a file that is not a project, or a damaged
+    // one, leaves the open document, its project path and its changed flag as they were.
+    const QString staging = WorkingFolder::stagingFolder(m_pageList->workingFolder());
+    QDir(staging).removeRecursively();
+    QDir().mkpath(staging);
+    const auto removeStaging = qScopeGuard([staging] { QDir(staging).removeRecursively(); });
+    ProjectArchive archive;
+    archive.extract(path, staging);
+    const QString name = QFileInfo(path).fileName().toHtmlEscaped();
+    if (PageRecovery::pageCount(staging) == 0) {
+        const QString why = archive.errorString().isEmpty() ? tr("It holds no pages.")
+                                                            : archive.errorString().toHtmlEscaped();
+        errorMessage(tr("Can't open the project %1.<br>%2").arg(name, why));
+        return;
     }
+    clearDocument();
+    if (!WorkingFolder::moveFiles(staging, m_pageList->workingFolder()))
+        errorMessage(tr("Some pages of the project %1 could not be unpacked.").arg(name));
+    m_projectPath = path;
     restoreProject();
     setModified(false);
+    if (!archive.skipped().isEmpty())
+        errorMessage(tr("The project %1 holds entries that are not pages; they were left out: %2")
+                         .arg(name, archive.skipped().join(QStringLiteral(", ")).toHtmlEscaped()));
 }
 
 void MainWindow::saveProject()

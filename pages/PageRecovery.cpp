@@ -42,6 +42,44 @@ QStringList workingFiles(const QDir &folder)
     return result;
 }
 
+// Thumbnails and sources under ".tmp" names whose working image is not parked beside them.
+QStringList parkedDerivedFiles(const QDir &folder)
+{
+    QStringList result;
+    const QStringList names = folder.entryList(
+        {QStringLiteral("*_s.*.tmp"), QStringLiteral("*_w.*.tmp")}, QDir::Files, QDir::Name);
+    for (const QString &name : names) {
+        const QString plain = withoutAside(name);
+        if (PageFiles::isPageFileName(plain))
+            result << name;
+    }
+    return result;
+}
+
+// A kill between the renames of one page's three files leaves its working image under its
+// new name and its thumbnail and/or source parked under the old one: the parked file goes to
+// the page that lacks a file of its kind (and, for a source, of its type). Renames run one
+// page at a time, so at most one page is left incomplete this way.
+void reuniteParkedFiles(const QDir &folder)
+{
+    const QStringList pages = workingFiles(folder);
+    for (const QString &parked : parkedDerivedFiles(folder)) {
+        const QString plain = withoutAside(parked);
+        const bool isSource = plain.contains(QStringLiteral("_w."));
+        for (const QString &page : pages) {
+            const QString working = folder.filePath(page);
+            const QString wanted =
+                isSource ? PageFiles::sourcePath(working) : PageFiles::thumbPath(working);
+            if (QFile::exists(wanted) ||
+                (isSource && PageFiles::extension(wanted) != PageFiles::extension(plain)))
+                continue;
+            if (!QFile::rename(folder.filePath(parked), wanted))
+                qCWarning(lcPages) << "cannot bring back" << parked;
+            break;
+        }
+    }
+}
+
 int highestNumber(const QDir &folder)
 {
     int highest = 0;
@@ -78,6 +116,7 @@ QStringList preparePages(const QString &folder)
                 qCWarning(lcPages) << "cannot bring back" << from[i];
         }
     }
+    reuniteParkedFiles(dir);
     return workingFiles(dir);
 }
 

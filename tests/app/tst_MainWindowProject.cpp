@@ -1,6 +1,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
 #include <QSettings>
@@ -64,7 +65,8 @@ private slots:
     void saveQuestionOnClose_data();
     void saveQuestionOnClose();
     void droppedProjectIsOpened();
-    void plainImageArgumentGivesEmptyList();
+    void fileThatIsNoProjectKeepsTheWork_data();
+    void fileThatIsNoProjectKeepsTheWork();
     void hostileArchiveWritesNothingOutside();
     void foreignNumberingIsRenumbered();
     void recoveryBringsBackPagesLeftAside();
@@ -214,16 +216,37 @@ void tst_MainWindowProject::droppedProjectIsOpened()
     QCOMPARE(ids(), QList<int>({1, 2}));
 }
 
-void tst_MainWindowProject::plainImageArgumentGivesEmptyList()
+void tst_MainWindowProject::fileThatIsNoProjectKeepsTheWork_data()
 {
+    QTest::addColumn<QByteArray>("content");
+    QByteArray image;
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::WriteOnly);
+    TestPages::pageImage(1).save(&buffer, "PNG");
+    QTest::newRow("an image") << image;
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("truncated archive") << QByteArray("PK\x03\x04\x14\x00\x08\x00", 8);
+}
+
+void tst_MainWindowProject::fileThatIsNoProjectKeepsTheWork()
+{
+    QFETCH(QByteArray, content);
     addPages(2);
-    m_window->setModified(false);
-    const QString image = m_files.filePath(QStringLiteral("plain.png"));
-    QVERIFY(TestPages::pageImage(1).save(image));
-    m_window->openProjectFile(image, false);
-    QCOMPARE(m_window->pageList()->count(), 0);
-    QVERIFY(QDir(AppPaths::workingFolder()).entryList(QDir::Files).isEmpty());
-    QVERIFY(m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel")).isEmpty());
+    const QString earlier = m_files.filePath(QStringLiteral("earlier.vlmpj"));
+    m_window->setProjectPath(earlier);
+    m_window->setModified(true);
+    const QString bad = m_files.filePath(QStringLiteral("bad.vlmpj"));
+    QVERIFY(TestPaths::writeFile(bad, content));
+    m_window->openProjectFile(bad, false);
+    // The document, its project and its changed flag are as they were; the user is told why.
+    QCOMPARE(ids(), QList<int>({1, 2}));
+    QCOMPARE(m_window->projectPath(), earlier);
+    QVERIFY(m_window->isModified());
+    const QStringList said = m_window.popupMessages();
+    QCOMPARE(said.size(), 1);
+    QVERIFY2(said.first().startsWith(QStringLiteral("Can't open the project bad.vlmpj.")),
+             qPrintable(said.first()));
+    QVERIFY(!QFileInfo::exists(AppPaths::dataFolder() + QStringLiteral("/Opening")));
 }
 
 void tst_MainWindowProject::hostileArchiveWritesNothingOutside()
