@@ -185,6 +185,14 @@ void MainWindow::loadImageFiles(const QStringList &files)
         for (const QString &file : files) {
             const ImageFileLoader::Page page = ImageFileLoader::read(file);
             const QFileInfo info(file);
+            if (page.tooLarge) {
+                errorMessage(tr("Sorry, can't load file %1.<br>The image is too large: %2 x %3 "
+                                "pixels.")
+                                 .arg(info.fileName().toHtmlEscaped())
+                                 .arg(page.size.width())
+                                 .arg(page.size.height()));
+                continue;
+            }
             if (page.image.isNull()) {
                 errorMessage(
                     tr("Sorry, can't load file. Wrong file format.<br>%1").arg(info.fileName()));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 
 // Reads an image file the user loaded as a page: JPEG, PNG, BMP or TIFF, turned upright by its
-// orientation tag. A page is stored in black and white (1-bit TIFF) only when it came from a
-// TIFF file with fewer than 8 bits per pixel; every other file becomes a JPEG page.
+// orientation tag, a transparent picture laid on white paper. A page is stored in black and
+// white (1-bit TIFF) only when it came from a TIFF file with fewer than 8 bits per pixel; every
+// other file becomes a JPEG page.
 class ImageFileLoader
 {
 public:
@@ -13,6 +15,10 @@ public:
     {
         QImage image; // null when the file could not be read
         bool blackAndWhite = false;
+        // The file is an image whose pixels would need more memory than images may take
+        // (QImageReader's allocation limit); size() holds its dimensions.
+        bool tooLarge = false;
+        QSize size;
     };
 
     static Page read(const QString &path);

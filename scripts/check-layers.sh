@@ -33,7 +33,7 @@ for list in */CMakeLists.txt; do
     folder="$(dirname "$list")"
     while read -r name; do
         [ -f "$folder/$name" ] && core_sources+=("$folder/$name")
-    done < <(awk '/target_sources\(vellumo_core/ {inside=1; next}
+    done < <(awk '/target_sources\(vellumo_core/ { inside=1; sub(/.*target_sources\(vellumo_core/, "") }
                   inside { gsub(/\)/, " ) "); for (i = 1; i <= NF; i++) {
                            if ($i == ")") { inside=0; break }
                            if ($i ~ /\.(cpp|h)$/) print $i } }' "$list")
