@@ -19,6 +19,39 @@
 #include "core/PageImages.h"
 #include "pages/PageFiles.h"
 
+namespace {
+
+// The archive's file, keeping the reason of its first failed write: the zip library seeks
+// back to finish each entry, and a seek clears a file's error (a full disk, say).
+class ArchiveFile : public QFile
+{
+public:
+    using QFile::QFile;
+    QString firstError() const { return m_firstError; }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        // A short write says nothing of its cause; writing on until the system refuses does.
+        qint64 total = 0;
+        while (total < length) {
+            const qint64 written = QFile::writeData(data + total, length - total);
+            if (written <= 0) {
+                if (m_firstError.isEmpty() && error() != QFileDevice::NoError)
+                    m_firstError = errorString();
+                return total > 0 ? total : written;
+            }
+            total += written;
+        }
+        return total;
+    }
+
+private:
+    QString m_firstError;
+};
+
+} // namespace
+
 QStringList ProjectArchive::projectFileList(const QStringList &workingPaths,
                                             const QStringList &thumbPaths)
 {
@@ -99,17 +132,18 @@ bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry>
     }
     temporary.close();
 
-    // The archive's file stays ours, so that its error (a full disk, say) can still be read
-    // once the archive is closed: closing the file would clear it.
-    QFile archiveFile(temporary.fileName());
+    // The archive's file stays ours and unbuffered, so that the reason of a failed write can
+    // still be read once the archive is closed.
+    ArchiveFile archiveFile(temporary.fileName());
     QuaZip zip(&archiveFile);
     zip.setAutoClose(false);
-    if (!zip.open(QuaZip::mdCreate)) {
+    if (!archiveFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !zip.open(QuaZip::mdCreate)) {
         m_error = tr("Can't write %1.").arg(archivePath);
         return false;
     }
     const auto deviceError = [&archiveFile] {
-        return archiveFile.error() != QFileDevice::NoError ? archiveFile.errorString() : QString();
+        return archiveFile.firstError();
     };
     bool complete = true;
     for (const Entry &item : entries) {
@@ -126,7 +160,11 @@ bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry>
         QuaZipNewInfo info(item.name, item.file);
         if (item.file.isEmpty())
             info = QuaZipNewInfo(item.name);
-        if (!entry.open(QIODevice::WriteOnly, info)) {
+        // JPEG data does not shrink: deflating it only costs time. Everything else (1-bit
+        // TIFF pages are written uncompressed) is deflated.
+        const bool jpeg = item.name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+        if (!entry.open(QIODevice::WriteOnly, info, nullptr, 0, jpeg ? 0 : Z_DEFLATED,
+                        jpeg ? 0 : Z_DEFAULT_COMPRESSION)) {
             m_error = tr("Can't write %1.").arg(archivePath);
             complete = false;
             break;
@@ -149,8 +187,6 @@ bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry>
         }
     }
     zip.close();
-    if (archiveFile.isOpen())
-        archiveFile.flush();
     if (complete && (zip.getZipError() != UNZ_OK || !deviceError().isEmpty())) {
         const QString why = deviceError();
         m_error = why.isEmpty() ? tr("Can't write %1.").arg(archivePath)

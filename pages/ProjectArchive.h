@@ -4,10 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// Project files: ZIP archives of page files, each entry named by its bare file name and
-// compressed with deflate. Writing never destroys an earlier file at the target before the new
-// archive is complete; reading extracts only entries named like page files, so an archive from
-// elsewhere cannot write outside the working folder.
+// Project files: ZIP archives of page files, each entry named by its bare file name; JPEG
+// entries are stored as they are, the others compressed with deflate. Writing never destroys an
+// earlier file at the target before the new archive is complete; reading extracts only entries
+// named like page files, so an archive from elsewhere cannot write outside the working folder.
 class ProjectArchive
 {
     Q_DECLARE_TR_FUNCTIONS(ProjectArchive)
