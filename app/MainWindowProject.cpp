@@ -110,7 +110,7 @@ void MainWindow::openProjectFile(const QString &path, bool askToSave)
     ProjectArchive archive;
     archive.extract(path, staging);
     const QString name = QFileInfo(path).fileName().toHtmlEscaped();
-    if (PageRecovery::pageCount(staging) == 0) {
+    if (!archive.errorString().isEmpty() || PageRecovery::pageCount(staging) == 0) {
         const QString why = archive.errorString().isEmpty() ? tr("It holds no pages.")
                                                             : archive.errorString().toHtmlEscaped();
         errorMessage(tr("Can't open the project %1.<br>%2").arg(name, why));
@@ -123,8 +123,9 @@ void MainWindow::openProjectFile(const QString &path, bool askToSave)
     restoreProject();
     setModified(false);
     if (!archive.skipped().isEmpty())
-        errorMessage(tr("The project %1 holds entries that are not pages; they were left out: %2")
-                         .arg(name, archive.skipped().join(QStringLiteral(", ")).toHtmlEscaped()));
+        errorMessage(
+            tr("Some entries of the project %1 were left out: %2")
+                .arg(name, archive.skipReasons().join(QStringLiteral(", ")).toHtmlEscaped()));
 }
 
 void MainWindow::saveProject()

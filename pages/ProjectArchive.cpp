@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <QTemporaryFile>
 #include <quazip.h>
 #include <quazipfile.h>
@@ -225,41 +227,87 @@ QStringList ProjectArchive::extract(const QString &archivePath, const QString &f
 {
     m_error.clear();
     m_skipped.clear();
+    m_skipReasons.clear();
     QStringList extracted;
     QuaZip zip(archivePath);
     if (!zip.open(QuaZip::mdUnzip)) {
         m_error = tr("Can't read %1.").arg(archivePath);
         return extracted;
     }
+    // What the disk can take now, less a reserve for everything else the program writes.
+    const qint64 reserve = 64LL << 20;
+    qint64 room = QStorageInfo(folder).bytesAvailable() - reserve;
+    const auto skip = [this](const QString &name, const QString &why) {
+        m_skipped << name;
+        m_skipReasons << QStringLiteral("%1 (%2)").arg(name, why);
+    };
     for (bool more = zip.goToFirstFile(); more; more = zip.goToNextFile()) {
         QuaZipFileInfo64 info;
         if (!zip.getCurrentFileInfo(&info))
             continue;
         // Only bare page file names: no folder part, no "..", no absolute path, no link.
         if (!PageFiles::isPageFileName(info.name) || info.isSymbolicLink()) {
-            m_skipped << info.name;
+            skip(info.name, tr("not a page file"));
             continue;
+        }
+        if (info.flags & 1) {
+            skip(info.name, tr("encrypted"));
+            continue;
+        }
+        if (info.method != 0 && info.method != Z_DEFLATED) {
+            skip(info.name, tr("unknown compression"));
+            continue;
+        }
+        if (info.uncompressedSize > quint64(MaxEntryBytes)) {
+            skip(info.name, tr("larger than any page"));
+            continue;
+        }
+        if (qint64(info.uncompressedSize) > room) {
+            m_error = tr("There is not enough free disk space for %1.").arg(info.name);
+            break;
         }
         QuaZipFile entry(&zip);
         if (!entry.open(QIODevice::ReadOnly)) {
-            m_skipped << info.name;
+            skip(info.name, tr("unreadable"));
             continue;
         }
         QSaveFile out(folder + QLatin1Char('/') + info.name);
         bool ok = out.open(QIODevice::WriteOnly);
+        qint64 copied = 0;
         QByteArray block;
-        while (ok && !(block = entry.read(1 << 20)).isEmpty())
-            ok = out.write(block) == block.size();
+        // Never more than the directory says: an entry whose data runs on is damaged.
+        while (ok && copied <= qint64(info.uncompressedSize) &&
+               !(block = entry.read(1 << 20)).isEmpty()) {
+            copied += block.size();
+            ok = copied <= qint64(info.uncompressedSize) && out.write(block) == block.size();
+        }
+        const bool readFailed = entry.getZipError() != UNZ_OK;
         entry.close();
-        // A damaged entry fails its checksum when closed.
-        ok = ok && entry.getZipError() == UNZ_OK;
-        if (ok && out.commit()) {
+        // A damaged entry fails its checksum when closed, or ends short of its size.
+        const bool whole = ok && !readFailed && entry.getZipError() == UNZ_OK &&
+                           copied == qint64(info.uncompressedSize) && copied > 0;
+        if (whole && out.commit()) {
             extracted << info.name;
+            room -= copied;
         } else {
             out.cancelWriting();
-            m_skipped << info.name;
+            skip(info.name, tr("damaged"));
         }
     }
     zip.close();
+    // A page is listed only when its working image can be read as an image.
+    for (const QString &name : QStringList(extracted)) {
+        if (!PageFiles::isWorkingFileName(name))
+            continue;
+        const QString working = folder + QLatin1Char('/') + name;
+        if (QImageReader(working).size().isValid())
+            continue;
+        for (const QString &path :
+             {working, PageFiles::thumbPath(working), PageFiles::sourcePath(working)}) {
+            if (QFile::remove(path))
+                extracted.removeOne(QFileInfo(path).fileName());
+        }
+        skip(name, tr("not an image"));
+    }
     return extracted;
 }

@@ -37,10 +37,17 @@ public:
     static QStringList entryNames(const QString &archivePath);
     // Extracts the entries whose names are page file names (see PageFiles::isPageFileName)
     // into the folder; every other entry (folders, "..", absolute paths, links, other names) is
-    // skipped. Each file is written completely or not at all. Returns the names extracted.
+    // skipped, and so is an encrypted one, one of an unknown compression, one larger than any
+    // page (MaxEntryBytes) and one whose data does not match its size and checksum. Each file
+    // is written completely or not at all. When the disk could not take the next entry, the
+    // extraction stops with errorString() saying so. Returns the names extracted.
     QStringList extract(const QString &archivePath, const QString &folder);
-    // Entries skipped by the last extract().
+    // Entries skipped by the last extract(), and the same with the reason in brackets.
     QStringList skipped() const { return m_skipped; }
+    QStringList skipReasons() const { return m_skipReasons; }
+
+    // The largest entry taken: far beyond a colour A4 page at 1200 dpi.
+    static constexpr qint64 MaxEntryBytes = 512LL << 20;
 
     QString errorString() const { return m_error; }
 
@@ -57,4 +64,5 @@ private:
 
     QString m_error;
     QStringList m_skipped;
+    QStringList m_skipReasons;
 };

@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -7,6 +8,7 @@
 #include <QTest>
 #include <quazip.h>
 #include <quazipfile.h>
+#include <quazipnewinfo.h>
 
 #include <cerrno>
 #include <cstring>
@@ -52,6 +54,8 @@ private slots:
     void missingThumbnailAndSourceDoNotFailTheSave();
     void unfinishedCopyOfAnEarlierSaveIsRemoved();
     void fullDiskIsReportedWithTheSystemsReason();
+    void damagedEntriesAreSkippedAndNamed_data();
+    void damagedEntriesAreSkippedAndNamed();
 
 private:
     QTemporaryDir m_dir;
@@ -154,6 +158,68 @@ void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
     QCOMPARE(bytesOf(target), QByteArray("earlier"));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("project.vlmpj")});
+}
+
+void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<bool>("corrupt");
+    QTest::addColumn<QString>("reason");
+    QByteArray page;
+    {
+        QBuffer buffer(&page);
+        buffer.open(QIODevice::WriteOnly);
+        TestPages::pageImage(5).save(&buffer, "JPG");
+    }
+    QTest::newRow("encrypted") << page << QByteArray("secret") << false << "encrypted";
+    QTest::newRow("empty") << QByteArray() << QByteArray() << false << "damaged";
+    QTest::newRow("checksum wrong") << page << QByteArray() << true << "damaged";
+    QTest::newRow("text under a page name")
+        << QByteArray("not a picture") << QByteArray() << false << "not an image";
+}
+
+void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, password);
+    QFETCH(bool, corrupt);
+    QFETCH(QString, reason);
+    QByteArray good;
+    {
+        QBuffer buffer(&good);
+        buffer.open(QIODevice::WriteOnly);
+        TestPages::pageImage(6).save(&buffer, "JPG");
+    }
+    // The bad page first, stored, so that its data can be spoilt in place; a good page after.
+    const QString path = m_dir.filePath(QStringLiteral("damaged.vlmpj"));
+    {
+        QuaZip zip(path);
+        QVERIFY(zip.open(QuaZip::mdCreate));
+        QuaZipFile bad(&zip);
+        QVERIFY(bad.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("00000001_o.jpg")),
+                         password.isEmpty() ? nullptr : password.constData(), 0, 0, 0));
+        bad.write(bytes);
+        bad.close();
+        QuaZipFile fine(&zip);
+        QVERIFY(fine.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("00000002_o.jpg"))));
+        fine.write(good);
+        fine.close();
+        zip.close();
+    }
+    if (corrupt) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.seek(30 + 14 + 200)); // past the local header, inside the data
+        file.write("!!!!");
+    }
+    const QString folder =
+        m_dir.filePath(QStringLiteral("opened-") + QString::fromLatin1(QTest::currentDataTag()));
+    QDir().mkpath(folder);
+    ProjectArchive archive;
+    QCOMPARE(archive.extract(path, folder), QStringList{QStringLiteral("00000002_o.jpg")});
+    QCOMPARE(archive.skipReasons(), QStringList{QStringLiteral("00000001_o.jpg (%1)").arg(reason)});
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("00000002_o.jpg")});
 }
 
 QTEST_GUILESS_MAIN(tst_ProjectArchive)
