@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "core/ProgramInfo.h"
+
 class FileOperations;
 class QApplication;
 
@@ -18,9 +20,8 @@ public:
     // box first. `operations` is the file seam of the clean-up.
     static int run(QApplication &app, FileOperations &operations);
 
-    // Largest image, in megabytes of decoded pixels, that the image readers accept: a colour
-    // A4 page at 1200 dpi needs about 560 MB; anything past this limit is refused as absurd.
-    static constexpr int ImageAllocationLimitMb = 1024;
+    // Largest image, in megabytes of decoded pixels, that the image readers accept.
+    static constexpr int ImageAllocationLimitMb = ProgramInfo::ImageAllocationLimitMb;
 
 private:
     static void prepareProcess();

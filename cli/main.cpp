@@ -124,12 +124,16 @@ int main(int argc, char *argv[])
     QString written;
     QObject::connect(&writer, &PdfWriter::applied,
                      [&written](const QString &path) { written = path; });
+    QString failedOn;
+    QObject::connect(&writer, &PdfWriter::failed,
+                     [&failedOn](const QString &path) { failedOn = path; });
     StderrProgress progress;
     const PdfWriter::Result result = writer.write(job->settings, files, job->append, &progress);
     if (result != PdfWriter::Result::Finished) {
+        const QString why =
+            writer.errorString().isEmpty() ? QStringLiteral("no target") : writer.errorString();
         std::fprintf(stderr, "vellumo-cli: the PDF was not written: %s\n",
-                     qPrintable(writer.errorString().isEmpty() ? QStringLiteral("no target")
-                                                               : writer.errorString()));
+                     qPrintable(failedOn.isEmpty() ? why : failedOn + QStringLiteral(": ") + why));
         return 1;
     }
     std::printf("%s\n", qPrintable(written));

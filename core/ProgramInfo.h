@@ -17,6 +17,10 @@ inline constexpr QLatin1StringView Version = ProgramVersion::Text;
 // Host of the program's web pages, the default of the AppUrl setting.
 inline constexpr QLatin1StringView WebHost{"vellumo.leafkin.com"};
 
+// Largest image, in megabytes of decoded pixels, that the program takes: a colour A4 page at
+// 1200 dpi needs about 560 MB; anything past this limit is refused as absurd.
+inline constexpr int ImageAllocationLimitMb = 1024;
+
 // JPEG quality of stored page images: written to the settings at every start, and the default
 // wherever the JpegQuality setting is read.
 inline constexpr int JpegQuality = 85;

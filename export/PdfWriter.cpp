@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/LogCategories.h"
+#include "core/ProgramInfo.h"
 #include "export/ByteArrayStream.h"
 #include "export/DocumentFile.h"
 #include "export/ImageHeaders.h"
@@ -385,7 +386,16 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                 if (!input.open(QIODevice::ReadOnly))
                     return fail(file, input.errorString());
                 jpeg = input.readAll();
-                if (!image.embedJpeg(jpeg, ImageHeaders::jpegFrame(jpeg)))
+                const ImageHeaders::JpegFrame frame = ImageHeaders::jpegFrame(jpeg);
+                // A header may claim any size; a reader would have to decode that much.
+                const qint64 megabytes = qint64(frame.pixels.width()) * frame.pixels.height() *
+                                         qMax(1, frame.components) / (1 << 20);
+                if (megabytes > ProgramInfo::ImageAllocationLimitMb)
+                    return fail(file, QStringLiteral("the image claims %1 x %2 pixels, more than "
+                                                     "any page")
+                                          .arg(frame.pixels.width())
+                                          .arg(frame.pixels.height()));
+                if (!image.embedJpeg(jpeg, frame))
                     return fail(file, QStringLiteral("unreadable page image"));
             }
         } catch (const PdfError &error) {

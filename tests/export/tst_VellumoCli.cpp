@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -45,6 +46,7 @@ private slots:
     void appendsWithPassword();
     void appendsToEncryptedPdf_data();
     void appendsToEncryptedPdf();
+    void unreadablePageFailsWithoutOutput_data();
     void unreadablePageFailsWithoutOutput();
     void checkPdfTellsGoodFromBad();
     void appendToPdfThatCrashesPoDoFoFailsAndKeepsIt();
@@ -223,18 +225,44 @@ void tst_VellumoCli::appendsToEncryptedPdf()
     QVERIFY2(info(out).contains(QStringLiteral("Pages:           3")), qPrintable(errors));
 }
 
+void tst_VellumoCli::unreadablePageFailsWithoutOutput_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("no picture") << QByteArray("not a picture")
+                                << QStringLiteral("unreadable page image");
+    // A small real JPEG whose frame header is made to claim 65500 x 65500 pixels.
+    QByteArray huge;
+    {
+        QBuffer buffer(&huge);
+        buffer.open(QIODevice::WriteOnly);
+        TestPages::pageImage(1, QImage::Format_RGB32, 40).save(&buffer, "JPG");
+    }
+    const qsizetype frame = huge.indexOf(QByteArray("\xFF\xC0", 2));
+    for (qsizetype at : {frame + 5, frame + 7}) {
+        huge[at] = char(0xFF);
+        huge[at + 1] = char(0xDC);
+    }
+    QTest::newRow("absurd size") << huge << QStringLiteral("claims 65500 x 65500 pixels");
+}
+
 void tst_VellumoCli::unreadablePageFailsWithoutOutput()
 {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
     const QString broken = m_dir.filePath(QStringLiteral("broken.jpg"));
     QFile file(broken);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
+    file.write(bytes);
     file.close();
     const QString out = m_dir.filePath(QStringLiteral("never.pdf"));
     QString errors;
     QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, page(6), broken}, &errors), 1);
     QVERIFY(!QFile::exists(out));
-    QVERIFY(errors.contains(QStringLiteral("not written")));
+    // The message names the page that failed, and why.
+    QVERIFY2(errors.contains(QStringLiteral("not written: ") + broken + QStringLiteral(": ")),
+             qPrintable(errors));
+    QVERIFY2(errors.contains(reason), qPrintable(errors));
 }
 
 void tst_VellumoCli::checkPdfTellsGoodFromBad()
