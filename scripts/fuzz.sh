@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Fuzzes one parser with libFuzzer for a number of seconds:
-#   scripts/fuzz.sh [seconds] [dib|headers]
+#   scripts/fuzz.sh [seconds] [dib|headers|archive]
 # dib (the default): the scanned-page bitmap decoder, from a few valid bitmaps of every format.
 # headers: the page-image header readers (JPEG frame and density, TIFF resolution tags), from a
 # few small JPEG and TIFF files made with ImageMagick.
+# archive: the project-archive reader (opening a project), from two small project files.
 # Builds with clang in its own folder (VELLUMO_FUZZ_BUILD_DIR, default build-fuzz) and keeps the
 # grown corpus between runs. Inputs that crash land in <build>/fuzz/<target>/findings; the run's
 # log is in that folder's fuzz-0.log.
@@ -16,6 +17,7 @@ target="${2:-dib}"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DVELLUMO_FUZZ=ON \
     -DVELLUMO_BUILD_TESTS=OFF >/dev/null
 
+maxlen=4096
 case "$target" in
     dib)
         cmake --build "$build" --target fuzz_dib dib_seeds
@@ -39,8 +41,24 @@ case "$target" in
         convert -size 16x12 gradient:white-black -density 80 -units PixelsPerCentimeter \
             -endian MSB "$work/seeds/big-endian.tiff"
         ;;
+    archive)
+        cmake --build "$build" --target fuzz_project_archive
+        work="$build/fuzz/archive"
+        program="$build/bin/fuzz_project_archive"
+        mkdir -p "$work/seeds"
+        # A real project of two pages (one JPEG, one 1-bit TIFF), and one with a stored entry.
+        seedpages="$(mktemp -d)"
+        convert -size 64x48 gradient:white-black "$seedpages/00000001_o.jpg"
+        cp "$seedpages/00000001_o.jpg" "$seedpages/00000001_w.jpg"
+        convert -size 40x30 gradient:white-black "$seedpages/00000001_s.jpg"
+        convert -size 64x48 pattern:checkerboard -monochrome "$seedpages/00000002_o.tiff"
+        (cd "$seedpages" && zip -q -9 "$work/seeds/two-pages.vlmpj" ./* &&
+            zip -q -0 "$work/seeds/stored.vlmpj" 00000001_o.jpg 00000001_s.jpg)
+        rm -rf "$seedpages"
+        maxlen=65536
+        ;;
     *)
-        echo "usage: scripts/fuzz.sh [seconds] [dib|headers]" >&2
+        echo "usage: scripts/fuzz.sh [seconds] [dib|headers|archive]" >&2
         exit 2
         ;;
 esac
@@ -49,7 +67,7 @@ mkdir -p "$work/corpus" "$work/findings"
 # One job and one worker: the machines that run this are shared.
 cd "$work/findings"
 status=0
-"$program" -max_total_time="$seconds" -max_len=4096 -jobs=1 -workers=1 \
+"$program" -max_total_time="$seconds" -max_len="$maxlen" -jobs=1 -workers=1 \
     -print_final_stats=1 -artifact_prefix="$work/findings/" "$work/corpus" "$work/seeds" \
     || status=$?
 tail -n 25 "$work/findings/fuzz-0.log"
