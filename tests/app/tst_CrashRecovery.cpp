@@ -120,12 +120,6 @@ int idOf(const QString &path)
     return size.isValid() ? size.width() - IdWidthBase : -1;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QStringList pageFiles(const QString &folder)
 {
     QStringList result;
@@ -322,9 +316,9 @@ void tst_CrashRecovery::killedWhileOpeningKeepsEveryCompletePage()
     // anything else (an interrupted write under a temporary name) is no page at all.
     QList<int> complete;
     for (const QString &name : pageFiles(folder)) {
-        const QByteArray original = readFile(QDir(projectFolder()).filePath(name));
+        const QByteArray original = TestPaths::readFile(QDir(projectFolder()).filePath(name));
         QVERIFY2(!original.isEmpty(), qPrintable(name));
-        QVERIFY2(readFile(QDir(folder).filePath(name)) == original,
+        QVERIFY2(TestPaths::readFile(QDir(folder).filePath(name)) == original,
                  qPrintable(QStringLiteral("%1 is under a page name but is not the page's "
                                            "complete file")
                                 .arg(name)));
@@ -404,7 +398,7 @@ void tst_CrashRecovery::lockOfKilledCopyDoesNotRefuseNextStart()
     });
     QElapsedTimer clock;
     clock.start();
-    while (!readFile(settingsFile).contains("JpegQuality")) {
+    while (!TestPaths::readFile(settingsFile).contains("JpegQuality")) {
         QVERIFY2(!process.waitForFinished(20),
                  qPrintable(QStringLiteral("the program ended at start-up with code %1: %2")
                                 .arg(process.exitCode())
@@ -433,7 +427,7 @@ void tst_CrashRecovery::askedToEndWithTheSystemScannersItExitsCleanly()
     QVERIFY(process.waitForStarted(StartTimeoutMs));
     QElapsedTimer clock;
     clock.start();
-    while (!readFile(settingsFile).contains("JpegQuality")) {
+    while (!TestPaths::readFile(settingsFile).contains("JpegQuality")) {
         QVERIFY2(!process.waitForFinished(20),
                  qPrintable(QString::fromLocal8Bit(process.readAll())));
         QVERIFY(clock.elapsed() < 60000);

@@ -42,12 +42,6 @@ bool writeArchive(const QString &path, const QList<QPair<QString, QByteArray>> &
     return zip.getZipError() == 0;
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class tst_MainWindowProject : public QObject
@@ -169,7 +163,7 @@ void tst_MainWindowProject::failedSaveKeepsEarlierProjectFile()
     m_window->setProjectPath(path);
     m_window->setModified(true);
     m_window->saveProject();
-    QCOMPARE(readFile(path), QByteArray("earlier project"));
+    QCOMPARE(TestPaths::readFile(path), QByteArray("earlier project"));
     QVERIFY(m_window->isModified());
     const auto popups = m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel"));
     QVERIFY(!popups.isEmpty());

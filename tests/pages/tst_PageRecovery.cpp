@@ -4,22 +4,7 @@
 #include <QTest>
 
 #include "pages/PageRecovery.h"
-
-namespace {
-
-bool writeText(const QString &path, const QByteArray &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-QByteArray textOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
+#include "support/TestPaths.h"
 
 // What a renumbering killed half-way through one page leaves, and how recovery mends it.
 class tst_PageRecovery : public QObject
@@ -53,18 +38,18 @@ void tst_PageRecovery::parkedThumbnailAndSourceFindTheirPage()
     const QDir folder(dir.path());
     // A complete page "B" at number 2, whose files must stay its own.
     for (const char *name : {"00000002_o.jpg", "00000002_s.jpg", "00000002_w.jpg"})
-        QVERIFY(writeText(folder.filePath(QString::fromLatin1(name)), "B"));
+        QVERIFY(TestPaths::writeFile(folder.filePath(QString::fromLatin1(name)), "B"));
     for (const QString &name : files)
-        QVERIFY(writeText(folder.filePath(name), "A"));
+        QVERIFY(TestPaths::writeFile(folder.filePath(name), "A"));
 
     const QStringList pages = PageRecovery::preparePages(dir.path());
     QCOMPARE(pages.size(), 2);
     QVERIFY(folder.entryList({QStringLiteral("*.tmp")}, QDir::Files).isEmpty());
     for (const QString &page : pages) {
-        const QByteArray owner = textOf(folder.filePath(page));
+        const QByteArray owner = TestPaths::readFile(folder.filePath(page));
         const QString base = page.left(8);
-        QCOMPARE(textOf(folder.filePath(base + QStringLiteral("_s.jpg"))), owner);
-        QCOMPARE(textOf(folder.filePath(base + QStringLiteral("_w.jpg"))), owner);
+        QCOMPARE(TestPaths::readFile(folder.filePath(base + QStringLiteral("_s.jpg"))), owner);
+        QCOMPARE(TestPaths::readFile(folder.filePath(base + QStringLiteral("_w.jpg"))), owner);
     }
 }
 

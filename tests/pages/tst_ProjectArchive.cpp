@@ -18,6 +18,7 @@
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
 #include "support/TestPages.h"
+#include "support/TestPaths.h"
 
 namespace {
 
@@ -34,12 +35,6 @@ QList<QPair<QString, QByteArray>> entries(const QString &archive)
             result.append({zip.getCurrentFileName(), entry.readAll()});
     }
     return result;
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -87,7 +82,7 @@ void tst_ProjectArchive::missingThumbnailAndSourceDoNotFailTheSave()
     QImage remade;
     QVERIFY(remade.loadFromData(written.at(2).second, "JPG"));
     QVERIFY(remade.width() <= 220 && remade.height() <= 220 && remade.width() > 100);
-    QCOMPARE(written.at(5).second, bytesOf(store.workingPath(1)));
+    QCOMPARE(written.at(5).second, TestPaths::readFile(store.workingPath(1)));
 }
 
 void tst_ProjectArchive::unfinishedCopyOfAnEarlierSaveIsRemoved()
@@ -155,7 +150,7 @@ void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
     ProjectArchive archive;
     QVERIFY(!archive.write(target, {big}));
     QVERIFY2(archive.errorString().contains(noSpace), qPrintable(archive.errorString()));
-    QCOMPARE(bytesOf(target), QByteArray("earlier"));
+    QCOMPARE(TestPaths::readFile(target), QByteArray("earlier"));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("project.vlmpj")});
 }

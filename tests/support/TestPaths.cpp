@@ -16,6 +16,12 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.write(bytes) == bytes.size();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString binDir()
 {
     return qEnvironmentVariable("VELLUMO_BIN_DIR");
