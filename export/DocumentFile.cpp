@@ -10,9 +10,40 @@ DocumentFile::DocumentFile(QFileDevice &file)
 
 bool DocumentFile::finish()
 {
-    const bool written = !m_stream.fail() && drain() && m_file.flush();
+    bool written = !m_stream.fail() && drain();
+    if (written && !m_file.flush()) {
+        noteError();
+        written = false;
+    }
     m_file.close();
     return written && m_file.error() == QFileDevice::NoError;
+}
+
+QString DocumentFile::errorString() const
+{
+    return m_error.isEmpty() ? m_file.errorString() : m_error;
+}
+
+void DocumentFile::noteError()
+{
+    // Kept now: a later seek or the close clears the file's own error.
+    if (m_error.isEmpty() && m_file.error() != QFileDevice::NoError)
+        m_error = m_file.errorString();
+}
+
+bool DocumentFile::writeAll(const char *data, qint64 count)
+{
+    // A short write says nothing of its cause; writing on until the system refuses does.
+    while (count > 0) {
+        const qint64 written = m_file.write(data, count);
+        if (written <= 0) {
+            noteError();
+            return false;
+        }
+        data += written;
+        count -= written;
+    }
+    return true;
 }
 
 DocumentFile::int_type DocumentFile::overflow(int_type ch)
@@ -33,7 +64,7 @@ std::streamsize DocumentFile::xsputn(const char_type *data, std::streamsize coun
         return std::streambuf::xsputn(data, count);
     if (!drain())
         return 0;
-    m_failed = m_file.write(data, count) != count;
+    m_failed = !writeAll(data, count);
     m_bufferStart += count;
     return m_failed ? 0 : count;
 }
@@ -62,6 +93,7 @@ DocumentFile::pos_type DocumentFile::seekpos(pos_type position, std::ios_base::o
     if (to == m_bufferStart + (pptr() - pbase()))
         return position;
     if (!drain() || !m_file.seek(to)) {
+        noteError();
         m_failed = true;
         return pos_type(off_type(-1));
     }
@@ -73,7 +105,7 @@ bool DocumentFile::drain()
 {
     const qint64 size = pptr() - pbase();
     if (size > 0 && !m_failed) {
-        m_failed = m_file.write(pbase(), size) != size;
+        m_failed = !writeAll(pbase(), size);
         m_bufferStart += size;
     }
     setp(m_buffer.data(), m_buffer.data() + m_buffer.size());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFileDevice>
+#include <QString>
 
 #include <ostream>
 #include <streambuf>
@@ -20,7 +21,8 @@ public:
     // Writes the rest and closes the file; false when anything did not get written. A stream
     // that failed once drops everything after, so its state counts too.
     [[nodiscard]] bool finish();
-    QString errorString() const { return m_file.errorString(); }
+    // The reason of the first failure (a full disk, say), else the file's own.
+    QString errorString() const;
 
 protected:
     int_type overflow(int_type ch) override;
@@ -35,6 +37,8 @@ private:
     static constexpr std::size_t bufferSize = 1024 * 1024;
 
     bool drain();
+    bool writeAll(const char *data, qint64 count);
+    void noteError();
 
     QFileDevice &m_file;
     std::vector<char> m_buffer;
@@ -42,4 +46,5 @@ private:
     // File position of the buffer's first byte.
     qint64 m_bufferStart = 0;
     bool m_failed = false;
+    QString m_error;
 };

@@ -4,11 +4,14 @@
 #include <QImageWriter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <podofo/podofo.h>
 
 #include "export/PaperSizes.h"
@@ -499,6 +502,24 @@ private Q_SLOTS:
                      .exitCode,
                  0);
         QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("kind-000.jpg"))), bytes);
+    }
+
+    void fullDiskNamesTheSystemsReason()
+    {
+        // A disk of 256 KiB that a page of noise cannot fit on (needs root, as in CI).
+        const QString disk = m_dir.filePath(QStringLiteral("disk"));
+        if (!TestPaths::mountSmallDisk(disk, 256))
+            QSKIP("cannot mount a small tmpfs here (not root)");
+        const auto unmount = qScopeGuard([&disk] { TestPaths::unmountDisk(disk); });
+        const QString page = m_dir.filePath(QStringLiteral("noise.jpg"));
+        QVERIFY(TestPaths::writeFile(page, TestPaths::noiseJpeg(800)));
+        PdfWriter writer;
+        PdfExportSettings s = newFile(QStringLiteral("full"));
+        s.docFolder = disk;
+        QVERIFY(writer.write(s, {page}, false, nullptr) != PdfWriter::Result::Finished);
+        QVERIFY2(writer.errorString().contains(QString::fromLocal8Bit(strerror(ENOSPC))),
+                 qPrintable(writer.errorString()));
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     void imageIsDrawnAtItsResolution()

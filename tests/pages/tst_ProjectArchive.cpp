@@ -114,14 +114,9 @@ void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
 {
     // A disk of 256 KiB that a colour A4 page cannot fit on (needs root, as in CI).
     const QString disk = m_dir.filePath(QStringLiteral("disk"));
-    QDir().mkpath(disk);
-    if (QProcess::execute(QStringLiteral("mount"),
-                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                           QStringLiteral("size=256k"), QStringLiteral("tmpfs"), disk}) != 0)
+    if (!TestPaths::mountSmallDisk(disk, 256))
         QSKIP("cannot mount a small tmpfs here (not root)");
-    const auto unmount = qScopeGuard([&disk] {
-        QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), disk});
-    });
+    const auto unmount = qScopeGuard([&disk] { TestPaths::unmountDisk(disk); });
 
     QImage page(2480, 3508, QImage::Format_RGB32);
     for (int y = 0; y < page.height(); ++y) {
