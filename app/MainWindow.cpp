@@ -365,7 +365,7 @@ void MainWindow::retranslateUi()
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_constructed) {
-        fillScannerList();
+        fillChoosers();
         restoreChoosers();
         retranslateUi();
     }

@@ -57,6 +57,8 @@ public:
     // True once the start-up steps after construction (recovery offer, project named on the
     // command line) have run.
     bool isStartUpFinished() const { return m_startUpFinished; }
+    // True once the scanners have been listed (in the background, after construction).
+    bool isScannerListReady() const { return m_scannerListReady; }
     // The project has changes that are not saved.
     bool isModified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
@@ -180,9 +182,12 @@ private:
     void buildStatusBar();
     void buildModePanels();
     void buildScanner();
-    // Lists the scanners (disabling the scan commands when there are none) and fills the colour
-    // and quality choosers.
+    // Fills the colour and quality choosers and starts listing the scanners in the background;
+    // the scan commands are off until scannersListed() has the list.
     void fillScannerList();
+    // Takes the listed scanners: the scan commands on when there is one, else a message.
+    void scannersListed();
+    void fillChoosers();
     // The common start of a scan; showFrame shows the scanner view first.
     void startScan(bool showFrame);
     void retranslateModePanels();
@@ -268,4 +273,5 @@ private:
     bool m_toolMissingSaid = false;
     bool m_constructed = false;
     bool m_startUpFinished = false;
+    bool m_scannerListReady = false;
 };

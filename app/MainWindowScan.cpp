@@ -39,9 +39,40 @@ void MainWindow::buildScanner()
     });
     m_scanner = scanner;
     m_scannerView->setLibrary(m_scanner);
+    connect(m_scanner, &ScannerLibrary::sourcesListed, this, &MainWindow::scannersListed);
 }
 
 void MainWindow::fillScannerList()
+{
+    // Listing may take seconds while SANE's backends probe: the window, the recovery offer and
+    // a project named on the command line do not wait for it. Scanning waits.
+    m_scannerListReady = false;
+    for (QAction *action : std::as_const(m_commands.scanCommands))
+        action->setEnabled(false);
+    fillChoosers();
+    if (m_scanner)
+        m_scanner->listSourcesInBackground();
+    else
+        scannersListed();
+}
+
+void MainWindow::scannersListed()
+{
+    QStringList names;
+    if (m_scanner && m_scanner->sourceListBegin()) {
+        QString name;
+        while (m_scanner->sourceListNext(name))
+            names << name;
+    }
+    if (names.isEmpty())
+        errorMessage(tr("Scanners not found.<br>Please plug a scanner."));
+    for (QAction *action : std::as_const(m_commands.scanCommands))
+        action->setEnabled(!names.isEmpty());
+    Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
+    m_scannerListReady = true;
+}
+
+void MainWindow::fillChoosers()
 {
     QComboBox *colour = m_commands.colorChooser;
     QComboBox *quality = m_commands.qualityChooser;
@@ -49,20 +80,6 @@ void MainWindow::fillScannerList()
     const QSignalBlocker blockQuality(quality);
     colour->clear();
     quality->clear();
-
-    QStringList names;
-    if (m_scanner && m_scanner->sourceListBegin()) {
-        QString name;
-        while (m_scanner->sourceListNext(name))
-            names << name;
-    }
-    if (names.isEmpty()) {
-        errorMessage(tr("Scanners not found.<br>Please plug a scanner."));
-        for (QAction *action : std::as_const(m_commands.scanCommands))
-            action->setEnabled(false);
-    }
-    Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
-
     colour->addItem(tr("Black-White"), 1);
     colour->addItem(tr("Grayscale"), 2);
     colour->addItem(tr("Photo Color"), 4);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <memory>
 #include <sane/sane.h>
 #include <thread>
 #include <utility>
@@ -70,6 +71,10 @@ SaneScannerLibrary::SaneScannerLibrary(ScannerChoice *choice, QObject *parent)
 
 SaneScannerLibrary::~SaneScannerLibrary()
 {
+    // A listing still running ends first; its report is dropped with this object.
+    if (m_listing.joinable())
+        m_listing.join();
+    m_busy = false;
     closeSource();
     --liveLibraries;
 }
@@ -104,6 +109,9 @@ void SaneScannerLibrary::chooseSource(QObject *owner)
 bool SaneScannerLibrary::sourceListBegin()
 {
     m_nextListed = 0;
+    // The list a background listing has just made is used once instead of listing again.
+    if (std::exchange(m_freshListing, false))
+        return true;
     return listSources();
 }
 
@@ -395,25 +403,20 @@ void SaneScannerLibrary::closeSource()
     m_startedAhead = false;
 }
 
-bool SaneScannerLibrary::listSources()
+int SaneScannerLibrary::querySources(std::vector<Source> &found)
 {
-    if (m_busy)
-        return false;
-    if (!ensureSane()) {
-        fail(QStringLiteral("SANE could not be initialised"));
-        return false;
-    }
-    SANE_Status status = SANE_STATUS_GOOD;
-    std::vector<Source> found;
-    runInWorker([&] {
-        const SANE_Device **devices = nullptr;
-        // Network scanners included: listing may take seconds while backends probe.
-        status = sane_get_devices(&devices, SANE_FALSE);
-        for (int i = 0; status == SANE_STATUS_GOOD && devices[i]; ++i)
-            found.push_back({displayName(devices[i]), QByteArray(devices[i]->name)});
-    });
+    const SANE_Device **devices = nullptr;
+    // Network scanners included: listing may take seconds while backends probe.
+    const SANE_Status status = sane_get_devices(&devices, SANE_FALSE);
+    for (int i = 0; status == SANE_STATUS_GOOD && devices[i]; ++i)
+        found.push_back({displayName(devices[i]), QByteArray(devices[i]->name)});
+    return status;
+}
+
+bool SaneScannerLibrary::adoptSources(std::vector<Source> found, int status)
+{
     if (status != SANE_STATUS_GOOD) {
-        fail(QStringLiteral("Cannot list the scanners: %1").arg(statusText(status)));
+        fail(QStringLiteral("Cannot list the scanners: %1").arg(statusText(SANE_Status(status))));
         return false;
     }
     // Two devices of one model would look the same; the device name tells them apart.
@@ -428,6 +431,45 @@ bool SaneScannerLibrary::listSources()
     m_listed = true;
     m_nextListed = std::min(m_nextListed, m_sources.size());
     return true;
+}
+
+bool SaneScannerLibrary::listSources()
+{
+    if (m_busy)
+        return false;
+    if (!ensureSane()) {
+        fail(QStringLiteral("SANE could not be initialised"));
+        return false;
+    }
+    int status = SANE_STATUS_GOOD;
+    std::vector<Source> found;
+    runInWorker([&] { status = querySources(found); });
+    return adoptSources(std::move(found), status);
+}
+
+void SaneScannerLibrary::listSourcesInBackground()
+{
+    if (m_busy)
+        return;
+    if (!ensureSane()) {
+        fail(QStringLiteral("SANE could not be initialised"));
+        emit sourcesListed();
+        return;
+    }
+    m_busy = true;
+    m_listing = std::thread([this] {
+        auto found = std::make_shared<std::vector<Source>>();
+        const int status = querySources(*found);
+        QMetaObject::invokeMethod(
+            this,
+            [this, found, status] {
+                m_listing.join();
+                m_busy = false;
+                m_freshListing = adoptSources(std::move(*found), status);
+                emit sourcesListed();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void SaneScannerLibrary::runInWorker(const std::function<void()> &work)

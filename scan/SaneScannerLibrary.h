@@ -8,6 +8,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 #include "scan/ScannerLibrary.h"
@@ -67,6 +68,10 @@ public:
 
     void chooseSource(QObject *owner) override;
     [[nodiscard]] bool sourceListBegin() override;
+    // Lists the devices on a worker thread without blocking the caller, and emits
+    // sourcesListed() on this object's thread when done; the next sourceListBegin() uses that
+    // list. While it runs, the object is busy as during a scan (cancel() aside).
+    void listSourcesInBackground() override;
     [[nodiscard]] bool sourceListNext(QString &name) override;
     void setHideDeviceDialog(bool hide) override;
     void setAutoContrast(bool on) override;
@@ -134,6 +139,10 @@ private:
     };
 
     bool listSources();
+    // Run on a worker thread: the devices SANE knows; the SANE status.
+    static int querySources(std::vector<Source> &found);
+    // Takes a listing's result as the list of sources; false (and a failure) on a bad status.
+    bool adoptSources(std::vector<Source> found, int status);
     void runInWorker(const std::function<void()> &work);
     // Run on the worker thread. `started`: sane_start was already called for this page.
     PageResult readPage(double dotsPerInch, bool started, bool startNext);
@@ -148,6 +157,8 @@ private:
     QString m_ownChoice; // used without a ScannerChoice
 
     std::vector<Source> m_sources;
+    std::thread m_listing;
+    bool m_freshListing = false;
     bool m_listed = false;
     std::size_t m_nextListed = 0;
     SourceChooser m_chooser;

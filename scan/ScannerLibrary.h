@@ -30,6 +30,10 @@ public:
     virtual void chooseSource(QObject *owner) = 0;
     // True when sources can be listed; restarts the listing.
     [[nodiscard]] virtual bool sourceListBegin() = 0;
+    // Prepares the list of sources without blocking the caller where the layer can (listing
+    // may take seconds) and emits sourcesListed() when sourceListBegin() can follow. The
+    // default emits at once.
+    virtual void listSourcesInBackground() { emit sourcesListed(); }
     // True while it has written the next source's display name into `name`.
     [[nodiscard]] virtual bool sourceListNext(QString &name) = 0;
 
@@ -67,6 +71,8 @@ public:
     virtual void cancel() = 0;
 
 signals:
+    // The list started by listSourcesInBackground() is ready.
+    void sourcesListed();
     // Share of the current image read so far, 0 to 100, while acquireImage runs; not reported
     // for a page whose height the device does not know in advance.
     void percentScan(int percent);

@@ -2,7 +2,7 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing|scan|pdf] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
@@ -10,7 +10,9 @@
 # JPEG save against cjpeg. scan: from the last byte of a scanned A4 frame to the page shown in
 # the list, with the SANE read beside it (SANE's test device). pdf: writing 100 and 500 scanned
 # A4 pages into a PDF against img2pdf and cat, with the peak memory (bench/pdf_bench.sh; its
-# arguments are page counts). The remaining arguments go to the benchmark (for example --pages 50).
+# arguments are page counts). startup: the real program's start with the system's SANE
+# configuration, until its window is built and until its scanners are listed
+# (bench/startup_bench.sh). The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -19,7 +21,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing | scan | pdf)
+    pagestore | project | editing | scan | pdf | startup)
         bench="$1"
         shift
         ;;
@@ -27,6 +29,11 @@ esac
 
 bash "$root/scripts/bootstrap.sh"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_BUILD_TESTS=OFF >/dev/null
+if [[ $bench == startup ]]; then
+    # The real program with the system's SANE configuration; it makes its own private homes.
+    cmake --build "$build" --target vellumo
+    exec bash "$root/bench/startup_bench.sh" "$build"
+fi
 if [[ $bench == pdf ]]; then
     cmake --build "$build" --target vellumo-cli
     run=(bash "$root/bench/pdf_bench.sh" "$build")

@@ -29,6 +29,7 @@ void tst_NoScanner::initTestCase()
 void tst_NoScanner::scanningCommandsAreOff()
 {
     MainWindow window(false);
+    QTRY_VERIFY(window.isScannerListReady());
     const RibbonCommands &commands = window.commands();
     QVERIFY(!commands.scanPage->isEnabled());
     QVERIFY(!commands.autoScan->isEnabled());

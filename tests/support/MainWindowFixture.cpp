@@ -29,7 +29,8 @@ bool MainWindowFixture::open()
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         return false;
-    return QTest::qWaitFor([this] { return m_window->isStartUpFinished(); }, 5000);
+    return QTest::qWaitFor(
+        [this] { return m_window->isStartUpFinished() && m_window->isScannerListReady(); }, 10000);
 }
 
 MainWindow *MainWindowFixture::rebuild()

@@ -19,7 +19,7 @@ public:
     static void nameApplication();
 
     // Empties the working folder, then builds and shows the window and waits until it has
-    // finished starting. False when it did not (use it inside QVERIFY).
+    // finished starting and has listed the scanners. False when it did not (use in QVERIFY).
     [[nodiscard]] bool open();
     // A new window in place of the old one, on the working folder as it is; neither shown nor
     // waited for, so a test can take part in its start-up.
