@@ -9,11 +9,13 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <quazip.h>
 #include <quazipfile.h>
 #include <quazipfileinfo.h>
 #include <quazipnewinfo.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -51,6 +53,16 @@ protected:
 private:
     QString m_firstError;
 };
+
+quint32 le32(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(bytes.constData() + at);
+}
+
+quint16 le16(const QByteArray &bytes, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(bytes.constData() + at);
+}
 
 } // namespace
 
@@ -223,12 +235,58 @@ QStringList ProjectArchive::entryNames(const QString &archivePath)
     return names;
 }
 
+bool ProjectArchive::hasOverlappingEntries(const QString &archivePath)
+{
+    QFile file(archivePath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // The end record is in the last 22 bytes plus at most 64 KiB of comment.
+    const qint64 tailSize = qMin<qint64>(file.size(), 22 + 65535);
+    file.seek(file.size() - tailSize);
+    const QByteArray tail = file.read(tailSize);
+    const qsizetype end = tail.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > tail.size())
+        return false; // not a zip archive: the zip library refuses it anyway
+    const quint32 directorySize = le32(tail, end + 12);
+    const quint32 directoryOffset = le32(tail, end + 16);
+    if (directoryOffset == 0xFFFFFFFFu || !file.seek(directoryOffset))
+        return false; // ZIP64: written by no version of this program, and left to the library
+    const QByteArray directory = file.read(directorySize);
+    // Each entry's stretch of the file, from its local header to the end of its data.
+    QList<QPair<qint64, qint64>> stretches;
+    for (qsizetype at = 0; at + 46 <= directory.size();) {
+        if (le32(directory, at) != 0x02014b50u)
+            break;
+        const quint32 packed = le32(directory, at + 20);
+        const qint64 local = le32(directory, at + 42);
+        at += 46 + le16(directory, at + 28) + le16(directory, at + 30) + le16(directory, at + 32);
+        if (!file.seek(local))
+            return true; // an entry outside the file
+        const QByteArray header = file.read(30);
+        if (header.size() < 30 || le32(header, 0) != 0x04034b50u)
+            return true; // the directory points at no entry
+        const qint64 data = local + 30 + le16(header, 26) + le16(header, 28);
+        stretches.append({local, data + packed});
+    }
+    std::sort(stretches.begin(), stretches.end());
+    for (qsizetype i = 1; i < stretches.size(); ++i) {
+        if (stretches.at(i).first < stretches.at(i - 1).second)
+            return true;
+    }
+    return false;
+}
+
 QStringList ProjectArchive::extract(const QString &archivePath, const QString &folder)
 {
     m_error.clear();
     m_skipped.clear();
     m_skipReasons.clear();
     QStringList extracted;
+    // Entries sharing their data would let a small file fill the disk with many big pages.
+    if (hasOverlappingEntries(archivePath)) {
+        m_error = tr("Its entries overlap: the file is damaged.");
+        return extracted;
+    }
     QuaZip zip(archivePath);
     if (!zip.open(QuaZip::mdUnzip)) {
         m_error = tr("Can't read %1.").arg(archivePath);

@@ -51,6 +51,7 @@ private slots:
     void fullDiskIsReportedWithTheSystemsReason();
     void damagedEntriesAreSkippedAndNamed_data();
     void damagedEntriesAreSkippedAndNamed();
+    void overlappingEntriesAreRefused();
 
 private:
     QTemporaryDir m_dir;
@@ -210,6 +211,37 @@ void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
     QCOMPARE(archive.extract(path, folder), QStringList{QStringLiteral("00000002_o.jpg")});
     QCOMPARE(archive.skipReasons(), QStringList{QStringLiteral("00000001_o.jpg (%1)").arg(reason)});
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("00000002_o.jpg")});
+}
+
+void tst_ProjectArchive::overlappingEntriesAreRefused()
+{
+    // A real project of two pages: nothing overlaps.
+    const QString folder = m_dir.filePath(QStringLiteral("two"));
+    QDir().mkpath(folder);
+    PageStore store(folder);
+    QImage thumbnail;
+    QVERIFY(store.addImage(TestPages::pageImage(7), false, &thumbnail));
+    QVERIFY(store.addImage(TestPages::pageImage(8, QImage::Format_Mono), true, &thumbnail));
+    const QString path = m_dir.filePath(QStringLiteral("two.vlmpj"));
+    ProjectArchive archive;
+    QVERIFY(archive.writeProject(path, store.workingPaths()));
+    QVERIFY(!ProjectArchive::hasOverlappingEntries(path));
+
+    // The second directory record made to point at the first entry's data.
+    QByteArray bytes = TestPaths::readFile(path);
+    const QByteArray record("PK\x01\x02", 4);
+    const qsizetype second = bytes.indexOf(record, bytes.indexOf(record) + 4);
+    QVERIFY(second > 0);
+    for (int i = 0; i < 4; ++i)
+        bytes[second + 42 + i] = 0;
+    const QString forged = m_dir.filePath(QStringLiteral("forged.vlmpj"));
+    QVERIFY(TestPaths::writeFile(forged, bytes));
+    QVERIFY(ProjectArchive::hasOverlappingEntries(forged));
+    const QString into = m_dir.filePath(QStringLiteral("forged-pages"));
+    QDir().mkpath(into);
+    QVERIFY(archive.extract(forged, into).isEmpty());
+    QVERIFY(archive.errorString().contains(QStringLiteral("overlap")));
+    QVERIFY(QDir(into).entryList(QDir::Files).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(tst_ProjectArchive)
