@@ -201,6 +201,9 @@ void MainWindow::loadImageFiles(const QStringList &files)
             m_workArea->setCurrentIndex(EditorPage);
             if (m_pageList->addImage(page.image, page.blackAndWhite))
                 ++added;
+            if (page.damaged)
+                errorMessage(tr("The file %1 is damaged: part of its picture may be missing.")
+                                 .arg(info.fileName().toHtmlEscaped()));
             Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
         }
     }

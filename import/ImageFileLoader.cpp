@@ -1,5 +1,6 @@
 #include "ImageFileLoader.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
@@ -10,6 +11,7 @@ ImageFileLoader::Page ImageFileLoader::read(const QString &path)
     reader.setAutoTransform(true);
     Page page;
     page.size = reader.size();
+    const QByteArray format = reader.format();
     page.image = reader.read();
     if (page.image.isNull()) {
         // Four bytes a pixel, as the reader counts against its limit.
@@ -30,7 +32,23 @@ ImageFileLoader::Page ImageFileLoader::read(const QString &path)
         page.image = paper;
     }
     page.blackAndWhite = isBlackAndWhite(QFileInfo(path).suffix(), page.image.depth());
+    page.damaged = endsEarly(path, format);
     return page;
+}
+
+bool ImageFileLoader::endsEarly(const QString &path, const QByteArray &format)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    // Writers may pad a file after its end marker; a few bytes of it are looked at.
+    file.seek(file.size() - qMin<qint64>(file.size(), 64));
+    const QByteArray tail = file.readAll();
+    if (format == "jpeg" || format == "jpg")
+        return !tail.contains(QByteArray("\xFF\xD9", 2));
+    if (format == "png")
+        return !tail.contains(QByteArray("IEND"));
+    return false;
 }
 
 bool ImageFileLoader::isBlackAndWhite(const QString &suffix, int depth)

@@ -19,10 +19,15 @@ public:
         // (QImageReader's allocation limit); size() holds its dimensions.
         bool tooLarge = false;
         QSize size;
+        // The picture was read, but the file ends early (a JPEG without its end marker, a PNG
+        // without its end chunk): part of it may be missing.
+        bool damaged = false;
     };
 
     static Page read(const QString &path);
     // The black-and-white rule on its own: the file's suffix ("tif" or "tiff", in lower case)
     // and the depth of the decoded image.
     static bool isBlackAndWhite(const QString &suffix, int depth);
+    // True when a JPEG or PNG file lacks the marker its format ends with.
+    static bool endsEarly(const QString &path, const QByteArray &format);
 };

@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,8 @@ class tst_ImageFileLoader : public QObject
 private slots:
     void transparentPictureLiesOnWhite();
     void hugeImageIsTooLargeNotUnreadable();
+    void truncatedFileIsReadAndMarkedDamaged_data();
+    void truncatedFileIsReadAndMarkedDamaged();
 
 private:
     QTemporaryDir m_dir;
@@ -55,6 +58,40 @@ void tst_ImageFileLoader::hugeImageIsTooLargeNotUnreadable()
     page = ImageFileLoader::read(text);
     QVERIFY(page.image.isNull());
     QVERIFY(!page.tooLarge);
+}
+
+void tst_ImageFileLoader::truncatedFileIsReadAndMarkedDamaged_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("whole JPEG") << QByteArray("JPG") << false;
+    QTest::newRow("JPEG cut in half") << QByteArray("JPG") << true;
+    QTest::newRow("whole PNG") << QByteArray("PNG") << false;
+}
+
+void tst_ImageFileLoader::truncatedFileIsReadAndMarkedDamaged()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(bool, cut);
+    QImage picture(200, 200, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x, y, (x * y) & 0xFF));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(picture.save(&buffer, format.constData()));
+    if (cut)
+        bytes.truncate(bytes.size() / 2);
+    const QString path =
+        m_dir.filePath(QStringLiteral("picture.") + QString::fromLatin1(format).toLower());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const ImageFileLoader::Page page = ImageFileLoader::read(path);
+    QVERIFY(!page.image.isNull());
+    QCOMPARE(page.damaged, cut);
 }
 
 QTEST_GUILESS_MAIN(tst_ImageFileLoader)
