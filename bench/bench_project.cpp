@@ -315,7 +315,7 @@ Document makeDocument(int pageCount, const QString &folder)
 
 struct Figures
 {
-    Runs oursSave, zipSave, oursOpen, unzipOpen;
+    Runs oursSave, zipSave, cpSave, oursOpen, unzipOpen;
     Memory saveMemory, openMemory; // the largest growth over the runs
     qint64 oursSize = 0, zipSize = 0;
 };
@@ -339,6 +339,11 @@ Figures measure(const Document &document, int runs, const QString &work)
     // Bare names, as our entries are named; zip reads them relative to the page folder.
     QStringList zipArguments{QStringLiteral("-q"), zipArchive};
     zipArguments += document.names;
+    // The floor of any save: the same files copied by one cp process.
+    const QString cp = QStandardPaths::findExecutable(QStringLiteral("cp"));
+    const QString cpFolder = work + QStringLiteral("/copied-cp");
+    QStringList cpArguments{QStringLiteral("-t"), cpFolder};
+    cpArguments += document.names;
 
     Figures figures;
     for (int run = 0; run < runs; ++run) {
@@ -359,6 +364,10 @@ Figures measure(const Document &document, int runs, const QString &work)
         const auto saveZip = [&] {
             figures.zipSave.ms.push_back(
                 timed([&] { runTool(zip, zipArguments, document.folder); }));
+        };
+        const auto saveCp = [&] {
+            freshFolder(cpFolder);
+            figures.cpSave.ms.push_back(timed([&] { runTool(cp, cpArguments, document.folder); }));
         };
         const auto openOurs = [&] {
             ProjectArchive archive;
@@ -384,9 +393,11 @@ Figures measure(const Document &document, int runs, const QString &work)
         if (run % 2 == 0) {
             saveOurs();
             saveZip();
+            saveCp();
             openOurs();
             openUnzip();
         } else {
+            saveCp();
             saveZip();
             saveOurs();
             openUnzip();
@@ -462,6 +473,10 @@ void report(const Document &document, const Figures &figures, int runs)
     std::printf("   %-46s %9.2f s\n", "save, ours (median)", figures.oursSave.median() / 1000);
     std::printf("   %-46s %9.2f\n", "save, ours/zip",
                 ratio(figures.oursSave.median(), figures.zipSave.median()));
+    std::printf("   %-46s %9.2f s\n", "save, cp of the same files (median)",
+                figures.cpSave.median() / 1000);
+    std::printf("   %-46s %9.2f\n", "save, ours/cp",
+                ratio(figures.oursSave.median(), figures.cpSave.median()));
     std::printf("   %-46s %9.2f s\n", "open, ours (median)", figures.oursOpen.median() / 1000);
     std::printf("   %-46s %9.2f\n", "open, ours/unzip",
                 ratio(figures.oursOpen.median(), figures.unzipOpen.median()));
