@@ -249,8 +249,12 @@ bool ProjectArchive::hasOverlappingEntries(const QString &archivePath)
         return false; // not a zip archive: the zip library refuses it anyway
     const quint32 directorySize = le32(tail, end + 12);
     const quint32 directoryOffset = le32(tail, end + 16);
-    if (directoryOffset == 0xFFFFFFFFu || !file.seek(directoryOffset))
+    if (directoryOffset == 0xFFFFFFFFu)
         return false; // ZIP64: written by no version of this program, and left to the library
+    // A directory said to reach past the end of the file is a damaged one; nothing is read
+    // (or allocated) on its word.
+    if (qint64(directoryOffset) + directorySize > file.size() || !file.seek(directoryOffset))
+        return true;
     const QByteArray directory = file.read(directorySize);
     // Each entry's stretch of the file, from its local header to the end of its data.
     QList<QPair<qint64, qint64>> stretches;

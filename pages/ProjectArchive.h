@@ -42,8 +42,8 @@ public:
     // is written completely or not at all. When the disk could not take the next entry, the
     // extraction stops with errorString() saying so. Returns the names extracted.
     QStringList extract(const QString &archivePath, const QString &folder);
-    // True when the archive's directory lets two entries share bytes of the file (or points
-    // outside it): such a file is damaged, or made to write far more than its size.
+    // True when the archive's directory lets two entries share bytes of the file, or points or
+    // reaches outside it: such a file is damaged, or made to write far more than its size.
     static bool hasOverlappingEntries(const QString &archivePath);
     // Entries skipped by the last extract(), and the same with the reason in brackets.
     QStringList skipped() const { return m_skipped; }

@@ -242,6 +242,15 @@ void tst_ProjectArchive::overlappingEntriesAreRefused()
     QVERIFY(archive.extract(forged, into).isEmpty());
     QVERIFY(archive.errorString().contains(QStringLiteral("overlap")));
     QVERIFY(QDir(into).entryList(QDir::Files).isEmpty());
+
+    // A directory claiming 4 GB in a small file is refused without reading that much.
+    bytes = TestPaths::readFile(path);
+    const qsizetype end = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    QVERIFY(end > 0);
+    for (int i = 0; i < 4; ++i)
+        bytes[end + 12 + i] = char(0xF0);
+    QVERIFY(TestPaths::writeFile(forged, bytes));
+    QVERIFY(ProjectArchive::hasOverlappingEntries(forged));
 }
 
 QTEST_GUILESS_MAIN(tst_ProjectArchive)
