@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "core/PageImages.h"
 #include "pages/PageFiles.h"
@@ -54,17 +55,33 @@ private slots:
     void overlappingEntriesAreRefused();
 
 private:
+    // A page store in a folder of its own: a colour page of the given id, then a 1-bit page
+    // when monoId is not 0. Null when a page could not be written.
+    std::unique_ptr<PageStore> storeOf(const QString &name, int colourId, int monoId = 0);
+
     QTemporaryDir m_dir;
 };
 
+std::unique_ptr<PageStore> tst_ProjectArchive::storeOf(const QString &name, int colourId,
+                                                       int monoId)
+{
+    const QString folder = m_dir.filePath(name);
+    QDir().mkpath(folder);
+    auto store = std::make_unique<PageStore>(folder);
+    QImage thumbnail;
+    if (!store->addImage(TestPages::pageImage(colourId), false, &thumbnail))
+        return nullptr;
+    if (monoId != 0 &&
+        !store->addImage(TestPages::pageImage(monoId, QImage::Format_Mono), true, &thumbnail))
+        return nullptr;
+    return store;
+}
+
 void tst_ProjectArchive::missingThumbnailAndSourceDoNotFailTheSave()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("pages"));
-    QDir().mkpath(folder);
-    PageStore store(folder);
-    QImage thumbnail;
-    QVERIFY(store.addImage(TestPages::pageImage(1), false, &thumbnail));
-    QVERIFY(store.addImage(TestPages::pageImage(2, QImage::Format_Mono), true, &thumbnail));
+    const auto stored = storeOf(QStringLiteral("pages"), 1, 2);
+    QVERIFY(stored);
+    const PageStore &store = *stored;
     QVERIFY(QFile::remove(store.thumbPath(0)));
     QVERIFY(QFile::remove(store.sourcePath(1)));
 
@@ -88,11 +105,8 @@ void tst_ProjectArchive::missingThumbnailAndSourceDoNotFailTheSave()
 
 void tst_ProjectArchive::unfinishedCopyOfAnEarlierSaveIsRemoved()
 {
-    const QString folder = m_dir.filePath(QStringLiteral("one"));
-    QDir().mkpath(folder);
-    PageStore store(folder);
-    QImage thumbnail;
-    QVERIFY(store.addImage(TestPages::pageImage(3), false, &thumbnail));
+    const auto store = storeOf(QStringLiteral("one"), 3);
+    QVERIFY(store);
     const QString target = m_dir.filePath(QStringLiteral("book.vlmpj"));
     const QString stale =
         m_dir.filePath(ProjectArchive::unfinishedPrefix(target) + QStringLiteral("Ab12Cd"));
@@ -104,7 +118,7 @@ void tst_ProjectArchive::unfinishedCopyOfAnEarlierSaveIsRemoved()
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
     ProjectArchive archive;
-    QVERIFY(archive.writeProject(target, store.workingPaths()));
+    QVERIFY(archive.writeProject(target, store->workingPaths()));
     QVERIFY(!QFile::exists(stale));
     QVERIFY(QFile::exists(otherTarget)); // another project's leftover is not this save's
     QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("book.vlmpj*")}, QDir::Files),
@@ -216,15 +230,11 @@ void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
 void tst_ProjectArchive::overlappingEntriesAreRefused()
 {
     // A real project of two pages: nothing overlaps.
-    const QString folder = m_dir.filePath(QStringLiteral("two"));
-    QDir().mkpath(folder);
-    PageStore store(folder);
-    QImage thumbnail;
-    QVERIFY(store.addImage(TestPages::pageImage(7), false, &thumbnail));
-    QVERIFY(store.addImage(TestPages::pageImage(8, QImage::Format_Mono), true, &thumbnail));
+    const auto store = storeOf(QStringLiteral("two"), 7, 8);
+    QVERIFY(store);
     const QString path = m_dir.filePath(QStringLiteral("two.vlmpj"));
     ProjectArchive archive;
-    QVERIFY(archive.writeProject(path, store.workingPaths()));
+    QVERIFY(archive.writeProject(path, store->workingPaths()));
     QVERIFY(!ProjectArchive::hasOverlappingEntries(path));
 
     // The second directory record made to point at the first entry's data.
