@@ -13,6 +13,7 @@
 #include "core/ProgramInfo.h"
 #include "core/StaleFileCleanup.h"
 #include "core/TerminationSignals.h"
+#include "export/PdfPasswordStore.h"
 #include "ribbon/RibbonStyle.h"
 #include "scan/SaneScannerLibrary.h"
 
@@ -66,6 +67,8 @@ int StartUp::run(QApplication &app, FileOperations &operations)
         box.exec();
         return 1;
     }
+
+    PdfPasswordStore::moveClearTextPassword();
 
     QApplication::setStyle(new RibbonStyle);
 

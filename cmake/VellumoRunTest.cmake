@@ -3,6 +3,17 @@ file(REMOVE_RECURSE "${HOME_DIR}")
 file(MAKE_DIRECTORY "${HOME_DIR}/.config" "${HOME_DIR}/.local/share" "${HOME_DIR}/.cache"
      "${HOME_DIR}/.runtime")
 file(CHMOD "${HOME_DIR}/.runtime" DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+string(REPLACE "|" ";" args "${TEST_ARGS}")
+if(KEYRING)
+    # A session bus and secret store of the test's own, gone when the test ends.
+    set(command dbus-run-session -- sh "${VELLUMO_SOURCE_DIR}/tests/support/with-keyring.sh"
+        "${TEST_EXE}" ${args})
+    set(bus)
+else()
+    # A bus address where nothing listens: no test reaches the desktop's session or secrets.
+    set(command "${TEST_EXE}" ${args})
+    set(bus "DBUS_SESSION_BUS_ADDRESS=unix:path=${HOME_DIR}/.runtime/no-session-bus")
+endif()
 execute_process(
     COMMAND "${CMAKE_COMMAND}" -E env
         "HOME=${HOME_DIR}"
@@ -14,7 +25,8 @@ execute_process(
         "VELLUMO_BIN_DIR=${VELLUMO_BIN_DIR}"
         "VELLUMO_SOURCE_DIR=${VELLUMO_SOURCE_DIR}"
         "SANE_CONFIG_DIR=${VELLUMO_SOURCE_DIR}/tests/scan/sane"
-        "${TEST_EXE}"
+        ${bus}
+        ${command}
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "${TEST_EXE} failed: ${result}")

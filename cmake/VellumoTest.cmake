@@ -1,11 +1,13 @@
-# vellumo_add_test(<name> SOURCES <files...> [CORE] [LIBS <targets...>] [TIMEOUT <seconds>])
+# vellumo_add_test(<name> SOURCES <files...> [CORE] [KEYRING] [LIBS <targets...>]
+#                  [TIMEOUT <seconds>])
 #
 # One QtTest executable per unit. CORE tests link only the widget-free core and its test helpers
 # (and run with QTEST_GUILESS_MAIN); the others link the UI library and the dialog answerers.
 # Each run starts with an empty private home folder and the XDG folders inside it, offscreen,
-# so no test reaches a real user's pages or settings.
+# so no test reaches a real user's pages, settings or secrets. A KEYRING test runs in a D-Bus
+# session of its own with an unlocked secret store; the others see no session bus at all.
 function(vellumo_add_test name)
-    cmake_parse_arguments(ARG "CORE" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "CORE;KEYRING" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     if(ARG_CORE)
         set(support vellumo_test_support_core)
@@ -20,17 +22,36 @@ function(vellumo_add_test name)
     target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
     vellumo_set_warnings(${name})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests/bin")
-    add_test(NAME ${name}
+    set(keyring)
+    if(ARG_KEYRING)
+        set(keyring KEYRING)
+    endif()
+    vellumo_add_test_run(${name} ${name} ${keyring} TIMEOUT "${ARG_TIMEOUT}")
+endfunction()
+
+# vellumo_add_test_run(<executable> <run name> [KEYRING] [TIMEOUT <seconds>] [ARGS <args...>])
+# One more run of a test executable, for example some of its functions without a secret store.
+function(vellumo_add_test_run executable run)
+    cmake_parse_arguments(ARG "KEYRING" "TIMEOUT" "ARGS" ${ARGN})
+    if(ARG_KEYRING)
+        set(keyring ON)
+    else()
+        set(keyring OFF)
+    endif()
+    string(REPLACE ";" "|" args "${ARG_ARGS}")
+    add_test(NAME ${run}
         COMMAND ${CMAKE_COMMAND}
-            -DHOME_DIR=${CMAKE_BINARY_DIR}/tests/home/${name}
-            -DTEST_EXE=$<TARGET_FILE:${name}>
+            -DHOME_DIR=${CMAKE_BINARY_DIR}/tests/home/${run}
+            -DTEST_EXE=$<TARGET_FILE:${executable}>
+            "-DTEST_ARGS=${args}"
+            -DKEYRING=${keyring}
             -DVELLUMO_BIN_DIR=${VELLUMO_BIN_DIR}
             -DVELLUMO_SOURCE_DIR=${PROJECT_SOURCE_DIR}
             -P "${PROJECT_SOURCE_DIR}/cmake/VellumoRunTest.cmake")
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+    set_tests_properties(${run} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
 endfunction()
 
 # vellumo_test_pch_owner(<out_var> <support library>)

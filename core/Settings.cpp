@@ -41,4 +41,9 @@ bool contains(SettingsKeys::Key key)
     return QSettings().contains(key);
 }
 
+void remove(SettingsKeys::Key key)
+{
+    QSettings().remove(key);
+}
+
 } // namespace Settings

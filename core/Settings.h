@@ -17,5 +17,6 @@ double readDouble(SettingsKeys::Key key, double defaultValue);
 QString readString(SettingsKeys::Key key, const QString &defaultValue);
 void write(SettingsKeys::Key key, const QVariant &value);
 bool contains(SettingsKeys::Key key);
+void remove(SettingsKeys::Key key);
 
 } // namespace Settings

@@ -81,6 +81,8 @@ inline constexpr Key Left{"Left"};
 inline constexpr Key Right{"Right"};
 inline constexpr Key Top{"Top"};
 inline constexpr Key Bottom{"Bottom"};
+// Only read to move a password kept by an older version out of the settings file; the kept
+// password itself lives in the secret store under this name.
 inline constexpr Key PdfPassword{"PdfPassword"};
 inline constexpr Key KeepPassword{"KeepPassword"};
 

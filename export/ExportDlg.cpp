@@ -33,6 +33,7 @@
 #include "core/ToolLocator.h"
 #include "export/PaperSizes.h"
 #include "export/PdfLoadCheck.h"
+#include "export/PdfPasswordStore.h"
 #include "export/PdfPreviewLayout.h"
 #include "export/PdfProgress.h"
 #include "export/PdfWriter.h"
@@ -247,7 +248,13 @@ QWidget *ExportDlg::buildPasswordTab()
     addSpacer(layout);
     layout->addLayout(row);
     addSpacer(layout);
-    layout->addWidget(m_keepPassword);
+    m_noSecretStore = new QLabel(tab);
+    m_noSecretStore->setWordWrap(true);
+    m_noSecretStore->hide();
+    auto *keepRow = new QHBoxLayout;
+    keepRow->addWidget(m_keepPassword);
+    keepRow->addWidget(m_noSecretStore, 1);
+    layout->addLayout(keepRow);
     layout->addStretch(1);
     return tab;
 }
@@ -305,6 +312,8 @@ void ExportDlg::retranslateUi()
     m_passwordLabel->setText(tr("Use &Password:"));
     m_password->setPlaceholderText(tr("Type a password or keep empty"));
     m_keepPassword->setText(tr("&Save password for next using"));
+    m_noSecretStore->setText(
+        tr("No password store is running on this desktop, so the password can't be kept."));
     m_save->setText(tr("Save to PDF"));
     m_cancel->setText(tr("Cancel"));
     if (!m_files.isEmpty())
@@ -326,7 +335,11 @@ void ExportDlg::setFiles(const QStringList &files)
         m_previewFile = m_files.first();
         m_counter->setText(tr("Pages: %1/%2").arg(1).arg(m_files.size()));
     }
-    applySettings(loadSettings());
+    PdfExportSettings settings = loadSettings();
+    const PdfPasswordStore::Kept kept = PdfPasswordStore::load(settings.keepPassword);
+    settings.pdfPassword = kept.password;
+    applySettings(settings);
+    setSecretStoreAvailable(kept.storeAvailable);
     updatePreview();
 }
 
@@ -399,6 +412,14 @@ void ExportDlg::applySettings(const PdfExportSettings &settings)
     m_keepPassword->setChecked(settings.keepPassword);
 }
 
+void ExportDlg::setSecretStoreAvailable(bool available)
+{
+    m_keepPassword->setEnabled(available);
+    if (!available)
+        m_keepPassword->setChecked(false);
+    m_noSecretStore->setVisible(!available);
+}
+
 void ExportDlg::appendMode(bool on)
 {
     m_appendFile->setEnabled(on);
@@ -425,6 +446,9 @@ void ExportDlg::apply()
     }
     // Before any file is touched, so the choices survive a failed or cancelled export.
     saveSettings(settings);
+    QString keepError;
+    if (!PdfPasswordStore::save(settings.pdfPassword, settings.keepPassword, &keepError))
+        warn(tr("Can't keep the password: %1").arg(keepError));
 
     PdfProgress progress(int(m_files.size()), this);
     progress.start();

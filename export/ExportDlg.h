@@ -32,8 +32,8 @@ public:
     explicit ExportDlg(QWidget *parent = nullptr);
     ~ExportDlg() override;
 
-    // The working images to export, in page order. Loads the stored choices into the controls
-    // and shows the first page.
+    // The working images to export, in page order. Loads the stored choices and the kept password
+    // into the controls and shows the first page.
     void setFiles(const QStringList &files);
 
     // The choices as the controls show them now.
@@ -78,6 +78,7 @@ private:
     void retranslateUi();
     void showPage(int index);
     void warn(const QString &text);
+    void setSecretStoreAvailable(bool available);
 
     QStringList m_files;
     QString m_previewFile;
@@ -111,6 +112,8 @@ private:
     QLabel *m_paperLabel = nullptr;
     QLabel *m_orientationLabel = nullptr;
     QLabel *m_passwordLabel = nullptr;
+    // Shown next to the keep box when no secret store runs.
+    QLabel *m_noSecretStore = nullptr;
     QLabel *m_leftLabel = nullptr;
     QLabel *m_rightLabel = nullptr;
     QLabel *m_topLabel = nullptr;

@@ -18,7 +18,6 @@ PdfExportSettings PdfExportSettings::read()
     s.right = Settings::readDouble(Right, 0.0);
     s.top = Settings::readDouble(Top, 0.0);
     s.bottom = Settings::readDouble(Bottom, 0.0);
-    s.pdfPassword = Settings::readString(PdfPassword, QString());
     s.keepPassword = Settings::readBool(KeepPassword, false);
     return s;
 }
@@ -38,6 +37,5 @@ void PdfExportSettings::write() const
     Settings::write(Right, right);
     Settings::write(Top, top);
     Settings::write(Bottom, bottom);
-    Settings::write(PdfPassword, pdfPassword);
     Settings::write(KeepPassword, keepPassword);
 }

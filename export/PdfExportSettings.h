@@ -25,13 +25,15 @@ struct PdfExportSettings
     QString appendFolder;
     // File name of a new PDF, with or without ".pdf".
     QString docName;
-    // Empty means no encryption.
+    // Empty means no encryption. Never in the settings store: a kept password lives in the
+    // secret store (PdfPasswordStore).
     QString pdfPassword;
     bool keepPassword = false;
 
-    // Every field from the settings store; a missing key gives the default above.
+    // Every field but the password from the settings store; a missing key gives the default
+    // above.
     static PdfExportSettings read();
-    // Every field to the settings store.
+    // Every field but the password to the settings store.
     void write() const;
 
     bool operator==(const PdfExportSettings &) const = default;

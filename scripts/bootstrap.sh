@@ -12,6 +12,8 @@ packages=(
     libgl-dev libxkbcommon-dev
     # PDF, zip archives, page image processing, scanning, OpenSSL providers
     libpodofo-dev libquazip1-qt6-dev libleptonica-dev libsane-dev sane-utils libssl-dev
+    # the desktop's secret store (kept PDF password): the library and its Secret Service backend
+    qtkeychain-qt6-dev libsecret-1-0
     # external tools run by the program: DjVu encoders, fax and JBIG2 decoders
     djvulibre-bin libtiff-tools jbig2dec
     # icons and flags compiled into the program's resources
@@ -20,6 +22,8 @@ packages=(
     fonts-dejavu-core
     # tests and benchmarks: virtual X server, screenshots, PDF checkers, reference JPEG encoder,
     # reference page processor, reference images-to-PDF tool, peak memory of a program
+    # a private session bus with a secret store for the tests of the kept password
+    dbus-daemon gnome-keyring
     xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper img2pdf time
     # fuzzing the scanned-page decoder (scripts/fuzz.sh): clang with libFuzzer's runtime
     clang libclang-rt-14-dev

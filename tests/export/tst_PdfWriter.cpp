@@ -14,6 +14,7 @@
 #include <cstring>
 #include <podofo/podofo.h>
 
+#include "core/Settings.h"
 #include "export/PaperSizes.h"
 #include "export/PdfExportSettings.h"
 #include "export/PdfLoadCheck.h"
@@ -856,6 +857,9 @@ private Q_SLOTS:
         s.pdfPassword = QStringLiteral("pw");
         s.keepPassword = true;
         s.write();
+        // The password never reaches the settings file.
+        QVERIFY(!Settings::contains(SettingsKeys::PdfPassword));
+        s.pdfPassword.clear();
         QCOMPARE(PdfExportSettings::read(), s);
     }
 };

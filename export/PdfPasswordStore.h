@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The PDF password the user asked to keep ("Save password for next using"). It lives in the
+// desktop's secret store, never in the settings file; where no store runs, nothing is kept.
+class PdfPasswordStore
+{
+public:
+    struct Kept
+    {
+        // False when no secret store answers: the password can't be kept.
+        bool storeAvailable = false;
+        QString password;
+    };
+
+    // With keep, the kept password (empty when none is kept). Without keep, removes any password
+    // still in the store, so an unchecked box leaves nothing behind.
+    static Kept load(bool keep);
+
+    // Keeps the password when keep is set and it is not empty; otherwise removes the kept one.
+    // False, with the store's reason in error, when a password should be kept and can't be.
+    static bool save(const QString &password, bool keep, QString *error = nullptr);
+
+    // Once at start: a clear-text password an older version left in the settings file moves to
+    // the secret store when it was meant to be kept, and leaves the settings file in any case.
+    static void moveClearTextPassword();
+};
