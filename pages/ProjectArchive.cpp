@@ -312,6 +312,11 @@ QStringList ProjectArchive::extract(const QString &archivePath, const QString &f
             skip(info.name, tr("not a page file"));
             continue;
         }
+        // A second entry of a name would replace the first page's file and list it twice.
+        if (extracted.contains(info.name)) {
+            skip(info.name, tr("a second entry of that name"));
+            continue;
+        }
         if (info.flags & 1) {
             skip(info.name, tr("encrypted"));
             continue;

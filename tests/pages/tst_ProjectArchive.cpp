@@ -167,26 +167,38 @@ void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
 
 void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
+    // Bytes of zeros written after bytes, a mebibyte at a time.
+    QTest::addColumn<qint64>("zeros");
     QTest::addColumn<QByteArray>("password");
     QTest::addColumn<bool>("corrupt");
     QTest::addColumn<QString>("reason");
+    const QString first = QStringLiteral("00000001_o.jpg");
     QByteArray page;
     {
         QBuffer buffer(&page);
         buffer.open(QIODevice::WriteOnly);
         TestPages::pageImage(5).save(&buffer, "JPG");
     }
-    QTest::newRow("encrypted") << page << QByteArray("secret") << false << "encrypted";
-    QTest::newRow("empty") << QByteArray() << QByteArray() << false << "damaged";
-    QTest::newRow("checksum wrong") << page << QByteArray() << true << "damaged";
+    QTest::newRow("encrypted") << first << page << 0LL << QByteArray("secret") << false
+                               << "encrypted";
+    QTest::newRow("empty") << first << QByteArray() << 0LL << QByteArray() << false << "damaged";
+    QTest::newRow("checksum wrong") << first << page << 0LL << QByteArray() << true << "damaged";
     QTest::newRow("text under a page name")
-        << QByteArray("not a picture") << QByteArray() << false << "not an image";
+        << first << QByteArray("not a picture") << 0LL << QByteArray() << false << "not an image";
+    QTest::newRow("1 GB of zeros") << first << page << (1LL << 30) << QByteArray() << false
+                                   << "larger than any page";
+    // The first entry of a name is the page; the second one is skipped.
+    QTest::newRow("same name twice") << QStringLiteral("00000002_o.jpg") << page << 0LL
+                                     << QByteArray() << false << "a second entry of that name";
 }
 
 void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
 {
+    QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
+    QFETCH(qint64, zeros);
     QFETCH(QByteArray, password);
     QFETCH(bool, corrupt);
     QFETCH(QString, reason);
@@ -202,9 +214,13 @@ void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
         QuaZip zip(path);
         QVERIFY(zip.open(QuaZip::mdCreate));
         QuaZipFile bad(&zip);
-        QVERIFY(bad.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("00000001_o.jpg")),
-                         password.isEmpty() ? nullptr : password.constData(), 0, 0, 0));
+        QVERIFY(bad.open(QIODevice::WriteOnly, QuaZipNewInfo(name),
+                         password.isEmpty() ? nullptr : password.constData(), 0,
+                         zeros > 0 ? Z_DEFLATED : 0, zeros > 0 ? 1 : 0));
         bad.write(bytes);
+        const QByteArray mebibyte(1 << 20, '\0');
+        for (qint64 written = 0; written < zeros; written += mebibyte.size())
+            QVERIFY(bad.write(mebibyte) == mebibyte.size());
         bad.close();
         QuaZipFile fine(&zip);
         QVERIFY(fine.open(QIODevice::WriteOnly, QuaZipNewInfo(QStringLiteral("00000002_o.jpg"))));
@@ -223,7 +239,7 @@ void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed()
     QDir().mkpath(folder);
     ProjectArchive archive;
     QCOMPARE(archive.extract(path, folder), QStringList{QStringLiteral("00000002_o.jpg")});
-    QCOMPARE(archive.skipReasons(), QStringList{QStringLiteral("00000001_o.jpg (%1)").arg(reason)});
+    QCOMPARE(archive.skipReasons(), QStringList{QStringLiteral("%1 (%2)").arg(name, reason)});
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("00000002_o.jpg")});
 }
 
