@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QThread>
 
 bool FileOperations::remove(const QString &path)
@@ -37,4 +38,15 @@ bool FileOperations::removeFilesIn(const QString &folder)
         allGone = QFile::remove(path) && allGone;
     }
     return allGone;
+}
+
+bool FileOperations::commit(QSaveFile &file, QString *error)
+{
+    const bool flushed = file.flush() && file.error() == QFileDevice::NoError;
+    if (flushed && file.commit())
+        return true;
+    if (error)
+        *error = file.errorString(); // before cancelling clears it
+    file.cancelWriting();
+    return false;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QSaveFile;
+
 // The file operations of the start-up clean-up, behind a seam: the real ones act on the disk,
 // tests derive from this class to make a deletion or a rename fail and to skip the pauses.
 class FileOperations
@@ -20,4 +22,10 @@ public:
     // Deletes every file of the folder, read-only ones too, but not its subfolders. False when
     // a file stayed.
     static bool removeFilesIn(const QString &folder);
+
+    // Writes out what the file still buffers, then commits it. Qt's own commit() reports
+    // success when only its last flush falls short (a disk that fills up on the final bytes)
+    // and renames the truncated file into place; this one cancels instead and returns false
+    // with the system's reason in error.
+    static bool commit(QSaveFile &file, QString *error);
 };

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/FileOperations.h"
+
 namespace PageImages {
 
 namespace {
@@ -145,10 +147,10 @@ bool writeImage(const QImage &image, const QString &path, const QByteArray &form
             *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
         return false;
     }
-    if (!file.commit()) {
+    QString why;
+    if (!FileOperations::commit(file, &why)) {
         if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
-                         .arg(path, file.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
         return false;
     }
     return true;
@@ -242,10 +244,10 @@ bool copyFile(const QString &from, const QString &to, QString *error)
                          .arg(from, in.errorString());
         return false;
     }
-    if (!out.commit()) {
+    QString why;
+    if (!FileOperations::commit(out, &why)) {
         if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
-                         .arg(to, out.errorString());
+            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(to, why);
         return false;
     }
     return true;

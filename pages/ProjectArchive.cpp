@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/FileOperations.h"
 #include "core/PageImages.h"
 #include "pages/PageFiles.h"
 
@@ -339,27 +340,41 @@ QStringList ProjectArchive::extract(const QString &archivePath, const QString &f
             continue;
         }
         QSaveFile out(folder + QLatin1Char('/') + info.name);
-        bool ok = out.open(QIODevice::WriteOnly);
+        bool writeFailed = !out.open(QIODevice::WriteOnly);
+        bool ok = !writeFailed;
         qint64 copied = 0;
         QByteArray block;
         // Never more than the directory says: an entry whose data runs on is damaged.
         while (ok && copied <= qint64(info.uncompressedSize) &&
                !(block = entry.read(1 << 20)).isEmpty()) {
             copied += block.size();
-            ok = copied <= qint64(info.uncompressedSize) && out.write(block) == block.size();
+            ok = copied <= qint64(info.uncompressedSize);
+            if (ok && out.write(block) != block.size()) {
+                ok = false;
+                writeFailed = true;
+            }
         }
         const bool readFailed = entry.getZipError() != UNZ_OK;
         entry.close();
         // A damaged entry fails its checksum when closed, or ends short of its size.
         const bool whole = ok && !readFailed && entry.getZipError() == UNZ_OK &&
                            copied == qint64(info.uncompressedSize) && copied > 0;
-        if (whole && out.commit()) {
+        QString why;
+        if (whole && FileOperations::commit(out, &why)) {
             extracted << info.name;
             room -= copied;
-        } else {
-            out.cancelWriting();
-            skip(info.name, tr("damaged"));
+            continue;
         }
+        if (writeFailed || whole) {
+            // The disk, not the entry: the next entries would fail the same way.
+            if (why.isEmpty())
+                why = out.errorString();
+            out.cancelWriting();
+            m_error = tr("Can't write %1: %2").arg(info.name, why);
+            break;
+        }
+        out.cancelWriting();
+        skip(info.name, tr("damaged"));
     }
     zip.close();
     // A page is listed only when its working image can be read as an image.

@@ -37,10 +37,10 @@ public:
     static QStringList entryNames(const QString &archivePath);
     // Extracts the entries whose names are page file names (see PageFiles::isPageFileName)
     // into the folder; every other entry (folders, "..", absolute paths, links, other names) is
-    // skipped, and so is a second entry of a name, an encrypted one, one of an unknown compression, one larger than any
-    // page (MaxEntryBytes) and one whose data does not match its size and checksum. Each file
-    // is written completely or not at all. When the disk could not take the next entry, the
-    // extraction stops with errorString() saying so. Returns the names extracted.
+    // skipped, and so is a second entry of a name, an encrypted one, one of an unknown compression,
+    // one larger than any page (MaxEntryBytes) and one whose data does not match its size and
+    // checksum. Each file is written completely or not at all. When the disk could not take the
+    // next entry, the extraction stops with errorString() saying so. Returns the names extracted.
     QStringList extract(const QString &archivePath, const QString &folder);
     // True when the archive's directory lets two entries share bytes of the file, or points or
     // reaches outside it: such a file is damaged, or made to write far more than its size.

@@ -74,7 +74,8 @@ QImage drawPage(int n)
     QImage image(850 + 10 * n, 1100, QImage::Format_RGB32);
     image.fill(qRgb(246, 244, 238));
     QPainter painter(&image);
-    painter.fillRect(QRect(60, 80, image.width() - 120, 90), QColor::fromHsv(n * 53 % 360, 160, 200));
+    painter.fillRect(QRect(60, 80, image.width() - 120, 90),
+                     QColor::fromHsv(n * 53 % 360, 160, 200));
     for (int y = 240; y < 1020; y += 28)
         painter.fillRect(QRect(60, y, 300 + (y * n) % 420, 12), QColor(30, 30, 40));
     image.setDotsPerMeterX(3937);
@@ -258,7 +259,8 @@ int check(const QString &folder)
     const QString working = AppPaths::workingFolder();
     const QStringList names = QDir(working).entryList(QDir::Files, QDir::Name);
     for (const QString &name : names) {
-        if (PageFiles::isPageFileName(name) && QImageReader(QDir(working).filePath(name)).read().isNull()) {
+        if (PageFiles::isPageFileName(name) &&
+            QImageReader(QDir(working).filePath(name)).read().isNull()) {
             qWarning("damaged: %s", qPrintable(name));
             ++damaged;
         }

@@ -505,8 +505,19 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(m_dir.filePath(QStringLiteral("kind-000.jpg"))), bytes);
     }
 
+    void fullDiskNamesTheSystemsReason_data()
+    {
+        QTest::addColumn<bool>("append");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("new file") << false << QString();
+        QTest::newRow("new file with a password") << false << QStringLiteral("pw");
+        QTest::newRow("append") << true << QString();
+        QTest::newRow("append with a password") << true << QStringLiteral("pw");
+    }
     void fullDiskNamesTheSystemsReason()
     {
+        QFETCH(bool, append);
+        QFETCH(QString, password);
         // A disk of 256 KiB that a page of noise cannot fit on (needs root, as in CI).
         const QString disk = m_dir.filePath(QStringLiteral("disk"));
         if (!TestPaths::mountSmallDisk(disk, 256))
@@ -514,13 +525,25 @@ private Q_SLOTS:
         const auto unmount = qScopeGuard([&disk] { TestPaths::unmountDisk(disk); });
         const QString page = m_dir.filePath(QStringLiteral("noise.jpg"));
         QVERIFY(TestPaths::writeFile(page, TestPaths::noiseJpeg(800)));
+        // The earlier document on the full disk, which must come out of it untouched.
+        const QString earlier = disk + QStringLiteral("/full.pdf");
         PdfWriter writer;
+        writer.setCheckToolPath(checkTool());
+        QCOMPARE(writer.write(newFile(QStringLiteral("small")), {m_jpg1}, false, nullptr),
+                 PdfWriter::Result::Finished);
+        QVERIFY(QFile::copy(m_dir.filePath(QStringLiteral("small.pdf")), earlier));
+        const QByteArray before = fileBytes(earlier);
+
         PdfExportSettings s = newFile(QStringLiteral("full"));
         s.docFolder = disk;
-        QVERIFY(writer.write(s, {page}, false, nullptr) != PdfWriter::Result::Finished);
+        s.appendFolder = earlier;
+        s.pdfPassword = password;
+        QVERIFY(writer.write(s, {page}, append, nullptr) != PdfWriter::Result::Finished);
         QVERIFY2(writer.errorString().contains(QString::fromLocal8Bit(strerror(ENOSPC))),
                  qPrintable(writer.errorString()));
-        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(fileBytes(earlier), before);
+        QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("full.pdf")});
     }
 
     void imageIsDrawnAtItsResolution()

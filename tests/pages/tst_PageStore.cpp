@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,7 +34,10 @@ public:
 
 } // namespace
 
+#include <cstring>
+
 #include "support/TestPages.h"
+#include "support/TestPaths.h"
 
 class tst_PageStore : public QObject
 {
@@ -375,6 +379,28 @@ void tst_PageStore::failedWriteAddsNothing()
     QCOMPARE(store.count(), 0);
     QVERIFY(!store.errorString().isEmpty());
     QVERIFY(!store.addImage(QImage(), false, nullptr));
+
+    // A working folder that fills up (a 256 KiB disk; needs root, as in CI): the page that did
+    // not fit leaves no file behind, the earlier ones stay whole, and the reason is the system's.
+    const QString disk = m_dir->filePath(QStringLiteral("disk"));
+    if (!TestPaths::mountSmallDisk(disk, 256))
+        QSKIP("cannot mount a small tmpfs here (not root)");
+    const auto unmount = qScopeGuard([&disk] { TestPaths::unmountDisk(disk); });
+    PageStore full(disk);
+    const QImage noise = QImage::fromData(TestPaths::noiseJpeg(160));
+    int added = 0;
+    while (added < 50 && full.addImage(noise, false, nullptr))
+        ++added;
+    QVERIFY(added > 0 && added < 50);
+    QCOMPARE(full.count(), added);
+    QVERIFY2(full.errorString().contains(QString::fromLocal8Bit(strerror(ENOSPC))),
+             qPrintable(full.errorString()));
+    const QStringList left = QDir(disk).entryList(QDir::Files | QDir::Hidden);
+    QCOMPARE(left.size(), 3 * added);
+    for (const QString &name : left) {
+        QVERIFY2(PageFiles::isPageFileName(name), qPrintable(name));
+        QVERIFY2(!QImageReader(QDir(disk).filePath(name)).read().isNull(), qPrintable(name));
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_PageStore)

@@ -187,8 +187,8 @@ void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed_data()
     QTest::newRow("checksum wrong") << first << page << 0LL << QByteArray() << true << "damaged";
     QTest::newRow("text under a page name")
         << first << QByteArray("not a picture") << 0LL << QByteArray() << false << "not an image";
-    QTest::newRow("1 GB of zeros") << first << page << (1LL << 30) << QByteArray() << false
-                                   << "larger than any page";
+    QTest::newRow("1 GB of zeros")
+        << first << page << (1LL << 30) << QByteArray() << false << "larger than any page";
     // The first entry of a name is the page; the second one is skipped.
     QTest::newRow("same name twice") << QStringLiteral("00000002_o.jpg") << page << 0LL
                                      << QByteArray() << false << "a second entry of that name";
