@@ -449,8 +449,9 @@ void report(const Document &document, const Figures &figures, int runs)
                 "ours/them");
     printRow("save (write / zip)", figures.oursSave, figures.zipSave);
     printRow("open (extract / unzip)", figures.oursOpen, figures.unzipOpen);
-    std::printf("   save: ProjectArchive::write of the %d files (deflate, then renamed into "
-                "place)\n         against zip -q with the same names, default level (-6)\n",
+    std::printf("   save: ProjectArchive::write of the %d files (JPEG stored, the rest deflated, "
+                "then renamed into place)\n         against zip -q with the same names, default "
+                "level (-6)\n",
                 int(document.files.size()));
     std::printf("   open: ProjectArchive::extract into an empty folder (every file flushed to the "
                 "disk\n         before it gets its name) against unzip -q -o -d (no flush)\n");

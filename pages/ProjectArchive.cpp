@@ -13,7 +13,6 @@
 #include <quazip.h>
 #include <quazipfile.h>
 #include <quazipfileinfo.h>
-#include <quazipnewinfo.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -23,37 +22,9 @@
 #include "core/FileOperations.h"
 #include "core/PageImages.h"
 #include "pages/PageFiles.h"
+#include "pages/ZipWriter.h"
 
 namespace {
-
-// The archive's file, keeping the reason of its first failed write: the zip library seeks
-// back to finish each entry, and a seek clears a file's error (a full disk, say).
-class ArchiveFile : public QFile
-{
-public:
-    using QFile::QFile;
-    QString firstError() const { return m_firstError; }
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        // A short write says nothing of its cause; writing on until the system refuses does.
-        qint64 total = 0;
-        while (total < length) {
-            const qint64 written = QFile::writeData(data + total, length - total);
-            if (written <= 0) {
-                if (m_firstError.isEmpty() && error() != QFileDevice::NoError)
-                    m_firstError = errorString();
-                return total > 0 ? total : written;
-            }
-            total += written;
-        }
-        return total;
-    }
-
-private:
-    QString m_firstError;
-};
 
 quint32 le32(const QByteArray &bytes, qsizetype at)
 {
@@ -147,19 +118,13 @@ bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry>
     }
     temporary.close();
 
-    // The archive's file stays ours and unbuffered, so that the reason of a failed write can
-    // still be read once the archive is closed.
-    ArchiveFile archiveFile(temporary.fileName());
-    QuaZip zip(&archiveFile);
-    zip.setAutoClose(false);
-    if (!archiveFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !zip.open(QuaZip::mdCreate)) {
-        m_error = tr("Can't write %1.").arg(archivePath);
+    // Unbuffered: the zip writer writes large blocks, and a failed write keeps its reason.
+    QFile archiveFile(temporary.fileName());
+    if (!archiveFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_error = tr("Can't write %1: %2").arg(archivePath, archiveFile.errorString());
         return false;
     }
-    const auto deviceError = [&archiveFile] {
-        return archiveFile.firstError();
-    };
+    ZipWriter zip(archiveFile);
     bool complete = true;
     for (const Entry &item : entries) {
         QFile in(item.file);
@@ -171,41 +136,21 @@ bool ProjectArchive::writeEntries(const QString &archivePath, const QList<Entry>
             complete = false;
             break;
         }
-        QuaZipFile entry(&zip);
-        QuaZipNewInfo info(item.name, item.file);
-        if (item.file.isEmpty())
-            info = QuaZipNewInfo(item.name);
+        const QDateTime modified =
+            item.file.isEmpty() ? QDateTime::currentDateTime() : QFileInfo(in).lastModified();
         // JPEG data does not shrink: deflating it only costs time. Everything else (1-bit
         // TIFF pages are written uncompressed) is deflated.
         const bool jpeg = item.name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
-        if (!entry.open(QIODevice::WriteOnly, info, nullptr, 0, jpeg ? 0 : Z_DEFLATED,
-                        jpeg ? 0 : Z_DEFAULT_COMPRESSION)) {
-            m_error = tr("Can't write %1.").arg(archivePath);
-            complete = false;
-            break;
-        }
-        QByteArray block;
-        while (!(block = source.read(1 << 20)).isEmpty()) {
-            if (entry.write(block) != block.size()) {
-                complete = false;
-                break;
-            }
-        }
-        entry.close();
-        if (!complete || entry.getZipError() != UNZ_OK || in.error() != QFileDevice::NoError) {
-            const QString why = deviceError();
-            m_error = why.isEmpty()
-                          ? tr("Can't write %1 into %2.").arg(item.name, archivePath)
-                          : tr("Can't write %1 into %2: %3.").arg(item.name, archivePath, why);
+        if (!zip.add(item.name, source, modified, !jpeg)) {
+            m_error = zip.sourceFailed() ? tr("Can't read %1: %2").arg(item.file, zip.errorString())
+                                         : tr("Can't write %1 into %2: %3.")
+                                               .arg(item.name, archivePath, zip.errorString());
             complete = false;
             break;
         }
     }
-    zip.close();
-    if (complete && (zip.getZipError() != UNZ_OK || !deviceError().isEmpty())) {
-        const QString why = deviceError();
-        m_error = why.isEmpty() ? tr("Can't write %1.").arg(archivePath)
-                                : tr("Can't write %1: %2.").arg(archivePath, why);
+    if (complete && !zip.finish()) {
+        m_error = tr("Can't write %1: %2.").arg(archivePath, zip.errorString());
         complete = false;
     }
     archiveFile.close();

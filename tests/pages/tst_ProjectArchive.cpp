@@ -101,6 +101,9 @@ void tst_ProjectArchive::missingThumbnailAndSourceDoNotFailTheSave()
     QVERIFY(remade.loadFromData(written.at(2).second, "JPG"));
     QVERIFY(remade.width() <= 220 && remade.height() <= 220 && remade.width() > 100);
     QCOMPARE(written.at(5).second, TestPaths::readFile(store.workingPath(1)));
+    // Stored JPEG and deflated TIFF entries alike pass another tool's checks.
+    QCOMPARE(written.at(1).second, TestPaths::readFile(store.workingPath(1)));
+    QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), target}), 0);
 }
 
 void tst_ProjectArchive::unfinishedCopyOfAnEarlierSaveIsRemoved()
