@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "core/LogCategories.h"
+#include "core/PageImages.h"
 #include "pages/PageFiles.h"
 
 namespace PageRecovery {
@@ -117,7 +118,17 @@ QStringList preparePages(const QString &folder)
         }
     }
     reuniteParkedFiles(dir);
-    return workingFiles(dir);
+    // A page killed while being added has no source yet (it is written last): nothing was done
+    // to the page, so its working image is what the source would have been.
+    const QStringList pages = workingFiles(dir);
+    for (const QString &name : pages) {
+        const QString working = dir.filePath(name);
+        const QString source = PageFiles::sourcePath(working);
+        QString error;
+        if (!QFile::exists(source) && !PageImages::copyFile(working, source, &error))
+            qCWarning(lcPages) << "cannot give a source to" << working << error;
+    }
+    return pages;
 }
 
 } // namespace PageRecovery

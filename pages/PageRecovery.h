@@ -14,7 +14,8 @@ int pageCount(const QString &folder);
 // Renames the pages found under ".tmp" names back to page names (their own name when it is
 // free, otherwise the next number after the highest in the folder; the page's three files
 // together), gives a thumbnail or source left parked by an interrupted rename to the page that
-// lacks it, then returns the file names of all working images, sorted by name.
+// lacks it, gives a page still without a source a copy of its working image, then returns the file
+// names of all working images, sorted by name.
 QStringList preparePages(const QString &folder);
 
 } // namespace PageRecovery

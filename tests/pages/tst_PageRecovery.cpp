@@ -6,7 +6,8 @@
 #include "pages/PageRecovery.h"
 #include "support/TestPaths.h"
 
-// What a renumbering killed half-way through one page leaves, and how recovery mends it.
+// What a renumbering or an addition killed half-way through one page leaves, and how recovery
+// mends it.
 class tst_PageRecovery : public QObject
 {
     Q_OBJECT
@@ -29,6 +30,9 @@ void tst_PageRecovery::parkedThumbnailAndSourceFindTheirPage_data()
     QTest::newRow("nothing moved yet")
         << QStringList{QStringLiteral("00000003_o.jpg.tmp"), QStringLiteral("00000003_s.jpg.tmp"),
                        QStringLiteral("00000003_w.jpg.tmp")};
+    // Or "A" was being added at number 1, and its source (written last) was not there yet.
+    QTest::newRow("added without its source")
+        << QStringList{QStringLiteral("00000001_o.jpg"), QStringLiteral("00000001_s.jpg")};
 }
 
 void tst_PageRecovery::parkedThumbnailAndSourceFindTheirPage()
