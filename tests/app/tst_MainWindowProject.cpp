@@ -264,8 +264,10 @@ void tst_MainWindowProject::hostileArchiveWritesNothingOutside()
     QVERIFY(!QFile::exists(victim));
     QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/x")));
     QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/00000002_o.jpg")));
+    // The one page, with the thumbnail made for it and its working image as its source.
     QCOMPARE(QDir(AppPaths::workingFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList({QStringLiteral("00000001_o.jpg"), QStringLiteral("00000001_s.jpg")}));
+             QStringList({QStringLiteral("00000001_o.jpg"), QStringLiteral("00000001_s.jpg"),
+                          QStringLiteral("00000001_w.jpg")}));
     QCOMPARE(ids(), QList<int>({4}));
 }
 
