@@ -197,6 +197,7 @@ void MainWindow::buildCentralArea()
     connect(m_pageList, &ImageListWidget::checked, this, &MainWindow::selectedCount);
     connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
     connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
+    connect(m_editor, &ImageEditor::contrastNotSaved, this, [this] { afterPictureChange(false); });
     connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
     connect(m_editor, &ImageEditor::panelCrop, this, &MainWindow::crop);
     connect(m_editor, &ImageEditor::panelBookCrop, this, &MainWindow::splitSpread);

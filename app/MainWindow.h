@@ -194,6 +194,14 @@ private:
     // After a change of the current page's picture: when it was saved, thumbnail, image
     // information and changed flag follow; otherwise the user is told and nothing changes.
     void afterPictureChange(bool saved);
+    // Checked pages in the list.
+    int checkedPageCount() const;
+    // True when the page tool is there; otherwise says where it was looked for.
+    bool pageToolFound();
+    void autoCropCurrent();
+    void autoCropChecked(int checked);
+    // Makes the page at position current and shows it in the editor.
+    void showPageAt(int position);
     // Switches a checkable mode action off: once normally, then with its signals blocked.
     void switchOff(QAction *action);
     void buildCentralArea();

@@ -261,10 +261,6 @@ void MainWindow::print()
 {
     commandNotAvailable(m_commands.print->text());
 }
-void MainWindow::brightness()
-{
-    commandNotAvailable(m_commands.brightness->text());
-}
 void MainWindow::update()
 {
     commandNotAvailable(m_commands.checkUpdates->text());
@@ -274,8 +270,6 @@ void MainWindow::update()
 void MainWindow::checkInstall() {}
 void MainWindow::scanDoc() {}
 void MainWindow::savePage() {}
-void MainWindow::autoCrop() {}
-void MainWindow::splitSpread() {}
 void MainWindow::cancelAutoScan() {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}

@@ -195,6 +195,14 @@ void MainWindow::cropCancelled()
     setModified(true);
 }
 
+void MainWindow::brightness()
+{
+    if (!m_editor->hasImage())
+        return;
+    m_editor->contrast();
+    setModified(true);
+}
+
 void MainWindow::undoPage()
 {
     if (!m_pageList->restoreSource())

@@ -23,17 +23,6 @@
 
 namespace {
 
-// Shows the wait window with a text; the returned guard closes it on every path.
-auto waitWithText(QWidget *parent, const QString &text)
-{
-    QPointer<WaitingDlg> dialog = new WaitingDlg(parent);
-    dialog->setText(text);
-    return qScopeGuard([dialog] {
-        if (dialog)
-            dialog->finish();
-    });
-}
-
 QString projectFilter()
 {
     return MainWindow::tr("Vellumo Project (*.vlmpj)");
@@ -100,7 +89,7 @@ void MainWindow::openProjectFile(const QString &path, bool askToSave)
 {
     if (askToSave && !maySave())
         return;
-    const auto wait = waitWithText(this, tr("Opening..."));
+    const auto wait = showWaiting(this, tr("Opening..."));
     // Unpacked beside the working folder first: a file that is not a project, or a damaged
     // one, leaves the open document, its project path and its changed flag as they were.
     const QString staging = WorkingFolder::stagingFolder(m_pageList->workingFolder());
@@ -146,7 +135,7 @@ void MainWindow::saveProject()
         Settings::write(SettingsKeys::ProjectPath, QFileInfo(path).absolutePath());
         m_projectPath = path;
     }
-    const auto wait = waitWithText(this, tr("Saving..."));
+    const auto wait = showWaiting(this, tr("Saving..."));
     ProjectArchive archive;
     if (!archive.writeProject(m_projectPath, m_pageList->workingPaths())) {
         errorMessage(
@@ -186,7 +175,7 @@ bool MainWindow::restoreProject()
 
 void MainWindow::recoverProject()
 {
-    const auto wait = waitWithText(this, tr("Recovering..."));
+    const auto wait = showWaiting(this, tr("Recovering..."));
     m_pageList->clearPages();
     showEmptyDocument();
     if (restoreProject())

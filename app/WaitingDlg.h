@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
+#include <QScopeGuard>
 
 class BusyIndicator;
 class QLabel;
@@ -38,3 +40,14 @@ private:
     QLabel *m_label;
     bool m_finishing = false;
 };
+
+// Shows a wait window with the text; the returned guard closes it on every path.
+inline auto showWaiting(QWidget *parent, const QString &text)
+{
+    QPointer<WaitingDlg> dialog = new WaitingDlg(parent);
+    dialog->setText(text);
+    return qScopeGuard([dialog] {
+        if (dialog)
+            dialog->finish();
+    });
+}

@@ -16,8 +16,11 @@
 
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
+#include "imaging/BrightnessContrast.h"
+#include "imaging/BrightnessDlg.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/PageOperations.h"
+#include "imaging/PageProcessor.h"
 #include "imaging/PhotoGraphicsScene.h"
 #include "imaging/PhotoGraphicsView.h"
 #include "imaging/PhotoPixmapItem.h"
@@ -346,6 +349,53 @@ bool ImageEditor::rotateImage(int degrees)
     if (!picture.contains(outline))
         m_cropBox->setRect(m_cropBox->mapRectFromParent(outline.intersected(picture)));
     return true;
+}
+
+ImageEditor::SmartCrop ImageEditor::smartCrop()
+{
+    if (!m_pixmapItem)
+        return SmartCrop::NoResult;
+    QImage cropped = m_image;
+    PageProcessor processor;
+    if (!processor.autoCropImage(cropped))
+        return SmartCrop::NoResult;
+    const QImage before = m_image;
+    m_image = cropped;
+    if (!saveImage()) {
+        m_image = before;
+        showWorkingImage();
+        return SmartCrop::NotSaved;
+    }
+    return SmartCrop::Cropped;
+}
+
+void ImageEditor::contrast()
+{
+    if (!m_brightnessDialog) {
+        m_brightnessDialog = new BrightnessDlg(this);
+        connect(m_brightnessDialog, &BrightnessDlg::applied, this, &ImageEditor::brightnessApplied);
+    }
+    m_brightnessDialog->setWindowModality(Qt::WindowModal);
+    m_brightnessDialog->open();
+    m_brightnessDialog->setImage(m_image);
+}
+
+void ImageEditor::brightnessApplied()
+{
+    if (!m_pixmapItem || !m_brightnessDialog)
+        return;
+    const int brightness = m_brightnessDialog->brightness();
+    const int contrast = m_brightnessDialog->contrast();
+    const QImage before = m_image;
+    // A 1-bit page is left as it is by the table, but saved all the same.
+    BrightnessContrast::applyBrightnessContrast(m_image, brightness, contrast);
+    if (!saveImage()) {
+        m_image = before;
+        showWorkingImage();
+        emit contrastNotSaved();
+        return;
+    }
+    emit contrastChanged(brightness, contrast);
 }
 
 bool ImageEditor::rotateLeft()

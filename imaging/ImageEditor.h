@@ -8,6 +8,7 @@
 
 #include <array>
 
+class BrightnessDlg;
 class CropBoxItem;
 class PhotoGraphicsScene;
 class PhotoGraphicsView;
@@ -78,6 +79,20 @@ public:
     // nothing changes.
     bool applyCrop();
 
+    enum class SmartCrop {
+        Cropped,
+        // The page tool is missing, failed or found nothing: the page is as it was.
+        NoResult,
+        // The cropped page could not be written: the page is as it was, on disk and on screen.
+        NotSaved,
+    };
+    // Straightens the working image and cuts it to its content with the page tool, then saves
+    // it and puts it on screen.
+    SmartCrop smartCrop();
+
+    // The brightness dialog, once it has been opened (for tests).
+    BrightnessDlg *brightnessDialog() const { return m_brightnessDialog; }
+
     // The working image; null when none.
     const QImage &image() const { return m_image; }
     bool hasImage() const { return !m_image.isNull(); }
@@ -99,7 +114,10 @@ public:
 signals:
     // Declared for the brightness commands; not emitted yet.
     void applied();
+    // The brightness dialog's values reached the working image and its file.
     void contrastChanged(int brightness, int contrast);
+    // The adjusted working image could not be written: the page is as it was.
+    void contrastNotSaved();
     void panelContrast();
     void panelCrop(bool on);
     void panelBookCrop();
@@ -128,6 +146,10 @@ public slots:
     void fitInView();
     // One image pixel per screen pixel, centred; announces the scale.
     void zoom1to1();
+    // Opens the brightness dialog window-modally on the working image.
+    void contrast();
+    // Applies the dialog's values to the full-size working image and saves it.
+    void brightnessApplied();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -156,4 +178,5 @@ private:
     PhotoPixmapItem *m_pixmapItem = nullptr;
     CropBoxItem *m_cropBox = nullptr;
     std::array<QToolButton *, PanelButtonCount> m_buttons{};
+    BrightnessDlg *m_brightnessDialog = nullptr;
 };

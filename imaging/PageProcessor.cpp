@@ -72,22 +72,24 @@ bool PageProcessor::runTool(const QStringList &arguments, int timeoutMs)
     return runner.run().started();
 }
 
-void PageProcessor::autoCropImage(QImage &image)
+bool PageProcessor::autoCropImage(QImage &image)
 {
     prepareFolders();
     const ToolArguments::Settings settings = ToolArguments::Settings::read();
-    if (!QImageWriter(inputFile(), "TIFF").write(image))
-        return;
+    if (image.isNull() || !QImageWriter(inputFile(), "TIFF").write(image))
+        return false;
     const bool mono =
         image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
     runTool(ToolArguments::autoCrop(settings, mono, dpiOf(image), inputFile(), outputFolder()),
             m_autoCropTimeout);
     const QString result = outputFolder() + QStringLiteral("/proc.tif");
-    if (QFile::exists(result)) {
-        const QImage processed(result);
-        if (!processed.isNull())
-            image = processed;
-    }
+    if (!QFile::exists(result))
+        return false;
+    const QImage processed(result);
+    if (processed.isNull())
+        return false;
+    image = processed;
+    return true;
 }
 
 QList<QImage> PageProcessor::processScannedImage(const QImage &image, bool twoPages,

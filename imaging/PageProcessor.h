@@ -23,8 +23,9 @@ public:
     // False when the tool is missing: then every operation leaves its input as it was.
     bool hasTool() const;
 
-    // One page changed in place; it stays as it was when the tool gave no result.
-    void autoCropImage(QImage &image);
+    // One page changed in place; it stays as it was, and the answer is false, when the tool
+    // gave no result.
+    bool autoCropImage(QImage &image);
     // A scanned page, or a two-page spread (turned a quarter left first): the new images,
     // normally one or two. A copy of the input when the tool could not run.
     QList<QImage> processScannedImage(const QImage &image, bool twoPages, bool blackAndWhite);

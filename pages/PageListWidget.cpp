@@ -95,9 +95,10 @@ bool PageListWidget::restoreSource()
     return true;
 }
 
-void PageListWidget::updateThumb(const QImage &image)
+void PageListWidget::updateThumb(const QImage &image, int position)
 {
-    const int position = currentPosition();
+    if (position < 0 || position >= count())
+        position = currentPosition();
     KSlabWidget *slab = slabAt(position);
     if (!slab)
         return;

@@ -32,7 +32,9 @@ public:
     // position outside the list means the current page.
     bool replaceImage(const QImage &image, bool blackAndWhite, int position = -1);
     bool restoreSource();
-    void updateThumb(const QImage &image);
+    // Makes the page's thumbnail from its new image; position outside the list means the
+    // current page.
+    void updateThumb(const QImage &image, int position = -1);
     void reloadThumb(int position);
     // Makes the page's thumbnail file again from its working image (a page rebuilt from files
     // without one).

@@ -1,0 +1,205 @@
+// The main window's commands that hand pages to the page tool: automatic cropping and spread
+// splitting, each on the current page or on every checked page when two or more are checked.
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+
+#include "app/MainWindow.h"
+#include "app/RibbonCommands.h"
+#include "app/WaitingDlg.h"
+#include "core/LogCategories.h"
+#include "core/PageImages.h"
+#include "core/ToolLocator.h"
+#include "export/PdfProgress.h"
+#include "imaging/ImageEditor.h"
+#include "imaging/PageProcessor.h"
+#include "pages/PageListWidget.h"
+
+namespace {
+
+// The quality the JPEG writer uses when asked for none; pages cropped in a batch are written
+// back at it, as the page list has always done for them.
+constexpr int BatchJpegQuality = 75;
+
+// "3, 5 and 9" style lists of 1-based page numbers.
+QString pageNumbers(const QList<int> &pages)
+{
+    QStringList numbers;
+    for (int page : pages)
+        numbers << QString::number(page);
+    return numbers.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+int MainWindow::checkedPageCount() const
+{
+    int checked = 0;
+    for (int i = 0; i < m_pageList->count(); ++i) {
+        if (m_pageList->isChecked(i))
+            ++checked;
+    }
+    return checked;
+}
+
+bool MainWindow::pageToolFound()
+{
+    if (PageProcessor().hasTool())
+        return true;
+    errorMessage(ToolLocator::notFoundMessage(QString(PageProcessor::ToolName)));
+    return false;
+}
+
+void MainWindow::autoCrop()
+{
+    if (!m_editor->hasImage() || !pageToolFound())
+        return;
+    const int checked = checkedPageCount();
+    if (checked >= 2)
+        autoCropChecked(checked);
+    else
+        autoCropCurrent();
+}
+
+void MainWindow::autoCropCurrent()
+{
+    ImageEditor::SmartCrop result;
+    {
+        const auto wait = showWaiting(this, tr("Auto cropping..."));
+        result = m_editor->smartCrop();
+    }
+    switchOff(m_commands.crop);
+    m_sidePanel->setCurrentIndex(PageListPanel);
+    m_editor->cropping(false);
+    setModified(true);
+    if (result == ImageEditor::SmartCrop::NoResult)
+        errorMessage(tr("Can't crop the page."));
+    else
+        afterPictureChange(result == ImageEditor::SmartCrop::Cropped);
+}
+
+void MainWindow::autoCropChecked(int checked)
+{
+    PdfProgress progress(checked, this);
+    progress.start();
+    progress.setText(tr("Auto cropping..."));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.open();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+
+    const QStringList working = m_pageList->workingPaths();
+    PageProcessor processor;
+    QList<int> notCropped;
+    int done = 1;
+    for (int k = 0; k < working.size(); ++k) {
+        if (!m_pageList->isChecked(k))
+            continue;
+        if (progress.wasCanceled())
+            break;
+        progress.setValue(done);
+        progress.setText(tr("Cropping %1 of %2...").arg(done).arg(checked));
+        ++done;
+        // A page the tool could not crop keeps its files as they are: writing an unchanged JPEG
+        // again would only lose quality.
+        QImage image(working.at(k));
+        if (image.isNull() || !processor.autoCropImage(image)) {
+            notCropped << k + 1;
+            continue;
+        }
+        const bool mono = QFileInfo(working.at(k)).suffix() == QLatin1String("tiff");
+        QString error;
+        if (!PageImages::writeWorkingImage(image, working.at(k), mono, BatchJpegQuality, &error)) {
+            qCWarning(lcPages) << error;
+            notCropped << k + 1;
+            continue;
+        }
+        m_pageList->updateThumb(image, k);
+    }
+
+    m_editor->reloadImage();
+    m_pageList->update();
+    progress.finish();
+    progress.close();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    showImageInfo(&m_editor->image());
+    setModified(true);
+    if (!notCropped.isEmpty())
+        errorMessage(tr("Can't crop the pages %1.").arg(pageNumbers(notCropped)));
+}
+
+void MainWindow::showPageAt(int position)
+{
+    m_pageList->selectPosition(position, -2);
+    selectPage(m_pageList->workingPath(position));
+}
+
+void MainWindow::splitSpread()
+{
+    if (!m_editor->hasImage() || !pageToolFound())
+        return;
+    const int checked = checkedPageCount();
+    const int start = m_pageList->currentPosition();
+    // The resolution of the page on screen, for every page of the run.
+    const int dpi = int(m_editor->image().dotsPerMeterX() * 2.54 / 100 + 0.5);
+    PageProcessor processor;
+    if (checked < 2) {
+        const auto wait = showWaiting(this, tr("Splitting..."));
+        const QString page = m_pageList->currentWorkingPath();
+        const QStringList halves = processor.splitSpreadFile(page, dpi);
+        if (halves.size() == 2) {
+            if (m_pageList->splitPage(start, halves.at(0), halves.at(1), page))
+                setModified(true);
+            else
+                errorMessage(tr("Can't split the page."));
+            showPageAt(start);
+        } else {
+            errorMessage(tr("Can't split the page."));
+        }
+        m_pageList->update();
+        return;
+    }
+
+    PdfProgress progress(checked, this);
+    progress.start();
+    progress.setText(tr("Splitting..."));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.open();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QStringList working = m_pageList->workingPaths();
+    QList<int> notSplit;
+    bool changed = false;
+    int done = 1;
+    for (int i = 0; i < m_pageList->count(); ++i) {
+        if (!m_pageList->isChecked(i))
+            continue;
+        if (progress.wasCanceled())
+            break;
+        progress.setValue(done);
+        progress.setText(tr("Splitting %1 of %2...").arg(done).arg(checked));
+        ++done;
+        const QStringList halves = processor.splitSpreadFile(working.at(i), dpi);
+        if (halves.size() != 2) {
+            notSplit << i + 1;
+            continue;
+        }
+        if (!m_pageList->splitPage(i, halves.at(0), halves.at(1), working.at(i))) {
+            errorMessage(tr("Can't split the page %1.").arg(i + 1));
+            continue;
+        }
+        changed = true;
+        m_pageList->selectPosition(i, 1);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        working = m_pageList->workingPaths();
+        // The walk goes on after the right half.
+        ++i;
+    }
+    showPageAt(start);
+    progress.finish();
+    progress.close();
+    m_pageList->update();
+    if (changed)
+        setModified(true);
+    if (!notSplit.isEmpty())
+        errorMessage(tr("Can't split the pages %1.").arg(pageNumbers(notSplit)));
+}

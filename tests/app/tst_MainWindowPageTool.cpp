@@ -1,0 +1,222 @@
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/MainWindow.h"
+#include "export/PdfProgress.h"
+#include "imaging/ImageEditor.h"
+#include "pages/PageListWidget.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestPaths.h"
+
+// Automatic cropping and spread splitting from the main window, with the real page tool (found
+// on PATH, from the build's program folder) or a stand-in that fails.
+class tst_MainWindowPageTool : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void autoCropTakesTheCurrentPageOrEveryCheckedOne();
+    void failingToolLeavesEveryFileAsItWas();
+    void splittingPutsBothHalvesInPlace_data();
+    void splittingPutsBothHalvesInPlace();
+
+private:
+    // Pages drawn at 100 dpi and added from files; a spread is two pages side by side.
+    void addPages(int count, bool spreads);
+    void show(int position)
+    {
+        m_window->pageList()->selectPosition(position, -2);
+        m_window->selectPage(m_window->pageList()->workingPath(position));
+    }
+    QByteArray bytesOf(int position) const
+    {
+        return TestPaths::readFile(m_window->pageList()->workingPath(position));
+    }
+    // The texts the progress window shows while the call runs, in order, without repeats.
+    template <typename Call> QStringList progressTexts(Call call, int cancelAfter = 0);
+
+    QTemporaryDir m_files;
+    QString m_path;
+    MainWindowFixture m_window;
+};
+
+void tst_MainWindowPageTool::initTestCase()
+{
+    MainWindowFixture::nameApplication();
+    m_path = qEnvironmentVariable("PATH");
+    QVERIFY(QFile::exists(TestPaths::binDir() + QStringLiteral("/vellumo-pagetool")));
+}
+
+void tst_MainWindowPageTool::init()
+{
+    qputenv("PATH", (TestPaths::binDir() + QLatin1Char(':') + m_path).toLocal8Bit());
+    QVERIFY(m_window.open());
+}
+
+void tst_MainWindowPageTool::cleanup()
+{
+    m_window.close();
+}
+
+void tst_MainWindowPageTool::addPages(int count, bool spreads)
+{
+    QStringList files;
+    for (int n = 0; n < count; ++n) {
+        const int pageWidth = 850;
+        QImage image((spreads ? 2 : 1) * pageWidth, 1100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        for (int half = 0; half < (spreads ? 2 : 1); ++half) {
+            const int left = half * pageWidth + 150 + 10 * n;
+            for (int y = 250; y < 850; y += 30)
+                painter.fillRect(QRect(left, y, 500 - (y % 90), 12), Qt::black);
+        }
+        if (spreads) // the gutter's shadow
+            painter.fillRect(QRect(pageWidth - 6, 0, 12, 1100), QColor(150, 150, 150));
+        painter.end();
+        image.setDotsPerMeterX(3937);
+        image.setDotsPerMeterY(3937);
+        const QString file = m_files.filePath(QStringLiteral("page-%1.png").arg(n));
+        QVERIFY(image.save(file));
+        files << file;
+    }
+    m_window->processDroppedFiles(files);
+    QTRY_COMPARE(m_window->pageList()->count(), count);
+    m_window->setModified(false);
+}
+
+template <typename Call>
+QStringList tst_MainWindowPageTool::progressTexts(Call call, int cancelAfter)
+{
+    QStringList texts;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (PdfProgress *progress : m_window->findChildren<PdfProgress *>()) {
+            if (!progress->isVisible() || (!texts.isEmpty() && texts.last() == progress->text()))
+                continue;
+            texts << progress->text();
+            if (cancelAfter > 0 && texts.size() > cancelAfter && !progress->isCancelled())
+                progress->cancelClicked();
+        }
+    });
+    watch.start(1);
+    call();
+    return texts;
+}
+
+void tst_MainWindowPageTool::autoCropTakesTheCurrentPageOrEveryCheckedOne()
+{
+    addPages(5, false);
+    PageListWidget *list = m_window->pageList();
+    const QSize full(850, 1100);
+
+    // One checked page: the current page is cropped, not the checked one.
+    list->setCheckedAt(4, true);
+    show(1);
+    m_window->autoCrop();
+    QVERIFY(QImageReader(list->workingPath(1)).size().width() < full.width());
+    QCOMPARE(QImageReader(list->workingPath(4)).size(), full);
+    QVERIFY(m_window->isModified());
+
+    // Three of five: each one in turn with its number, the unchecked files untouched.
+    list->setCheckedAt(0, true);
+    list->setCheckedAt(2, true);
+    const QByteArray second = bytesOf(1);
+    const QByteArray fourth = bytesOf(3);
+    const QStringList texts = progressTexts([this] { m_window->autoCrop(); });
+    QCOMPARE(
+        texts.filter(QStringLiteral("Cropping")),
+        QStringList({QStringLiteral("Cropping 1 of 3..."), QStringLiteral("Cropping 2 of 3..."),
+                     QStringLiteral("Cropping 3 of 3...")}));
+    for (int checked : {0, 2, 4}) {
+        const QSize size = QImageReader(list->workingPath(checked)).size();
+        QVERIFY2(size.width() < full.width() && size.height() < full.height(),
+                 qPrintable(QString::number(checked)));
+        // A cropped page smaller than the thumbnail box is its own thumbnail.
+        QCOMPARE(QImageReader(list->store().thumbPath(checked)).size(),
+                 size.scaled(list->thumbSize(), Qt::KeepAspectRatio).boundedTo(size));
+    }
+    QCOMPARE(bytesOf(1), second);
+    QCOMPARE(bytesOf(3), fourth);
+
+    // Cancel after the first page: the others stay as they were.
+    const QByteArray third = bytesOf(2);
+    const QByteArray fifth = bytesOf(4);
+    progressTexts([this] { m_window->autoCrop(); }, 1);
+    QCOMPARE(bytesOf(2), third);
+    QCOMPARE(bytesOf(4), fifth);
+}
+
+void tst_MainWindowPageTool::failingToolLeavesEveryFileAsItWas()
+{
+    addPages(3, false);
+    const QString fake = m_files.filePath(QStringLiteral("bin/vellumo-pagetool"));
+    QVERIFY(QDir().mkpath(QFileInfo(fake).path()));
+    QVERIFY(TestPaths::writeFile(fake, "#!/bin/sh\nexit 1\n"));
+    QFile::setPermissions(fake, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", (QFileInfo(fake).path() + QLatin1Char(':') + m_path).toLocal8Bit());
+
+    PageListWidget *list = m_window->pageList();
+    QList<QByteArray> before;
+    for (int i = 0; i < 3; ++i)
+        before << bytesOf(i);
+    m_window->autoCrop();
+    QVERIFY(m_window.popupMessages().contains(QStringLiteral("Can't crop the page.")));
+    list->setCheckedAt(0, true);
+    list->setCheckedAt(2, true);
+    m_window->autoCrop();
+    QVERIFY(m_window.popupMessages().contains(QStringLiteral("Can't crop the pages 1, 3.")));
+    m_window->splitSpread();
+    QVERIFY(m_window.popupMessages().contains(QStringLiteral("Can't split the pages 1, 3.")));
+    QCOMPARE(list->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(bytesOf(i), before.at(i));
+}
+
+void tst_MainWindowPageTool::splittingPutsBothHalvesInPlace_data()
+{
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QList<int>>("checked");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<bool>>("halves"); // per page afterwards: is it half a spread?
+    QTest::newRow("the last of three")
+        << 3 << QList<int>{} << 2 << QList<bool>{false, false, true, true};
+    // After page 1 becomes pages 1 and 2, the walk goes on at the former page 2.
+    QTest::newRow("two checked of two")
+        << 2 << QList<int>{0, 1} << 0 << QList<bool>{true, true, true, true};
+}
+
+void tst_MainWindowPageTool::splittingPutsBothHalvesInPlace()
+{
+    QFETCH(int, pages);
+    QFETCH(QList<int>, checked);
+    QFETCH(int, current);
+    QFETCH(QList<bool>, halves);
+    addPages(pages, true);
+    PageListWidget *list = m_window->pageList();
+    for (int position : checked)
+        list->setCheckedAt(position, true);
+    show(current);
+    m_window->splitSpread();
+    QCOMPARE(list->count(), int(halves.size()));
+    for (int i = 0; i < list->count(); ++i) {
+        const QSize size = QImageReader(list->workingPath(i)).size();
+        QVERIFY2((size.width() < 1000) == halves.at(i), qPrintable(QString::number(i)));
+    }
+    // The page current at the start is current and shown again.
+    QCOMPARE(list->currentPosition(), current);
+    QCOMPARE(m_window->editor()->path(), list->workingPath(current));
+    QVERIFY(m_window->isModified());
+}
+
+QTEST_MAIN(tst_MainWindowPageTool)
+#include "tst_MainWindowPageTool.moc"
