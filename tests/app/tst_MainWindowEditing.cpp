@@ -5,12 +5,15 @@
 #include <QImageReader>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
+#include "imaging/BrightnessContrast.h"
+#include "imaging/BrightnessDlg.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
@@ -38,6 +41,7 @@ private slots:
     void restoreBringsBackTheSourceWithoutMarking();
     void enteringRotateModeLeavesCropMode();
     void failedSaveIsToldAndChangesNothing();
+    void brightnessPreviewsThenChangesPageAndThumbnail();
 
 private:
     QDial *dial() const { return m_window->findChild<QDial *>(); }
@@ -193,8 +197,67 @@ void tst_MainWindowEditing::failedSaveIsToldAndChangesNothing()
     m_window->cropAccepted();
     QCOMPARE(m_window->editor()->image().size(), QSize(800, 600));
     QCOMPARE(m_window->pageList()->slabAt(0)->image(), thumbnail);
-    QCOMPARE(m_window.popupMessages().count(QStringLiteral("Can't save the page 1.")), 2);
+    // The brightness change, likewise.
+    const QRgb shown = m_window->editor()->image().pixel(400, 300);
+    m_window->brightness();
+    BrightnessDlg *dialog = m_window->editor()->brightnessDialog();
+    QVERIFY(dialog);
+    dialog->findChildren<QSlider *>().first()->setValue(40);
+    dialog->apply();
+    QCOMPARE(m_window->editor()->image().pixel(400, 300), shown);
+    QCOMPARE(m_window->pageList()->slabAt(0)->image(), thumbnail);
+    QCOMPARE(m_window.popupMessages().count(QStringLiteral("Can't save the page 1.")), 3);
     QVERIFY(QFileInfo(working).isDir());
+}
+
+void tst_MainWindowEditing::brightnessPreviewsThenChangesPageAndThumbnail()
+{
+    for (const auto &[value, text] :
+         {std::pair{-5, "-05"}, {42, "042"}, {0, "000"}, {-100, "-100"}})
+        QCOMPARE(BrightnessDlg::valueText(value), QString::fromLatin1(text));
+
+    const QString working = m_window->pageList()->currentWorkingPath();
+    const QRgb before = m_window->editor()->image().pixel(400, 300);
+    const QRgb inFile = QImage(working).pixel(400, 300);
+    const QImage thumbnail = m_window->pageList()->slabAt(0)->image();
+    // Cancelled: the page is as it was, the project is marked changed all the same.
+    m_window->brightness();
+    BrightnessDlg *dialog = m_window->editor()->brightnessDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Brightness / Contrast"));
+    const QList<QSlider *> sliders = dialog->findChildren<QSlider *>();
+    QCOMPARE(sliders.size(), 2);
+    sliders.at(0)->setValue(-50);
+    const auto meanGray = [](const QImage &image) {
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                sum += qGray(image.pixel(x, y));
+        }
+        return sum / qMax<qint64>(1, qint64(image.width()) * image.height());
+    };
+    // The live preview: darker by about half the scale.
+    QVERIFY(meanGray(dialog->preview()) < meanGray(m_window->editor()->image()) - 60);
+    dialog->reject();
+    QCOMPARE(QImage(working).pixel(400, 300), inFile);
+    QCOMPARE(m_window->editor()->image().pixel(400, 300), before);
+    QVERIFY(m_window->isModified());
+
+    // Applied: every colour byte through the table, on screen, in the file and the thumbnail.
+    m_window->brightness();
+    QCOMPARE(sliders.at(0)->value(), 0); // each opening starts afresh
+    sliders.at(0)->setValue(-50);
+    dialog->apply();
+    QVERIFY(!dialog->isVisible());
+    const QRgb after = m_window->editor()->image().pixel(400, 300);
+    const BrightnessContrast::LookupTable table = BrightnessContrast::makeTable(-50, 0);
+    QCOMPARE(qRed(after), int(table[qRed(before)]));
+    QCOMPARE(qBlue(after), int(table[qBlue(before)]));
+    // The file holds the adjusted page (JPEG: within a few levels).
+    QVERIFY(meanGray(QImage(working)) <
+            meanGray(QImage(m_window->pageList()->store().sourcePath(0))) - 60);
+    QVERIFY(qAbs(meanGray(QImage(working)) - meanGray(m_window->editor()->image())) <= 3);
+    QVERIFY(m_window->pageList()->slabAt(0)->image() != thumbnail);
 }
 
 QTEST_MAIN(tst_MainWindowEditing)
