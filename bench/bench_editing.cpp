@@ -1,6 +1,7 @@
 // Times the page commands that change a page's picture on a colour A4 page at 300 dpi: quarter
 // turn, turn by 10 degrees, crop and restore, each with its save and thumbnail as the program
-// does them, and compares the JPEG save with cjpeg on the same pixels.
+// does them, compares the JPEG save with cjpeg on the same pixels, and times the brightness
+// table on the page against copying it.
 //   bench_editing [--runs N]
 
 #include <QCoreApplication>
@@ -21,6 +22,7 @@
 #include <vector>
 
 #include "core/PageImages.h"
+#include "imaging/BrightnessContrast.h"
 #include "imaging/PageOperations.h"
 
 namespace {
@@ -163,6 +165,30 @@ int main(int argc, char *argv[])
                     qtSave / reference);
         std::printf("   (cjpeg's time is its whole process, reading the PPM file included)\n");
     }
+
+    // The brightness table on the whole page against copying it, and the dialog's preview step
+    // (a page reduced to a preview's size, copied and adjusted) that follows each slider move.
+    QImage copy;
+    const double copyMs = timeIt(runs, [&] {
+        copy = page.copy();
+        copy.bits();
+    });
+    const double tableMs = timeIt(runs,
+                                  [&] {
+                                      copy = page.copy();
+                                      BrightnessContrast::applyBrightnessContrast(copy, -20, 30);
+                                  }) -
+                           copyMs;
+    const QImage small = page.scaled(QSize(400, 400), Qt::KeepAspectRatio, Qt::FastTransformation);
+    const double previewMs = timeIt(runs * 10, [&] {
+        QImage adjusted = small.copy();
+        BrightnessContrast::applyBrightnessContrast(adjusted, -20, 30);
+    });
+    std::printf("\n   brightness/contrast            table ms    copy ms  table/copy\n");
+    std::printf("   %-28s %10.1f %10.1f %10.2f\n", "colour A4 page", tableMs, copyMs,
+                tableMs / copyMs);
+    std::printf("   %-28s %10.2f   (one slider step of the preview, %d x %d)\n",
+                "preview copy + table", previewMs, small.width(), small.height());
 
     std::printf("\nSummary (a command feels immediate below about 300 ms)\n");
     for (const auto &[name, ms] : {std::pair{"turn left", left}, std::pair{"flip", flip},
