@@ -1,9 +1,12 @@
 // Opens the main window maximized with the given image files loaded as pages, for screenshots
 // of the program at work:  show_pages <image>...
 // With VELLUMO_SHOW_COMMAND set to a slot name of the window (for example buildPdf), that command
-// runs once the pages are in.
+// runs once the pages are in; with VELLUMO_SHOW_SLIDER set to a number, the first slider of the
+// dialog that command opens is then moved to it.
 #include <QApplication>
+#include <QDialog>
 #include <QScreen>
+#include <QSlider>
 #include <QTimer>
 
 #include "app/MainWindow.h"
@@ -26,6 +29,16 @@ int main(int argc, char *argv[])
         const QByteArray command = qgetenv("VELLUMO_SHOW_COMMAND");
         if (!command.isEmpty())
             QMetaObject::invokeMethod(&window, command.constData(), Qt::QueuedConnection);
+        if (qEnvironmentVariableIsSet("VELLUMO_SHOW_SLIDER")) {
+            QTimer::singleShot(1000, &window, [&window] {
+                for (QDialog *dialog : window.findChildren<QDialog *>()) {
+                    const auto sliders = dialog->findChildren<QSlider *>();
+                    if (dialog->isVisible() && !sliders.isEmpty())
+                        sliders.first()->setValue(
+                            qEnvironmentVariableIntValue("VELLUMO_SHOW_SLIDER"));
+                }
+            });
+        }
     });
     return app.exec();
 }
