@@ -166,6 +166,18 @@ void tst_ProjectArchive::fullDiskIsReportedWithTheSystemsReason()
     QCOMPARE(TestPaths::readFile(target), QByteArray("earlier"));
     QCOMPARE(QDir(disk).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("project.vlmpj")});
+
+    // Opening a project onto the full disk: stopped before the first entry, nothing written.
+    const QString small = m_dir.filePath(QStringLiteral("small.vlmpj"));
+    const QString named = m_dir.filePath(QStringLiteral("00000001_o.jpg"));
+    QVERIFY(QFile::copy(big, named));
+    QVERIFY(archive.write(small, {named}));
+    const QString into = disk + QStringLiteral("/opening");
+    QVERIFY(QDir().mkpath(into));
+    QVERIFY(archive.extract(small, into).isEmpty());
+    QVERIFY2(archive.errorString().contains(QStringLiteral("not enough free disk space")),
+             qPrintable(archive.errorString()));
+    QVERIFY(QDir(into).isEmpty());
 }
 
 void tst_ProjectArchive::damagedEntriesAreSkippedAndNamed_data()
