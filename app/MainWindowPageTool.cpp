@@ -14,6 +14,7 @@
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
+#include "imaging/PageToolBatch.h"
 #include "pages/PageListWidget.h"
 
 namespace {
@@ -88,34 +89,45 @@ void MainWindow::autoCropChecked(int checked)
     progress.open();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
+    // The checked pages in list order; the tool runs ahead on the next one while this one's
+    // result is written.
     const QStringList working = m_pageList->workingPaths();
-    PageProcessor processor;
-    QList<int> notCropped;
-    int done = 1;
+    QList<int> positions;
+    QStringList paths;
     for (int k = 0; k < working.size(); ++k) {
-        if (!m_pageList->isChecked(k))
-            continue;
-        if (progress.wasCanceled())
-            break;
-        progress.setValue(done);
-        progress.setText(tr("Cropping %1 of %2...").arg(done).arg(checked));
-        ++done;
-        // A page the tool could not crop keeps its files as they are: writing an unchanged JPEG
-        // again would only lose quality.
-        QImage image(working.at(k));
-        if (image.isNull() || !processor.autoCropImage(image)) {
-            notCropped << k + 1;
-            continue;
+        if (m_pageList->isChecked(k)) {
+            positions << k;
+            paths << working.at(k);
         }
-        const bool mono = QFileInfo(working.at(k)).suffix() == QLatin1String("tiff");
+    }
+    QList<int> notCropped;
+    PageToolBatch batch(PageProcessor::defaultToolPath(), PageToolBatch::defaultLanes());
+    const auto next = [&](int i) {
+        if (progress.wasCanceled())
+            return false;
+        progress.setValue(i + 1);
+        progress.setText(tr("Cropping %1 of %2...").arg(i + 1).arg(checked));
+        return true;
+    };
+    const auto done = [&](int i, const PageToolBatch::Result &result) {
+        const int k = positions.at(i);
+        // A page the tool could not crop keeps its files as they are: writing an unchanged
+        // JPEG again would only lose quality.
+        if (!result.cropped) {
+            notCropped << k + 1;
+            return;
+        }
+        const bool mono = QFileInfo(paths.at(i)).suffix() == QLatin1String("tiff");
         QString error;
-        if (!PageImages::writeWorkingImage(image, working.at(k), mono, BatchJpegQuality, &error)) {
+        if (!PageImages::writeWorkingImage(result.image, paths.at(i), mono, BatchJpegQuality,
+                                           &error)) {
             qCWarning(lcPages) << error;
             notCropped << k + 1;
-            continue;
+            return;
         }
-        m_pageList->updateThumb(image, k);
-    }
+        m_pageList->updateThumb(result.image, k);
+    };
+    batch.autoCrop(paths, next, done);
 
     m_editor->reloadImage();
     m_pageList->update();

@@ -13,8 +13,9 @@
 #include "core/ToolLocator.h"
 #include "imaging/ToolArguments.h"
 
-PageProcessor::PageProcessor(const QString &toolPath)
+PageProcessor::PageProcessor(const QString &toolPath, int lane)
     : m_tool(toolPath)
+    , m_lane(lane)
 {
 }
 
@@ -49,9 +50,25 @@ QString PageProcessor::inputFile()
     return processingFolder() + QStringLiteral("/proc.tif");
 }
 
-void PageProcessor::prepareFolders()
+QString PageProcessor::laneFolder() const
 {
-    for (const QString &path : {processingFolder(), outputFolder()}) {
+    return m_lane == 0 ? processingFolder()
+                       : processingFolder() + QStringLiteral("/lane-%1").arg(m_lane);
+}
+
+QString PageProcessor::laneOutput() const
+{
+    return laneFolder() + QStringLiteral("/output");
+}
+
+QString PageProcessor::laneInput() const
+{
+    return laneFolder() + QStringLiteral("/proc.tif");
+}
+
+void PageProcessor::prepareFolders() const
+{
+    for (const QString &path : {laneFolder(), laneOutput()}) {
         QDir().mkpath(path);
         FileOperations::removeFilesIn(path);
     }
@@ -76,13 +93,13 @@ bool PageProcessor::autoCropImage(QImage &image)
 {
     prepareFolders();
     const ToolArguments::Settings settings = ToolArguments::Settings::read();
-    if (image.isNull() || !QImageWriter(inputFile(), "TIFF").write(image))
+    if (image.isNull() || !QImageWriter(laneInput(), "TIFF").write(image))
         return false;
     const bool mono =
         image.format() == QImage::Format_Mono || image.format() == QImage::Format_MonoLSB;
-    runTool(ToolArguments::autoCrop(settings, mono, dpiOf(image), inputFile(), outputFolder()),
+    runTool(ToolArguments::autoCrop(settings, mono, dpiOf(image), laneInput(), laneOutput()),
             m_autoCropTimeout);
-    const QString result = outputFolder() + QStringLiteral("/proc.tif");
+    const QString result = laneOutput() + QStringLiteral("/proc.tif");
     if (!QFile::exists(result))
         return false;
     const QImage processed(result);
@@ -97,10 +114,10 @@ QList<QImage> PageProcessor::processScannedImage(const QImage &image, bool twoPa
 {
     prepareFolders();
     const ToolArguments::Settings settings = ToolArguments::Settings::read();
-    if (!QImageWriter(inputFile(), "TIFF").write(image))
+    if (!QImageWriter(laneInput(), "TIFF").write(image))
         return {image.copy()};
     const QStringList arguments = ToolArguments::processScanned(
-        settings, twoPages, blackAndWhite, dpiOf(image), inputFile(), outputFolder());
+        settings, twoPages, blackAndWhite, dpiOf(image), laneInput(), laneOutput());
     if (!runTool(arguments, m_otherTimeout))
         return {image.copy()};
     QList<QImage> results;
@@ -108,7 +125,7 @@ QList<QImage> PageProcessor::processScannedImage(const QImage &image, bool twoPa
         twoPages ? QStringList{QStringLiteral("/proc_1L.tif"), QStringLiteral("/proc_2R.tif")}
                  : QStringList{QStringLiteral("/proc.tif")};
     for (const QString &name : names) {
-        const QImage result(outputFolder() + name);
+        const QImage result(laneOutput() + name);
         if (!result.isNull())
             results << result;
     }
@@ -122,11 +139,11 @@ QStringList PageProcessor::splitSpreadFile(const QString &pagePath, int dpi)
     prepareFolders();
     const ToolArguments::Settings settings = ToolArguments::Settings::read();
     const QString page = QDir::cleanPath(pagePath);
-    runTool(ToolArguments::splitSpread(settings, page, dpi, outputFolder()), m_otherTimeout);
+    runTool(ToolArguments::splitSpread(settings, page, dpi, laneOutput()), m_otherTimeout);
     const QString base = QFileInfo(page).fileName().section(QLatin1Char('.'), 0, 0);
     QStringList results;
     for (const QString &suffix : {QStringLiteral("_1L.tif"), QStringLiteral("_2R.tif")}) {
-        const QString path = outputFolder() + QLatin1Char('/') + base + suffix;
+        const QString path = laneOutput() + QLatin1Char('/') + base + suffix;
         if (QFile::exists(path))
             results << path;
     }

@@ -14,8 +14,10 @@
 class PageProcessor
 {
 public:
-    // toolPath: the tool to run; an empty path means the tool is missing.
-    explicit PageProcessor(const QString &toolPath = defaultToolPath());
+    // toolPath: the tool to run; an empty path means the tool is missing. Runs of different
+    // lanes use exchange folders of their own and may overlap, each in its own thread; lane 0
+    // uses the folders named below.
+    explicit PageProcessor(const QString &toolPath = defaultToolPath(), int lane = 0);
 
     // The tool's program name, found by ToolLocator.
     static constexpr QLatin1StringView ToolName{"vellumo-pagetool"};
@@ -40,12 +42,17 @@ public:
     static QString inputFile();
 
 private:
+    // This lane's exchange folders and input file.
+    QString laneFolder() const;
+    QString laneOutput() const;
+    QString laneInput() const;
     // Creates both folders and deletes the plain files inside them.
-    static void prepareFolders();
+    void prepareFolders() const;
     static int dpiOf(const QImage &image);
     bool runTool(const QStringList &arguments, int timeoutMs);
 
     QString m_tool;
+    int m_lane = 0;
     int m_autoCropTimeout = 120000;
     int m_otherTimeout = 180000;
 };

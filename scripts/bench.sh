@@ -2,7 +2,7 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup|batch] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
@@ -12,7 +12,8 @@
 # A4 pages into a PDF against img2pdf and cat, with the peak memory (bench/pdf_bench.sh; its
 # arguments are page counts). startup: the real program's start with the system's SANE
 # configuration, until its window is built and until its scanners are listed
-# (bench/startup_bench.sh). The remaining arguments go to the benchmark (for example --pages 50).
+# (bench/startup_bench.sh). batch: automatic cropping of 50 checked pages, one page tool run at a
+# time against two at once. The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -21,7 +22,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing | scan | pdf | startup)
+    pagestore | project | editing | scan | pdf | startup | batch)
         bench="$1"
         shift
         ;;
