@@ -142,7 +142,7 @@ void MainWindow::processDroppedFiles(const QStringList &files)
         return;
     const QString suffix = QFileInfo(files.first()).suffix().toUpper();
     if (suffix == QLatin1String("PDF"))
-        commandNotAvailable(tr("Load &PDF"));
+        extractPdf(files.first());
     else if (suffix == QLatin1String("VLMPJ"))
         openProjectFile(files.first(), true);
     else
@@ -236,10 +236,6 @@ void MainWindow::about()
 void MainWindow::settings()
 {
     commandNotAvailable(m_commands.settings->text());
-}
-void MainWindow::loadPdf()
-{
-    commandNotAvailable(m_commands.loadPdf->text());
 }
 void MainWindow::autoScan()
 {

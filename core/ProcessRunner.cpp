@@ -27,6 +27,8 @@ QString ProcessRunner::Result::describe() const
         return QStringLiteral("timed out and was ended");
     case Outcome::Crashed:
         return QStringLiteral("crashed");
+    case Outcome::Stopped:
+        return QStringLiteral("stopped");
     case Outcome::Exited:
         break;
     }
@@ -75,6 +77,34 @@ ProcessRunner::Result ProcessRunner::run()
     QTimer timeLimit;
     timeLimit.setSingleShot(true);
     QObject::connect(&timeLimit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    bool stopped = false;
+    const auto stop = [&stopped, &loop] {
+        stopped = true;
+        loop.quit();
+    };
+    QByteArray pending;
+    const auto readLines = [this, &process, &pending, &stop] {
+        pending += process.readAllStandardError();
+        qsizetype end;
+        while ((end = pending.indexOf('\n')) >= 0) {
+            const QString line = QString::fromLocal8Bit(pending.left(end));
+            pending.remove(0, end + 1);
+            if (!m_lineHandler(line)) {
+                stop();
+                return;
+            }
+        }
+    };
+    if (m_lineHandler)
+        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, readLines);
+    QTimer stopCheck;
+    if (m_stopCheck) {
+        QObject::connect(&stopCheck, &QTimer::timeout, &loop, [this, &stop] {
+            if (m_stopCheck())
+                stop();
+        });
+        stopCheck.start(100);
+    }
 
     process.start(m_hasInput ? QIODevice::ReadWrite : QIODevice::ReadOnly);
     if (!process.waitForStarted(StartTimeoutMs)) {
@@ -96,14 +126,22 @@ ProcessRunner::Result ProcessRunner::run()
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(KillTimeoutMs);
-        result.outcome = Outcome::TimedOut;
-        qCWarning(lcTools).noquote()
-            << m_program << "still running after" << m_timeoutMs << "ms: ended";
+        result.outcome = stopped ? Outcome::Stopped : Outcome::TimedOut;
+        if (!stopped)
+            qCWarning(lcTools).noquote()
+                << m_program << "still running after" << m_timeoutMs << "ms: ended";
+    } else if (stopped) {
+        result.outcome = Outcome::Stopped;
     } else if (process.exitStatus() == QProcess::CrashExit) {
         result.outcome = Outcome::Crashed;
     } else {
         result.outcome = Outcome::Exited;
         result.exitCode = process.exitCode();
+    }
+    if (m_lineHandler && !stopped) {
+        readLines();
+        if (!pending.isEmpty() && !stopped)
+            m_lineHandler(QString::fromLocal8Bit(pending));
     }
     result.standardError = QString::fromLocal8Bit(process.readAllStandardError());
     if (m_keepOutput)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Runs one external program to its end and tells how it ended. The caller's thread waits in a
 // local event loop, so a window keeps painting; the loop ends on the program's finished signal or
 // when the time limit passes, and a program still running then is killed. Nothing is shared
@@ -15,7 +17,8 @@ public:
         NotStarted, // the program is missing or could not be executed
         TimedOut,   // still running when the time limit passed; it was killed
         Crashed,    // ended by a signal
-        Exited      // ended normally; see exitCode
+        Exited,     // ended normally; see exitCode
+        Stopped     // ended by the caller's line handler or stop check
     };
 
     struct Result
@@ -46,6 +49,14 @@ public:
     void setKeepStandardOutput(bool keep) { m_keepOutput = keep; }
     // A program expected to crash on bad input leaves no core file behind.
     void setNoCoreDump(bool noCore) { m_noCore = noCore; }
+    // Each complete line of standard error as it comes (then not kept in the result); returning
+    // false ends the program.
+    void setErrorLineHandler(std::function<bool(const QString &)> handler)
+    {
+        m_lineHandler = std::move(handler);
+    }
+    // Asked about ten times a second while the program runs; returning true ends it.
+    void setStopCheck(std::function<bool()> check) { m_stopCheck = std::move(check); }
 
     // Spins a local event loop until the program ends or the time limit passes.
     Result run();
@@ -64,4 +75,6 @@ private:
     bool m_noCore = false;
     int m_timeoutMs = 30 * 1000;
     QByteArray m_output;
+    std::function<bool(const QString &)> m_lineHandler;
+    std::function<bool()> m_stopCheck;
 };

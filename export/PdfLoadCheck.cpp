@@ -40,6 +40,7 @@ bool PdfLoadCheck::check(const QByteArray &pdf)
                           .arg(m_toolPath, QString::number(m_timeoutMs / 1000.0)));
     case ProcessRunner::Outcome::Crashed:
         return refuse(QStringLiteral("%1 crashed reading the file").arg(m_toolPath));
+    case ProcessRunner::Outcome::Stopped: // no line handler or stop check here
     case ProcessRunner::Outcome::Exited:
         break;
     }

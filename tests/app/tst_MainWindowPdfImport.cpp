@@ -1,0 +1,103 @@
+#include <QDir>
+#include <QFile>
+#include <QInputDialog>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/MainWindow.h"
+#include "pages/PageListWidget.h"
+#include "support/MainWindowFixture.h"
+#include "support/TestPaths.h"
+
+// A PDF dropped onto the window, with a script in the extracting program's place (found on
+// PATH): pages as they come, a crash or a password, and the window always alive.
+class tst_MainWindowPdfImport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init() { QVERIFY(m_window.open()); }
+    void cleanup() { m_window.close(); }
+    void droppedPdf_data();
+    void droppedPdf();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    MainWindowFixture m_window;
+};
+
+void tst_MainWindowPdfImport::initTestCase()
+{
+    MainWindowFixture::nameApplication();
+    QVERIFY(m_dir.isValid());
+    m_path = qEnvironmentVariable("PATH");
+}
+
+void tst_MainWindowPdfImport::droppedPdf_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QString>("message");
+    const QByteArray two = "echo 'images 2' >&2\n"
+                           "for i in 1 2; do convert -size 80x60 xc:gray \"$out/000$i.png\"; "
+                           "echo \"image $i of 2: 000$i.png\" >&2; done\n";
+    QTest::newRow("two pages") << two + "exit 0" << 2 << QString();
+    // What came before the crash stays; the window says the file could not be read.
+    QTest::newRow("crash") << two + "kill -SEGV $$" << 2
+                           << QStringLiteral("Can't open file in.pdf.");
+    QTest::newRow("no images") << QByteArray("echo 'no images' >&2; exit 2") << 0
+                               << QStringLiteral("This PDF file doesn't contain images.");
+    QTest::newRow("password")
+        << QByteArray("[ \"$pw\" = secret ] || { echo 'password required' >&2; exit 3; }\n") + two +
+               "exit 0"
+        << 2 << QString();
+}
+
+void tst_MainWindowPdfImport::droppedPdf()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, pages);
+    QFETCH(QString, message);
+    const QString bin = m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(bin));
+    const QString tool = bin + QStringLiteral("/vellumo-cli");
+    QVERIFY(TestPaths::writeFile(
+        tool, "#!/bin/bash\npw=\nwhile [ $# -gt 1 ]; do case \"$1\" in --password) pw=\"$2\"; "
+              "shift 2;; -o) out=\"$2\"; shift 2;; *) shift;; esac; done\n" +
+                  body + "\n"));
+    QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("PATH", (bin + QLatin1Char(':') + m_path).toLocal8Bit());
+    const QString pdf = m_dir.filePath(QStringLiteral("in.pdf"));
+    QVERIFY(TestPaths::writeFile(pdf, "%PDF-1.4\n"));
+
+    // The password box, answered with the right password once it asks.
+    QTimer answer;
+    int asked = 0;
+    QObject::connect(&answer, &QTimer::timeout, [&asked] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *box = widget->findChild<QInputDialog *>();
+            if (box && box->isVisible()) {
+                ++asked;
+                box->setTextValue(QStringLiteral("secret"));
+                box->accept();
+            }
+        }
+    });
+    answer.start(20);
+    m_window->processDroppedFiles({pdf});
+    QCOMPARE(m_window->pageList()->count(), pages);
+    QCOMPARE(m_window->isModified(), pages > 0);
+    if (!message.isEmpty())
+        QVERIFY2(m_window.popupMessages().contains(message),
+                 qPrintable(m_window.popupMessages().join(u'|')));
+    QCOMPARE(asked, QByteArray(QTest::currentDataTag()) == "password" ? 1 : 0);
+    QCOMPARE(QSettings().value(QStringLiteral("LastPath")).toString(), pdf);
+    qputenv("PATH", m_path.toLocal8Bit());
+}
+
+QTEST_MAIN(tst_MainWindowPdfImport)
+#include "tst_MainWindowPdfImport.moc"
