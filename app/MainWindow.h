@@ -217,6 +217,8 @@ private:
     // After the list became empty: the drop zone, an empty editor, page commands off.
     void showEmptyDocument();
     void loadImageFiles(const QStringList &files);
+    // The pages of one image file (every page of a multi-page TIFF); says what went wrong.
+    int addPagesFromFile(const QString &file);
     // The images of a PDF file as pages, in page order.
     void extractPdf(const QString &pdf);
     // Answers whether the working folder may receive the pages of a new document.

@@ -174,6 +174,39 @@ bool MainWindow::prepareEmptyWorkingFolder()
     return true;
 }
 
+int MainWindow::addPagesFromFile(const QString &file)
+{
+    const QString name = QFileInfo(file).fileName();
+    // A JPEG page keeps its bytes: no quality is lost and nothing is encoded again.
+    if (ImageFileLoader::isStorableJpeg(file)) {
+        m_workArea->setCurrentIndex(EditorPage);
+        return m_pageList->addJpegFile(file) ? 1 : 0;
+    }
+    const QList<ImageFileLoader::Page> pages = ImageFileLoader::readAll(file);
+    const ImageFileLoader::Page &first = pages.first();
+    if (first.tooLarge) {
+        errorMessage(tr("Sorry, can't load file %1.<br>The image is too large: %2 x %3 pixels.")
+                         .arg(name.toHtmlEscaped())
+                         .arg(first.size.width())
+                         .arg(first.size.height()));
+        return 0;
+    }
+    if (first.image.isNull()) {
+        errorMessage(tr("Sorry, can't load file. Wrong file format.<br>%1").arg(name));
+        return 0;
+    }
+    int added = 0;
+    for (const ImageFileLoader::Page &page : pages) {
+        m_workArea->setCurrentIndex(EditorPage);
+        if (m_pageList->addImage(page.image, page.blackAndWhite))
+            ++added;
+    }
+    if (first.damaged)
+        errorMessage(tr("The file %1 is damaged: part of its picture may be missing.")
+                         .arg(name.toHtmlEscaped()));
+    return added;
+}
+
 void MainWindow::loadImageFiles(const QStringList &files)
 {
     if (!prepareEmptyWorkingFolder())
@@ -183,28 +216,10 @@ void MainWindow::loadImageFiles(const QStringList &files)
     {
         const QSignalBlocker blocker(m_pageList);
         for (const QString &file : files) {
-            const ImageFileLoader::Page page = ImageFileLoader::read(file);
-            const QFileInfo info(file);
-            if (page.tooLarge) {
-                errorMessage(tr("Sorry, can't load file %1.<br>The image is too large: %2 x %3 "
-                                "pixels.")
-                                 .arg(info.fileName().toHtmlEscaped())
-                                 .arg(page.size.width())
-                                 .arg(page.size.height()));
-                continue;
-            }
-            if (page.image.isNull()) {
-                errorMessage(
-                    tr("Sorry, can't load file. Wrong file format.<br>%1").arg(info.fileName()));
-                continue;
-            }
-            m_workArea->setCurrentIndex(EditorPage);
-            if (m_pageList->addImage(page.image, page.blackAndWhite))
-                ++added;
-            if (page.damaged)
-                errorMessage(tr("The file %1 is damaged: part of its picture may be missing.")
-                                 .arg(info.fileName().toHtmlEscaped()));
-            Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
+            const int pages = addPagesFromFile(file);
+            if (pages > 0)
+                Settings::write(SettingsKeys::LastPath, QFileInfo(file).absoluteFilePath());
+            added += pages;
         }
     }
     showCount(m_pageList->count());

@@ -14,7 +14,6 @@
 #include "core/AppPaths.h"
 #include "core/Settings.h"
 #include "export/PdfProgress.h"
-#include "import/ImageFileLoader.h"
 #include "import/PdfImport.h"
 #include "pages/PageListWidget.h"
 
@@ -65,12 +64,7 @@ void MainWindow::extractPdf(const QString &pdf)
         };
         callbacks.image = [&](int index, const QString &file) {
             progress.setValue(index);
-            const ImageFileLoader::Page page = ImageFileLoader::read(file);
-            if (!page.image.isNull()) {
-                m_workArea->setCurrentIndex(EditorPage);
-                if (m_pageList->addImage(page.image, page.blackAndWhite))
-                    ++added;
-            }
+            added += addPagesFromFile(file);
             QFile::remove(file);
             return !progress.isCancelled();
         };

@@ -5,11 +5,14 @@
 #include <QImageReader>
 #include <QPainter>
 
-ImageFileLoader::Page ImageFileLoader::read(const QString &path)
+#include "export/ImageHeaders.h"
+
+namespace {
+
+// The next picture of the reader as a page, upright and on white paper.
+ImageFileLoader::Page readPage(QImageReader &reader, const QString &path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    Page page;
+    ImageFileLoader::Page page;
     page.size = reader.size();
     const QByteArray format = reader.format();
     page.image = reader.read();
@@ -31,9 +34,54 @@ ImageFileLoader::Page ImageFileLoader::read(const QString &path)
         painter.end();
         page.image = paper;
     }
-    page.blackAndWhite = isBlackAndWhite(QFileInfo(path).suffix(), page.image.depth());
-    page.damaged = endsEarly(path, format);
+    page.blackAndWhite =
+        ImageFileLoader::isBlackAndWhite(QFileInfo(path).suffix(), page.image.depth());
+    page.damaged = ImageFileLoader::endsEarly(path, format);
     return page;
+}
+
+} // namespace
+
+ImageFileLoader::Page ImageFileLoader::read(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    return readPage(reader, path);
+}
+
+QList<ImageFileLoader::Page> ImageFileLoader::readAll(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    // A multi-page TIFF: asked before the first read, after which the TIFF reader no longer
+    // counts its pictures right.
+    const int count = reader.imageCount();
+    QList<Page> pages{readPage(reader, path)};
+    for (int i = 1; i < count && !pages.constLast().image.isNull(); ++i) {
+        if (!reader.jumpToNextImage())
+            break;
+        Page next = readPage(reader, path);
+        if (next.image.isNull())
+            break;
+        pages << next;
+    }
+    return pages;
+}
+
+bool ImageFileLoader::isStorableJpeg(const QString &path)
+{
+    QImageReader reader(path);
+    if (reader.format() != "jpeg" || !reader.canRead() ||
+        reader.transformation() != QImageIOHandler::TransformationNone)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const ImageHeaders::JpegFrame frame = ImageHeaders::jpegFrame(file.read(256 * 1024));
+    const qint64 megabytes = qint64(frame.pixels.width()) * frame.pixels.height() * 4 / (1 << 20);
+    return (frame.components == 1 || frame.components == 3) && frame.pixels.isValid() &&
+           (QImageReader::allocationLimit() == 0 || megabytes < QImageReader::allocationLimit()) &&
+           !endsEarly(path, "jpeg");
 }
 
 bool ImageFileLoader::endsEarly(const QString &path, const QByteArray &format)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -25,6 +26,12 @@ public:
     };
 
     static Page read(const QString &path);
+    // Every picture of the file, in order: the pages of a multi-page TIFF, one for the others.
+    // A file that reads as nothing gives one page with a null image (and tooLarge when so).
+    static QList<Page> readAll(const QString &path);
+    // True for a JPEG file whose bytes can be the page as they are: one or three components, a
+    // readable header, no turn asked by its orientation tag, and its end marker in place.
+    static bool isStorableJpeg(const QString &path);
     // The black-and-white rule on its own: the file's suffix ("tif" or "tiff", in lower case)
     // and the depth of the decoded image.
     static bool isBlackAndWhite(const QString &suffix, int depth);

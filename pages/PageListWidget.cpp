@@ -56,6 +56,19 @@ bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
     return true;
 }
 
+bool PageListWidget::addJpegFile(const QString &path)
+{
+    QImage thumbnail;
+    if (!m_store->addJpegFile(path, &thumbnail)) {
+        reportFailure();
+        return false;
+    }
+    KSlabWidget *slab = newSlab(count() + 1, thumbnail);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    focusSlab(slab);
+    return true;
+}
+
 bool PageListWidget::loadPage(const QString &fileName)
 {
     QImage thumbnail;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QImageReader>
 
 #include "core/FileOperations.h"
 #include "core/LogCategories.h"
@@ -117,6 +118,33 @@ bool PageStore::addImage(const QImage &image, bool blackAndWhite, QImage *thumbn
         removeFile(PageFiles::sourcePath(working));
         return false;
     }
+    m_lastNumber = number;
+    m_pages << working;
+    return true;
+}
+
+bool PageStore::addJpegFile(const QString &path, QImage *thumbnail)
+{
+    const int number = nextNumber();
+    const QString working = pathInFolder(PageFiles::workingFileName(number, false));
+    QImageReader reader(path);
+    reader.setScaledSize(
+        reader.size().scaled(m_thumbSize, Qt::KeepAspectRatio).boundedTo(reader.size()));
+    const QImage thumb = reader.read();
+    if (thumb.isNull()) {
+        m_error = tr("Can't read %1: %2").arg(path, reader.errorString());
+        return false;
+    }
+    if (!PageImages::copyFile(path, working, &m_error) ||
+        !PageImages::writeThumbnail(thumb, PageFiles::thumbPath(working), &m_error) ||
+        !PageImages::copyFile(working, PageFiles::sourcePath(working), &m_error)) {
+        removeFile(working);
+        removeFile(PageFiles::thumbPath(working));
+        removeFile(PageFiles::sourcePath(working));
+        return false;
+    }
+    if (thumbnail)
+        *thumbnail = thumb;
     m_lastNumber = number;
     m_pages << working;
     return true;

@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -198,6 +199,20 @@ void tst_MainWindow::droppedImagesBecomePages()
     QCOMPARE(m_window->editor()->path(), list->workingPath(2));
     QVERIFY(m_window->isModified());
     QCOMPARE(QSettings().value(QStringLiteral("LastPath")).toString(), files.last());
+    // A JPEG file is the page as it is, byte for byte.
+    QCOMPARE(TestPaths::readFile(list->workingPath(1)), TestPaths::readFile(files.at(1)));
+    QCOMPARE(TestPaths::readFile(list->store().sourcePath(1)), TestPaths::readFile(files.at(1)));
+
+    // Every page of a multi-page TIFF comes in.
+    const QString multi = file(QStringLiteral("three.tiff"));
+    QCOMPARE(QProcess::execute(QStringLiteral("convert"),
+                               {QStringLiteral("-size"), QStringLiteral("30x40"),
+                                QStringLiteral("xc:red"), QStringLiteral("xc:green"),
+                                QStringLiteral("xc:blue"), multi}),
+             0);
+    m_window->processDroppedFiles({multi});
+    QCOMPARE(list->count(), 6);
+    QVERIFY(QImage(list->workingPath(5)).pixelColor(15, 20).blue() > 240); // the third, blue
 }
 
 void tst_MainWindow::dropRoutedByFirstFile()
