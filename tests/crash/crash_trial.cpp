@@ -138,6 +138,17 @@ void answerEveryQuestionYes(QObject *owner)
     timer->start(20);
 }
 
+// Shows the window, every question answered Yes, and waits until it has started.
+void start(MainWindow &window)
+{
+    answerEveryQuestionYes(&window);
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    while (!window.isStartUpFinished() && clock.elapsed() < WaitMs)
+        QTest::qWait(20);
+}
+
 bool prepareScanner(MainWindow &window)
 {
     QElapsedTimer clock;
@@ -156,12 +167,7 @@ int drive(const QString &folder, quint32 seed)
     QSettings().setValue(QStringLiteral("QualityIndex"), 0);
     QSettings().setValue(QStringLiteral("AutoCrop"), false);
     MainWindow window(true);
-    answerEveryQuestionYes(&window);
-    window.show();
-    QElapsedTimer clock;
-    clock.start();
-    while (!window.isStartUpFinished() && clock.elapsed() < WaitMs)
-        QTest::qWait(20);
+    start(window);
     const bool canScan = prepareScanner(window);
     QRandomGenerator random(seed);
     PageListWidget *list = window.pageList();
@@ -267,12 +273,7 @@ int check(const QString &folder)
     }
 
     MainWindow window(true);
-    answerEveryQuestionYes(&window);
-    window.show();
-    QElapsedTimer clock;
-    clock.start();
-    while (!window.isStartUpFinished() && clock.elapsed() < WaitMs)
-        QTest::qWait(20);
+    start(window);
     PageListWidget *list = window.pageList();
     const int recovered = list->count();
     for (int i = 0; i < recovered; ++i) {
