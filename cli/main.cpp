@@ -2,6 +2,7 @@
 // the user's settings.
 //   vellumo-cli pdf -o OUT.pdf [options] FILE...
 //   vellumo-cli check-pdf FILE|-
+//   vellumo-cli extract [--password P] -o DIR FILE.pdf
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,10 +16,21 @@
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
+#include "import/PdfImageExtractor.h"
+#include "import/PdfImageFiles.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
 
 namespace {
+
+QString usage()
+{
+    return PdfCommandLine::usage() +
+           QCoreApplication::translate(
+               "vellumo-cli",
+               "\n       vellumo-cli extract [--password PASSWORD] -o DIR FILE.pdf   (the page "
+               "images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)");
+}
 
 // Progress as "page i of n" lines on standard error.
 class StderrProgress : public ExportProgress
@@ -69,7 +81,7 @@ QStringList pageFiles(const QStringList &inputs, QTemporaryDir &scratch, QString
 int checkPdf(const QStringList &arguments)
 {
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "%s\n", qPrintable(PdfCommandLine::usage()));
+        std::fprintf(stderr, "%s\n", qPrintable(usage()));
         return 2;
     }
     const QString name = arguments.first();
@@ -92,6 +104,79 @@ int checkPdf(const QStringList &arguments)
     return 0;
 }
 
+// One line on standard error, out at once: the window reads these as they come.
+void report(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+    std::fflush(stderr);
+}
+
+// extract: the page images of a PDF, in page order, into a folder. Standard error carries
+// "images N" first, then "image I of N: NAME" as each file is complete or "skipped I of N:
+// REASON", and on failure "no images" (exit 2), "cannot open: REASON" (exit 1) or "password
+// required" (exit 3); exit 0 when at least one image was written.
+int extract(const QStringList &arguments)
+{
+    QString password;
+    QString folder;
+    QString pdf;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if ((argument == QLatin1String("--password") || argument == QLatin1String("-o")) &&
+            i + 1 < arguments.size()) {
+            (argument == QLatin1String("-o") ? folder : password) = arguments.at(++i);
+        } else if (pdf.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
+            pdf = argument;
+        } else {
+            pdf.clear();
+            break;
+        }
+    }
+    if (folder.isEmpty() || pdf.isEmpty()) {
+        report(usage());
+        return 1;
+    }
+    if (!QDir().mkpath(folder)) {
+        report(QStringLiteral("cannot open: cannot make the folder %1").arg(folder));
+        return 1;
+    }
+    PdfImageExtractor extractor;
+    switch (extractor.open(pdf, password)) {
+    case PdfImageExtractor::OpenResult::Opened:
+        break;
+    case PdfImageExtractor::OpenResult::PasswordRequired:
+        report(QStringLiteral("password required"));
+        return 3;
+    case PdfImageExtractor::OpenResult::CannotOpen:
+        report(QStringLiteral("cannot open: %1").arg(extractor.errorString()));
+        return 1;
+    }
+    const qsizetype total = extractor.images().size();
+    report(QStringLiteral("images %1").arg(total));
+    int written = 0;
+    for (qsizetype i = 0; i < total; ++i) {
+        const PdfImageInfo &info = extractor.images().at(i);
+        const PdfDecodedImage image = extractor.decode(i);
+        QString name;
+        QString error = image.reason;
+        if (image.kind != PdfDecodedImage::Kind::Skipped &&
+            PdfImageFiles::write(image, info.dpiX, info.dpiY, folder, written + 1, &name, &error)) {
+            ++written;
+            report(QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
+        } else {
+            report(QStringLiteral("skipped %1 of %2: %3 (object %4)")
+                       .arg(i + 1)
+                       .arg(total)
+                       .arg(error, info.reference()));
+        }
+    }
+    if (written == 0) {
+        report(QStringLiteral("no images"));
+        return 2;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -102,15 +187,16 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("check-pdf"))
         return checkPdf(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("extract"))
+        return extract(arguments.mid(1));
     if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
-        std::fprintf(stderr, "%s\n", qPrintable(PdfCommandLine::usage()));
+        std::fprintf(stderr, "%s\n", qPrintable(usage()));
         return 2;
     }
     QString error;
     const auto job = PdfCommandLine::parse(arguments.mid(1), &error);
     if (!job) {
-        std::fprintf(stderr, "vellumo-cli: %s\n%s\n", qPrintable(error),
-                     qPrintable(PdfCommandLine::usage()));
+        std::fprintf(stderr, "vellumo-cli: %s\n%s\n", qPrintable(error), qPrintable(usage()));
         return 2;
     }
     QTemporaryDir scratch;

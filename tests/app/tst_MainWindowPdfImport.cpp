@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +24,7 @@ private slots:
     void cleanup() { m_window.close(); }
     void droppedPdf_data();
     void droppedPdf();
+    void realPdfGivesItsJpegPagesUnchanged();
 
 private:
     QTemporaryDir m_dir;
@@ -96,6 +98,30 @@ void tst_MainWindowPdfImport::droppedPdf()
                  qPrintable(m_window.popupMessages().join(u'|')));
     QCOMPARE(asked, QByteArray(QTest::currentDataTag()) == "password" ? 1 : 0);
     QCOMPARE(QSettings().value(QStringLiteral("LastPath")).toString(), pdf);
+    qputenv("PATH", m_path.toLocal8Bit());
+}
+
+void tst_MainWindowPdfImport::realPdfGivesItsJpegPagesUnchanged()
+{
+    // The real extracting program of the build, on a PDF of three JPEG pages.
+    qputenv("PATH", (TestPaths::binDir() + QLatin1Char(':') + m_path).toLocal8Bit());
+    QStringList jpegs;
+    for (int i = 0; i < 3; ++i) {
+        QImage page(300 + 10 * i, 400, QImage::Format_RGB32);
+        page.fill(QColor(40 * i, 120, 200));
+        jpegs << m_dir.filePath(QStringLiteral("p%1.jpg").arg(i));
+        QVERIFY(page.save(jpegs.last(), "JPG", 90));
+    }
+    const QString pdf = m_dir.filePath(QStringLiteral("three.pdf"));
+    QCOMPARE(QProcess::execute(QStringLiteral("img2pdf"), QStringList(jpegs)
+                                                              << QStringLiteral("-o") << pdf),
+             0);
+    m_window->processDroppedFiles({pdf});
+    PageListWidget *list = m_window->pageList();
+    QCOMPARE(list->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(TestPaths::readFile(list->workingPath(i)), TestPaths::readFile(jpegs.at(i)));
+    QVERIFY(m_window.popupMessages().isEmpty());
     qputenv("PATH", m_path.toLocal8Bit());
 }
 

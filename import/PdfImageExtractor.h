@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "import/PdfImageDecoder.h"
+#include "import/PdfImageInfo.h"
+
+namespace PoDoFo {
+class PdfMemDocument;
+}
+
+// The page images of a PDF file. Opening reads the file with PoDoFo and lists its image objects
+// in page order: the pages are walked in order, each page's content (and the forms it draws,
+// to a limited depth, each form once) for where images are drawn, then the images its
+// resources list without drawing them; an image used again later stays at its first use. Then
+// come the image objects no page uses, in object order. Soft masks and images that only serve
+// as another image's mask are not listed. Each image's resolution comes from the size it is
+// drawn at on its first page, else from a page it fills, else it is DefaultDpi.
+//
+// PoDoFo's exceptions stop here: a broken page or object only loses its images. PoDoFo can
+// still crash on some malformed files, so the window runs this in a child process
+// (vellumo-cli extract).
+class PdfImageExtractor
+{
+public:
+    enum class OpenResult {
+        Opened,
+        PasswordRequired, // encrypted, and the password is missing or wrong
+        CannotOpen        // not a PDF, or too broken to read; see errorString()
+    };
+
+    // Resolution of an image whose size on the page is not known, in dots per inch.
+    static constexpr double DefaultDpi = 200.0;
+
+    PdfImageExtractor();
+    ~PdfImageExtractor();
+    PdfImageExtractor(const PdfImageExtractor &) = delete;
+    PdfImageExtractor &operator=(const PdfImageExtractor &) = delete;
+
+    // password is tried only when the file asks for one.
+    [[nodiscard]] OpenResult open(const QString &path, const QString &password = {});
+    // The same from bytes in memory (tests, the fuzz target).
+    [[nodiscard]] OpenResult openData(const QByteArray &pdf, const QString &password = {});
+    // Why the file could not be opened, for the user ("not a PDF file", PoDoFo's error).
+    QString errorString() const { return m_errorString; }
+
+    // The image objects, in the order they become pages; each has a resolution.
+    const QList<PdfImageInfo> &images() const { return m_images; }
+    // The decoder, to change its limits before decoding.
+    PdfImageDecoder &decoder() { return m_decoder; }
+    // Reads and decodes one image of images(); the object's data is dropped from memory again
+    // afterwards, so that a long file does not pile up in memory.
+    PdfDecodedImage decode(qsizetype index);
+
+private:
+    OpenResult load(const std::function<void()> &loader, const QString &password);
+    void listImages();
+
+    std::unique_ptr<PoDoFo::PdfMemDocument> m_document;
+    QList<PdfImageInfo> m_images;
+    PdfImageDecoder m_decoder;
+    QString m_errorString;
+};
