@@ -43,10 +43,9 @@ void PageListWidget::reportFailure()
     emit failed(m_store->errorString());
 }
 
-bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
+bool PageListWidget::addedToStore(bool added, const QImage &thumbnail)
 {
-    QImage thumbnail;
-    if (!m_store->addImage(image, blackAndWhite, &thumbnail)) {
+    if (!added) {
         reportFailure();
         return false;
     }
@@ -56,17 +55,18 @@ bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
     return true;
 }
 
+bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
+{
+    QImage thumbnail;
+    const bool added = m_store->addImage(image, blackAndWhite, &thumbnail);
+    return addedToStore(added, thumbnail);
+}
+
 bool PageListWidget::addJpegFile(const QString &path)
 {
     QImage thumbnail;
-    if (!m_store->addJpegFile(path, &thumbnail)) {
-        reportFailure();
-        return false;
-    }
-    KSlabWidget *slab = newSlab(count() + 1, thumbnail);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    focusSlab(slab);
-    return true;
+    const bool added = m_store->addJpegFile(path, &thumbnail);
+    return addedToStore(added, thumbnail);
 }
 
 bool PageListWidget::loadPage(const QString &fileName)

@@ -83,6 +83,8 @@ public slots:
     void pageSelected(int position);
 
 private:
+    // The slab of a page the store has just added (focused), or the store's failure reported.
+    bool addedToStore(bool added, const QImage &thumbnail);
     KSlabWidget *newSlab(int number, const QImage &thumbnail);
     void relabel(int from, int to);
     // Mirrors a store move on the slabs; false when the store refused it.
