@@ -5,9 +5,16 @@
 # read the same grey PGM files. Prints time per page, the residual skew of the results, the
 # content box's overlap with the truth and the gutter error, and checks them against the goals.
 #
+# Then the scans of the page tool's tests, drawn at 300 dpi by pagetool_quality: sheets tilted
+# on a dark or a grey textured bed, smaller than the bed on two or four sides, a full-width
+# figure, a title alone, spreads on a bed. It prints the quality table (content box IoU,
+# residual skew, gutter error per kind of scan); the tool and unpaper are then timed on the
+# same files.
+#
 # Usage: bench/pagetool_bench.sh [build folder] [single pages] [spreads]
-# Needs the targets vellumo-pagetool and make_test_pages built, and unpaper installed
-# (scripts/bootstrap.sh). UNPAPER_ARGS replaces unpaper's deskew options.
+# Needs the targets vellumo-pagetool, make_test_pages and pagetool_quality built (the last only
+# exists in a build with VELLUMO_BUILD_TESTS=ON), and unpaper installed (scripts/bootstrap.sh).
+# UNPAPER_ARGS replaces unpaper's deskew options.
 set -euo pipefail
 
 build=${1:-build}
@@ -15,16 +22,17 @@ singles=${2:-11}
 spreads=${3:-4}
 tool="$build/bin/vellumo-pagetool"
 pages="$build/bin/make_test_pages"
+quality="$build/bin/pagetool_quality"
 unpaper_args=${UNPAPER_ARGS:---deskew-scan-range 15}
 
-for program in "$tool" "$pages"; do
+for program in "$tool" "$pages" "$quality"; do
     [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
 done
 command -v unpaper >/dev/null || { echo "unpaper is not installed" >&2; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/in" "$work/ours" "$work/unpaper"
+mkdir -p "$work/in" "$work/ours" "$work/unpaper" "$work/kinds"
 "$pages" make "$work/in" "$singles" "$spreads"
 
 now() { date +%s%N; }
@@ -126,4 +134,59 @@ goals = [
 ]
 for text, met in goals:
     print(f"goal {text:<45} {'met' if met else 'NOT MET'}")
+PY
+
+echo
+# The quality table; its exit status says whether every goal is met, which the summary below
+# repeats, so it does not end the script.
+"$quality" --write "$work/kinds" || true
+echo
+
+timings="$work/kinds.tsv"
+: > "$timings"
+while IFS=$'\t' read -r name kind width height; do
+    input="$work/kinds/$name.pgm"
+    rm -rf "$work/ours" "$work/unpaper"
+    mkdir -p "$work/ours" "$work/unpaper"
+    if [[ $kind == single ]]; then
+        start=$(now)
+        "$tool" -l=1 --color-mode=color_grayscale --normalize-illumination --white-margins \
+            --margins=1 --dpi=300 --output-dpi=300 "$input" "$work/ours"
+        ours_ms=$(( ($(now) - start) / 1000000 ))
+        start=$(now)
+        # shellcheck disable=SC2086
+        unpaper --overwrite $unpaper_args "$input" "$work/unpaper/$name.pgm" >/dev/null 2>&1
+        theirs_ms=$(( ($(now) - start) / 1000000 ))
+    else
+        start=$(now)
+        "$tool" -l=2 --color-mode=color_grayscale --normalize-illumination --white-margins \
+            --margins=1 --dpi=300 --output-dpi=300 "$input" "$work/ours"
+        ours_ms=$(( ($(now) - start) / 1000000 ))
+        start=$(now)
+        # shellcheck disable=SC2086
+        unpaper --overwrite --layout double --output-pages 2 $unpaper_args "$input" \
+            "$work/unpaper/${name}_1.pgm" "$work/unpaper/${name}_2.pgm" >/dev/null 2>&1
+        theirs_ms=$(( ($(now) - start) / 1000000 ))
+    fi
+    echo -e "$name\t$kind\t$width\t$height\t$ours_ms\t$theirs_ms" >> "$timings"
+done < "$work/kinds/scans.tsv"
+
+python3 - "$timings" <<'PY'
+import sys
+
+rows = [line.rstrip("\n").split("\t") for line in open(sys.argv[1])]
+print(f"{'scan':<20} {'size':>10} | {'ours ms':>7} | {'unpaper ms':>10} | {'ours/unpaper':>12}")
+ours_a4, theirs_a4, ours_all, theirs_all = 0, 0, 0, 0
+for name, kind, width, height, oms, tms in rows:
+    oms, tms = int(oms), int(tms)
+    ours_all += oms; theirs_all += tms
+    if kind == "single":
+        ours_a4 += oms; theirs_a4 += tms
+    print(f"{name:<20} {width + 'x' + height:>10} | {oms:7d} | {tms:10d} | {oms / tms:12.3f}")
+print()
+print(f"single A4 scans: ours/unpaper {ours_a4 / theirs_a4:.3f}; "
+      f"all scans: ours/unpaper {ours_all / theirs_all:.3f}")
+met = ours_a4 <= 0.1 * theirs_a4
+print(f"goal {'tool time per A4 page <= 0.1 x unpaper on these scans':<45} "
+      f"{'met' if met else 'NOT MET'}")
 PY

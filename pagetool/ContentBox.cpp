@@ -98,14 +98,16 @@ PixelRect keptUnion(PIX *reduced, double reducedDpi)
     return {left, top, right - left, bottom - top};
 }
 
-} // namespace
-
-PixelRect find(PIX *page, int dpi)
+// The content box of a whole page; the body of both find() functions. `unscanned` is null or
+// a mask of the page's size.
+PixelRect contentOf(PIX *page, int dpi, PIX *unscanned)
 {
-    if (!page || dpi <= 0)
-        return {};
     PixPtr binary = PageBinarization::binarize(page, dpi);
     if (!binary)
+        return {};
+    // What was never scanned joins the image's border, and with it whatever touches it: the
+    // band that levelling makes of dim paper beside the white a turn brought in.
+    if (unscanned && !pixOr(binary.get(), binary.get(), unscanned))
         return {};
     const int w = pixGetWidth(binary.get());
     const int h = pixGetHeight(binary.get());
@@ -147,6 +149,49 @@ PixelRect find(PIX *page, int dpi)
     result.x += x0;
     result.y += y0;
     return result;
+}
+
+} // namespace
+
+PixelRect find(PIX *page, int dpi)
+{
+    if (!page || dpi <= 0)
+        return {};
+    return contentOf(page, dpi, nullptr);
+}
+
+PixelRect find(PIX *page, int dpi, const PixelRect &paper, PIX *unscanned)
+{
+    if (!page || dpi <= 0)
+        return {};
+    const PixelRect whole{0, 0, int(pixGetWidth(page)), int(pixGetHeight(page))};
+    if (unscanned && (pixGetDepth(unscanned) != 1 || pixGetWidth(unscanned) != pixGetWidth(page) ||
+                      pixGetHeight(unscanned) != pixGetHeight(page)))
+        return {};
+    if (paper.isEmpty() || paper == whole)
+        return contentOf(page, dpi, unscanned);
+    // Only the sheet is levelled and thresholded: the bed's dark expanse would otherwise count
+    // as shaded paper, and the band of it along the sheet as ink.
+    BoxPtr box(boxCreate(paper.x, paper.y, paper.w, paper.h));
+    BOX *clippedRaw = nullptr;
+    PixPtr sheet(pixClipRectangle(page, box.get(), &clippedRaw));
+    BoxPtr clipped(clippedRaw);
+    if (!sheet || !clipped)
+        return {};
+    PixPtr sheetUnscanned;
+    if (unscanned) {
+        sheetUnscanned.reset(pixClipRectangle(unscanned, clipped.get(), nullptr));
+        if (!sheetUnscanned)
+            return {};
+    }
+    l_int32 offsetX = 0, offsetY = 0;
+    boxGetGeometry(clipped.get(), &offsetX, &offsetY, nullptr, nullptr);
+    PixelRect content = contentOf(sheet.get(), dpi, sheetUnscanned.get());
+    if (!content.isEmpty()) {
+        content.x += offsetX;
+        content.y += offsetY;
+    }
+    return content;
 }
 
 } // namespace ContentBox

@@ -12,4 +12,11 @@ namespace ContentBox {
 // Empty when nothing is printed on the page.
 PixelRect find(PIX *page, int dpi);
 
+// The same, searched only inside `paper` (the sheet on the page, in pixels of the page): what
+// touches the sheet's edges (its cut edge, its shadow, the bed beyond) is left out like a
+// scanner border. An empty `paper` is the whole page. `unscanned` (1 bpp, the page's size, may
+// be null) marks pixels that were never scanned, such as the corners a turn brought in: they
+// count as part of the image's border, and what touches them is left out with it.
+PixelRect find(PIX *page, int dpi, const PixelRect &paper, PIX *unscanned = nullptr);
+
 } // namespace ContentBox

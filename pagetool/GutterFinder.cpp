@@ -158,4 +158,22 @@ Gutter find(PIX *spread, int dpi)
     return gutter;
 }
 
+Gutter find(PIX *spread, int dpi, const PixelRect &book)
+{
+    if (!spread || book.isEmpty() ||
+        book == PixelRect{0, 0, int(pixGetWidth(spread)), int(pixGetHeight(spread))})
+        return find(spread, dpi);
+    BoxPtr box(boxCreate(book.x, book.y, book.w, book.h));
+    BOX *clippedRaw = nullptr;
+    PixPtr clip(pixClipRectangle(spread, box.get(), &clippedRaw));
+    BoxPtr clipped(clippedRaw);
+    if (!clip || !clipped)
+        return find(spread, dpi);
+    l_int32 left = 0;
+    boxGetGeometry(clipped.get(), &left, nullptr, nullptr, nullptr);
+    Gutter gutter = find(clip.get(), dpi);
+    gutter.x += left;
+    return gutter;
+}
+
 } // namespace GutterFinder

@@ -27,4 +27,9 @@ struct Gutter
 // none, and is split in the blank band between the pages' text.
 Gutter find(PIX *spread, int dpi);
 
+// The same within `book` (pixels of the spread; empty is the whole spread): searched between
+// 30 % and 70 % of the book's width, over its rows, so that the bed beside a small book never
+// passes for the binding's shadow. x is still counted from the spread's left edge.
+Gutter find(PIX *spread, int dpi, const PixelRect &book);
+
 } // namespace GutterFinder

@@ -43,11 +43,15 @@ PixPtr binarize(PIX *page, int dpi, double inkFraction)
         return nullptr;
     if (pixGetDepth(page) == 1)
         return PixPtr(pixCopy(nullptr, page));
-    PixPtr grey = toGrey(page);
-    if (!grey)
-        return nullptr;
+    // Levelling leaves its input alone: a plain grey page needs no copy.
+    PixPtr grey;
+    if (pixGetDepth(page) != 8 || pixGetColormap(page)) {
+        grey = toGrey(page);
+        if (!grey)
+            return nullptr;
+    }
     constexpr int paper = 200;
-    PixPtr level = levelBackground(grey.get(), paper, dpi);
+    PixPtr level = levelBackground(grey ? grey.get() : page, paper, dpi);
     if (!level)
         return nullptr;
     const int threshold = std::clamp(int(std::lround(paper * inkFraction)), 1, paper);

@@ -9,6 +9,7 @@
 #include "ContentBox.h"
 #include "GutterFinder.h"
 #include "PageBinarization.h"
+#include "PaperFinder.h"
 #include "SkewDetection.h"
 
 namespace fs = std::filesystem;
@@ -26,12 +27,32 @@ int marginPixels(int steps, int dpi)
     return int(std::lround(steps * 2.0 * dpi / 25.4));
 }
 
-PixPtr deskewed(PIX *page, int dpi)
+// The page straightened, with what was found on it in *layout. The sheet and the content are
+// looked for only when `findContent` asks for them; a non-empty `paper` is the sheet already
+// known.
+PixPtr straightened(PIX *page, int dpi, bool deskew, bool findContent, const PixelRect &paper,
+                    PageLayout *layout)
 {
-    const double skew = SkewDetection::findSkew(page, dpi);
-    if (std::fabs(skew) < smallestSkew)
-        return PixPtr(pixCopy(nullptr, page));
-    return SkewDetection::rotate(page, -skew);
+    *layout = {};
+    if (deskew) {
+        const double skew = SkewDetection::findSkew(page, dpi);
+        if (std::fabs(skew) >= smallestSkew)
+            layout->skew = skew;
+    }
+    // The sheet is looked for on the scan as it is: there the bed runs along the image's edges,
+    // and no corners brought in by the turn pass for paper or bed.
+    if (findContent)
+        layout->paper = paper.isEmpty() ? PaperFinder::find(page, dpi, layout->skew) : paper;
+    PixPtr upright = layout->skew != 0.0 ? SkewDetection::rotate(page, -layout->skew)
+                                         : PixPtr(pixCopy(nullptr, page));
+    if (upright && findContent) {
+        PixPtr unscanned;
+        if (layout->skew != 0.0)
+            unscanned =
+                SkewDetection::broughtIn(pixGetWidth(page), pixGetHeight(page), -layout->skew);
+        layout->content = ContentBox::find(upright.get(), dpi, layout->paper, unscanned.get());
+    }
+    return upright;
 }
 
 l_uint32 whiteFor(PIX *page)
@@ -97,41 +118,65 @@ PixPtr PageTool::loadImage(const std::string &path, std::string *error)
     return plain;
 }
 
-std::vector<PixPtr> PageTool::splitSpread(PIX *spread, bool deskew, int dpi)
+SpreadSplit PageTool::splitSpread(PIX *spread, bool deskew, int dpi)
 {
-    std::vector<PixPtr> halves;
+    SpreadSplit split;
     if (!spread)
-        return halves;
+        return split;
     // Both pages of a spread lie on the glass together, so they share most of their skew; the
     // gutter is looked for once the whole spread stands upright.
-    PixPtr upright = deskew ? deskewed(spread, dpi) : PixPtr(pixCopy(nullptr, spread));
+    PageLayout layout;
+    PixPtr upright = straightened(spread, dpi, deskew, false, {}, &layout);
     if (!upright)
-        return halves;
+        return split;
+    split.skew = layout.skew;
     const int w = pixGetWidth(upright.get());
     const int h = pixGetHeight(upright.get());
-    const int gutter = std::clamp(GutterFinder::find(upright.get(), dpi).x, 1, std::max(1, w - 1));
-    BoxPtr left(boxCreate(0, 0, gutter, h));
-    BoxPtr right(boxCreate(gutter, 0, w - gutter, h));
-    halves.emplace_back(pixClipRectangle(upright.get(), left.get(), nullptr));
-    halves.emplace_back(pixClipRectangle(upright.get(), right.get(), nullptr));
-    if (!halves[0] || !halves[1])
-        halves.clear();
-    return halves;
+    // The book is found on the scan before the turn; the gutter is looked for within it, and
+    // each page's part of it is the page's sheet.
+    const PixelRect book = PaperFinder::find(spread, dpi, split.skew);
+    split.gutter =
+        std::clamp(GutterFinder::find(upright.get(), dpi, book).x, 1, std::max(1, w - 1));
+    BoxPtr left(boxCreate(0, 0, split.gutter, h));
+    BoxPtr right(boxCreate(split.gutter, 0, w - split.gutter, h));
+    split.pages.emplace_back(pixClipRectangle(upright.get(), left.get(), nullptr));
+    split.pages.emplace_back(pixClipRectangle(upright.get(), right.get(), nullptr));
+    if (!split.pages[0] || !split.pages[1]) {
+        split.pages.clear();
+        return split;
+    }
+    const int bookRight = book.x + book.w;
+    split.papers.push_back(
+        {book.x, book.y, std::max(0, std::min(bookRight, split.gutter) - book.x), book.h});
+    const int rightStart = std::max(book.x, split.gutter);
+    split.papers.push_back(
+        {rightStart - split.gutter, book.y, std::max(0, bookRight - rightStart), book.h});
+    return split;
 }
 
-PixPtr PageTool::processPage(PIX *page, const PageToolOptions &options, int dpi)
+PageLayout PageTool::analysePage(PIX *page, int dpi, bool deskew, const PixelRect &paper)
+{
+    PageLayout layout;
+    if (page)
+        straightened(page, dpi, deskew, true, paper, &layout);
+    return layout;
+}
+
+PixPtr PageTool::processPage(PIX *page, const PageToolOptions &options, int dpi,
+                             const PixelRect &paper)
 {
     if (!page)
         return nullptr;
     PixPtr pix = options.blackAndWhite && pixGetDepth(page) != 8 ? PageBinarization::toGrey(page)
                                                                  : PixPtr(pixCopy(nullptr, page));
-    if (pix && options.deskew)
-        pix = deskewed(pix.get(), dpi);
+    PageLayout layout;
+    if (pix)
+        pix = straightened(pix.get(), dpi, options.deskew, options.whiteMargins, paper, &layout);
     if (pix && options.normalizeIllumination)
         pix = PageBinarization::levelBackground(pix.get(), 255, dpi);
 
     if (pix && options.whiteMargins) {
-        const PixelRect content = ContentBox::find(pix.get(), dpi);
+        const PixelRect &content = layout.content;
         // A page without content stays whole: there is nothing to centre the margins on.
         if (!content.isEmpty()) {
             BoxPtr box(boxCreate(content.x, content.y, content.w, content.h));
@@ -196,8 +241,12 @@ bool PageTool::run()
     }
 
     std::vector<PixPtr> pages;
+    // The sheet of each page when the spread's split knows it; empty: found on the page.
+    std::vector<PixelRect> papers;
     if (m_options.twoPages) {
-        pages = splitSpread(input.get(), m_options.deskew, dpi);
+        SpreadSplit split = splitSpread(input.get(), m_options.deskew, dpi);
+        pages = std::move(split.pages);
+        papers = std::move(split.papers);
         if (pages.empty()) {
             m_error = "cannot split " + m_options.inputFile;
             return false;
@@ -206,8 +255,9 @@ bool PageTool::run()
         pages.push_back(std::move(input));
     }
     std::vector<PixPtr> results;
-    for (const PixPtr &page : pages) {
-        results.push_back(processPage(page.get(), m_options, dpi));
+    for (size_t i = 0; i < pages.size(); ++i) {
+        results.push_back(processPage(pages[i].get(), m_options, dpi,
+                                      i < papers.size() ? papers[i] : PixelRect{}));
         if (!results.back()) {
             m_error = "cannot process " + m_options.inputFile;
             return false;

@@ -156,8 +156,37 @@ double findSkew(PIX *page, int dpi)
     const Points points = blackPixels(mask.get());
     const int w = pixGetWidth(mask.get());
     const int h = pixGetHeight(mask.get());
-    double skew = refine(points, h, w, -double(angle), 0.6, 0.05);
+    constexpr double coarseRange = 0.6;
+    double skew = refine(points, h, w, -double(angle), coarseRange, 0.05);
     skew = refine(points, h, w, skew, 0.06, 0.01);
+
+    // The sweep looks at a copy reduced by 4, in steps of half a degree. Fine periodic patterns
+    // (test charts, rulings, screened pictures) alias there and can score best turned by
+    // degrees, while their true peak, far sharper but only a tenth of a degree wide, stands
+    // upright between the steps. Pages mostly lie nearly upright, so that neighbourhood is
+    // searched on the mask itself as well, and the sharper of the two wins. On a skewed text
+    // page the upright lines are smeared and never win.
+    if (std::fabs(skew) > coarseRange) {
+        // First judged on every seventh pixel, which keeps the cost to a few milliseconds: a
+        // skewed text page loses there by orders of magnitude. Only when the upright side wins
+        // is it searched on all pixels, since thinning a periodic pattern can alias too.
+        Points sparse;
+        for (size_t i = 0; i < points.x.size(); i += 7) {
+            sparse.x.push_back(points.x[i]);
+            sparse.y.push_back(points.y[i]);
+        }
+        std::vector<double> profile(size_t(std::hypot(w, h)) + 4, 0.0);
+        const double sparseUpright = refine(sparse, h, w, 0.0, coarseRange, 0.05);
+        // Best at the window's end is the flank of the peak already found, not a peak of its own.
+        const bool ownPeak = std::fabs(sparseUpright) < coarseRange - 0.01;
+        if (ownPeak &&
+            lineSharpness(sparse, sparseUpright, profile) > lineSharpness(sparse, skew, profile)) {
+            double upright = refine(points, h, w, 0.0, coarseRange, 0.05);
+            upright = refine(points, h, w, upright, 0.06, 0.01);
+            if (lineSharpness(points, upright, profile) > lineSharpness(points, skew, profile))
+                skew = upright;
+        }
+    }
     return std::clamp(skew, -maxSkewDegrees, maxSkewDegrees);
 }
 
@@ -186,6 +215,54 @@ PixPtr rotate(PIX *page, double degrees)
     }
     const l_int32 type = pixGetDepth(page) == 1 ? L_ROTATE_SAMPLING : L_ROTATE_AREA_MAP;
     return PixPtr(pixRotate(page, radians, type, L_BRING_IN_WHITE, 0, 0));
+}
+
+PixPtr broughtIn(int width, int height, double degrees)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    PixPtr mask(pixCreate(width, height, 1));
+    if (!mask)
+        return nullptr;
+    // On each row, the points whose source lies on the page form one run: the source moves
+    // along a straight line as x goes along the row. Everything outside the run, and one pixel
+    // of its ends, was brought in. Leptonica's rotations turn about the centre in whole pixels.
+    const double c = std::cos(degrees * radiansPerDegree);
+    const double s = std::sin(degrees * radiansPerDegree);
+    const double cx = double(width / 2);
+    const double cy = double(height / 2);
+    for (int y = 0; y < height; ++y) {
+        const double dy = y - cy;
+        // Source x = cx + (x - cx) c + dy s and source y = cy - (x - cx) s + dy c must lie in
+        // [0, width - 1] and [0, height - 1].
+        double low = -1e9, high = 1e9;
+        const auto limit = [&](double slope, double offset, double maximum) {
+            if (std::fabs(slope) < 1e-12) {
+                if (offset < 0.0 || offset > maximum)
+                    high = low - 1.0;
+                return;
+            }
+            const double a = -offset / slope;
+            const double b = (maximum - offset) / slope;
+            low = std::max(low, std::min(a, b));
+            high = std::min(high, std::max(a, b));
+        };
+        limit(c, cx - cx * c + dy * s, width - 1.0);
+        limit(-s, cy + cx * s + dy * c, height - 1.0);
+        if (high < low) {
+            pixRasterop(mask.get(), 0, y, width, 1, PIX_SET, nullptr, 0, 0);
+            continue;
+        }
+        const int first = low <= 0.0 ? 0 : int(std::ceil(low)) + 1;
+        const int last = high >= width - 1.0 ? width - 1 : int(std::floor(high)) - 1;
+        if (first > 0)
+            pixRasterop(mask.get(), 0, y, std::min(first, width), 1, PIX_SET, nullptr, 0, 0);
+        if (last < width - 1) {
+            const int from = std::max(0, last + 1);
+            pixRasterop(mask.get(), from, y, width - from, 1, PIX_SET, nullptr, 0, 0);
+        }
+    }
+    return mask;
 }
 
 } // namespace SkewDetection

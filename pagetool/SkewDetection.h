@@ -25,4 +25,9 @@ PixPtr textMask(PIX *page, int dpi, int reduceAbove = 2000);
 // turned by sampling. Null on failure.
 PixPtr rotate(PIX *page, double degrees);
 
+// The pixels that rotate() brings in at the corners of a `width` x `height` page turned by
+// `degrees`, widened by the one-pixel seam where the turn blends the page with the white: set
+// in a 1-bit image. Null on failure.
+PixPtr broughtIn(int width, int height, double degrees);
+
 } // namespace SkewDetection

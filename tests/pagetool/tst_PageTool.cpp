@@ -74,6 +74,8 @@ private slots:
     void onePageGreyIsCutWithMargins();
     void blackAndWhiteIsGroupFourAndResampled();
     void spreadIsSplitAtItsGutter();
+    void scanOnBedIsCutToItsContent_data();
+    void scanOnBedIsCutToItsContent();
     void orientationLeftTurnsAnticlockwise();
     void pageWithoutContentStaysWhole();
     void badInputFailsWithoutOutput_data();
@@ -181,6 +183,56 @@ void tst_PageTool::spreadIsSplitAtItsGutter()
                             .arg(pixGetWidth(left.get()))
                             .arg(gutter)));
     QCOMPARE(int(pixGetWidth(left.get()) + pixGetWidth(right.get())), w);
+}
+
+void tst_PageTool::scanOnBedIsCutToItsContent_data()
+{
+    QTest::addColumn<int>("kind");
+    for (ScanKind kind : {ScanKind::DarkBedTilted, ScanKind::TitleOnly, ScanKind::Spread})
+        QTest::newRow(scanKindName(kind)) << int(kind);
+}
+
+void tst_PageTool::scanOnBedIsCutToItsContent()
+{
+    // The bed is left dark (no levelling), so any of it kept in a page shows in its dark box.
+    QFETCH(int, kind);
+    const Scan scan = drawScan(ScanKind(kind), 150);
+    const bool spread = isSpread(ScanKind(kind));
+    const QString input = m_dir->filePath(QStringLiteral("bed.png"));
+    QVERIFY(pixWrite(input.toLocal8Bit().constData(), scan.pix.get(), IFF_PNG) == 0);
+    const ToolResult result =
+        runTool({spread ? QStringLiteral("-l=2") : QStringLiteral("-l=1"),
+                 QStringLiteral("--color-mode=color_grayscale"), QStringLiteral("--white-margins"),
+                 QStringLiteral("--margins=1"), QStringLiteral("--dpi=150"), input, m_out});
+    QCOMPARE(result.exitCode, 0);
+    const QStringList names =
+        spread ? QStringList{QStringLiteral("bed_1L.tif"), QStringLiteral("bed_2R.tif")}
+               : QStringList{QStringLiteral("bed.tif")};
+    QCOMPARE(filesIn(m_out), names);
+    const int margin = marginPixels(1, 150);
+    for (int i = 0; i < names.size(); ++i) {
+        PixPtr out(pixRead(QDir(m_out).filePath(names[i]).toLocal8Bit()));
+        QVERIFY(out);
+        const PixelRect &truth = scan.content.at(i);
+        const PixelRect content = darkBox(out.get());
+        const QString message = QStringLiteral("%1: content %2,%3 %4x%5 in %6x%7, truth %8x%9")
+                                    .arg(names[i])
+                                    .arg(content.x)
+                                    .arg(content.y)
+                                    .arg(content.w)
+                                    .arg(content.h)
+                                    .arg(pixGetWidth(out.get()))
+                                    .arg(pixGetHeight(out.get()))
+                                    .arg(truth.w)
+                                    .arg(truth.h);
+        QVERIFY2(std::abs(content.x - margin) <= 3 && std::abs(content.y - margin) <= 3,
+                 qPrintable(message));
+        QVERIFY2(std::abs(content.w - truth.w) <= 4 && std::abs(content.h - truth.h) <= 4,
+                 qPrintable(message));
+        QVERIFY2(std::abs(int(pixGetWidth(out.get())) - (truth.w + 2 * margin)) <= 4 &&
+                     std::abs(int(pixGetHeight(out.get())) - (truth.h + 2 * margin)) <= 4,
+                 qPrintable(message));
+    }
 }
 
 void tst_PageTool::orientationLeftTurnsAnticlockwise()
