@@ -7,6 +7,8 @@
 # on the JPEG file, at most 1.5 x on the fax file), and checks that both wrote every page.
 #
 # Usage: bench/extract_bench.sh [build folder] [page count]   (default: build 100)
+# With bench_import built too, the JPEG file is also imported into the page list as the window
+# does it (pages, thumbnails), beside pdfimages, with the window's peak memory.
 # Needs vellumo-cli built, and ImageMagick, img2pdf, libtiff-tools and poppler-utils installed
 # (scripts/bootstrap.sh). RUNS sets the number of runs per figure (default 3).
 set -euo pipefail
@@ -98,6 +100,19 @@ for kind in jpeg fax; do
     if [[ $written -ne $pages ]]; then
         echo "  vellumo-cli wrote $written files for $pages pages" >&2
         status=1
+    fi
+    # The whole import into the page list, as the window does it, in a private home.
+    if [[ $kind == jpeg && -x $build/bin/bench_import ]]; then
+        home="$work/home"
+        rm -rf "$home" && mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
+        read -r _ seconds count before after < <(HOME="$home" XDG_CONFIG_HOME="$home/config" \
+            XDG_DATA_HOME="$home/data" XDG_CACHE_HOME="$home/cache" XDG_RUNTIME_DIR="$home/runtime" \
+            QT_QPA_PLATFORM=offscreen "$build/bin/bench_import" "$pdf" 2>/dev/null)
+        ratio=$(python3 -c "r = $seconds / $theirs; print(f'{r:.2f} x (goal <= 2.0 x: ' +
+                                                         ('met' if r <= 2.0 else 'NOT met') + ')')")
+        printf '     import into the page list: %s s for %s pages, ratio %s, ' \
+            "$seconds" "$count" "$ratio"
+        printf 'window peak memory %s MB before, %s MB after\n' "$before" "$after"
     fi
 done
 exit "$status"

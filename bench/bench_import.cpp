@@ -1,0 +1,52 @@
+// Importing a PDF into the page list as the window does it (child extraction, page files,
+// thumbnails), with the window's peak memory before and after:  bench_import FILE.pdf
+// Prints "import SECONDS PAGES PEAK_BEFORE_MB PEAK_AFTER_MB" on one line.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+
+#include <cstdio>
+
+#include "app/MainWindow.h"
+#include "pages/PageListWidget.h"
+
+namespace {
+
+// The process's peak resident memory so far (VmHWM), in MB.
+double peakMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_import FILE.pdf\n");
+        return 2;
+    }
+    MainWindow window(false);
+    window.show();
+    QApplication::processEvents();
+    const double before = peakMb();
+    QElapsedTimer clock;
+    clock.start();
+    window.processDroppedFiles({QString::fromLocal8Bit(argv[1])});
+    const double seconds = clock.elapsed() / 1000.0;
+    std::printf("import %.3f %d %.1f %.1f\n", seconds, window.pageList()->count(), before,
+                peakMb());
+    window.setModified(false);
+    return window.pageList()->count() > 0 ? 0 : 1;
+}
