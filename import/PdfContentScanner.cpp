@@ -3,6 +3,8 @@
 #include <cmath>
 #include <vector>
 
+#include "import/PdfStreamFilters.h"
+
 namespace PdfContentScanner {
 
 namespace {
@@ -12,26 +14,10 @@ constexpr int maxSavedStates = 4096;
 // Operands kept before an operator; more are dropped (no operator here needs more than six).
 constexpr int maxOperands = 16;
 
-bool isWhitespace(char c)
-{
-    return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
-}
-
 bool isDelimiter(char c)
 {
     return c == '(' || c == ')' || c == '<' || c == '>' || c == '[' || c == ']' || c == '{' ||
            c == '}' || c == '/' || c == '%';
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
 }
 
 struct Operand
@@ -76,7 +62,7 @@ private:
     void step()
     {
         const char c = m_data[m_pos];
-        if (isWhitespace(c)) {
+        if (PdfStreamFilters::isPdfWhitespace(c)) {
             ++m_pos;
         } else if (c == '%') {
             while (m_pos < m_size && m_data[m_pos] != '\n' && m_data[m_pos] != '\r')
@@ -104,7 +90,8 @@ private:
             push({});
         } else {
             const qsizetype begin = m_pos;
-            while (m_pos < m_size && !isWhitespace(m_data[m_pos]) && !isDelimiter(m_data[m_pos]))
+            while (m_pos < m_size && !PdfStreamFilters::isPdfWhitespace(m_data[m_pos]) &&
+                   !isDelimiter(m_data[m_pos]))
                 ++m_pos;
             word(QByteArray::fromRawData(m_data + begin, m_pos - begin));
         }
@@ -129,11 +116,13 @@ private:
     {
         Operand operand;
         operand.isName = true;
-        while (m_pos < m_size && !isWhitespace(m_data[m_pos]) && !isDelimiter(m_data[m_pos])) {
+        while (m_pos < m_size && !PdfStreamFilters::isPdfWhitespace(m_data[m_pos]) &&
+               !isDelimiter(m_data[m_pos])) {
             char c = m_data[m_pos++];
-            if (c == '#' && m_pos + 1 < m_size && hexDigit(m_data[m_pos]) >= 0 &&
-                hexDigit(m_data[m_pos + 1]) >= 0) {
-                c = char(hexDigit(m_data[m_pos]) << 4 | hexDigit(m_data[m_pos + 1]));
+            if (c == '#' && m_pos + 1 < m_size && PdfStreamFilters::hexValue(m_data[m_pos]) >= 0 &&
+                PdfStreamFilters::hexValue(m_data[m_pos + 1]) >= 0) {
+                c = char(PdfStreamFilters::hexValue(m_data[m_pos]) << 4 |
+                         PdfStreamFilters::hexValue(m_data[m_pos + 1]));
                 m_pos += 2;
             }
             operand.name.append(c);
@@ -191,16 +180,17 @@ private:
     {
         while (m_pos + 1 < m_size) {
             if (m_data[m_pos] == 'I' && m_data[m_pos + 1] == 'D' &&
-                (m_pos == 0 || isWhitespace(m_data[m_pos - 1]) || isDelimiter(m_data[m_pos - 1])) &&
-                (m_pos + 2 >= m_size || isWhitespace(m_data[m_pos + 2])))
+                (m_pos == 0 || PdfStreamFilters::isPdfWhitespace(m_data[m_pos - 1]) ||
+                 isDelimiter(m_data[m_pos - 1])) &&
+                (m_pos + 2 >= m_size || PdfStreamFilters::isPdfWhitespace(m_data[m_pos + 2])))
                 break;
             ++m_pos;
         }
         m_pos += 3;
         while (m_pos + 1 < m_size) {
             if (m_data[m_pos] == 'E' && m_data[m_pos + 1] == 'I' &&
-                isWhitespace(m_data[m_pos - 1]) &&
-                (m_pos + 2 >= m_size || isWhitespace(m_data[m_pos + 2]))) {
+                PdfStreamFilters::isPdfWhitespace(m_data[m_pos - 1]) &&
+                (m_pos + 2 >= m_size || PdfStreamFilters::isPdfWhitespace(m_data[m_pos + 2]))) {
                 m_pos += 2;
                 return;
             }

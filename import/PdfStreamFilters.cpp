@@ -8,8 +8,6 @@
 
 namespace PdfStreamFilters {
 
-namespace {
-
 bool isPdfWhitespace(char c)
 {
     return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
@@ -25,6 +23,8 @@ int hexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
+
+namespace {
 
 // Appends while there is room under the limit; false once the limit is reached.
 class LimitedOutput

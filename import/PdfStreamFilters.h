@@ -9,6 +9,10 @@
 // limit, so a small stream that expands without end (a "zip bomb") costs at most that much.
 namespace PdfStreamFilters {
 
+// The PDF's white-space characters, and the value of a hexadecimal digit (-1 for none).
+bool isPdfWhitespace(char c);
+int hexValue(char c);
+
 // The /DecodeParms entries that the filters here read.
 struct Params
 {

@@ -1,5 +1,6 @@
 #include "PdfTestFiles.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -176,6 +177,15 @@ int run(const QString &program, const QStringList &arguments, QByteArray *errorO
     if (errorOutput)
         *errorOutput = process.readAllStandardError();
     return process.exitCode();
+}
+
+QByteArray jpegOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return bytes;
 }
 
 } // namespace PdfTestFiles

@@ -38,6 +38,8 @@ private:
 QByteArray drawing(int object, double width, double height);
 // zlib data, as FlateDecode takes it.
 QByteArray flate(const QByteArray &bytes);
+// The image as a JPEG file's bytes (quality 90).
+QByteArray jpegOf(const QImage &image);
 // The rows of a picture as PDF samples: 1-bit (0 black), 8-bit grey or 8-bit RGB.
 QByteArray samples(const QImage &image);
 // A seeded test picture: w x h, black-and-white (Mono, index 0 white, 1 black), grey or RGB.

@@ -26,14 +26,7 @@ private:
 
 namespace {
 
-QByteArray jpegOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
-}
+using PdfTestFiles::jpegOf;
 
 // Three images: a JPEG, a JPEG 2000 image that is skipped, a grey picture.
 QByteArray mixedPdf()

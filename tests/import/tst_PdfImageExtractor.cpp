@@ -41,18 +41,11 @@ private:
 
 namespace {
 
+using PdfTestFiles::jpegOf;
+
 QImage asRgb(const QImage &image)
 {
     return image.convertToFormat(QImage::Format_RGB32);
-}
-
-QByteArray jpegOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 90);
-    return bytes;
 }
 
 QByteArray size(const QImage &image)
