@@ -120,6 +120,7 @@ void MainWindow::prepareFolders()
     // Plug-ins shipped beside the program, and tools found relative to it.
     QCoreApplication::addLibraryPath(
         QDir::toNativeSeparators(AppPaths::programFolder() + QStringLiteral("/plugins")));
+    m_launchFolder = QDir::currentPath();
     QDir::setCurrent(AppPaths::programFolder());
 }
 

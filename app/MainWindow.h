@@ -218,7 +218,7 @@ private:
     void showEmptyDocument();
     void loadImageFiles(const QStringList &files);
     // The pages of one image file (every page of a multi-page TIFF); says what went wrong.
-    int addPagesFromFile(const QString &file);
+    int addPagesFromFile(const QString &file, const QString &madeThumbnail = {});
     // The images of a PDF file as pages, in page order.
     void extractPdf(const QString &pdf);
     // Answers whether the working folder may receive the pages of a new document.
@@ -285,5 +285,7 @@ private:
     bool m_toolMissingSaid = false;
     bool m_constructed = false;
     bool m_startUpFinished = false;
+    // The working folder the program was started in, for relative paths on the command line.
+    QString m_launchFolder;
     bool m_scannerListReady = false;
 };

@@ -174,13 +174,13 @@ bool MainWindow::prepareEmptyWorkingFolder()
     return true;
 }
 
-int MainWindow::addPagesFromFile(const QString &file)
+int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbnail)
 {
     const QString name = QFileInfo(file).fileName();
     // A JPEG page keeps its bytes: no quality is lost and nothing is encoded again.
     if (ImageFileLoader::isStorableJpeg(file)) {
         m_workArea->setCurrentIndex(EditorPage);
-        return m_pageList->addJpegFile(file) ? 1 : 0;
+        return m_pageList->addJpegFile(file, madeThumbnail) ? 1 : 0;
     }
     const QList<ImageFileLoader::Page> pages = ImageFileLoader::readAll(file);
     const ImageFileLoader::Page &first = pages.first();

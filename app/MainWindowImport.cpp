@@ -55,6 +55,8 @@ void MainWindow::extractPdf(const QString &pdf)
     int added = 0;
     QString password;
     PdfImport import;
+    // The child makes the JPEG pages' thumbnails on its spare cores.
+    import.setThumbnailSize(m_pageList->thumbSize());
     PdfImport::Outcome outcome;
     {
         const QSignalBlocker blocker(m_pageList);
@@ -64,8 +66,10 @@ void MainWindow::extractPdf(const QString &pdf)
         };
         callbacks.image = [&](int index, const QString &file) {
             progress.setValue(index);
-            added += addPagesFromFile(file);
+            const QString thumbnail = PdfImport::thumbnailPath(file);
+            added += addPagesFromFile(file, thumbnail);
             QFile::remove(file);
+            QFile::remove(thumbnail);
             return !progress.isCancelled();
         };
         callbacks.stop = [&progress] {

@@ -209,8 +209,12 @@ void MainWindow::loadProjectFromArgs()
     QStringList arguments = QCoreApplication::arguments().mid(1);
     arguments.removeIf(
         [](const QString &argument) { return argument.startsWith(QLatin1String("--")); });
-    if (arguments.isEmpty() || !QFile::exists(arguments.first()))
+    if (arguments.isEmpty())
+        return;
+    // The program works in its own folder; a relative path is meant from where it was started.
+    const QString path = QDir(m_launchFolder).absoluteFilePath(arguments.first());
+    if (!QFile::exists(path))
         return;
     // Recovered pages are not replaced without the save question.
-    openProjectFile(arguments.first(), m_pageList->count() > 0);
+    openProjectFile(path, m_pageList->count() > 0);
 }

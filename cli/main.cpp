@@ -4,20 +4,28 @@
 //   vellumo-cli check-pdf FILE|-
 //   vellumo-cli extract [--password P] -o DIR FILE.pdf
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QTemporaryDir>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <future>
 
 #include "core/OpenSslProviders.h"
+#include "core/PageImages.h"
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
 #include "import/PdfImageExtractor.h"
 #include "import/PdfImageFiles.h"
+#include "import/PdfImport.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
 
@@ -120,11 +128,20 @@ int extract(const QStringList &arguments)
     QString password;
     QString folder;
     QString pdf;
+    QSize thumbnailBox;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &argument = arguments.at(i);
         if ((argument == QLatin1String("--password") || argument == QLatin1String("-o")) &&
             i + 1 < arguments.size()) {
             (argument == QLatin1String("-o") ? folder : password) = arguments.at(++i);
+        } else if (argument == QLatin1String("--thumbnails") && i + 1 < arguments.size()) {
+            const QStringList sides = arguments.at(++i).split(QLatin1Char('x'));
+            if (sides.size() == 2)
+                thumbnailBox = QSize(sides.at(0).toInt(), sides.at(1).toInt());
+            if (!thumbnailBox.isValid() || thumbnailBox.isEmpty()) {
+                pdf.clear();
+                break;
+            }
         } else if (pdf.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             pdf = argument;
         } else {
@@ -154,13 +171,48 @@ int extract(const QStringList &arguments)
     const qsizetype total = extractor.images().size();
     report(QStringLiteral("images %1").arg(total));
     int written = 0;
+    // Images are decoded on other cores while the next ones are read; the files are written
+    // here, in order. At most this many images wait decoded or in decoding at a time.
+    const qsizetype inFlight = 2 * std::max(1, QThread::idealThreadCount());
+    // A JPEG image's thumbnail is made there too, from a reduced decode.
+    struct Decoded
+    {
+        PdfDecodedImage image;
+        QImage thumbnail;
+    };
+    std::deque<std::future<Decoded>> decoding;
+    qsizetype nextRead = 0;
     for (qsizetype i = 0; i < total; ++i) {
+        for (; nextRead < total && qsizetype(decoding.size()) < inFlight; ++nextRead) {
+            decoding.push_back(std::async(
+                std::launch::async,
+                [&extractor, nextRead, thumbnailBox](const PdfImageExtractor::StoredData &stored) {
+                    Decoded decoded{extractor.decode(nextRead, stored), {}};
+                    if (thumbnailBox.isValid() &&
+                        decoded.image.kind == PdfDecodedImage::Kind::Jpeg) {
+                        QBuffer buffer(&decoded.image.jpeg);
+                        QImageReader reader(&buffer, "jpeg");
+                        decoded.thumbnail = PageImages::readThumbnail(reader, thumbnailBox);
+                    }
+                    return decoded;
+                },
+                extractor.read(nextRead)));
+        }
         const PdfImageInfo &info = extractor.images().at(i);
-        const PdfDecodedImage image = extractor.decode(i);
+        const Decoded decoded = decoding.front().get();
+        decoding.pop_front();
+        const PdfDecodedImage &image = decoded.image;
         QString name;
         QString error = image.reason;
         if (image.kind != PdfDecodedImage::Kind::Skipped &&
             PdfImageFiles::write(image, info.dpiX, info.dpiY, folder, written + 1, &name, &error)) {
+            // Without its thumbnail the page is still fine: the window makes one itself.
+            if (!decoded.thumbnail.isNull()) {
+                QString ignored;
+                const QString thumbnail = PdfImport::thumbnailPath(QDir(folder).filePath(name));
+                if (!PdfImageFiles::writeThumbnail(decoded.thumbnail, thumbnail, &ignored))
+                    QFile::remove(thumbnail);
+            }
             ++written;
             report(QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
         } else {

@@ -205,6 +205,14 @@ bool writeWorkingImage(const QImage &image, const QString &path, bool blackAndWh
     return writeImage(image, path, QByteArrayLiteral("JPG"), std::clamp(quality, 0, 100), error);
 }
 
+QImage readThumbnail(QImageReader &reader, const QSize &box)
+{
+    const QSize size = reader.size();
+    if (size.isValid())
+        reader.setScaledSize(size.scaled(box, Qt::KeepAspectRatio).boundedTo(size));
+    return reader.read();
+}
+
 bool writeThumbnail(const QImage &thumbnail, const QString &path, QString *error)
 {
     return writeImage(thumbnail, path, QByteArrayLiteral("JPG"), -1, error);

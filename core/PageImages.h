@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QImageReader>
 #include <QSize>
 #include <QString>
 
@@ -13,6 +14,10 @@ namespace PageImages {
 // fits. Large reductions first average whole blocks of pixels, which gives the same result as a
 // smooth scale at a fraction of its cost for A4 pages; a 1-bit page becomes a grey thumbnail.
 QImage makeThumbnail(const QImage &image, const QSize &box);
+// The thumbnail of the image the reader reads (a file or bytes), decoded straight at its reduced
+// size where the format allows (JPEG decodes at an eighth of its size cheaply). Null when the
+// reader cannot read it; its errorString() says why.
+QImage readThumbnail(QImageReader &reader, const QSize &box);
 
 // A working image: converted to 1-bit and written as TIFF when blackAndWhite, otherwise JPEG at
 // the given quality (0 to 100). The image's dots per metre are kept.

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "imaging/Group4Codec.h"
 #include "import/PdfBilevelDecoders.h"
 
 namespace {
@@ -197,6 +198,23 @@ PdfDecodedImage PdfImageDecoder::decode(const PdfImageInfo &info, const QByteArr
         return fromJpeg(info, bytes);
     if (codec == "JPXDecode")
         return skipped(QStringLiteral("JPEG 2000 images (JPXDecode) are not supported"));
+    if (codec == "CCITTFaxDecode") {
+        const PdfImageInfo::Filter &params = info.filters.last();
+        const bool inverted = params.blackIs1 != info.decodeInverted();
+        // The common case needs no external decoder: Group 4 lines of exactly the image's size.
+        if (params.k < 0 && !params.encodedByteAlign && params.columns == info.width &&
+            (params.rows <= 0 || params.rows == info.height)) {
+            QString error;
+            PdfDecodedImage result = fromBilevel(
+                info, Group4Codec::decode(bytes, int(info.width), int(info.height), &error),
+                inverted);
+            if (result.kind == PdfDecodedImage::Kind::Skipped)
+                return skipped(error);
+            result.group4 = bytes;
+            result.group4RunsWhite = inverted;
+            return result;
+        }
+    }
     if (!m_externalTools)
         return skipped(QStringLiteral("%1 needs an external decoder, switched off")
                            .arg(QString::fromLatin1(codec)));

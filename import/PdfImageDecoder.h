@@ -20,14 +20,19 @@ struct PdfDecodedImage
     Kind kind = Kind::Skipped;
     QByteArray jpeg;
     QImage image;
+    // A Bilevel image that came as Group 4 fax data decoding exactly to image: that data, to be
+    // stored as it is; group4RunsWhite when its coded black runs show white.
+    QByteArray group4;
+    bool group4RunsWhite = false;
     QString reason;
 };
 
 // Turns an image object's data into a page picture: JPEG data stays as it is, everything else is
 // decoded into pixels. The data is checked before it is trusted: sizes past the limit, data
 // shorter than the dictionary promises, JPEG data without its end and filters that cannot be
-// undone all give a skipped image with the reason, never a partial picture. CCITT fax data is
-// decoded by fax2tiff and JBIG2 data by jbig2dec, each run in the program's temporary folder.
+// undone all give a skipped image with the reason, never a partial picture. Plain Group 4 fax data
+// of the image's own size is checked in memory and kept as it is; other CCITT fax data is decoded
+// by fax2tiff and JBIG2 data by jbig2dec, each run in the program's temporary folder.
 class PdfImageDecoder
 {
 public:

@@ -92,47 +92,57 @@ PdfImageExtractor::OpenResult PdfImageExtractor::load(const std::function<void()
     return OpenResult::Opened;
 }
 
-PdfDecodedImage PdfImageExtractor::decode(qsizetype index)
+PdfImageExtractor::StoredData PdfImageExtractor::read(qsizetype index)
 {
-    PdfDecodedImage result;
+    StoredData stored;
     if (!m_document || index < 0 || index >= m_images.size()) {
-        result.reason = QStringLiteral("no such image");
-        return result;
+        stored.reason = QStringLiteral("no such image");
+        return stored;
     }
     const PdfImageInfo &info = m_images.at(index);
     const PoDoFo::PdfReference reference(info.objectNumber, PoDoFo::pdf_uint16(info.generation));
     PoDoFo::PdfVecObjects &objects = m_document->GetObjects();
     try {
         const PoDoFo::PdfObject *object = objects.GetObject(reference);
-        QByteArray data = PdfObjects::rawStream(object);
+        stored.data = PdfObjects::rawStream(object);
         // A /Length past the real end takes in the endstream keyword and whatever follows;
         // image data (compressed or raw samples) practically never holds those bytes.
-        const qsizetype end = data.indexOf("endstream");
+        const qsizetype end = stored.data.indexOf("endstream");
         if (end >= 0) {
             // Less the one end of line that stands before the keyword.
-            data.truncate(end);
-            if (data.endsWith("\r\n"))
-                data.chop(2);
-            else if (data.endsWith('\n') || data.endsWith('\r'))
-                data.chop(1);
+            stored.data.truncate(end);
+            if (stored.data.endsWith("\r\n"))
+                stored.data.chop(2);
+            else if (stored.data.endsWith('\n') || stored.data.endsWith('\r'))
+                stored.data.chop(1);
         }
-        QByteArray globals;
         if (!info.filters.isEmpty() && info.filters.last().globalsObject > 0) {
             const PoDoFo::PdfReference globalsReference(
                 info.filters.last().globalsObject,
                 PoDoFo::pdf_uint16(info.filters.last().globalsGeneration));
-            globals = PdfObjects::decodedStream(objects, objects.GetObject(globalsReference),
-                                                64 * 1024 * 1024);
+            stored.globals = PdfObjects::decodedStream(objects, objects.GetObject(globalsReference),
+                                                       64 * 1024 * 1024);
         }
-        result = m_decoder.decode(info, data, globals);
         m_document->FreeObjectMemory(reference);
     } catch (const PoDoFo::PdfError &e) {
-        result = {};
-        result.reason = QStringLiteral("the image data cannot be read: %1").arg(describe(e));
+        stored = {};
+        stored.reason = QStringLiteral("the image data cannot be read: %1").arg(describe(e));
     } catch (const std::exception &e) {
-        result = {};
-        result.reason = QStringLiteral("the image data cannot be read: %1")
+        stored = {};
+        stored.reason = QStringLiteral("the image data cannot be read: %1")
                             .arg(QString::fromLocal8Bit(e.what()));
     }
+    return stored;
+}
+
+PdfDecodedImage PdfImageExtractor::decode(qsizetype index, const StoredData &stored) const
+{
+    PdfDecodedImage result;
+    if (index < 0 || index >= m_images.size())
+        result.reason = QStringLiteral("no such image");
+    else if (!stored.reason.isEmpty())
+        result.reason = stored.reason;
+    else
+        result = m_decoder.decode(m_images.at(index), stored.data, stored.globals);
     return result;
 }

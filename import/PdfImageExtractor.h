@@ -53,9 +53,22 @@ public:
     const QList<PdfImageInfo> &images() const { return m_images; }
     // The decoder, to change its limits before decoding.
     PdfImageDecoder &decoder() { return m_decoder; }
-    // Reads and decodes one image of images(); the object's data is dropped from memory again
-    // afterwards, so that a long file does not pile up in memory.
-    PdfDecodedImage decode(qsizetype index);
+    // One image's stream as stored (decrypted, still filtered) with its JBIG2 global segments,
+    // or the reason it cannot be read.
+    struct StoredData
+    {
+        QByteArray data;
+        QByteArray globals;
+        QString reason;
+    };
+    // Reads one image of images(); the object's data is dropped from memory again afterwards,
+    // so that a long file does not pile up in memory. Only one thread may read at a time.
+    StoredData read(qsizetype index);
+    // Decodes what read() gave for that image. Touches no document, so several images may be
+    // decoded at once on other threads while the next is read.
+    PdfDecodedImage decode(qsizetype index, const StoredData &stored) const;
+    // read() and decode() in one.
+    PdfDecodedImage decode(qsizetype index) { return decode(index, read(index)); }
 
 private:
     OpenResult load(const std::function<void()> &loader, const QString &password);

@@ -2,11 +2,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QTemporaryFile>
 
 #include <cmath>
 #include <cstdio>
+#include <functional>
+
+#include "imaging/Group4Codec.h"
 
 namespace PdfImageFiles {
 
@@ -24,33 +28,20 @@ QString fileName(int number, PdfDecodedImage::Kind kind)
     return QStringLiteral("%1.%2").arg(number, 4, 10, QLatin1Char('0')).arg(suffix);
 }
 
-bool write(const PdfDecodedImage &image, double dpiX, double dpiY, const QString &folder,
-           int number, QString *name, QString *error)
+namespace {
+
+// Writes into a hidden temporary file beside target and renames it into place when complete.
+bool writeInPlace(const QString &target, const std::function<bool(QFile &, QString *)> &writeTo,
+                  QString *error)
 {
-    if (image.kind == PdfDecodedImage::Kind::Skipped) {
-        *error = QStringLiteral("nothing to write");
-        return false;
-    }
-    *name = fileName(number, image.kind);
-    const QString target = QDir(folder).filePath(*name);
-    QTemporaryFile file(QDir(folder).filePath(QStringLiteral(".%1-XXXXXX.part").arg(*name)));
+    const QFileInfo info(target);
+    QTemporaryFile file(
+        info.dir().filePath(QStringLiteral(".%1-XXXXXX.part").arg(info.fileName())));
     if (!file.open()) {
-        *error = QStringLiteral("cannot write in %1: %2").arg(folder, file.errorString());
+        *error = QStringLiteral("cannot write in %1: %2").arg(info.path(), file.errorString());
         return false;
     }
-    bool written = false;
-    if (image.kind == PdfDecodedImage::Kind::Jpeg) {
-        written = file.write(image.jpeg) == image.jpeg.size();
-    } else {
-        QImage picture = image.image;
-        picture.setDotsPerMeterX(int(std::lround(dpiX / metresPerInch)));
-        picture.setDotsPerMeterY(int(std::lround(dpiY / metresPerInch)));
-        QImageWriter writer(&file, image.kind == PdfDecodedImage::Kind::Bilevel ? "tiff" : "png");
-        written = writer.write(picture);
-        if (!written)
-            *error = writer.errorString();
-    }
-    if (!written || !file.flush()) {
+    if (!writeTo(file, error) || !file.flush()) {
         if (error->isEmpty())
             *error = file.errorString();
         return false;
@@ -65,6 +56,55 @@ bool write(const PdfDecodedImage &image, double dpiX, double dpiY, const QString
     }
     file.setAutoRemove(false);
     return true;
+}
+
+bool writeBytes(QFile &file, const QByteArray &bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
+bool writeImage(QFile &file, const QImage &image, const QByteArray &format, QString *error)
+{
+    QImageWriter writer(&file, format);
+    if (writer.write(image))
+        return true;
+    *error = writer.errorString();
+    return false;
+}
+
+} // namespace
+
+bool write(const PdfDecodedImage &image, double dpiX, double dpiY, const QString &folder,
+           int number, QString *name, QString *error)
+{
+    if (image.kind == PdfDecodedImage::Kind::Skipped) {
+        *error = QStringLiteral("nothing to write");
+        return false;
+    }
+    *name = fileName(number, image.kind);
+    return writeInPlace(
+        QDir(folder).filePath(*name),
+        [&](QFile &file, QString *why) {
+            if (image.kind == PdfDecodedImage::Kind::Jpeg)
+                return writeBytes(file, image.jpeg);
+            if (!image.group4.isEmpty())
+                return writeBytes(file, Group4Codec::tiffFile(image.group4, image.image.width(),
+                                                              image.image.height(),
+                                                              image.group4RunsWhite, dpiX, dpiY));
+            QImage picture = image.image;
+            picture.setDotsPerMeterX(int(std::lround(dpiX / metresPerInch)));
+            picture.setDotsPerMeterY(int(std::lround(dpiY / metresPerInch)));
+            return writeImage(file, picture,
+                              image.kind == PdfDecodedImage::Kind::Bilevel ? "tiff" : "png", why);
+        },
+        error);
+}
+
+bool writeThumbnail(const QImage &thumbnail, const QString &path, QString *error)
+{
+    return writeInPlace(
+        path, [&](QFile &file, QString *why) { return writeImage(file, thumbnail, "jpeg", why); },
+        error);
 }
 
 } // namespace PdfImageFiles

@@ -1,6 +1,7 @@
 #include "import/PdfImport.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include "core/LogCategories.h"
@@ -10,6 +11,12 @@
 PdfImport::PdfImport(const QString &toolPath)
     : m_tool(toolPath)
 {
+}
+
+QString PdfImport::thumbnailPath(const QString &imagePath)
+{
+    const QFileInfo image(imagePath);
+    return image.dir().filePath(image.completeBaseName() + QStringLiteral("-thumb.jpg"));
 }
 
 QString PdfImport::defaultToolPath()
@@ -29,6 +36,10 @@ PdfImport::Outcome PdfImport::run(const QString &pdf, const QString &password,
     QStringList arguments{QStringLiteral("extract")};
     if (!password.isEmpty())
         arguments << QStringLiteral("--password") << password;
+    if (m_thumbnailSize.isValid())
+        arguments
+            << QStringLiteral("--thumbnails")
+            << QStringLiteral("%1x%2").arg(m_thumbnailSize.width()).arg(m_thumbnailSize.height());
     arguments << QStringLiteral("-o") << folder << pdf;
 
     static const QRegularExpression totalLine(QStringLiteral("^images (\\d+)$"));

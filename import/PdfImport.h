@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,10 @@ public:
 
     // Time allowed for the whole extraction, in milliseconds.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // With a size, the child also writes a thumbnail fitting it for each JPEG image, at
+    // thumbnailPath(image), before it names the image.
+    void setThumbnailSize(const QSize &size) { m_thumbnailSize = size; }
+    static QString thumbnailPath(const QString &imagePath);
 
     // total(n): the number of images the child will try, once, before the first image.
     // image(i, path): the i-th image file (1-based), complete; returning false cancels.
@@ -54,6 +59,7 @@ public:
 private:
     QString m_tool;
     int m_timeoutMs = 10 * 60 * 1000;
+    QSize m_thumbnailSize;
     QString m_reason;
     QStringList m_skipped;
 };

@@ -62,10 +62,10 @@ bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
     return addedToStore(added, thumbnail);
 }
 
-bool PageListWidget::addJpegFile(const QString &path)
+bool PageListWidget::addJpegFile(const QString &path, const QString &madeThumbnail)
 {
     QImage thumbnail;
-    const bool added = m_store->addJpegFile(path, &thumbnail);
+    const bool added = m_store->addJpegFile(path, &thumbnail, madeThumbnail);
     return addedToStore(added, thumbnail);
 }
 

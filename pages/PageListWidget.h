@@ -26,8 +26,9 @@ public:
 
     // Appends a page from an image and makes it current.
     bool addImage(const QImage &image, bool blackAndWhite);
-    // A page whose working image is the JPEG file's bytes as they are.
-    bool addJpegFile(const QString &path);
+    // A page whose working image is the JPEG file's bytes as they are; madeThumbnail as for
+    // PageStore::addJpegFile.
+    bool addJpegFile(const QString &path, const QString &madeThumbnail = {});
     // Appends a page from an existing working image file name (no folder); true when its
     // thumbnail file was found.
     bool loadPage(const QString &fileName);

@@ -123,20 +123,33 @@ bool PageStore::addImage(const QImage &image, bool blackAndWhite, QImage *thumbn
     return true;
 }
 
-bool PageStore::addJpegFile(const QString &path, QImage *thumbnail)
+bool PageStore::addJpegFile(const QString &path, QImage *thumbnail, const QString &madeThumbnail)
 {
     const int number = nextNumber();
     const QString working = pathInFolder(PageFiles::workingFileName(number, false));
-    QImageReader reader(path);
-    reader.setScaledSize(
-        reader.size().scaled(m_thumbSize, Qt::KeepAspectRatio).boundedTo(reader.size()));
-    const QImage thumb = reader.read();
-    if (thumb.isNull()) {
-        m_error = tr("Can't read %1: %2").arg(path, reader.errorString());
-        return false;
+    QImage thumb;
+    // A thumbnail made beforehand saves decoding the page here; one that cannot be read, or
+    // that has the wrong size, is made again.
+    if (!madeThumbnail.isEmpty()) {
+        QImageReader made(madeThumbnail, "jpeg");
+        QImageReader page(path);
+        const QSize expected = page.size().scaled(m_thumbSize, Qt::KeepAspectRatio);
+        if (made.size() == expected.boundedTo(page.size()))
+            thumb = made.read();
     }
+    const bool thumbMade = !thumb.isNull();
+    if (!thumbMade) {
+        QImageReader reader(path);
+        thumb = PageImages::readThumbnail(reader, m_thumbSize);
+        if (thumb.isNull()) {
+            m_error = tr("Can't read %1: %2").arg(path, reader.errorString());
+            return false;
+        }
+    }
+    const QString thumbPath = PageFiles::thumbPath(working);
     if (!PageImages::copyFile(path, working, &m_error) ||
-        !PageImages::writeThumbnail(thumb, PageFiles::thumbPath(working), &m_error) ||
+        !(thumbMade ? PageImages::copyFile(madeThumbnail, thumbPath, &m_error)
+                    : PageImages::writeThumbnail(thumb, thumbPath, &m_error)) ||
         !PageImages::copyFile(working, PageFiles::sourcePath(working), &m_error)) {
         removeFile(working);
         removeFile(PageFiles::thumbPath(working));

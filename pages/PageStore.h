@@ -70,8 +70,10 @@ public:
     // JPEG quality) and its source copy. thumbnail receives the thumbnail image.
     [[nodiscard]] bool addImage(const QImage &image, bool blackAndWhite, QImage *thumbnail);
     // Appends a page whose working image is the JPEG file's bytes as they are (no decoding and
-    // encoding again), with its source copy and a thumbnail from a reduced decode.
-    [[nodiscard]] bool addJpegFile(const QString &path, QImage *thumbnail);
+    // encoding again), with its source copy and a thumbnail from a reduced decode, or the one
+    // in madeThumbnail when it is given and has the size this store's thumbnails have.
+    [[nodiscard]] bool addJpegFile(const QString &path, QImage *thumbnail,
+                                   const QString &madeThumbnail = {});
     // Appends a page whose working image already exists (rebuilding from the working folder).
     // Writes nothing; true when its thumbnail file exists (then read into thumbnail).
     bool loadPage(const QString &fileName, QImage *thumbnail);

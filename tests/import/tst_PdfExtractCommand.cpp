@@ -62,27 +62,35 @@ void tst_PdfExtractCommand::linesFilesAndExitCode_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QStringList>("lines"); // a trailing "*" matches any rest of the line
     QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("thumbnails");
 
     const QStringList written{QStringLiteral("images 3"), QStringLiteral("image 1 of 3: 0001.jpg"),
                               QStringLiteral("skipped 2 of 3: JPEG 2000*"),
                               QStringLiteral("image 3 of 3: 0002.png")};
     const QStringList files{QStringLiteral("0001.jpg"), QStringLiteral("0002.png")};
     QTest::newRow("images and a skipped one")
-        << mixedPdf() << false << QString() << 0 << written << files;
+        << mixedPdf() << false << QString() << 0 << written << files << QString();
+    // Only the JPEG image gets a thumbnail, fitting the box.
+    QTest::newRow("thumbnails") << mixedPdf() << false << QString() << 0 << written
+                                << QStringList{QStringLiteral("0001-thumb.jpg"),
+                                               QStringLiteral("0001.jpg"),
+                                               QStringLiteral("0002.png")}
+                                << QStringLiteral("20x20");
     QTest::newRow("no image") << textOnlyPdf() << false << QString() << 2
                               << QStringList{QStringLiteral("images 0"),
                                              QStringLiteral("no images")}
-                              << QStringList();
+                              << QStringList() << QString();
     QTest::newRow("not a PDF") << QByteArray("GIF89a, not a PDF") << false << QString() << 1
-                               << QStringList{QStringLiteral("cannot open: *")} << QStringList();
+                               << QStringList{QStringLiteral("cannot open: *")} << QStringList()
+                               << QString();
     QTest::newRow("password missing")
         << mixedPdf() << true << QString() << 3 << QStringList{QStringLiteral("password required")}
-        << QStringList();
+        << QStringList() << QString();
     QTest::newRow("password wrong")
         << mixedPdf() << true << QStringLiteral("barley") << 3
-        << QStringList{QStringLiteral("password required")} << QStringList();
+        << QStringList{QStringLiteral("password required")} << QStringList() << QString();
     QTest::newRow("password right")
-        << mixedPdf() << true << QStringLiteral("sesame") << 0 << written << files;
+        << mixedPdf() << true << QStringLiteral("sesame") << 0 << written << files << QString();
 }
 
 void tst_PdfExtractCommand::linesFilesAndExitCode()
@@ -93,6 +101,7 @@ void tst_PdfExtractCommand::linesFilesAndExitCode()
     QFETCH(int, exitCode);
     QFETCH(QStringList, lines);
     QFETCH(QStringList, files);
+    QFETCH(QString, thumbnails);
 
     const QString input = m_dir.filePath(QStringLiteral("input.pdf"));
     QVERIFY(TestPaths::writeFile(input, pdf));
@@ -110,6 +119,8 @@ void tst_PdfExtractCommand::linesFilesAndExitCode()
     QStringList arguments{QStringLiteral("extract")};
     if (!password.isEmpty())
         arguments << QStringLiteral("--password") << password;
+    if (!thumbnails.isEmpty())
+        arguments << QStringLiteral("--thumbnails") << thumbnails;
     arguments << QStringLiteral("-o") << out << input;
     QByteArray said;
     const int exit =
@@ -127,9 +138,12 @@ void tst_PdfExtractCommand::linesFilesAndExitCode()
     // The named files and nothing else: no temporary file is left in the folder.
     QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
     if (!files.isEmpty()) {
-        const QImage first(QDir(out).filePath(files.first()));
+        const QImage first(QDir(out).filePath(QStringLiteral("0001.jpg")));
         QCOMPARE(first.size(), QSize(40, 30));
     }
+    if (!thumbnails.isEmpty())
+        QCOMPARE(QImage(QDir(out).filePath(QStringLiteral("0001-thumb.jpg"))).size(),
+                 QSize(20, 15));
 }
 
 QTEST_GUILESS_MAIN(tst_PdfExtractCommand)

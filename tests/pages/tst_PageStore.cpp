@@ -52,6 +52,8 @@ private slots:
     void thumbnailFitsTheBox();
     void fastThumbnailMatchesSmoothScaling_data();
     void fastThumbnailMatchesSmoothScaling();
+    void madeThumbnailIsTakenOnlyWhenItFits_data();
+    void madeThumbnailIsTakenOnlyWhenItFits();
     void removalRenumbersInOnePass();
     void removingOnlyPageEmptiesTheFolder();
     void moveLastToTopKeepsTiffExtension();
@@ -199,6 +201,43 @@ void tst_PageStore::fastThumbnailMatchesSmoothScaling()
     }
     difference /= fast.width() * fast.height();
     QVERIFY2(difference < 6.0, qPrintable(QString::number(difference)));
+}
+
+void tst_PageStore::madeThumbnailIsTakenOnlyWhenItFits_data()
+{
+    QTest::addColumn<int>("madeWidth"); // 0: no file
+    QTest::addColumn<bool>("taken");
+    // The page is 400 x 600; the box 100 x 100 gives a thumbnail of 66 x 100.
+    QTest::newRow("fits") << 66 << true;
+    QTest::newRow("another size") << 100 << false;
+    QTest::newRow("missing") << 0 << false;
+}
+
+void tst_PageStore::madeThumbnailIsTakenOnlyWhenItFits()
+{
+    QFETCH(int, madeWidth);
+    QFETCH(bool, taken);
+    QImage picture(400, 600, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const QString jpeg = m_dir->filePath(QStringLiteral("page.jpeg"));
+    QVERIFY(picture.save(jpeg, "JPG"));
+    // A made thumbnail that is plainly not the page's own: red.
+    const QString made = m_dir->filePath(QStringLiteral("made.jpeg"));
+    if (madeWidth > 0) {
+        QImage red(madeWidth, 100, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(made, "JPG"));
+    }
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("pages")));
+    PageStore store(m_dir->filePath(QStringLiteral("pages")));
+    store.setThumbSize(QSize(100, 100));
+    QImage thumbnail;
+    QVERIFY(store.addJpegFile(jpeg, &thumbnail, made));
+    const QImage stored(PageFiles::thumbPath(store.workingPath(0)));
+    QCOMPARE(stored.size(), QSize(66, 100));
+    QCOMPARE(thumbnail.size(), QSize(66, 100));
+    QCOMPARE(qRed(stored.pixel(30, 50)) > 200 && qGreen(stored.pixel(30, 50)) < 60, taken);
+    QCOMPARE(qRed(thumbnail.pixel(30, 50)) > 200 && qGreen(thumbnail.pixel(30, 50)) < 60, taken);
 }
 
 void tst_PageStore::removalRenumbersInOnePass()
