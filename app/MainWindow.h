@@ -221,6 +221,8 @@ private:
     int addPagesFromFile(const QString &file, const QString &madeThumbnail = {});
     // The images of a PDF file as pages, in page order.
     void extractPdf(const QString &pdf);
+    // Asks, in the box that says a PDF holds no images, whether to draw its pages at dpi.
+    bool offerRendering(int dpi);
     // Answers whether the working folder may receive the pages of a new document.
     bool prepareEmptyWorkingFolder();
     // The save question; true when the caller may go on.

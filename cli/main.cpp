@@ -4,28 +4,19 @@
 //   vellumo-cli check-pdf FILE|-
 //   vellumo-cli extract [--password P] -o DIR FILE.pdf
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QTemporaryDir>
-#include <QThread>
 
-#include <algorithm>
 #include <cstdio>
-#include <deque>
-#include <future>
 
 #include "core/OpenSslProviders.h"
-#include "core/PageImages.h"
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
-#include "import/PdfImageExtractor.h"
-#include "import/PdfImageFiles.h"
-#include "import/PdfImport.h"
+#include "import/PdfImportCommand.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
 
@@ -33,11 +24,7 @@ namespace {
 
 QString usage()
 {
-    return PdfCommandLine::usage() +
-           QCoreApplication::translate(
-               "vellumo-cli",
-               "\n       vellumo-cli extract [--password PASSWORD] -o DIR FILE.pdf   (the page "
-               "images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)");
+    return PdfCommandLine::usage() + PdfImportCommand::usage();
 }
 
 // Progress as "page i of n" lines on standard error.
@@ -112,123 +99,6 @@ int checkPdf(const QStringList &arguments)
     return 0;
 }
 
-// One line on standard error, out at once: the window reads these as they come.
-void report(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-// extract: the page images of a PDF, in page order, into a folder. Standard error carries
-// "images N" first, then "image I of N: NAME" as each file is complete or "skipped I of N:
-// REASON", and on failure "no images" (exit 2), "cannot open: REASON" (exit 1) or "password
-// required" (exit 3); exit 0 when at least one image was written.
-int extract(const QStringList &arguments)
-{
-    QString password;
-    QString folder;
-    QString pdf;
-    QSize thumbnailBox;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if ((argument == QLatin1String("--password") || argument == QLatin1String("-o")) &&
-            i + 1 < arguments.size()) {
-            (argument == QLatin1String("-o") ? folder : password) = arguments.at(++i);
-        } else if (argument == QLatin1String("--thumbnails") && i + 1 < arguments.size()) {
-            const QStringList sides = arguments.at(++i).split(QLatin1Char('x'));
-            if (sides.size() == 2)
-                thumbnailBox = QSize(sides.at(0).toInt(), sides.at(1).toInt());
-            if (!thumbnailBox.isValid() || thumbnailBox.isEmpty()) {
-                pdf.clear();
-                break;
-            }
-        } else if (pdf.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
-            pdf = argument;
-        } else {
-            pdf.clear();
-            break;
-        }
-    }
-    if (folder.isEmpty() || pdf.isEmpty()) {
-        report(usage());
-        return 1;
-    }
-    if (!QDir().mkpath(folder)) {
-        report(QStringLiteral("cannot open: cannot make the folder %1").arg(folder));
-        return 1;
-    }
-    PdfImageExtractor extractor;
-    switch (extractor.open(pdf, password)) {
-    case PdfImageExtractor::OpenResult::Opened:
-        break;
-    case PdfImageExtractor::OpenResult::PasswordRequired:
-        report(QStringLiteral("password required"));
-        return 3;
-    case PdfImageExtractor::OpenResult::CannotOpen:
-        report(QStringLiteral("cannot open: %1").arg(extractor.errorString()));
-        return 1;
-    }
-    const qsizetype total = extractor.images().size();
-    report(QStringLiteral("images %1").arg(total));
-    int written = 0;
-    // Images are decoded on other cores while the next ones are read; the files are written
-    // here, in order. At most this many images wait decoded or in decoding at a time.
-    const qsizetype inFlight = 2 * std::max(1, QThread::idealThreadCount());
-    // A JPEG image's thumbnail is made there too, from a reduced decode.
-    struct Decoded
-    {
-        PdfDecodedImage image;
-        QImage thumbnail;
-    };
-    std::deque<std::future<Decoded>> decoding;
-    qsizetype nextRead = 0;
-    for (qsizetype i = 0; i < total; ++i) {
-        for (; nextRead < total && qsizetype(decoding.size()) < inFlight; ++nextRead) {
-            decoding.push_back(std::async(
-                std::launch::async,
-                [&extractor, nextRead, thumbnailBox](const PdfImageExtractor::StoredData &stored) {
-                    Decoded decoded{extractor.decode(nextRead, stored), {}};
-                    if (thumbnailBox.isValid() &&
-                        decoded.image.kind == PdfDecodedImage::Kind::Jpeg) {
-                        QBuffer buffer(&decoded.image.jpeg);
-                        QImageReader reader(&buffer, "jpeg");
-                        decoded.thumbnail = PageImages::readThumbnail(reader, thumbnailBox);
-                    }
-                    return decoded;
-                },
-                extractor.read(nextRead)));
-        }
-        const PdfImageInfo &info = extractor.images().at(i);
-        const Decoded decoded = decoding.front().get();
-        decoding.pop_front();
-        const PdfDecodedImage &image = decoded.image;
-        QString name;
-        QString error = image.reason;
-        if (image.kind != PdfDecodedImage::Kind::Skipped &&
-            PdfImageFiles::write(image, info.dpiX, info.dpiY, folder, written + 1, &name, &error)) {
-            // Without its thumbnail the page is still fine: the window makes one itself.
-            if (!decoded.thumbnail.isNull()) {
-                QString ignored;
-                const QString thumbnail = PdfImport::thumbnailPath(QDir(folder).filePath(name));
-                if (!PdfImageFiles::writeThumbnail(decoded.thumbnail, thumbnail, &ignored))
-                    QFile::remove(thumbnail);
-            }
-            ++written;
-            report(QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
-        } else {
-            report(QStringLiteral("skipped %1 of %2: %3 (object %4)")
-                       .arg(i + 1)
-                       .arg(total)
-                       .arg(error, info.reference()));
-        }
-    }
-    if (written == 0) {
-        report(QStringLiteral("no images"));
-        return 2;
-    }
-    return 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -240,7 +110,9 @@ int main(int argc, char *argv[])
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("check-pdf"))
         return checkPdf(arguments.mid(1));
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("extract"))
-        return extract(arguments.mid(1));
+        return PdfImportCommand::extract(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("render"))
+        return PdfImportCommand::render(arguments.mid(1));
     if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
         std::fprintf(stderr, "%s\n", qPrintable(usage()));
         return 2;

@@ -33,10 +33,13 @@ PdfImport::Outcome PdfImport::run(const QString &pdf, const QString &password,
         m_reason = ToolLocator::notFoundMessage(QStringLiteral("vellumo-cli"));
         return Outcome::CannotOpen;
     }
-    QStringList arguments{QStringLiteral("extract")};
+    QStringList arguments{m_renderDpi > 0 ? QStringLiteral("render") : QStringLiteral("extract")};
+    // The password goes through a pipe: arguments are visible to every user in the process list.
     if (!password.isEmpty())
-        arguments << QStringLiteral("--password") << password;
-    if (m_thumbnailSize.isValid())
+        arguments << QStringLiteral("--password-stdin");
+    if (m_renderDpi > 0)
+        arguments << QStringLiteral("--dpi") << QString::number(m_renderDpi);
+    else if (m_thumbnailSize.isValid())
         arguments
             << QStringLiteral("--thumbnails")
             << QStringLiteral("%1x%2").arg(m_thumbnailSize.width()).arg(m_thumbnailSize.height());
@@ -50,6 +53,8 @@ PdfImport::Outcome PdfImport::run(const QString &pdf, const QString &password,
     bool noImages = false;
     int images = 0;
     ProcessRunner runner(m_tool, arguments);
+    if (!password.isEmpty())
+        runner.setStandardInput(password.toUtf8() + '\n');
     runner.setTimeout(m_timeoutMs);
     // A file that crashes the PDF library is expected here; it leaves no core file.
     runner.setNoCoreDump(true);

@@ -38,6 +38,9 @@ public:
     // thumbnailPath(image), before it names the image.
     void setThumbnailSize(const QSize &size) { m_thumbnailSize = size; }
     static QString thumbnailPath(const QString &imagePath);
+    // With a resolution, the child draws the pages at it instead of extracting their images
+    // (for files whose pages hold none); the images handed on are then the drawn pages.
+    void setRenderDpi(int dpi) { m_renderDpi = dpi; }
 
     // total(n): the number of images the child will try, once, before the first image.
     // image(i, path): the i-th image file (1-based), complete; returning false cancels.
@@ -60,6 +63,7 @@ private:
     QString m_tool;
     int m_timeoutMs = 10 * 60 * 1000;
     QSize m_thumbnailSize;
+    int m_renderDpi = 0;
     QString m_reason;
     QStringList m_skipped;
 };

@@ -1,14 +1,19 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
+
 #include "app/MainWindow.h"
 #include "pages/PageListWidget.h"
+#include "support/DialogAnswerer.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestPaths.h"
 
@@ -25,6 +30,7 @@ private slots:
     void droppedPdf_data();
     void droppedPdf();
     void realPdfGivesItsJpegPagesUnchanged();
+    void pagesWithoutImagesAreDrawnOnRequest();
 
 private:
     QTemporaryDir m_dir;
@@ -51,8 +57,8 @@ void tst_MainWindowPdfImport::droppedPdf_data()
     // What came before the crash stays; the window says the file could not be read.
     QTest::newRow("crash") << two + "kill -SEGV $$" << 2
                            << QStringLiteral("Can't open file in.pdf.");
-    QTest::newRow("no images") << QByteArray("echo 'no images' >&2; exit 2") << 0
-                               << QStringLiteral("This PDF file doesn't contain images.");
+    // The box that says so offers to draw the pages; closed, nothing comes.
+    QTest::newRow("no images") << QByteArray("echo 'no images' >&2; exit 2") << 0 << QString();
     QTest::newRow("password")
         << QByteArray("[ \"$pw\" = secret ] || { echo 'password required' >&2; exit 3; }\n") + two +
                "exit 0"
@@ -68,9 +74,10 @@ void tst_MainWindowPdfImport::droppedPdf()
     QVERIFY(QDir().mkpath(bin));
     const QString tool = bin + QStringLiteral("/vellumo-cli");
     QVERIFY(TestPaths::writeFile(
-        tool, "#!/bin/bash\npw=\nwhile [ $# -gt 1 ]; do case \"$1\" in --password) pw=\"$2\"; "
-              "shift 2;; -o) out=\"$2\"; shift 2;; *) shift;; esac; done\n" +
-                  body + "\n"));
+        tool,
+        "#!/bin/bash\npw=\nwhile [ $# -gt 1 ]; do case \"$1\" in --password-stdin) read -r pw; "
+        "shift;; -o) out=\"$2\"; shift 2;; *) shift;; esac; done\n" +
+            body + "\n"));
     QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("PATH", (bin + QLatin1Char(':') + m_path).toLocal8Bit());
     const QString pdf = m_dir.filePath(QStringLiteral("in.pdf"));
@@ -90,7 +97,12 @@ void tst_MainWindowPdfImport::droppedPdf()
         }
     });
     answer.start(20);
+    std::optional<DialogAnswerer> close;
+    if (QByteArray(QTest::currentDataTag()) == "no images")
+        close.emplace(QStringLiteral("Close"));
     m_window->processDroppedFiles({pdf});
+    if (close)
+        QCOMPARE(close->text(), QStringLiteral("This PDF file doesn't contain images."));
     QCOMPARE(m_window->pageList()->count(), pages);
     QCOMPARE(m_window->isModified(), pages > 0);
     if (!message.isEmpty())
@@ -122,6 +134,33 @@ void tst_MainWindowPdfImport::realPdfGivesItsJpegPagesUnchanged()
     for (int i = 0; i < 3; ++i)
         QCOMPARE(TestPaths::readFile(list->workingPath(i)), TestPaths::readFile(jpegs.at(i)));
     QVERIFY(m_window.popupMessages().isEmpty());
+    qputenv("PATH", m_path.toLocal8Bit());
+}
+
+void tst_MainWindowPdfImport::pagesWithoutImagesAreDrawnOnRequest()
+{
+    // The real program of the build draws the two A4 pages of text at the Good scan resolution.
+    qputenv("PATH", (TestPaths::binDir() + QLatin1Char(':') + m_path).toLocal8Bit());
+    QSettings().setValue(QStringLiteral("GoodQuality"), 100);
+    const QString pdf = m_dir.filePath(QStringLiteral("drawn.pdf"));
+    {
+        QPdfWriter writer(pdf);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        QPainter painter(&writer);
+        painter.drawText(QPointF(200, 200), QStringLiteral("Only text on this page"));
+        writer.newPage();
+        painter.drawText(QPointF(200, 200), QStringLiteral("And on this one"));
+    }
+    DialogAnswerer draw(QStringLiteral("Draw Pages"));
+    m_window->processDroppedFiles({pdf});
+    QVERIFY(draw.informativeText().contains(QStringLiteral("100 dpi")));
+    PageListWidget *list = m_window->pageList();
+    QCOMPARE(list->count(), 2);
+    const QImage page(list->workingPath(1));
+    QVERIFY2(qAbs(page.width() - 827) <= 1 && qAbs(page.height() - 1169) <= 1,
+             qPrintable(QStringLiteral("%1 x %2").arg(page.width()).arg(page.height())));
+    QCOMPARE(qRound(page.dotsPerMeterX() * 0.0254), 100);
+    QCOMPARE(m_window->isModified(), true);
     qputenv("PATH", m_path.toLocal8Bit());
 }
 

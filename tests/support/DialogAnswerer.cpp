@@ -34,8 +34,10 @@ void DialogAnswerer::poll()
         if (label != m_buttonText || !button->isVisible())
             continue;
         m_title = modal->windowTitle();
-        if (auto *box = qobject_cast<QMessageBox *>(modal))
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
             m_text = box->text();
+            m_informativeText = box->informativeText();
+        }
         m_answered = true;
         ++m_count;
         if (!m_repeat)

@@ -19,6 +19,7 @@ public:
     bool hasAnswered() const { return m_answered; }
     QString title() const { return m_title; }
     QString text() const { return m_text; }
+    QString informativeText() const { return m_informativeText; }
     int answerCount() const { return m_count; }
     // Keeps answering every later dialog with the same button.
     void setRepeat(bool repeat) { m_repeat = repeat; }
@@ -33,4 +34,5 @@ private:
     int m_count = 0;
     QString m_title;
     QString m_text;
+    QString m_informativeText;
 };
