@@ -256,17 +256,9 @@ void MainWindow::autoScan()
 {
     commandNotAvailable(m_commands.autoScan->text());
 }
-void MainWindow::buildWord()
-{
-    commandNotAvailable(m_commands.buildWord->text());
-}
 void MainWindow::buildDjvu()
 {
     commandNotAvailable(m_commands.buildDjvu->text());
-}
-void MainWindow::exportFiles()
-{
-    commandNotAvailable(m_commands.exportFiles->text());
 }
 void MainWindow::print()
 {
@@ -280,7 +272,6 @@ void MainWindow::update()
 // Slots driven by components that are not in this build yet; nothing can call them now.
 void MainWindow::checkInstall() {}
 void MainWindow::scanDoc() {}
-void MainWindow::savePage() {}
 void MainWindow::cancelAutoScan() {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}

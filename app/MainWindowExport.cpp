@@ -2,13 +2,19 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QUrl>
 
 #include "app/MainWindow.h"
+#include "core/LogCategories.h"
 #include "core/Settings.h"
 #include "core/SettingsKeys.h"
 #include "export/ExportDlg.h"
+#include "export/ExportFileDlg.h"
+#include "export/ExportWordDlg.h"
+#include "export/ImageExporter.h"
+#include "imaging/ImageEditor.h"
 #include "pages/PageListWidget.h"
 
 namespace {
@@ -42,6 +48,53 @@ void MainWindow::buildPdf()
     connect(&dialog, &ExportDlg::failed, this, &MainWindow::exportFailed);
     dialog.setFiles(m_pageList->exportPaths());
     dialog.exec();
+}
+
+void MainWindow::buildWord()
+{
+    ExportWordDlg dialog(this);
+    connect(&dialog, &ExportWordDlg::applied, this, &MainWindow::exportedWord);
+    connect(&dialog, &ExportWordDlg::failed, this, &MainWindow::exportedWordFailed);
+    dialog.setFiles(m_pageList->exportPaths());
+    dialog.exec();
+}
+
+void MainWindow::exportFiles()
+{
+    ExportFileDlg dialog(this);
+    connect(&dialog, &ExportFileDlg::applied, this, &MainWindow::exportedImages);
+    connect(&dialog, &ExportFileDlg::failed, this, &MainWindow::exportImageFailed);
+    connect(&dialog, &ExportFileDlg::errorAppeared, this, &MainWindow::errorMessage);
+    dialog.setFiles(m_pageList->exportPaths());
+    dialog.exec();
+}
+
+void MainWindow::savePage()
+{
+    const QString start = Settings::readString(SettingsKeys::SaveImagePath, QStringLiteral("."));
+    QString filter;
+    QString file = QFileDialog::getSaveFileName(
+        this, tr("Save Image"), start,
+        tr("JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)"), &filter);
+    if (file.isEmpty())
+        return;
+    // A name typed without a known suffix takes the chosen type's.
+    static const QStringList suffixes{QStringLiteral("jpg"),  QStringLiteral("jpeg"),
+                                      QStringLiteral("tiff"), QStringLiteral("tif"),
+                                      QStringLiteral("bmp"),  QStringLiteral("png")};
+    if (!suffixes.contains(QFileInfo(file).suffix().toLower())) {
+        const qsizetype star = filter.indexOf(QLatin1String("*."));
+        if (star >= 0)
+            file += filter.mid(star + 1).chopped(1);
+    }
+    Settings::write(SettingsKeys::SaveImagePath, QFileInfo(file).absolutePath());
+    QString error;
+    if (ImageExporter::saveImage(m_editor->image(), file, &error)) {
+        errorMessage(tr("The page has been saved to %1.").arg(QFileInfo(file).fileName()));
+    } else {
+        qCWarning(lcExport).noquote() << "Saving the page to" << file << "failed:" << error;
+        errorMessage(tr("Can't save the image to %1.").arg(file));
+    }
 }
 
 void MainWindow::exported(const QString &path)

@@ -13,6 +13,8 @@
 #include <cstdio>
 
 #include "core/OpenSslProviders.h"
+#include "export/DocxCommand.h"
+#include "export/ImageExportCommand.h"
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
@@ -24,7 +26,8 @@ namespace {
 
 QString usage()
 {
-    return PdfCommandLine::usage() + PdfImportCommand::usage();
+    return PdfCommandLine::usage() + PdfImportCommand::usage() + ImageExportCommand::usage() +
+           DocxCommand::usage();
 }
 
 // Progress as "page i of n" lines on standard error.
@@ -113,6 +116,10 @@ int main(int argc, char *argv[])
         return PdfImportCommand::extract(arguments.mid(1));
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("render"))
         return PdfImportCommand::render(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("images"))
+        return ImageExportCommand::run(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("docx"))
+        return DocxCommand::run(arguments.mid(1));
     if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
         std::fprintf(stderr, "%s\n", qPrintable(usage()));
         return 2;

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "export/PdfWriter.h"
+#include "export/ExportProgress.h"
 
 class QLabel;
 class QProgressBar;

@@ -6,24 +6,13 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include "export/ExportProgress.h"
 #include "export/PdfExportSettings.h"
 #include "export/PdfLoadCheck.h"
 
 namespace PoDoFo {
 class PdfDocument;
 }
-
-// What a long export needs from whoever shows its progress. The writer calls setRange() once,
-// then setValue(n) before page n (counted from 1); wasCanceled() is asked right after each
-// setValue().
-class ExportProgress
-{
-public:
-    virtual ~ExportProgress() = default;
-    virtual void setRange(int minimum, int maximum) = 0;
-    virtual void setValue(int value) = 0;
-    virtual bool wasCanceled() = 0;
-};
 
 // Where and how large one page image is drawn on a PDF page. All lengths in PDF points, origin
 // at the bottom left of the page.

@@ -45,6 +45,9 @@ private Q_SLOTS:
     void otherExportReports_data();
     void otherExportReports();
     void linkSurvivesOddFileNames();
+    void imagesAndWordDocumentFromThePages();
+    void savePageWritesTheEditorsImage_data();
+    void savePageWritesTheEditorsImage();
 
 private:
     QTemporaryDir m_dir;
@@ -183,6 +186,73 @@ void tst_MainWindowExport::linkSurvivesOddFileNames()
              QStringList{QStringLiteral("PDF file was created.<br>Open <a "
                                         "href=\"file:///out/a%20%22b%22%20%3Cc%3E.pdf\">a "
                                         "&quot;b&quot; &lt;c&gt;.pdf</a>")});
+}
+
+void tst_MainWindowExport::imagesAndWordDocumentFromThePages()
+{
+    const QString folder = m_dir.filePath(QStringLiteral("images"));
+    QVERIFY(QDir().mkpath(folder));
+    Settings::write(SettingsKeys::ImageDocFolder, folder);
+    {
+        DialogAnswerer save(QStringLiteral("Save"));
+        m_window->exportFiles();
+        QCOMPARE(save.title(), QStringLiteral("Export to image list"));
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+             QStringList({QStringLiteral("IMAGE_1.jpg"), QStringLiteral("IMAGE_2.jpg"),
+                          QStringLiteral("IMAGE_3.jpg")}));
+    QCOMPARE(QImage(folder + QStringLiteral("/IMAGE_2.jpg")).size(),
+             TestPages::pageImage(2).size());
+    QVERIFY(m_window.popupMessages().last().startsWith(QStringLiteral("Images was saved.")));
+
+    // No name yet: the save dialog asks for one.
+    const QString docx = m_dir.filePath(QStringLiteral("pages.docx"));
+    {
+        DialogAnswerer save(QStringLiteral("Save"));
+        FileDialogAnswerer name(docx);
+        m_window->buildWord();
+        QCOMPARE(save.title(), QStringLiteral("Export to Microsoft Word"));
+    }
+    QVERIFY(QFile::exists(docx));
+    QVERIFY(m_window.popupMessages().last().startsWith(QStringLiteral("Word file was created.")));
+    QCOMPARE(Settings::readString(SettingsKeys::WordDocFolder, {}), m_dir.path());
+}
+
+void tst_MainWindowExport::savePageWritesTheEditorsImage_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written"); // empty: nothing may be written
+    QTest::addColumn<QString>("message");
+    QTest::newRow("png") << "page.png"
+                         << "page.png"
+                         << "The page has been saved to page.png.";
+    // The first type of the dialog (JPEG) gives a bare name its suffix.
+    QTest::newRow("no suffix") << "page"
+                               << "page.jpg"
+                               << "The page has been saved to page.jpg.";
+    QTest::newRow("missing folder")
+        << "gone/page.bmp" << QString() << "Can't save the image to %1.";
+}
+
+void tst_MainWindowExport::savePageWritesTheEditorsImage()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(QString, message);
+    const QString path = m_dir.filePath(chosen);
+    m_window->pageList()->selectPosition(1, 0);
+    {
+        FileDialogAnswerer name(path);
+        m_window->savePage();
+    }
+    QCOMPARE(m_window.popupMessages().last(),
+             message.contains(QLatin1String("%1")) ? message.arg(path) : message);
+    if (written.isEmpty())
+        return;
+    const QImage image(m_dir.filePath(written));
+    QCOMPARE(image.size(), TestPages::pageImage(2).size());
+    QCOMPARE(Settings::readString(SettingsKeys::SaveImagePath, {}), m_dir.path());
+    QFile::remove(m_dir.filePath(written));
 }
 
 QTEST_MAIN(tst_MainWindowExport)

@@ -1,0 +1,26 @@
+#include "export/DocGenerator.h"
+
+DocGenerator::DocGenerator(ExportProgress *progress)
+    : m_progress(progress)
+{
+}
+
+DocGenerator::~DocGenerator() = default;
+
+void DocGenerator::setFiles(const QStringList &files)
+{
+    m_files.clear();
+    m_files.append(files);
+}
+
+bool DocGenerator::fail(const QString &reason)
+{
+    m_error = reason;
+    return false;
+}
+
+void DocGenerator::resetOutcome()
+{
+    m_cancelled = false;
+    m_error.clear();
+}

@@ -1,0 +1,125 @@
+#include "export/ExportWordDlg.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "export/DocxGenerator.h"
+#include "export/SelectSaveFileWidget.h"
+#include "export/WordProgress.h"
+
+ExportWordDlg::ExportWordDlg(QWidget *parent)
+    : QDialog(parent)
+    , m_group(new QGroupBox(this))
+    , m_fileLabel(new QLabel(this))
+    , m_file(new SelectSaveFileWidget(QString(), QString(), this))
+    , m_openDocument(new QCheckBox(this))
+{
+    setModal(true);
+    setMinimumSize(480, 340);
+    m_fileLabel->setBuddy(m_file);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_fileLabel, m_file);
+    auto *groupLayout = new QVBoxLayout(m_group);
+    groupLayout->addLayout(form);
+    groupLayout->addStretch();
+    groupLayout->addWidget(m_openDocument);
+    m_openDocument->setChecked(true);
+
+    auto *buttons = new QDialogButtonBox(Qt::Horizontal, this);
+    m_save = buttons->addButton(QDialogButtonBox::Ok);
+    m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_group);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ExportWordDlg::apply);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ExportWordDlg::reject);
+    retranslateUi();
+}
+
+ExportWordDlg::~ExportWordDlg() = default;
+
+void ExportWordDlg::retranslateUi()
+{
+    setWindowTitle(tr("Export to Microsoft Word"));
+    m_group->setTitle(tr("Settings"));
+    m_fileLabel->setText(tr("Save to file:"));
+    m_file->setFilter(tr("Microsoft Word File (*.docx)"));
+    m_openDocument->setText(tr("&Open Word document after creation"));
+    m_save->setText(tr("Save"));
+    m_cancel->setText(tr("Cancel"));
+}
+
+void ExportWordDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void ExportWordDlg::setFiles(const QStringList &files)
+{
+    m_files = files;
+    m_file->setStartFolder(WordExportSettings::read().folder);
+}
+
+WordExportSettings ExportWordDlg::readControls() const
+{
+    WordExportSettings settings;
+    const QString text = m_file->text();
+    const QFileInfo file(text);
+    settings.name = file.fileName();
+    // A bare file name lies in the folder the picker starts in.
+    settings.folder = text.contains(QLatin1Char('/')) || text.contains(QDir::separator())
+                          ? file.absolutePath()
+                          : m_file->startFolder();
+    settings.openDocument = m_openDocument->isChecked();
+    return settings;
+}
+
+QString ExportWordDlg::targetPath(const QString &folder, const QString &name)
+{
+    QString bare = name;
+    bare.remove(QStringLiteral(".docx"));
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + bare + QStringLiteral(".docx"));
+}
+
+void ExportWordDlg::apply()
+{
+    if (m_files.isEmpty())
+        return;
+    WordExportSettings settings = readControls();
+    if (settings.name.isEmpty()) {
+        if (!m_file->browseFile())
+            return;
+        settings = readControls();
+    }
+    settings.write();
+    const QString target = targetPath(settings.folder, settings.name);
+
+    WordProgress progress(int(m_files.size()), this);
+    progress.start();
+    progress.setWindowModality(Qt::WindowModal);
+    progress.open();
+    QCoreApplication::processEvents();
+    DocxGenerator generator(&progress);
+    generator.setFiles(m_files);
+    const bool done = generator.generate(target);
+    progress.finish();
+    progress.close();
+    hide();
+    if (!done)
+        emit failed(target);
+    else if (!generator.isCancelled())
+        emit applied(target);
+    close();
+}

@@ -1,0 +1,114 @@
+#include <QDir>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "export/ExportFileDlg.h"
+#include "export/ExportWordDlg.h"
+
+// The two dialogs over the image and Word exports: what they show, what they keep, and the
+// folder check that keeps the image dialog open.
+class tst_ExportFileDlg : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init() { QSettings().clear(); }
+    void storedChoicesShownWhenValid_data();
+    void storedChoicesShownWhenValid();
+    void missingFolderKeepsTheDialogOpen();
+    void wordTargetName_data();
+    void wordTargetName();
+};
+
+void tst_ExportFileDlg::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("VellumoTests"));
+    QCoreApplication::setApplicationName(QStringLiteral("tst_ExportFileDlg"));
+}
+
+void tst_ExportFileDlg::storedChoicesShownWhenValid_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<int>("quality");
+    QTest::addColumn<QString>("shownFormat");
+    QTest::addColumn<int>("shownQuality");
+    QTest::addColumn<bool>("qualityVisible");
+    QTest::newRow("jpeg at 70") << "jpg" << 70 << "jpg" << 70 << true;
+    QTest::newRow("quality 30 ignored") << "jpg" << 30 << "jpg" << 85 << true;
+    QTest::newRow("tiff hides quality") << "tiff" << 90 << "tiff" << 90 << false;
+    QTest::newRow("unknown format") << "gif" << 101 << "jpg" << 85 << true;
+}
+
+void tst_ExportFileDlg::storedChoicesShownWhenValid()
+{
+    QFETCH(QString, format);
+    QFETCH(int, quality);
+    QFETCH(QString, shownFormat);
+    QFETCH(int, shownQuality);
+    QFETCH(bool, qualityVisible);
+    QSettings settings;
+    settings.setValue(QStringLiteral("ImageFormat"), format);
+    settings.setValue(QStringLiteral("ImageJpegQuality"), quality);
+    settings.setValue(QStringLiteral("ImageNeedOpen"), false);
+    ExportFileDlg dialog;
+    dialog.setFiles({QStringLiteral("/pages/00000001_o.jpg")});
+    const ImageExportSettings shown = dialog.readControls();
+    QCOMPARE(shown.format, shownFormat);
+    QCOMPARE(shown.quality, shownQuality);
+    QCOMPARE(shown.namePattern, QStringLiteral("IMAGE_[C]"));
+    // Checked every time, whatever was stored.
+    QVERIFY(shown.openFolder);
+    QCOMPARE(dialog.isQualityVisible(), qualityVisible);
+
+    dialog.insertDate();
+    dialog.insertCounter();
+    QCOMPARE(dialog.readControls().namePattern, QStringLiteral("IMAGE_[C][D][C]"));
+}
+
+void tst_ExportFileDlg::missingFolderKeepsTheDialogOpen()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("gone"));
+    QSettings().setValue(QStringLiteral("ImageDocFolder"), missing);
+    ExportFileDlg dialog;
+    dialog.setFiles({dir.filePath(QStringLiteral("page.jpg"))});
+    QSignalSpy errors(&dialog, &ExportFileDlg::errorAppeared);
+    QSignalSpy applied(&dialog, &ExportFileDlg::applied);
+    dialog.show();
+    dialog.apply();
+    QCOMPARE(errors.size(), 1);
+    QCOMPARE(errors.first().first().toString(),
+             QStringLiteral("Folder %1 isn't exists.").arg(missing));
+    QVERIFY(applied.isEmpty());
+    QVERIFY(dialog.isVisible());
+    QVERIFY(!QFile::exists(missing));
+    // The choices were kept before the folder was tested.
+    QCOMPARE(QSettings().value(QStringLiteral("ImageFormat")).toString(), QStringLiteral("jpg"));
+}
+
+void tst_ExportFileDlg::wordTargetName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("plain") << "letter"
+                           << "/out/letter.docx";
+    QTest::newRow("suffix given") << "letter.docx"
+                                  << "/out/letter.docx";
+    QTest::newRow("capital suffix kept") << "report.DOCX"
+                                         << "/out/report.DOCX.docx";
+    QTest::newRow("suffix inside") << "a.docx.b"
+                                   << "/out/a.b.docx";
+}
+
+void tst_ExportFileDlg::wordTargetName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QCOMPARE(ExportWordDlg::targetPath(QStringLiteral("/out"), name), target);
+}
+
+QTEST_MAIN(tst_ExportFileDlg)
+#include "tst_ExportFileDlg.moc"
