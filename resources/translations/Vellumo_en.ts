@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing DjVu file.</translation>
     </message>
 </context>
 <context>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing images.</translation>
     </message>
 </context>
 <context>
@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Writing MS Word document.</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QTest>
+#include <QTranslator>
 
 // Every resource name the program refers to must resolve to a picture that renders, at the size
 // it is shown: a wrong path in the generated tables would otherwise show up as a blank button.
@@ -19,6 +20,7 @@ private slots:
     void pngResourcesAreRealPngs();
     void flagsAreSmallPictures();
     void translationsAreBesideTheProgram();
+    void englishSpellsTheMisspeltTexts();
 };
 
 void tst_Resources::iconRenders_data()
@@ -146,6 +148,25 @@ void tst_Resources::translationsAreBesideTheProgram()
         const QString file = QStringLiteral("Vellumo_%1.qm").arg(language);
         QVERIFY2(locale.exists(file), qPrintable(locale.filePath(file)));
     }
+}
+
+// The source texts keep their old spelling (other translations are keyed on them); the English
+// translation shows them right.
+void tst_Resources::englishSpellsTheMisspeltTexts()
+{
+    QTranslator english;
+    QVERIFY(english.load(qEnvironmentVariable("VELLUMO_BIN_DIR") +
+                         QStringLiteral("/locale/Vellumo_en.qm")));
+    const struct
+    {
+        const char *context;
+        const char *source;
+        const char *shown;
+    } texts[] = {{"ImgProgress", "Writting images.", "Writing images."},
+                 {"WordProgress", "Writting MS Word document.", "Writing MS Word document."},
+                 {"DjvuProgress", "Writting DjVu file.", "Writing DjVu file."}};
+    for (const auto &text : texts)
+        QCOMPARE(english.translate(text.context, text.source), QString::fromLatin1(text.shown));
 }
 
 QTEST_MAIN(tst_Resources)
