@@ -60,9 +60,10 @@ void tst_PdfImport::outcomes()
     QFETCH(int, images);
     const QString tool =
         m_dir.filePath(QString::fromLatin1(QTest::currentDataTag()) + QStringLiteral(".sh"));
-    // The arguments are "extract [--password P] -o DIR FILE".
+    // The arguments are "extract [--password-stdin] -o DIR FILE"; the password comes on the
+    // first line of standard input, never in the arguments.
     const QByteArray script = "#!/bin/bash\npw=\nwhile [ $# -gt 1 ]; do case \"$1\" in "
-                              "--password) pw=\"$2\"; shift 2;; -o) out=\"$2\"; shift 2;; "
+                              "--password-stdin) read -r pw; shift;; -o) out=\"$2\"; shift 2;; "
                               "*) shift;; esac; done\n" +
                               body + "\n";
     QVERIFY(TestPaths::writeFile(tool, script));
