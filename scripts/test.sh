@@ -28,8 +28,9 @@ if [ "$sanitize" = 1 ]; then
     set -- -LE crash-trials "$@"
 else
     build="${VELLUMO_TEST_BUILD_DIR:-$root/build-tests}"
+    # VELLUMO_BUILD_BENCH=OFF leaves the benchmark programs out (CI, where nothing runs them).
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLUMO_WERROR=ON \
-        -DVELLUMO_BUILD_TESTS=ON >/dev/null
+        -DVELLUMO_BUILD_TESTS=ON -DVELLUMO_BUILD_BENCH="${VELLUMO_BUILD_BENCH:-ON}" >/dev/null
 fi
 cmake --build "$build"
 
