@@ -256,10 +256,6 @@ void MainWindow::autoScan()
 {
     commandNotAvailable(m_commands.autoScan->text());
 }
-void MainWindow::buildDjvu()
-{
-    commandNotAvailable(m_commands.buildDjvu->text());
-}
 void MainWindow::print()
 {
     commandNotAvailable(m_commands.print->text());

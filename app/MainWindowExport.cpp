@@ -10,6 +10,7 @@
 #include "core/LogCategories.h"
 #include "core/Settings.h"
 #include "core/SettingsKeys.h"
+#include "export/ExportDjvuDlg.h"
 #include "export/ExportDlg.h"
 #include "export/ExportFileDlg.h"
 #include "export/ExportWordDlg.h"
@@ -57,6 +58,18 @@ void MainWindow::buildWord()
     connect(&dialog, &ExportWordDlg::failed, this, &MainWindow::exportedWordFailed);
     dialog.setFiles(m_pageList->exportPaths());
     dialog.exec();
+}
+
+void MainWindow::buildDjvu()
+{
+    ExportDjvuDlg dialog(this);
+    connect(&dialog, &ExportDjvuDlg::applied, this, &MainWindow::exportedDjvu);
+    connect(&dialog, &ExportDjvuDlg::failed, this, &MainWindow::exportedDjvuFailed);
+    dialog.setFiles(m_pageList->exportPaths());
+    dialog.exec();
+    // What went wrong (which page, which encoder, what it said) follows the failure message.
+    if (!dialog.errorString().isEmpty())
+        errorMessage(dialog.errorString().toHtmlEscaped());
 }
 
 void MainWindow::exportFiles()

@@ -13,6 +13,7 @@
 #include <cstdio>
 
 #include "core/OpenSslProviders.h"
+#include "export/DjvuCommand.h"
 #include "export/DocxCommand.h"
 #include "export/ImageExportCommand.h"
 #include "export/PdfCommandLine.h"
@@ -27,7 +28,7 @@ namespace {
 QString usage()
 {
     return PdfCommandLine::usage() + PdfImportCommand::usage() + ImageExportCommand::usage() +
-           DocxCommand::usage();
+           DocxCommand::usage() + DjvuCommand::usage();
 }
 
 // Progress as "page i of n" lines on standard error.
@@ -120,6 +121,8 @@ int main(int argc, char *argv[])
         return ImageExportCommand::run(arguments.mid(1));
     if (!arguments.isEmpty() && arguments.first() == QLatin1String("docx"))
         return DocxCommand::run(arguments.mid(1));
+    if (!arguments.isEmpty() && arguments.first() == QLatin1String("djvu"))
+        return DjvuCommand::run(arguments.mid(1));
     if (arguments.isEmpty() || arguments.first() != QLatin1String("pdf")) {
         std::fprintf(stderr, "%s\n", qPrintable(usage()));
         return 2;

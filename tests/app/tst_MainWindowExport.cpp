@@ -45,7 +45,7 @@ private Q_SLOTS:
     void otherExportReports_data();
     void otherExportReports();
     void linkSurvivesOddFileNames();
-    void imagesAndWordDocumentFromThePages();
+    void imagesWordAndDjvuFromThePages();
     void savePageWritesTheEditorsImage_data();
     void savePageWritesTheEditorsImage();
 
@@ -188,7 +188,7 @@ void tst_MainWindowExport::linkSurvivesOddFileNames()
                                         "&quot;b&quot; &lt;c&gt;.pdf</a>")});
 }
 
-void tst_MainWindowExport::imagesAndWordDocumentFromThePages()
+void tst_MainWindowExport::imagesWordAndDjvuFromThePages()
 {
     const QString folder = m_dir.filePath(QStringLiteral("images"));
     QVERIFY(QDir().mkpath(folder));
@@ -216,6 +216,19 @@ void tst_MainWindowExport::imagesAndWordDocumentFromThePages()
     QVERIFY(QFile::exists(docx));
     QVERIFY(m_window.popupMessages().last().startsWith(QStringLiteral("Word file was created.")));
     QCOMPARE(Settings::readString(SettingsKeys::WordDocFolder, {}), m_dir.path());
+
+    const QString djvu = m_dir.filePath(QStringLiteral("pages.djvu"));
+    {
+        DialogAnswerer save(QStringLiteral("Save"));
+        FileDialogAnswerer name(djvu);
+        m_window->buildDjvu();
+        QCOMPARE(save.title(), QStringLiteral("Export to DjVu"));
+    }
+    QProcess pages;
+    pages.start(QStringLiteral("djvused"), {QStringLiteral("-e"), QStringLiteral("n"), djvu});
+    QVERIFY(pages.waitForFinished(30000));
+    QCOMPARE(pages.readAllStandardOutput().trimmed(), QByteArray("3"));
+    QVERIFY(m_window.popupMessages().last().startsWith(QStringLiteral("DjVu file was created.")));
 }
 
 void tst_MainWindowExport::savePageWritesTheEditorsImage_data()

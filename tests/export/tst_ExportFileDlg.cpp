@@ -4,11 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "export/ExportDjvuDlg.h"
 #include "export/ExportFileDlg.h"
 #include "export/ExportWordDlg.h"
 
-// The two dialogs over the image and Word exports: what they show, what they keep, and the
-// folder check that keeps the image dialog open.
+// The dialogs over the image, Word and DjVu exports: what they show, what they keep, the target
+// names they build, and the folder check that keeps the image dialog open.
 class tst_ExportFileDlg : public QObject
 {
     Q_OBJECT
@@ -19,8 +20,9 @@ private Q_SLOTS:
     void storedChoicesShownWhenValid_data();
     void storedChoicesShownWhenValid();
     void missingFolderKeepsTheDialogOpen();
-    void wordTargetName_data();
-    void wordTargetName();
+    void targetName_data();
+    void targetName();
+    void storedDjvuCompressionHeldToItsRange();
 };
 
 void tst_ExportFileDlg::initTestCase()
@@ -89,25 +91,43 @@ void tst_ExportFileDlg::missingFolderKeepsTheDialogOpen()
     QCOMPARE(QSettings().value(QStringLiteral("ImageFormat")).toString(), QStringLiteral("jpg"));
 }
 
-void tst_ExportFileDlg::wordTargetName_data()
+void tst_ExportFileDlg::targetName_data()
 {
+    QTest::addColumn<bool>("djvu");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("target");
-    QTest::newRow("plain") << "letter"
-                           << "/out/letter.docx";
-    QTest::newRow("suffix given") << "letter.docx"
-                                  << "/out/letter.docx";
-    QTest::newRow("capital suffix kept") << "report.DOCX"
-                                         << "/out/report.DOCX.docx";
-    QTest::newRow("suffix inside") << "a.docx.b"
-                                   << "/out/a.b.docx";
+    QTest::newRow("word plain") << false << "letter"
+                                << "/out/letter.docx";
+    QTest::newRow("word suffix given") << false << "letter.docx"
+                                       << "/out/letter.docx";
+    QTest::newRow("word capital suffix kept") << false << "report.DOCX"
+                                              << "/out/report.DOCX.docx";
+    QTest::newRow("word suffix inside") << false << "a.docx.b"
+                                        << "/out/a.b.docx";
+    QTest::newRow("djvu suffix given") << true << "book.djvu"
+                                       << "/out/book.djvu";
+    QTest::newRow("djvu capital suffix kept") << true << "book.DJVU"
+                                              << "/out/book.DJVU.djvu";
 }
 
-void tst_ExportFileDlg::wordTargetName()
+void tst_ExportFileDlg::targetName()
 {
+    QFETCH(bool, djvu);
     QFETCH(QString, name);
     QFETCH(QString, target);
-    QCOMPARE(ExportWordDlg::targetPath(QStringLiteral("/out"), name), target);
+    const QString folder = QStringLiteral("/out");
+    QCOMPARE(djvu ? ExportDjvuDlg::targetPath(folder, name)
+                  : ExportWordDlg::targetPath(folder, name),
+             target);
+}
+
+void tst_ExportFileDlg::storedDjvuCompressionHeldToItsRange()
+{
+    QSettings().setValue(QStringLiteral("DjvuPercent"), 120);
+    ExportDjvuDlg dialog;
+    dialog.setFiles({QStringLiteral("/pages/00000001_o.jpg")});
+    QCOMPARE(dialog.readControls().compression, 95);
+    QVERIFY(dialog.readControls().openDocument);
 }
 
 QTEST_MAIN(tst_ExportFileDlg)

@@ -1,0 +1,146 @@
+#include "export/ExportDjvuDlg.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "core/LogCategories.h"
+#include "export/DjvuGenerator.h"
+#include "export/DjvuProgress.h"
+#include "export/SelectSaveFileWidget.h"
+
+ExportDjvuDlg::ExportDjvuDlg(QWidget *parent)
+    : QDialog(parent)
+    , m_group(new QGroupBox(this))
+    , m_fileLabel(new QLabel(this))
+    , m_file(new SelectSaveFileWidget(QString(), QString(), this))
+    , m_compressionLabel(new QLabel(this))
+    , m_compression(new QSpinBox(this))
+    , m_openDocument(new QCheckBox(this))
+{
+    setModal(true);
+    setMinimumSize(480, 340);
+    m_fileLabel->setBuddy(m_file);
+    m_compressionLabel->setBuddy(m_compression);
+    m_compression->setRange(0, 95);
+    m_compression->setSingleStep(1);
+    m_compression->setValue(50);
+    m_compression->setSuffix(QStringLiteral(" %"));
+    m_compression->setFixedWidth(100);
+
+    auto *form = new QFormLayout;
+    form->addRow(m_fileLabel, m_file);
+    form->addRow(m_compressionLabel, m_compression);
+    auto *groupLayout = new QVBoxLayout(m_group);
+    groupLayout->addLayout(form);
+    groupLayout->addStretch();
+    groupLayout->addWidget(m_openDocument);
+    m_openDocument->setChecked(true);
+
+    auto *buttons = new QDialogButtonBox(Qt::Horizontal, this);
+    m_save = buttons->addButton(QDialogButtonBox::Ok);
+    m_cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addWidget(m_group);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ExportDjvuDlg::apply);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ExportDjvuDlg::reject);
+    retranslateUi();
+}
+
+ExportDjvuDlg::~ExportDjvuDlg() = default;
+
+void ExportDjvuDlg::retranslateUi()
+{
+    setWindowTitle(tr("Export to DjVu"));
+    m_group->setTitle(tr("Settings"));
+    m_fileLabel->setText(tr("Save to file:"));
+    m_file->setFilter(tr("DjVu File (*.djvu)"));
+    m_compressionLabel->setText(tr("DjVu &Compression:"));
+    m_openDocument->setText(tr("&Open DjVu file after creation"));
+    m_save->setText(tr("Save"));
+    m_cancel->setText(tr("Cancel"));
+}
+
+void ExportDjvuDlg::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
+}
+
+void ExportDjvuDlg::setFiles(const QStringList &files)
+{
+    m_files = files;
+    const DjvuExportSettings settings = DjvuExportSettings::read();
+    m_file->setStartFolder(settings.folder);
+    // The spin box holds the value to its range: a stored 120 shows as 95.
+    m_compression->setValue(settings.compression);
+}
+
+DjvuExportSettings ExportDjvuDlg::readControls() const
+{
+    DjvuExportSettings settings;
+    const QString text = m_file->text();
+    const QFileInfo file(text);
+    settings.name = file.fileName();
+    // A bare file name lies in the folder the picker starts in.
+    settings.folder = text.contains(QLatin1Char('/')) || text.contains(QDir::separator())
+                          ? file.absolutePath()
+                          : m_file->startFolder();
+    settings.openDocument = m_openDocument->isChecked();
+    settings.compression = m_compression->value();
+    return settings;
+}
+
+QString ExportDjvuDlg::targetPath(const QString &folder, const QString &name)
+{
+    QString bare = name;
+    bare.remove(QStringLiteral(".djvu"));
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + bare + QStringLiteral(".djvu"));
+}
+
+void ExportDjvuDlg::apply()
+{
+    if (m_files.isEmpty())
+        return;
+    DjvuExportSettings settings = readControls();
+    if (settings.name.isEmpty()) {
+        if (!m_file->browseFile())
+            return;
+        settings = readControls();
+    }
+    settings.write();
+    const QString target = targetPath(settings.folder, settings.name);
+
+    DjvuProgress progress(int(m_files.size()), this);
+    progress.start();
+    progress.setWindowModality(Qt::WindowModal);
+    progress.open();
+    QCoreApplication::processEvents();
+    DjvuGenerator generator(&progress);
+    generator.setCompression(settings.compression);
+    generator.setFiles(m_files);
+    const bool done = generator.generate(target);
+    progress.finish();
+    progress.close();
+    hide();
+    if (!done) {
+        m_error = generator.errorString();
+        qCWarning(lcExport).noquote() << "DjVu export to" << target << "failed:" << m_error;
+        emit failed(target);
+    } else if (!generator.isCancelled()) {
+        emit applied(target);
+    }
+    close();
+}
