@@ -83,11 +83,8 @@ void MainWindow::autoCropCurrent()
 void MainWindow::autoCropChecked(int checked)
 {
     PdfProgress progress(checked, this);
-    progress.start();
+    progress.begin();
     progress.setText(tr("Auto cropping..."));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.open();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     // The checked pages in list order; the tool runs ahead on the next one while this one's
     // result is written.
@@ -173,11 +170,8 @@ void MainWindow::splitSpread()
     }
 
     PdfProgress progress(checked, this);
-    progress.start();
+    progress.begin();
     progress.setText(tr("Splitting..."));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.open();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QStringList working = m_pageList->workingPaths();
     QList<int> notSplit;
     bool changed = false;

@@ -1,5 +1,7 @@
 #include "export/DocGenerator.h"
 
+#include <QDir>
+
 DocGenerator::DocGenerator(ExportProgress *progress)
     : m_progress(progress)
 {
@@ -23,4 +25,12 @@ void DocGenerator::resetOutcome()
 {
     m_cancelled = false;
     m_error.clear();
+}
+
+QString DocGenerator::targetPath(const QString &folder, const QString &name, const QString &suffix)
+{
+    const QString dotted = QLatin1Char('.') + suffix;
+    QString bare = name;
+    bare.remove(dotted);
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + bare + dotted);
 }

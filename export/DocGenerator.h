@@ -17,6 +17,11 @@ public:
     DocGenerator(const DocGenerator &) = delete;
     DocGenerator &operator=(const DocGenerator &) = delete;
 
+    // The document a folder and a typed name give: every "." + suffix taken out of the name
+    // (case matters), then one added ("report.DOCX" gives "report.DOCX.docx"), with native
+    // separators.
+    static QString targetPath(const QString &folder, const QString &name, const QString &suffix);
+
     // Replaces the page files; their order is the page order of the document.
     void setFiles(const QStringList &files);
     QStringList files() const { return m_files; }

@@ -3,9 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -91,23 +89,11 @@ void ExportDjvuDlg::setFiles(const QStringList &files)
 DjvuExportSettings ExportDjvuDlg::readControls() const
 {
     DjvuExportSettings settings;
-    const QString text = m_file->text();
-    const QFileInfo file(text);
-    settings.name = file.fileName();
-    // A bare file name lies in the folder the picker starts in.
-    settings.folder = text.contains(QLatin1Char('/')) || text.contains(QDir::separator())
-                          ? file.absolutePath()
-                          : m_file->startFolder();
+    settings.name = m_file->chosenName();
+    settings.folder = m_file->chosenFolder();
     settings.openDocument = m_openDocument->isChecked();
     settings.compression = m_compression->value();
     return settings;
-}
-
-QString ExportDjvuDlg::targetPath(const QString &folder, const QString &name)
-{
-    QString bare = name;
-    bare.remove(QStringLiteral(".djvu"));
-    return QDir::toNativeSeparators(folder + QLatin1Char('/') + bare + QStringLiteral(".djvu"));
 }
 
 void ExportDjvuDlg::apply()
@@ -121,13 +107,11 @@ void ExportDjvuDlg::apply()
         settings = readControls();
     }
     settings.write();
-    const QString target = targetPath(settings.folder, settings.name);
+    const QString target =
+        DocGenerator::targetPath(settings.folder, settings.name, QStringLiteral("djvu"));
 
     DjvuProgress progress(int(m_files.size()), this);
-    progress.start();
-    progress.setWindowModality(Qt::WindowModal);
-    progress.open();
-    QCoreApplication::processEvents();
+    progress.begin();
     DjvuGenerator generator(&progress);
     generator.setCompression(settings.compression);
     generator.setFiles(m_files);

@@ -30,8 +30,6 @@ public:
 
     // The choices as the controls show them now.
     DjvuExportSettings readControls() const;
-    // Every ".djvu" taken out of the name (case matters), then one added, native separators.
-    static QString targetPath(const QString &folder, const QString &name);
     // The reason of the last failed run, for the log.
     QString errorString() const { return m_error; }
 

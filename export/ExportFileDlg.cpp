@@ -176,10 +176,7 @@ void ExportFileDlg::apply()
     if (m_files.isEmpty())
         return;
     ImgProgress progress(int(m_files.size()), this);
-    progress.start();
-    progress.setWindowModality(Qt::WindowModal);
-    progress.open();
-    QCoreApplication::processEvents();
+    progress.begin();
 
     const ImageExportSettings settings = readControls();
     settings.write();

@@ -3,9 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,22 +73,10 @@ void ExportWordDlg::setFiles(const QStringList &files)
 WordExportSettings ExportWordDlg::readControls() const
 {
     WordExportSettings settings;
-    const QString text = m_file->text();
-    const QFileInfo file(text);
-    settings.name = file.fileName();
-    // A bare file name lies in the folder the picker starts in.
-    settings.folder = text.contains(QLatin1Char('/')) || text.contains(QDir::separator())
-                          ? file.absolutePath()
-                          : m_file->startFolder();
+    settings.name = m_file->chosenName();
+    settings.folder = m_file->chosenFolder();
     settings.openDocument = m_openDocument->isChecked();
     return settings;
-}
-
-QString ExportWordDlg::targetPath(const QString &folder, const QString &name)
-{
-    QString bare = name;
-    bare.remove(QStringLiteral(".docx"));
-    return QDir::toNativeSeparators(folder + QLatin1Char('/') + bare + QStringLiteral(".docx"));
 }
 
 void ExportWordDlg::apply()
@@ -104,13 +90,11 @@ void ExportWordDlg::apply()
         settings = readControls();
     }
     settings.write();
-    const QString target = targetPath(settings.folder, settings.name);
+    const QString target =
+        DocGenerator::targetPath(settings.folder, settings.name, QStringLiteral("docx"));
 
     WordProgress progress(int(m_files.size()), this);
-    progress.start();
-    progress.setWindowModality(Qt::WindowModal);
-    progress.open();
-    QCoreApplication::processEvents();
+    progress.begin();
     DocxGenerator generator(&progress);
     generator.setFiles(m_files);
     const bool done = generator.generate(target);

@@ -28,9 +28,6 @@ public:
 
     // The choices as the controls show them now: the picker's folder and file name.
     WordExportSettings readControls() const;
-    // The file a name and folder give: every ".docx" taken out of the name (case matters), then
-    // one added ("report.DOCX" gives "report.DOCX.docx"), with native separators.
-    static QString targetPath(const QString &folder, const QString &name);
 
 Q_SIGNALS:
     void applied(const QString &path);

@@ -53,6 +53,14 @@ void PdfProgress::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
+void PdfProgress::begin()
+{
+    start();
+    setWindowModality(Qt::WindowModal);
+    open();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void PdfProgress::start()
 {
     m_cancelled = false;

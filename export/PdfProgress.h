@@ -26,6 +26,9 @@ public:
 
     // Cancel off, bar at 0, and the start text of the export kind.
     void start();
+    // start(), then shown as a window-modal dialog, with pending events processed so that it
+    // appears before the work begins.
+    void begin();
     // Cancel on, bar at value, and the running text of the export kind.
     void setValue(int value) override;
     void setRange(int minimum, int maximum) override;

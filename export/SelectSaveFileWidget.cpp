@@ -1,6 +1,8 @@
 #include "export/SelectSaveFileWidget.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 SelectSaveFileWidget::SelectSaveFileWidget(const QString &labelText, const QString &filter,
                                            QWidget *parent)
@@ -20,4 +22,15 @@ bool SelectSaveFileWidget::browseFile()
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return runDialog(dialog);
+}
+
+QString SelectSaveFileWidget::chosenFolder() const
+{
+    const QString path = QDir::fromNativeSeparators(text());
+    return path.contains(QLatin1Char('/')) ? QFileInfo(path).absolutePath() : m_startFolder;
+}
+
+QString SelectSaveFileWidget::chosenName() const
+{
+    return QFileInfo(QDir::fromNativeSeparators(text())).fileName();
 }

@@ -13,6 +13,9 @@ public:
                          QWidget *parent = nullptr);
 
     QString startFolder() const { return m_startFolder; }
+    // The folder and the file name the text names; a bare name lies in the start folder.
+    QString chosenFolder() const;
+    QString chosenName() const;
     void setStartFolder(const QString &folder) { m_startFolder = folder; }
     QString filter() const { return m_filter; }
     // An empty filter offers every file.

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "export/DocGenerator.h"
 #include "export/ExportDjvuDlg.h"
 #include "export/ExportFileDlg.h"
 #include "export/ExportWordDlg.h"
@@ -116,8 +117,8 @@ void tst_ExportFileDlg::targetName()
     QFETCH(QString, name);
     QFETCH(QString, target);
     const QString folder = QStringLiteral("/out");
-    QCOMPARE(djvu ? ExportDjvuDlg::targetPath(folder, name)
-                  : ExportWordDlg::targetPath(folder, name),
+    QCOMPARE(DocGenerator::targetPath(folder, name,
+                                      djvu ? QStringLiteral("djvu") : QStringLiteral("docx")),
              target);
 }
 
