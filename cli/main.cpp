@@ -19,6 +19,7 @@
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
+#include "export/StderrProgress.h"
 #include "import/PdfImportCommand.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
@@ -32,25 +33,6 @@ QString usage()
 }
 
 // Progress as "page i of n" lines on standard error.
-class StderrProgress : public ExportProgress
-{
-public:
-    void setRange(int minimum, int maximum) override
-    {
-        m_minimum = minimum;
-        m_maximum = maximum;
-    }
-    void setValue(int value) override
-    {
-        std::fprintf(stderr, "page %d of %d\n", value - m_minimum, m_maximum - m_minimum);
-    }
-    bool wasCanceled() override { return false; }
-
-private:
-    int m_minimum = 0;
-    int m_maximum = 0;
-};
-
 // Page images, with each project file replaced by its pages in order.
 QStringList pageFiles(const QStringList &inputs, QTemporaryDir &scratch, QString *error)
 {

@@ -7,34 +7,15 @@
 #include "export/DjvuExportSettings.h"
 #include "export/DjvuGenerator.h"
 #include "export/ExportProgress.h"
+#include "export/StderrProgress.h"
 
 namespace DjvuCommand {
 
 namespace {
 
-void report(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-class StderrProgress : public ExportProgress
-{
-public:
-    void setRange(int, int maximum) override { m_count = maximum; }
-    void setValue(int value) override
-    {
-        report(QStringLiteral("page %1 of %2").arg(value).arg(m_count));
-    }
-    bool wasCanceled() override { return false; }
-
-private:
-    int m_count = 0;
-};
-
 int usageError(const QString &problem)
 {
-    report(QStringLiteral("vellumo-cli: %1\n%2").arg(problem, usage()));
+    StderrProgress::report(QStringLiteral("vellumo-cli: %1\n%2").arg(problem, usage()));
     return 2;
 }
 
@@ -80,7 +61,7 @@ int run(const QStringList &arguments)
     // The window skips a page file that has gone; here a missing file is a mistyped name.
     for (const QString &file : std::as_const(files)) {
         if (!QFileInfo(file).isFile()) {
-            report(QStringLiteral("vellumo-cli: no such file: %1").arg(file));
+            StderrProgress::report(QStringLiteral("vellumo-cli: no such file: %1").arg(file));
             return 2;
         }
     }
@@ -89,8 +70,8 @@ int run(const QStringList &arguments)
     generator.setFiles(files);
     generator.setCompression(compression);
     if (!generator.generate(target)) {
-        report(QStringLiteral("vellumo-cli: the DjVu document was not written: %1")
-                   .arg(generator.errorString()));
+        StderrProgress::report(QStringLiteral("vellumo-cli: the DjVu document was not written: %1")
+                                   .arg(generator.errorString()));
         return 1;
     }
     return 0;

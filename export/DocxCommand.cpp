@@ -6,30 +6,11 @@
 
 #include "export/DocxGenerator.h"
 #include "export/ExportProgress.h"
+#include "export/StderrProgress.h"
 
 namespace DocxCommand {
 
 namespace {
-
-void report(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
-class StderrProgress : public ExportProgress
-{
-public:
-    void setRange(int, int maximum) override { m_count = maximum; }
-    void setValue(int value) override
-    {
-        report(QStringLiteral("page %1 of %2").arg(value).arg(m_count));
-    }
-    bool wasCanceled() override { return false; }
-
-private:
-    int m_count = 0;
-};
 
 } // namespace
 
@@ -52,22 +33,24 @@ int run(const QStringList &arguments)
         } else if (!optionsEnded && argument == QLatin1String("--")) {
             optionsEnded = true;
         } else if (!optionsEnded && argument.startsWith(QLatin1Char('-'))) {
-            report(QStringLiteral("vellumo-cli: unknown option %1\n%2").arg(argument, usage()));
+            StderrProgress::report(
+                QStringLiteral("vellumo-cli: unknown option %1\n%2").arg(argument, usage()));
             return 2;
         } else {
             files << argument;
         }
     }
     if (target.isEmpty() || files.isEmpty()) {
-        report(QStringLiteral("vellumo-cli: docx needs -o OUT.docx and at least one page "
-                              "image\n%1")
-                   .arg(usage()));
+        StderrProgress::report(
+            QStringLiteral("vellumo-cli: docx needs -o OUT.docx and at least one page "
+                           "image\n%1")
+                .arg(usage()));
         return 2;
     }
     // The window skips a page file that has gone; here a missing file is a mistyped name.
     for (const QString &file : std::as_const(files)) {
         if (!QFileInfo(file).isFile()) {
-            report(QStringLiteral("vellumo-cli: no such file: %1").arg(file));
+            StderrProgress::report(QStringLiteral("vellumo-cli: no such file: %1").arg(file));
             return 2;
         }
     }
@@ -75,8 +58,8 @@ int run(const QStringList &arguments)
     DocxGenerator generator(&progress);
     generator.setFiles(files);
     if (!generator.generate(target)) {
-        report(QStringLiteral("vellumo-cli: the Word document was not written: %1")
-                   .arg(generator.errorString()));
+        StderrProgress::report(QStringLiteral("vellumo-cli: the Word document was not written: %1")
+                                   .arg(generator.errorString()));
         return 1;
     }
     return 0;

@@ -5,20 +5,16 @@
 #include <cstdio>
 
 #include "export/ImageExporter.h"
+#include "export/StderrProgress.h"
 
 namespace ImageExportCommand {
 
 namespace {
 
-void report(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-}
-
 int usageError(const QString &why)
 {
-    report(QStringLiteral("vellumo-cli: ") + why);
-    report(usage());
+    StderrProgress::report(QStringLiteral("vellumo-cli: ") + why);
+    StderrProgress::report(usage());
     return 2;
 }
 
@@ -84,14 +80,15 @@ int run(const QStringList &arguments)
     ImageExporter exporter;
     const ImageExporter::Outcome outcome = exporter.run(files, settings, nullptr);
     if (outcome == ImageExporter::Outcome::FolderMissing) {
-        report(QStringLiteral("vellumo-cli: ") + exporter.errorString());
+        StderrProgress::report(QStringLiteral("vellumo-cli: ") + exporter.errorString());
         return 1;
     }
     for (const QString &path : exporter.writtenPaths())
-        report(QCoreApplication::translate("ImageExportCommand", "wrote %1").arg(path));
+        StderrProgress::report(
+            QCoreApplication::translate("ImageExportCommand", "wrote %1").arg(path));
     for (const ImageExporter::Failure &failure : exporter.failures())
-        report(QCoreApplication::translate("ImageExportCommand", "failed %1: %2")
-                   .arg(failure.path, failure.reason));
+        StderrProgress::report(QCoreApplication::translate("ImageExportCommand", "failed %1: %2")
+                                   .arg(failure.path, failure.reason));
     return outcome == ImageExporter::Outcome::AllSaved ? 0 : 1;
 }
 

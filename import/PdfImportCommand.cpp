@@ -14,6 +14,7 @@
 #include <future>
 
 #include "core/PageImages.h"
+#include "export/StderrProgress.h"
 #include "import/PdfImageExtractor.h"
 #include "import/PdfImageFiles.h"
 #include "import/PdfImport.h"
@@ -24,12 +25,6 @@ namespace PdfImportCommand {
 namespace {
 
 // One line on standard error, out at once: the window reads these as they come.
-void report(const QString &line)
-{
-    std::fprintf(stderr, "%s\n", qPrintable(line));
-    std::fflush(stderr);
-}
-
 struct Options
 {
     bool valid = false;
@@ -86,7 +81,7 @@ Options parse(const QStringList &arguments, bool rendering)
 
 int usageError()
 {
-    report(usage());
+    StderrProgress::report(usage());
     return 1;
 }
 
@@ -94,7 +89,7 @@ bool makeFolder(const QString &folder)
 {
     if (QDir().mkpath(folder))
         return true;
-    report(QStringLiteral("cannot open: cannot make the folder %1").arg(folder));
+    StderrProgress::report(QStringLiteral("cannot open: cannot make the folder %1").arg(folder));
     return false;
 }
 
@@ -124,14 +119,14 @@ int extract(const QStringList &arguments)
     case PdfImageExtractor::OpenResult::Opened:
         break;
     case PdfImageExtractor::OpenResult::PasswordRequired:
-        report(QStringLiteral("password required"));
+        StderrProgress::report(QStringLiteral("password required"));
         return 3;
     case PdfImageExtractor::OpenResult::CannotOpen:
-        report(QStringLiteral("cannot open: %1").arg(extractor.errorString()));
+        StderrProgress::report(QStringLiteral("cannot open: %1").arg(extractor.errorString()));
         return 1;
     }
     const qsizetype total = extractor.images().size();
-    report(QStringLiteral("images %1").arg(total));
+    StderrProgress::report(QStringLiteral("images %1").arg(total));
     int written = 0;
     // Images are decoded on other cores while the next ones are read; the files are written
     // here, in order. At most this many images wait decoded or in decoding at a time.
@@ -176,16 +171,17 @@ int extract(const QStringList &arguments)
                     QFile::remove(thumbnail);
             }
             ++written;
-            report(QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
+            StderrProgress::report(
+                QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
         } else {
-            report(QStringLiteral("skipped %1 of %2: %3 (object %4)")
-                       .arg(i + 1)
-                       .arg(total)
-                       .arg(error, info.reference()));
+            StderrProgress::report(QStringLiteral("skipped %1 of %2: %3 (object %4)")
+                                       .arg(i + 1)
+                                       .arg(total)
+                                       .arg(error, info.reference()));
         }
     }
     if (written == 0) {
-        report(QStringLiteral("no images"));
+        StderrProgress::report(QStringLiteral("no images"));
         return 2;
     }
     return 0;
@@ -203,14 +199,14 @@ int render(const QStringList &arguments)
     case PdfPageRenderer::OpenResult::Opened:
         break;
     case PdfPageRenderer::OpenResult::PasswordRequired:
-        report(QStringLiteral("password required"));
+        StderrProgress::report(QStringLiteral("password required"));
         return 3;
     case PdfPageRenderer::OpenResult::CannotOpen:
-        report(QStringLiteral("cannot open: %1").arg(renderer.errorString()));
+        StderrProgress::report(QStringLiteral("cannot open: %1").arg(renderer.errorString()));
         return 1;
     }
     const int total = renderer.pageCount();
-    report(QStringLiteral("images %1").arg(total));
+    StderrProgress::report(QStringLiteral("images %1").arg(total));
     int written = 0;
     for (int i = 0; i < total; ++i) {
         PdfDecodedImage page;
@@ -222,13 +218,15 @@ int render(const QStringList &arguments)
             PdfImageFiles::write(page, options.dpi, options.dpi, options.folder, written + 1, &name,
                                  &error)) {
             ++written;
-            report(QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
+            StderrProgress::report(
+                QStringLiteral("image %1 of %2: %3").arg(i + 1).arg(total).arg(name));
         } else {
-            report(QStringLiteral("skipped %1 of %2: %3").arg(i + 1).arg(total).arg(error));
+            StderrProgress::report(
+                QStringLiteral("skipped %1 of %2: %3").arg(i + 1).arg(total).arg(error));
         }
     }
     if (written == 0) {
-        report(QStringLiteral("no images"));
+        StderrProgress::report(QStringLiteral("no images"));
         return 2;
     }
     return 0;
