@@ -537,19 +537,5 @@ bool DjvuGenerator::generate(const QString &target)
                         .arg(shownTarget));
     }
 
-    const QString combined = scratch.filePath(CombinedName);
-    if (targetInfo.exists())
-        QFile::setPermissions(combined, QFile::permissions(target));
-    // rename() replaces an existing target in one step.
-    if (std::rename(QFile::encodeName(combined).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        return fail(tr("Can't write %1: %2")
-                        .arg(shownTarget, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    if (!scratch.remove()) {
-        return fail(tr("The document %1 was written, but the temporary folder %2 could not be "
-                       "removed.")
-                        .arg(shownTarget, QDir::toNativeSeparators(scratch.path())));
-    }
-    return true;
+    return placeDocument(scratch.filePath(CombinedName), target, scratch);
 }

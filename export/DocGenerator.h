@@ -1,15 +1,19 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 class ExportProgress;
+class QTemporaryDir;
 
 // Base of the writers that build one document from the page image files (Word, DjVu). A
 // generator lives for one export: give it the pages, call generate() once, then read
 // isCancelled() and errorString().
 class DocGenerator
 {
+    Q_DECLARE_TR_FUNCTIONS(DocGenerator)
+
 public:
     // The progress may be null (the command line); it is not owned and must outlive generate().
     explicit DocGenerator(ExportProgress *progress = nullptr);
@@ -42,6 +46,10 @@ protected:
     bool fail(const QString &reason);
     // Clears the outcome of an earlier run.
     void resetOutcome();
+    // The last step of a run: the complete document at written (inside scratch, the run's own
+    // folder beside the target) replaces target in one rename, with the permissions an existing
+    // target had; then scratch goes. False, with the reason recorded, when either fails.
+    bool placeDocument(const QString &written, const QString &target, QTemporaryDir &scratch);
 
 private:
     ExportProgress *m_progress;

@@ -309,18 +309,5 @@ bool DocxGenerator::generate(const QString &target)
     if (out.error() != QFileDevice::NoError)
         return fail(tr("Can't write %1: %2").arg(shownTarget, out.errorString()));
 
-    if (targetInfo.exists())
-        out.setPermissions(QFile::permissions(target));
-    // rename() replaces an existing target in one step.
-    if (std::rename(QFile::encodeName(out.fileName()).constData(),
-                    QFile::encodeName(target).constData()) != 0) {
-        return fail(tr("Can't write %1: %2")
-                        .arg(shownTarget, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    if (!scratch.remove()) {
-        return fail(tr("The document %1 was written, but the temporary folder %2 could not be "
-                       "removed.")
-                        .arg(shownTarget, QDir::toNativeSeparators(scratch.path())));
-    }
-    return true;
+    return placeDocument(out.fileName(), target, scratch);
 }
