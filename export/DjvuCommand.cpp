@@ -23,9 +23,8 @@ int usageError(const QString &problem)
 
 QString usage()
 {
-    return QStringLiteral("  vellumo-cli djvu -o OUT.djvu [--compression N] FILE...\n"
-                          "      the page images, one per page, into a DjVu document;\n"
-                          "      N from 0 to 95 (default 50) shrinks colour and grey pages\n");
+    return QStringLiteral("\n       vellumo-cli djvu -o OUT.djvu [--compression N] FILE...   (the "
+                          "pages in a DjVu document; N from 0 to 95, default 50)");
 }
 
 int run(const QStringList &arguments)

@@ -16,8 +16,8 @@ namespace {
 
 QString usage()
 {
-    return QStringLiteral("  vellumo-cli docx -o OUT.docx FILE...\n"
-                          "      the page images, one per page, into a Word document\n");
+    return QStringLiteral("\n       vellumo-cli docx -o OUT.docx FILE...   (the pages, one picture "
+                          "a page, in a Word document)");
 }
 
 int run(const QStringList &arguments)

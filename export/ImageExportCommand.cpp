@@ -24,9 +24,9 @@ QString usage()
 {
     return QCoreApplication::translate(
         "ImageExportCommand",
-        "usage: vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] "
-        "[--pattern P] FILE...   (P: \"[C]\" page counter, \"[D]\" date; default "
-        "IMAGE_[C], jpg, quality 85)");
+        "\n       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] "
+        "[--pattern P] FILE...   (each page an image file; P: \"[C]\" page counter, \"[D]\" "
+        "date; default IMAGE_[C], jpg, quality 85)");
 }
 
 int run(const QStringList &arguments)
