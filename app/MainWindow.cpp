@@ -38,6 +38,7 @@
 #include "ribbon/OfficeStyle.h"
 #include "ribbon/RibbonBar.h"
 #include "ribbon/RibbonSliderPane.h"
+#include "scan/AutoScanWizard.h"
 #include "scan/EzPrevScan.h"
 
 MainWindow::MainWindow(bool showSplash, QWidget *parent)
@@ -63,6 +64,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     buildCentralArea();
     buildScanner();
     fillScannerList();
+    m_autoScanWizard = new AutoScanWizard(this);
+    connect(m_autoScanWizard, &AutoScanWizard::needAutoScan, this, &MainWindow::startAutoScan);
     setPageCommandsEnabled(false);
 
     m_network = new QNetworkAccessManager(this);

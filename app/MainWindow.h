@@ -7,6 +7,7 @@
 #include "app/ScannerChoiceSettings.h"
 #include "ribbon/RibbonMainWindow.h"
 
+class AutoScanWizard;
 class DraggedWidget;
 class EzPrevScan;
 class ImageEditor;
@@ -72,6 +73,7 @@ public:
     ImageEditor *editor() const { return m_editor; }
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const { return m_scanner; }
+    AutoScanWizard *autoScanWizard() const { return m_autoScanWizard; }
     // Re-reads the three quality resolutions into the quality chooser and restores the choices
     // (after the options were accepted).
     void refreshQualities();
@@ -81,6 +83,8 @@ public:
     static constexpr int SettleTimeMs = 300;
     static constexpr int LoadProjectDelayMs = 100;
     static constexpr int CheckInstallDelayMs = 1000;
+    // How soon the wizard's next scan is tried again while a feeder run is still delivering.
+    static constexpr int AutoScanRetryMs = 250;
 
 public slots:
     void processDroppedFiles(const QStringList &files);
@@ -188,8 +192,11 @@ private:
     // Takes the listed scanners: the scan commands on when there is one, else a message.
     void scannersListed();
     void fillChoosers();
-    // The common start of a scan; showFrame shows the scanner view first.
-    void startScan(bool showFrame);
+    // The common start of a scan; showFrame shows the scanner view first; owner: the window
+    // that owns the scanner's dialogs.
+    void startScan(bool showFrame, QWidget *owner);
+    // Ties the scanner frame to the scanning wizard for one automatic scan, or unties them.
+    void connectAutoScan();
     void retranslateModePanels();
     // After a change of the current page's picture: when it was saved, thumbnail, image
     // information and changed flag follow; otherwise the user is told and nothing changes.
@@ -282,6 +289,9 @@ private:
     bool m_singlePage = false;
     ScannerChoiceSettings m_scannerChoice;
     ScannerLibrary *m_scanner = nullptr;
+    AutoScanWizard *m_autoScanWizard = nullptr;
+    // Pages added by the scanning wizard's current run, for the message when a scan fails.
+    int m_autoScanPages = 0;
     bool m_recoveryDeclined = false;
     // The missing page processing tool has been reported during this scan command.
     bool m_toolMissingSaid = false;

@@ -252,10 +252,6 @@ void MainWindow::settings()
 {
     commandNotAvailable(m_commands.settings->text());
 }
-void MainWindow::autoScan()
-{
-    commandNotAvailable(m_commands.autoScan->text());
-}
 void MainWindow::print()
 {
     commandNotAvailable(m_commands.print->text());
@@ -268,6 +264,5 @@ void MainWindow::update()
 // Slots driven by components that are not in this build yet; nothing can call them now.
 void MainWindow::checkInstall() {}
 void MainWindow::scanDoc() {}
-void MainWindow::cancelAutoScan() {}
 void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "app/WaitingDlg.h"
@@ -17,6 +18,7 @@
 #include "imaging/PageProcessor.h"
 #include "pages/PageListWidget.h"
 #include "scan/AfterScanPipeline.h"
+#include "scan/AutoScanWizard.h"
 #include "scan/EzPrevScan.h"
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
@@ -108,7 +110,7 @@ void MainWindow::scanPage()
 {
     m_singlePage = true;
     m_rescan = false;
-    startScan(true);
+    startScan(true, this);
 }
 
 void MainWindow::rescanPage()
@@ -117,17 +119,60 @@ void MainWindow::rescanPage()
         return;
     m_rescan = true;
     m_singlePage = false;
-    startScan(true);
+    startScan(true, this);
+}
+
+void MainWindow::autoScan()
+{
+    m_autoScanPages = 0;
+    m_autoScanWizard->setBookMode(true);
+    m_autoScanWizard->restart();
+    m_autoScanWizard->exec();
+    // Whatever ended the wizard, later scans are single pages again.
+    Settings::write(SettingsKeys::BookScan, false);
 }
 
 void MainWindow::startAutoScan()
 {
     m_singlePage = false;
     m_rescan = false;
-    startScan(false);
+    if (m_scannerView->isScanning()) {
+        // A feeder run may still be delivering sheets when the countdown ends: the next scan
+        // starts once it is over, as long as the wizard still waits for it.
+        QTimer::singleShot(AutoScanRetryMs, this, [this] {
+            if (m_autoScanWizard->isVisible() &&
+                m_autoScanWizard->currentId() == AutoScanWizard::ScanPageId)
+                startAutoScan();
+        });
+        return;
+    }
+    startScan(false, m_autoScanWizard);
 }
 
-void MainWindow::startScan(bool showFrame)
+void MainWindow::cancelAutoScan()
+{
+    disconnect(m_scannerView, &EzPrevScan::percentScan, m_autoScanWizard,
+               &AutoScanWizard::scanPercent);
+    disconnect(m_scannerView, &EzPrevScan::failedScan, m_autoScanWizard, &AutoScanWizard::finish);
+    disconnect(m_autoScanWizard, &AutoScanWizard::cancelScan, this, &MainWindow::cancelAutoScan);
+    disconnect(m_scannerView, &EzPrevScan::pageScanned, m_autoScanWizard,
+               &AutoScanWizard::pageScanned);
+}
+
+void MainWindow::connectAutoScan()
+{
+    // After the window's own connections, so the page is stored before the wizard moves on.
+    connect(m_scannerView, &EzPrevScan::percentScan, m_autoScanWizard, &AutoScanWizard::scanPercent,
+            Qt::UniqueConnection);
+    connect(m_scannerView, &EzPrevScan::failedScan, m_autoScanWizard, &AutoScanWizard::finish,
+            Qt::UniqueConnection);
+    connect(m_autoScanWizard, &AutoScanWizard::cancelScan, this, &MainWindow::cancelAutoScan,
+            Qt::UniqueConnection);
+    connect(m_scannerView, &EzPrevScan::pageScanned, m_autoScanWizard, &AutoScanWizard::pageScanned,
+            Qt::UniqueConnection);
+}
+
+void MainWindow::startScan(bool showFrame, QWidget *owner)
 {
     if (m_scannerView->isScanning())
         return;
@@ -142,12 +187,15 @@ void MainWindow::startScan(bool showFrame)
     Settings::write(SettingsKeys::Grayscale, pixelType);
     m_scannerView->setPixelType(pixelType);
     m_scannerView->setScanResolution(dpi);
+    cancelAutoScan();
     connect(m_scannerView, &EzPrevScan::pageScanned, this, &MainWindow::pageFromScanner,
             Qt::UniqueConnection);
     connect(m_scannerView, &EzPrevScan::scanCancelled, this, &MainWindow::scanCancel,
             Qt::UniqueConnection);
     connect(m_scannerView, &EzPrevScan::failedScan, this, &MainWindow::scanFailed,
             Qt::UniqueConnection);
+    if (owner == m_autoScanWizard)
+        connectAutoScan();
 
     // Nothing may start another scan or change the pages while this one runs; the window
     // keeps painting meanwhile.
@@ -169,7 +217,7 @@ void MainWindow::startScan(bool showFrame)
         if (m_workArea->currentIndex() == ScannerPage)
             m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
     });
-    m_scannerView->scan(this, ScanSettings::read());
+    m_scannerView->scan(owner, ScanSettings::read());
 }
 
 void MainWindow::pageFromScanner()
@@ -179,6 +227,9 @@ void MainWindow::pageFromScanner()
         return;
     if (m_pageList->count() == 0)
         prepareEmptyWorkingFolder();
+    const bool wizardShown = m_autoScanWizard->isVisible();
+    if (wizardShown)
+        m_autoScanWizard->stopBusyIndicator();
 
     const QSignalBlocker blocker(m_pageList);
     m_sidePanel->setCurrentIndex(PageListPanel);
@@ -222,6 +273,8 @@ void MainWindow::pageFromScanner()
     } else {
         for (const QImage &page : result.pages)
             m_pageList->addImage(page, result.blackAndWhite);
+        if (wizardShown)
+            m_autoScanPages += int(result.pages.size());
     }
 
     setModified(true);
@@ -246,5 +299,12 @@ void MainWindow::scanCancel()
 void MainWindow::scanFailed()
 {
     scanCancel();
+    if (m_autoScanWizard->isVisible() && m_autoScanPages > 0) {
+        // A book run that stops half-way: the pages so far are in the list, and the user
+        // needs to know where to go on from.
+        errorMessage(tr("Scanning has cancelled.") + QStringLiteral("<br>") +
+                     tr("The %n page(s) scanned so far have been kept.", nullptr, m_autoScanPages));
+        return;
+    }
     errorMessage(tr("Scanning has cancelled."));
 }

@@ -51,6 +51,7 @@ void EzPrevScan::setLibrary(ScannerLibrary *library)
     connect(m_run, &ScanRun::pageScanned, this, &EzPrevScan::pageScanned);
     connect(m_run, &ScanRun::failedScan, this, &EzPrevScan::failedScan);
     connect(library, &ScannerLibrary::percentScan, m_progress, &QProgressBar::setValue);
+    connect(library, &ScannerLibrary::percentScan, this, &EzPrevScan::percentScan);
 }
 
 void EzPrevScan::setPixelType(int pixelType)

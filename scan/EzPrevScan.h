@@ -37,6 +37,8 @@ public:
 
 signals:
     void pageScanned();
+    // How much of the page being read has arrived, 0 to 100.
+    void percentScan(int percent);
     void scanCancelled();
     void failedScan();
 

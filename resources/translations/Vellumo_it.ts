@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BrightnessDlg</name>
+    <message>
+        <source>Brightness / Contrast</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Source Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Destination Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DjvuGenerator</name>
+    <message>
+        <source>it is not an image Vellumo can read (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its copy %1 could not be written (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 (%2) was not encoded: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not finish within %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be started (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 crashed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended with exit code %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 wrote nothing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 failed (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read page %1 (%2): %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None of the page files exists; %1 was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create a temporary folder in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pages could not be combined into %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The combined document %1 could not be read back: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
@@ -13,6 +99,36 @@
     </message>
 </context>
 <context>
+    <name>DocGenerator</name>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DocxGenerator</name>
+    <message>
+        <source>Can&apos;t read the Word template %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t create a temporary folder in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
@@ -20,6 +136,41 @@
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportDjvuDlg</name>
+    <message>
+        <source>Export to DjVu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DjVu File (*.djvu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DjVu &amp;Compression:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open DjVu file after creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -157,6 +308,112 @@
         <source>Pages: %1/%2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t keep the password: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportFileDlg</name>
+    <message>
+        <source>Export to image list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to &amp;Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Image Format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quality:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Prefix:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter [C]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date [D]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open folder after creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder %1 isn&apos;t exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportWordDlg</name>
+    <message>
+        <source>Export to Microsoft Word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save to file:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Microsoft Word File (*.docx)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open Word document after creation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>EzPrevScan</name>
@@ -166,6 +423,45 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FlipWidget</name>
+    <message>
+        <source>Rotate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t rotate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every odd page (1, 3, 5...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every even page (2, 4, 6...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Angle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flip</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn Right</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -217,6 +513,73 @@
     </message>
 </context>
 <context>
+    <name>ImageExportCommand</name>
+    <message>
+        <source>
+       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format takes jpg, tiff, png or bmp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--quality takes a number from 0 to 100</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--pattern needs a file name pattern</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no target folder (-o DIR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no page files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wrote %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>failed %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ImageExporter</name>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder %1 isn&apos;t exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files keep appearing under the name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the image to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no image format for this file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
@@ -224,6 +587,33 @@
     </message>
     <message>
         <source>Writting images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IntroPage</name>
+    <message>
+        <source>Automatic Scanning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Document Scanning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the time interval in seconds:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan first page now (don&apos;t wait)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split the book spreak into two pages</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -769,10 +1159,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Can&apos;t read the project file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Empty project. Scan a document before the saving.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -868,6 +1254,129 @@
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page has been saved to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the image to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract images from PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF File (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The password is not right.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t crop the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t crop the pages %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t split the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t split the page %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t split the pages %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some pages of the project %1 could not be unpacked.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Some entries of the project %1 were left out: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n page(s) scanned so far have been kept.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -924,6 +1433,10 @@
         <source>Can&apos;t read %1.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Can&apos;t read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PdfCommandLine</name>
@@ -970,6 +1483,13 @@
     </message>
 </context>
 <context>
+    <name>PdfImport</name>
+    <message>
+        <source>image %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
@@ -1002,15 +1522,59 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Can&apos;t write %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Can&apos;t read %1.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Can&apos;t write %1 into %2.</source>
+        <source>Can&apos;t read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1 into %2: %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t write %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its entries overlap: the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a page file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a second entry of that name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>encrypted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown compression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>larger than any page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is not enough free disk space for %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an image</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1022,6 +1586,21 @@
     </message>
     <message>
         <source>Decrease</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScanPage</name>
+    <message>
+        <source>Scanning in progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanned page will be added to the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanning in progress. Do not open scanner cover.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1088,6 +1667,29 @@
     </message>
 </context>
 <context>
+    <name>TimerPage</name>
+    <message>
+        <source>Scan &amp;Now &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Resume Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Stop Timer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
@@ -1102,6 +1704,30 @@
     </message>
     <message>
         <source>Writting MS Word document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ZipWriter</name>
+    <message>
+        <source>Can&apos;t compress %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large for a project.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file could not be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>vellumo-cli</name>
+    <message>
+        <source>
+       vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
+       vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -164,7 +164,9 @@ void tst_Resources::englishSpellsTheMisspeltTexts()
         const char *shown;
     } texts[] = {{"ImgProgress", "Writting images.", "Writing images."},
                  {"WordProgress", "Writting MS Word document.", "Writing MS Word document."},
-                 {"DjvuProgress", "Writting DjVu file.", "Writing DjVu file."}};
+                 {"DjvuProgress", "Writting DjVu file.", "Writing DjVu file."},
+                 {"IntroPage", "Split the book spreak into two pages",
+                  "Split the book spread into two pages"}};
     for (const auto &text : texts)
         QCOMPARE(english.translate(text.context, text.source), QString::fromLatin1(text.shown));
 }

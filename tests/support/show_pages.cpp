@@ -2,12 +2,14 @@
 // of the program at work:  show_pages <image>...
 // With VELLUMO_SHOW_COMMAND set to a slot name of the window (for example buildPdf), that command
 // runs once the pages are in; with VELLUMO_SHOW_SLIDER set to a number, the first slider of the
-// dialog that command opens is then moved to it.
+// dialog that command opens is then moved to it; with VELLUMO_SHOW_NEXT set, the Next button of
+// the wizard that command opens is pressed.
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <QWizard>
 
 #include "app/MainWindow.h"
 #include "core/ProgramInfo.h"
@@ -29,6 +31,14 @@ int main(int argc, char *argv[])
         const QByteArray command = qgetenv("VELLUMO_SHOW_COMMAND");
         if (!command.isEmpty())
             QMetaObject::invokeMethod(&window, command.constData(), Qt::QueuedConnection);
+        if (qEnvironmentVariableIsSet("VELLUMO_SHOW_NEXT")) {
+            QTimer::singleShot(1000, &window, [&window] {
+                for (QWizard *wizard : window.findChildren<QWizard *>()) {
+                    if (wizard->isVisible())
+                        wizard->next();
+                }
+            });
+        }
         if (qEnvironmentVariableIsSet("VELLUMO_SHOW_SLIDER")) {
             QTimer::singleShot(1000, &window, [&window] {
                 for (QDialog *dialog : window.findChildren<QDialog *>()) {
