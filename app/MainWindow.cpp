@@ -23,6 +23,8 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include "app/FusionStyle.h"
+#include "app/LanguageLoader.h"
 #include "app/SplashScreen.h"
 #include "app/ToolPanel.h"
 #include "app/WorkspaceWidget.h"
@@ -53,6 +55,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     if (showSplash)
         this->showSplash();
 
+    LanguageLoader::load();
     buildRibbon();
     buildApplicationMenu();
     buildStatusBar();
@@ -103,20 +106,6 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
-
-QStyle *MainWindow::fusionStyle()
-{
-    // One for the application's life: setStyle() does not take ownership, and a style deleted
-    // with one window would still be in use by the widgets of another.
-    const QString name = QStringLiteral("VellumoFusionStyle");
-    QCoreApplication *app = QCoreApplication::instance();
-    if (auto *style = app->findChild<QStyle *>(name, Qt::FindDirectChildrenOnly))
-        return style;
-    QStyle *style = QStyleFactory::create(QStringLiteral("Fusion"));
-    style->setObjectName(name);
-    style->setParent(app);
-    return style;
-}
 
 void MainWindow::prepareFolders()
 {
@@ -183,7 +172,7 @@ void MainWindow::buildCentralArea()
     m_sidePanel->addWidget(m_rotatePanel);
 
     m_splitter = new QSplitter(Qt::Horizontal);
-    m_splitter->setStyle(fusionStyle());
+    m_splitter->setStyle(FusionStyle::shared());
     m_splitter->addWidget(m_workArea);
     m_splitter->addWidget(m_sidePanel);
     m_splitter->setStretchFactor(0, 1);
@@ -250,7 +239,7 @@ void MainWindow::buildStatusBar()
     m_scaleBox->setSuffix(QStringLiteral("%"));
     m_scaleBox->setValue(100);
     m_keepScale = new QCheckBox(this);
-    m_keepScale->setStyle(fusionStyle());
+    m_keepScale->setStyle(FusionStyle::shared());
     m_thumbSlider = new RibbonSliderPane(this);
     m_thumbSlider->setScrollButtons(true);
     m_thumbSlider->setRange(100, 300);

@@ -177,8 +177,6 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // The Fusion style of the splitter and the scale check box, shared by every window.
-    static QStyle *fusionStyle();
     void prepareFolders();
     void showSplash();
     void buildRibbon();

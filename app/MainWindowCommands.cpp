@@ -31,6 +31,7 @@
 #include "core/Settings.h"
 #include "imaging/ImageEditor.h"
 #include "import/ImageFileLoader.h"
+#include "options/OptionsDlg.h"
 #include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"
 
@@ -247,11 +248,14 @@ void MainWindow::about()
     splash->show();
 }
 
-// Commands of parts that are not in this build yet.
 void MainWindow::settings()
 {
-    commandNotAvailable(m_commands.settings->text());
+    OptionsDlg dialog(this);
+    if (dialog.exec() == QDialog::Accepted)
+        refreshQualities();
 }
+
+// Commands of parts that are not in this build yet.
 void MainWindow::print()
 {
     commandNotAvailable(m_commands.print->text());

@@ -16,6 +16,8 @@ inline constexpr QLatin1StringView Version = ProgramVersion::Text;
 
 // Host of the program's web pages, the default of the AppUrl setting.
 inline constexpr QLatin1StringView WebHost{"vellumo.leafkin.com"};
+// The same for Russian and the languages of its family.
+inline constexpr QLatin1StringView WebHostRussian{"ru.vellumo.leafkin.com"};
 
 // Largest image, in megabytes of decoded pixels, that the program takes: a colour A4 page at
 // 1200 dpi needs about 560 MB; anything past this limit is refused as absurd.

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -7,10 +8,13 @@
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
 #include "imaging/ImageEditor.h"
+#include "options/OptionsDlg.h"
+#include "options/PropertyPage.h"
 #include "pages/PageListWidget.h"
 #include "scan/SaneScannerLibrary.h"
 #include "support/DialogAnswerer.h"
@@ -32,6 +36,7 @@ private slots:
     void colourModesArriveAsPages_data();
     void colourModesArriveAsPages();
     void changedQualityIsScannedAt();
+    void highResolutionChosenInTheOptions();
     void blackAndWhiteIsStoredAsTiff();
     void feederDeliversEveryPage();
     void missingPageToolIsReportedOncePerScan();
@@ -139,6 +144,26 @@ void tst_MainWindowScan::changedQualityIsScannedAt()
     m_window->scanPage();
     QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 100);
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(157, 157));
+}
+
+void tst_MainWindowScan::highResolutionChosenInTheOptions()
+{
+    bool answered = false;
+    QTimer::singleShot(0, m_window.window(), [&answered] {
+        auto *dialog = qobject_cast<OptionsDlg *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        PropertyPage *resolutions = dialog->pages().at(1);
+        resolutions->findChildren<QComboBox *>().at(2)->setCurrentText(QStringLiteral("1200"));
+        dialog->save();
+        answered = true;
+    });
+    m_window->settings();
+    QVERIFY(answered);
+    prepareDevice(10.0);
+    m_window->commands().qualityChooser->setCurrentIndex(2);
+    m_window->scanPage();
+    QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 1200);
+    QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(472, 472));
 }
 
 void tst_MainWindowScan::blackAndWhiteIsStoredAsTiff()
