@@ -5,511 +5,511 @@
     <name>BrightnessDlg</name>
     <message>
         <source>Brightness / Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Jas / kontrast</translation>
     </message>
     <message>
         <source>Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Původní obrázek</translation>
     </message>
     <message>
         <source>Destination Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Výsledný obrázek</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nejde o obrázek, který Vellumo umí načíst (%1)</translation>
     </message>
     <message>
         <source>its copy %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>jeho kopii %1 nelze zapsat (%2)</translation>
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránku %1 (%2) se nepodařilo zakódovat: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 nedokončil práci do %2 s</translation>
     </message>
     <message>
         <source>%1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 nelze spustit (%2)</translation>
     </message>
     <message>
         <source>%1 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 havaroval</translation>
     </message>
     <message>
         <source>%1 ended with exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 skončil s návratovým kódem %2</translation>
     </message>
     <message>
         <source>%1 wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 nic nezapsal</translation>
     </message>
     <message>
         <source>%1 failed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>program %1 selhal (%2)</translation>
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst stránku %1 (%2): %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádný ze souborů stránek neexistuje; soubor %1 nebyl zapsán.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>V %1 nelze vytvořit dočasnou složku: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránky nelze spojit do %1: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojený dokument %1 nelze znovu načíst: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spojený dokument obsahuje %1 z %2 stránek; soubor %3 nebyl zapsán.</translation>
     </message>
 </context>
 <context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření souboru DjVu.</translation>
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis souboru DjVu.</translation>
     </message>
 </context>
 <context>
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokument %1 byl zapsán, ale dočasnou složku %2 nelze odstranit.</translation>
     </message>
 </context>
 <context>
     <name>DocxGenerator</name>
     <message>
         <source>Can&apos;t read the Word template %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst šablonu Wordu %1.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>V %1 nelze vytvořit dočasnou složku: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenujte stránku nebo sem přetáhněte soubory</translation>
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do tohoto okna lze přetáhnout obrázky (JPEG, PNG, TIFF, BMP), soubory PDF a projekty.</translation>
     </message>
 </context>
 <context>
     <name>ExportDjvuDlg</name>
     <message>
         <source>Export to DjVu</source>
-        <translation type="unfinished"></translation>
+        <translation>Export do DjVu</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit do souboru:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor DjVu (*.djvu)</translation>
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Komprese DjVu:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít soubor DjVu po vytvoření</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>ExportDlg</name>
     <message>
         <source>Build PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit PDF</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Obecné</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozvržení</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled</translation>
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Měřítko:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Podle rozlišení (DPI)</translation>
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Roztáhnout na celý list</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Roztáhnout se zachováním poměru stran</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velikost papíru:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orientace:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Na výšku</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Na šířku</translation>
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit do souboru:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Append pages to existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Připojit stránky k existujícímu souboru</translation>
     </message>
     <message>
         <source>&amp;Open PDF document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ot&amp;evřít dokument PDF po vytvoření</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Okraje</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Levý</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pravý</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Horní</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Dolní</translation>
     </message>
     <message>
         <source> cm</source>
-        <translation type="unfinished"></translation>
+        <translation> cm</translation>
     </message>
     <message>
         <source>By Page &amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Vy&amp;centrovat na stránce</translation>
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Použít &amp;heslo:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte heslo nebo pole nechte prázdné</translation>
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zapamatovat heslo pro příště</translation>
     </message>
     <message>
         <source>Save to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit do PDF</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte název souboru.</translation>
     </message>
     <message>
         <source>Please select an existing PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte existující soubor PDF.</translation>
     </message>
     <message>
         <source>Pages: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránka: %1/%2</translation>
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na této pracovní ploše neběží žádné úložiště hesel, takže heslo nelze uložit.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo nelze uložit: %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
     <message>
         <source>Export to image list</source>
-        <translation type="unfinished"></translation>
+        <translation>Export do obrázků</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit do &amp;složky:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formát obrázku:</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvalita:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Předpona názvu souboru:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Počítadlo [C]</translation>
     </message>
     <message>
         <source>Date [D]</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum [D]</translation>
     </message>
     <message>
         <source>&amp;Open folder after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít složku po dokončení</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka %1 neexistuje.</translation>
     </message>
 </context>
 <context>
     <name>ExportWordDlg</name>
     <message>
         <source>Export to Microsoft Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Export do Microsoft Word</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit do souboru:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor Microsoft Word (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Open Word document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít dokument Wordu po vytvoření</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>EzPrevScan</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenování...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Neotáčet</translation>
     </message>
     <message>
         <source>Each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny stránky</translation>
     </message>
     <message>
         <source>Every odd page (1, 3, 5...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liché stránky (1, 3, 5...)</translation>
     </message>
     <message>
         <source>Every even page (2, 4, 6...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudé stránky (2, 4, 6...)</translation>
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Úhel otočení:</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Převrátit</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit doleva</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit doprava</translation>
     </message>
 </context>
 <context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit původní obrázek</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické oříznutí</translation>
     </message>
     <message>
         <source>Split the book spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělit dvoustranu knihy na dvě stránky</translation>
     </message>
     <message>
         <source>Crop this image</source>
-        <translation type="unfinished"></translation>
+        <translation>Oříznout tento obrázek</translation>
     </message>
     <message>
         <source>Adjust contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit kontrast</translation>
     </message>
     <message>
         <source>Rescan this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Znovu naskenovat tuto stránku</translation>
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit tuto stránku jako obrázek</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit doleva</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit doprava</translation>
     </message>
     <message>
         <source>Flip this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Převrátit tuto stránku</translation>
     </message>
     <message>
         <source>Delete this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit tuto stránku</translation>
     </message>
 </context>
 <context>
@@ -517,865 +517,866 @@
     <message>
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+         vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (každá stránka jako samostatný soubor obrázku; P: &quot;[C]&quot; počítadlo stránek, &quot;[D]&quot; datum; výchozí IMAGE_[C], jpg, kvalita 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vyžaduje složku</translation>
     </message>
     <message>
         <source>--format takes jpg, tiff, png or bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>--format přijímá jpg, tiff, png nebo bmp</translation>
     </message>
     <message>
         <source>--quality takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality přijímá číslo od 0 do 100</translation>
     </message>
     <message>
         <source>--pattern needs a file name pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>--pattern vyžaduje vzor názvu souboru</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá volba %1</translation>
     </message>
     <message>
         <source>no target folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí cílová složka (-o DIR)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí soubory stránek</translation>
     </message>
     <message>
         <source>wrote %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zapsáno %1</translation>
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>selhalo %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Složka %1 neexistuje.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pod tímto názvem se stále objevují další soubory.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek nelze uložit do %1: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
-        <translation type="unfinished"></translation>
+        <translation>pro tento název souboru neexistuje žádný formát obrázku</translation>
     </message>
 </context>
 <context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření obrázků.</translation>
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis obrázků.</translation>
     </message>
 </context>
 <context>
     <name>IntroPage</name>
     <message>
         <source>Automatic Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické skenování</translation>
     </message>
     <message>
         <source>Document Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenování dokumentu</translation>
     </message>
     <message>
         <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vellumo&lt;/b&gt; bude automaticky spouštět skenování po uplynutí zadaného časového intervalu.</translation>
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte časový interval v sekundách:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenovat první stránku hned (nečekat)</translation>
     </message>
     <message>
         <source>Split the book spreak into two pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělit dvoustranu knihy na dvě stránky</translation>
     </message>
 </context>
 <context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránka</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo – automatické skenování do PDF, DjVu, JPEG, TIFF, BMP, PNG</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Připraveno</translation>
     </message>
     <message>
         <source>Page count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Počet stránek:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybráno:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Měřítko: </translation>
     </message>
     <message>
         <source>Keep scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachovat měřítko</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funkce „%1“ zatím není v této verzi aplikace Vellumo k dispozici.</translation>
     </message>
     <message>
         <source>0 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>0 DPI</translation>
     </message>
     <message>
         <source>0x0 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0x0 cm</translation>
     </message>
     <message>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
     <message>
         <source>%1 x %2 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 cm</translation>
     </message>
     <message>
         <source>Load &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst P&amp;DF</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít projekt...</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít obrázek</translation>
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Všechny obrázky (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmapy (*.bmp);;Obrázek TIFF (*.tiff *.tif);;Obrázek JPEG (*.jpeg *.jpg);;Obrázek PNG (*.png);;</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nelze načíst. Nesprávný formát souboru.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete z dokumentu odstranit označené stránky (počet: %1)?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete odstranit stránku?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete z dokumentu odstranit všechny označené stránky?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete z dokumentu odstranit všechny neoznačené stránky?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete z dokumentu odstranit všechny stránky kromě aktuální?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Chcete z dokumentu odstranit všechny stránky?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skenování &amp;&amp; PDF</translation>
     </message>
     <message>
         <source>&amp;Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ú&amp;pravy</translation>
     </message>
     <message>
         <source>&amp;Composition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uspořádání</translation>
     </message>
     <message>
         <source>&amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informace</translation>
     </message>
     <message>
         <source>Fast &amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Rychlé &amp;nastavení</translation>
     </message>
     <message>
         <source>&amp;Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skenování</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otočení</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zvětšení</translation>
     </message>
     <message>
         <source>&amp;Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Korekce</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přesun</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;dstranění</translation>
     </message>
     <message>
         <source>&amp;Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>Ozn&amp;ačení</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Skener:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevný režim:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvalita:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Vybrat skener</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevný režim</translation>
     </message>
     <message>
         <source>Scan Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Kvalita skenování</translation>
     </message>
     <message>
         <source>Black-White</source>
-        <translation type="unfinished"></translation>
+        <translation>Černobílý</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstíny šedi</translation>
     </message>
     <message>
         <source>Photo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Barevný (fotografie)</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Střední</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobrá</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Vysoká</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nastavení</translation>
     </message>
     <message>
         <source>Change the application settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Změnit nastavení aplikace.</translation>
     </message>
     <message>
         <source>Scan &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenovat s&amp;tránku</translation>
     </message>
     <message>
         <source>Scan whole page. Press Space to start scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenovat celou stránku. Skenování spustíte stisknutím mezerníku.</translation>
     </message>
     <message>
         <source>&amp;Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatické skenování</translation>
     </message>
     <message>
         <source>Scan a document or a book in automatic mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenovat dokument nebo knihu v automatickém režimu.</translation>
     </message>
     <message>
         <source>From &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;e souboru</translation>
     </message>
     <message>
         <source>Load an image from a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Načíst obrázek ze souboru.</translation>
     </message>
     <message>
         <source>Extract images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrahovat obrázky ze souboru PDF.</translation>
     </message>
     <message>
         <source>Build PDF &amp;Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit d&amp;okument PDF</translation>
     </message>
     <message>
         <source>Build the PDF document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit dokument PDF z naskenovaných stránek.</translation>
     </message>
     <message>
         <source>Build DjVu &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit soubor D&amp;jVu</translation>
     </message>
     <message>
         <source>Build the DjVu file from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit soubor DjVu z naskenovaných stránek.</translation>
     </message>
     <message>
         <source>Build &amp;Word Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit dokument &amp;Word</translation>
     </message>
     <message>
         <source>Build the MS Word (docx) document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit dokument MS Word (docx) z naskenovaných stránek.</translation>
     </message>
     <message>
         <source>Save &amp;As Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako o&amp;brázky</translation>
     </message>
     <message>
         <source>Save scanned pages to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit naskenované stránky do složky.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tis&amp;k</translation>
     </message>
     <message>
         <source>Print scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytisknout naskenované stránky.</translation>
     </message>
     <message>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit &amp;doleva</translation>
     </message>
     <message>
         <source>Rotate Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit obrázek doleva</translation>
     </message>
     <message>
         <source>&amp;Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit dop&amp;rava</translation>
     </message>
     <message>
         <source>Rotate Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit obrázek doprava</translation>
     </message>
     <message>
         <source>&amp;Flip Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Převrátit o&amp;brázek</translation>
     </message>
     <message>
         <source>Flip the Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Převrátit obrázek</translation>
     </message>
     <message>
         <source>&amp;Rotate to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit o ú&amp;hel</translation>
     </message>
     <message>
         <source>Rotate Image to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Otočit obrázek o zadaný úhel</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zvětšit</translation>
     </message>
     <message>
         <source>Zoom Image In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvětšit obrázek</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Z&amp;menšit</translation>
     </message>
     <message>
         <source>Zoom Image Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmenšit obrázek</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Přizpůsobit &amp;oknu</translation>
     </message>
     <message>
         <source>Fit Image to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Přizpůsobit obrázek oknu</translation>
     </message>
     <message>
         <source>&amp;Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Oříz&amp;nout obrázek</translation>
     </message>
     <message>
         <source>Show Frame to Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazit rámeček pro oříznutí obrázku</translation>
     </message>
     <message>
         <source>&amp;Image Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kontrast obrázku</translation>
     </message>
     <message>
         <source>Adjust Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Upravit jas</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout &amp;nahoru</translation>
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout aktuální stránku v seznamu nahoru.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout &amp;dolů</translation>
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout aktuální stránku v seznamu dolů.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout na &amp;začátek</translation>
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout aktuální stránku na začátek seznamu.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout na &amp;konec</translation>
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout aktuální stránku na konec seznamu.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout na pozi&amp;ci</translation>
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posunout aktuální stránku na zadanou pozici.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Odstranit stránku</translation>
     </message>
     <message>
         <source>Delete current page from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit aktuální stránku ze seznamu.</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Označi&amp;t vše</translation>
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Označit všechny stránky v projektu.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit označení vš&amp;ech</translation>
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit označení všech stránek v projektu.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webové stránky</translation>
     </message>
     <message>
         <source>Go to the Vellumo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Přejít na domovskou stránku Vellumo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O aplikaci</translation>
     </message>
     <message>
         <source>About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci</translation>
     </message>
     <message>
         <source>Check &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zkontrolovat aktualizace</translation>
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolovat dostupnost aktualizací na internetu.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vellumo</translation>
     </message>
     <message>
         <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klepnutím sem můžete uložit projekt, &lt;br/&gt; otevřít existující projekt&lt;br/&gt; nebo začít nový projekt.</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nový projekt</translation>
     </message>
     <message>
         <source>Starts a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Začne nový projekt</translation>
     </message>
     <message>
         <source>Open an existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevře existující projekt</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uložit projekt</translation>
     </message>
     <message>
         <source>Save the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uloží aktuální projekt</translation>
     </message>
     <message>
         <source>&amp;Recover Project</source>
-        <translation type="unfinished"></translation>
+        <translation>O&amp;bnovit projekt</translation>
     </message>
     <message>
         <source>Recover the auto-saved project</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnoví automaticky uložený projekt</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konec</translation>
     </message>
     <message>
         <source>Close the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavře aplikaci</translation>
     </message>
     <message>
         <source>Crop Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim oříznutí</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Potvrdit</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické oříznutí</translation>
     </message>
     <message>
         <source>Rotate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Režim otáčení</translation>
     </message>
     <message>
         <source> deg.</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>Rotating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otáčení...</translation>
     </message>
     <message>
         <source>Vellumo Project (*.vlmpj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt Vellumo (*.vlmpj)</translation>
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální projekt ještě není uložen. Chcete ho uložit?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální projekt byl změněn. Chcete ho uložit?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Byl zahájen nový projekt.</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít projekt</translation>
     </message>
     <message>
         <source>Opening...</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevírání...</translation>
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt je prázdný. Před uložením naskenujte dokument.</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit projekt</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukládání...</translation>
     </message>
     <message>
         <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt nelze uložit do %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt byl uložen.</translation>
     </message>
     <message>
         <source>Recovering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Obnovování...</translation>
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaticky uložený projekt byl obnoven.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nejsou žádné soubory k obnovení.</translation>
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>V pracovní složce aplikace Vellumo byly nalezeny stránky z předchozí relace (počet: %1).&lt;br&gt;Chcete je nyní obnovit?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebyly nalezeny žádné skenery.&lt;br&gt;Připojte skener.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělování na stránky...</translation>
     </message>
     <message>
         <source>Processing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zpracování stránky...</translation>
     </message>
     <message>
         <source>Auto cropping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatické ořezávání...</translation>
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenování bylo zrušeno.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF byl vytvořen.&lt;br&gt;Otevřít &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor Wordu byl vytvořen.&lt;br&gt;Otevřít &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při vytváření souboru Wordu.&lt;br&gt;Soubor %1 nelze zapsat. Soubor je pravděpodobně otevřený nebo nemáte oprávnění k zápisu do složky.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor DjVu byl vytvořen.&lt;br&gt;Otevřít &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při vytváření souboru DjVu.&lt;br&gt;Soubor %1 nelze zapsat. Soubor je pravděpodobně otevřený nebo nemáte oprávnění k zápisu do složky.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázky byly uloženy.&lt;br&gt;Otevřít složku &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při vytváření souboru obrázku.&lt;br&gt;Soubor %1 nelze zapsat. Soubor je pravděpodobně otevřený.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránku %1 nelze uložit.</translation>
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chyba při vytváření souboru PDF.&lt;br&gt;Soubor %1 nelze zapsat. Soubor je pravděpodobně otevřený nebo nemáte oprávnění k zápisu do složky.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenovanou stránku nelze rozdělit. Byla ponechána jako jedna stránka.</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze načíst.&lt;br&gt;Obrázek je příliš velký: %2 x %3 pixelů.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 je poškozený: část obrázku může chybět.</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit obrázek</translation>
     </message>
     <message>
         <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor JPEG (*.jpg);;Soubor TIFF (*.tiff);;Soubor BMP (*.bmp);;Soubor PNG (*.png)</translation>
     </message>
     <message>
         <source>The page has been saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránka byla uložena do %1.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek nelze uložit do %1.</translation>
     </message>
     <message>
         <source>Extract images from PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrahovat obrázky z PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 nelze otevřít.</translation>
     </message>
     <message>
         <source>Drawing the pages of the PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vykreslování stránek souboru PDF.</translation>
     </message>
     <message>
         <source>Extracting images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrahování obrázků ze souboru PDF.</translation>
     </message>
     <message>
         <source>The password is not right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Heslo není správné.</translation>
     </message>
     <message>
         <source>The PDF file %1 is protected by a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF %1 je chráněn heslem.</translation>
     </message>
     <message>
         <source>Can&apos;t extract image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek nelze extrahovat.</translation>
     </message>
     <message>
         <source>This PDF file doesn&apos;t contain images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tento soubor PDF neobsahuje žádné obrázky.</translation>
     </message>
     <message>
         <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeho stránky lze místo toho vykreslit jako obrázky s rozlišením %1 DPI.</translation>
     </message>
     <message>
         <source>&amp;Draw Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vykreslit stránky</translation>
     </message>
     <message>
         <source>Can&apos;t crop the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránku nelze oříznout.</translation>
     </message>
     <message>
         <source>Cropping %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ořezávání %1 z %2...</translation>
     </message>
     <message>
         <source>Can&apos;t crop the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránky %1 nelze oříznout.</translation>
     </message>
     <message>
         <source>Splitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělování...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránku nelze rozdělit.</translation>
     </message>
     <message>
         <source>Splitting %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozdělování %1 z %2...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránku %1 nelze rozdělit.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stránky %1 nelze rozdělit.</translation>
     </message>
     <message>
         <source>It holds no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neobsahuje žádné stránky.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt %1 nelze otevřít.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Some pages of the project %1 could not be unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé stránky projektu %1 nelze rozbalit.</translation>
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Některé položky projektu %1 byly vynechány: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dosud naskenovaná stránka byla zachována.</numerusform>
+            <numerusform>%n dosud naskenované stránky byly zachovány.</numerusform>
+            <numerusform>%n dosud naskenovaných stránek bylo zachováno.</numerusform>
         </translation>
     </message>
 </context>
@@ -1383,60 +1384,60 @@
     <name>MoveToDlg</name>
     <message>
         <source>Move Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Přesunout stránku</translation>
     </message>
     <message>
         <source>Move page to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Přesunout stránku na...</translation>
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nové číslo stránky:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: obrázek je prázdný.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrázek stránky je prázdný.</translation>
     </message>
     <message>
         <source>Can&apos;t rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze přejmenovat na %2.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1444,283 +1445,284 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>použití: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+         vellumo-cli check-pdf FILE|-   (návratový kód 0: k PDF lze připojit stránky; - načte PDF ze standardního vstupu)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vyžaduje název souboru</translation>
     </message>
     <message>
         <source>--password needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>--password vyžaduje heslo</translation>
     </message>
     <message>
         <source>--paper takes A4, Letter or A0 to A6</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper přijímá A4, Letter nebo A0 až A6</translation>
     </message>
     <message>
         <source>--orientation takes portrait or landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>--orientation přijímá portrait nebo landscape</translation>
     </message>
     <message>
         <source>--scale takes dpi, stretch or fit</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale přijímá dpi, stretch nebo fit</translation>
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--margins přijímá čtyři hodnoty v centimetrech: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá volba %1</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí výstupní soubor (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>chybí soubory stránek</translation>
     </message>
 </context>
 <context>
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>obrázek %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření dokumentu PDF.</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>PopupMessage</name>
     <message>
         <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Zpráva Vellumo&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze vytvořit složku %1.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze načíst %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze zapsat do %2: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nelze zapsat %1: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Položky archivu se překrývají: soubor je poškozený.</translation>
     </message>
     <message>
         <source>not a page file</source>
-        <translation type="unfinished"></translation>
+        <translation>nejde o soubor stránky</translation>
     </message>
     <message>
         <source>a second entry of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>další položka se stejným názvem</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>zašifrovaný</translation>
     </message>
     <message>
         <source>unknown compression</source>
-        <translation type="unfinished"></translation>
+        <translation>neznámá komprese</translation>
     </message>
     <message>
         <source>larger than any page</source>
-        <translation type="unfinished"></translation>
+        <translation>větší než jakákoli stránka</translation>
     </message>
     <message>
         <source>There is not enough free disk space for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pro %1 není na disku dostatek volného místa.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nečitelný</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>poškozený</translation>
     </message>
     <message>
         <source>not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>nejde o obrázek</translation>
     </message>
 </context>
 <context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Zvýšit</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Snížit</translation>
     </message>
 </context>
 <context>
     <name>ScanPage</name>
     <message>
         <source>Scanning in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá skenování</translation>
     </message>
     <message>
         <source>Scanned page will be added to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Naskenovaná stránka bude přidána do seznamu</translation>
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá skenování. Neotevírejte víko skeneru.</translation>
     </message>
 </context>
 <context>
     <name>ScanPreviewDlg</name>
     <message>
         <source>Scan Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Náhled skenování</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenovat</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít existující PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderWidget</name>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyberte složku</translation>
     </message>
 </context>
 <context>
     <name>SelectSaveFileWidget</name>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Uložit soubor</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; 2026 Leafkin. Všechna práva vyhrazena. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikace Vellumo už je spuštěna.&lt;br&gt;Se stránkami může současně pracovat jen jedna instance aplikace Vellumo; přepněte se prosím do otevřeného okna.</translation>
     </message>
     <message>
         <source>Critical error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritická chyba</translation>
     </message>
     <message>
         <source>Can&apos;t start application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikaci nelze spustit.</translation>
     </message>
 </context>
 <context>
     <name>TimerPage</name>
     <message>
         <source>Scan &amp;Now &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Skenovat &amp;nyní &gt;</translation>
     </message>
     <message>
         <source>&amp;Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pokračovat v odpočtu</translation>
     </message>
     <message>
         <source>&amp;Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zastavit odpočet</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Čekání</translation>
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Další skenování brzy začne. Vyměňte stránku ve skeneru.&lt;br&gt;Stisknutím &lt;b&gt;MEZERNÍKU&lt;/b&gt; pozastavíte odpočet. Stisknutím klávesy &lt;b&gt;ENTER&lt;/b&gt; spustíte skenování ihned.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Program %1 nebyl nalezen v %2 ani v cestě PATH; přeinstalujte prosím Vellumo.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>Creating MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vytváření dokumentu MS Word.</translation>
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zápis dokumentu MS Word.</translation>
     </message>
 </context>
 <context>
     <name>ZipWriter</name>
     <message>
         <source>Can&apos;t compress %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze zkomprimovat.</translation>
     </message>
     <message>
         <source>%1 is too large for a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor %1 je pro projekt příliš velký.</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>soubor nelze zapsat</translation>
     </message>
 </context>
 <context>
@@ -1729,7 +1731,9 @@
         <source>
        vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
        vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+         vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (obrázky stránek PDF do DIR jako 0001.jpg, 0002.tiff, 0003.png, ...)
+         vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (stránky PDF vykreslené do DIR jako 0001.png, ...)</translation>
     </message>
 </context>
 </TS>

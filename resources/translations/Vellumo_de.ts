@@ -5,511 +5,511 @@
     <name>BrightnessDlg</name>
     <message>
         <source>Brightness / Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit/Kontrast</translation>
     </message>
     <message>
         <source>Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalbild</translation>
     </message>
     <message>
         <source>Destination Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisbild</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist kein Bild, das Vellumo lesen kann (%1)</translation>
     </message>
     <message>
         <source>its copy %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kopie %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 (%2) wurde nicht kodiert: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht innerhalb von %2 s beendet</translation>
     </message>
     <message>
         <source>%1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gestartet werden (%2)</translation>
     </message>
     <message>
         <source>%1 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist abgestürzt</translation>
     </message>
     <message>
         <source>%1 ended with exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde mit dem Exit-Code %2 beendet</translation>
     </message>
     <message>
         <source>%1 wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat nichts geschrieben</translation>
     </message>
     <message>
         <source>%1 failed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist fehlgeschlagen (%2)</translation>
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 (%2) kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine der Seitendateien ist vorhanden; %1 wurde nicht geschrieben.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann kein temporärer Ordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten konnten nicht zu %1 zusammengefügt werden: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengefügte Dokument %1 konnte nicht wieder eingelesen werden: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das zusammengefügte Dokument enthält nur %1 seiner %2 Seiten; %3 wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-Datei wird erstellt.</translation>
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-Datei wird geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Dokument %1 wurde geschrieben, aber der temporäre Ordner %2 konnte nicht entfernt werden.</translation>
     </message>
 </context>
 <context>
     <name>DocxGenerator</name>
     <message>
         <source>Can&apos;t read the Word template %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Word-Vorlage %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>In %1 kann kein temporärer Ordner angelegt werden: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen Sie eine Seite oder ziehen Sie Dateien hierher</translation>
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (JPEG, PNG, TIFF, BMP), PDF-Dateien und Projekte können in dieses Fenster gezogen werden.</translation>
     </message>
 </context>
 <context>
     <name>ExportDjvuDlg</name>
     <message>
         <source>Export to DjVu</source>
-        <translation type="unfinished"></translation>
+        <translation>Als DjVu exportieren</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-Datei (*.djvu)</translation>
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-&amp;Kompression:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-Datei nach dem Erstellen &amp;öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>ExportDlg</name>
     <message>
         <source>Build PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF erstellen</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Layout</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skalierung:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Auflösung (dpi)</translation>
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Blattgröße strecken</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Strecken, Seitenverhältnis beibehalten</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papierformat:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausrichtung:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Hochformat</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Querformat</translation>
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Datei speichern:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Append pages to existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten an vorhandene Datei an&amp;hängen</translation>
     </message>
     <message>
         <source>&amp;Open PDF document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument nach dem Erstellen &amp;öffnen</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Ränder</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source> cm</source>
-        <translation type="unfinished"></translation>
+        <translation> cm</translation>
     </message>
     <message>
         <source>By Page &amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf der Seite &amp;zentrieren</translation>
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort &amp;verwenden:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort eingeben oder leer lassen</translation>
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort für das nächste Mal &amp;merken</translation>
     </message>
     <message>
         <source>Save to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Dateinamen ein.</translation>
     </message>
     <message>
         <source>Please select an existing PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine vorhandene PDF-Datei aus.</translation>
     </message>
     <message>
         <source>Pages: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1/%2</translation>
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>In dieser Arbeitsumgebung läuft kein Passwortspeicher, daher kann das Passwort nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort kann nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
     <message>
         <source>Export to image list</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Bilder exportieren</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>In &amp;Ordner speichern:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildformat:</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateinamen-Präfix:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Zähler [C]</translation>
     </message>
     <message>
         <source>Date [D]</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum [D]</translation>
     </message>
     <message>
         <source>&amp;Open folder after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner nach dem Erstellen &amp;öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
 </context>
 <context>
     <name>ExportWordDlg</name>
     <message>
         <source>Export to Microsoft Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Microsoft Word exportieren</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>In Datei speichern:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft-Word-Datei (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Open Word document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-Dokument nach dem Erstellen &amp;öffnen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>EzPrevScan</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gescannt …</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht drehen</translation>
     </message>
     <message>
         <source>Each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Seite</translation>
     </message>
     <message>
         <source>Every odd page (1, 3, 5...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede ungerade Seite (1, 3, 5 …)</translation>
     </message>
     <message>
         <source>Every even page (2, 4, 6...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede gerade Seite (2, 4, 6 …)</translation>
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehwinkel:</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Um 180° drehen</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts drehen</translation>
     </message>
 </context>
 <context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalbild wiederherstellen</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch zuschneiden</translation>
     </message>
     <message>
         <source>Split the book spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchdoppelseite teilen</translation>
     </message>
     <message>
         <source>Crop this image</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild zuschneiden</translation>
     </message>
     <message>
         <source>Adjust contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast anpassen</translation>
     </message>
     <message>
         <source>Rescan this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite erneut scannen</translation>
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite als Bild speichern</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Links drehen</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechts drehen</translation>
     </message>
     <message>
         <source>Flip this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite um 180° drehen</translation>
     </message>
     <message>
         <source>Delete this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Seite löschen</translation>
     </message>
 </context>
 <context>
@@ -517,864 +517,865 @@
     <message>
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (jede Seite als eigene Bilddatei; P: &quot;[C]&quot; Seitenzähler, &quot;[D]&quot; Datum; Standard: IMAGE_[C], jpg, Qualität 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen Ordner</translation>
     </message>
     <message>
         <source>--format takes jpg, tiff, png or bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>--format erwartet jpg, tiff, png oder bmp</translation>
     </message>
     <message>
         <source>--quality takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality erwartet eine Zahl von 0 bis 100</translation>
     </message>
     <message>
         <source>--pattern needs a file name pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>--pattern erwartet ein Dateinamensmuster</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>no target folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zielordner (-o DIR)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Seitendateien</translation>
     </message>
     <message>
         <source>wrote %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geschrieben</translation>
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlgeschlagen: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter diesem Namen tauchen immer wieder neue Dateien auf.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bildformat für diesen Dateinamen</translation>
     </message>
 </context>
 <context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden erstellt.</translation>
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>IntroPage</name>
     <message>
         <source>Automatic Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisches Scannen</translation>
     </message>
     <message>
         <source>Document Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente scannen</translation>
     </message>
     <message>
         <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vellumo&lt;/b&gt; startet nach einem festgelegten Zeitintervall automatisch einen Scan.</translation>
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Zeitintervall in Sekunden:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Seite sofort scannen (nicht warten)</translation>
     </message>
     <message>
         <source>Split the book spreak into two pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchdoppelseite in zwei Seiten teilen</translation>
     </message>
 </context>
 <context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo – Automatisch scannen nach PDF, DjVu, JPEG, TIFF, BMP, PNG</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Page count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenanzahl:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Markiert:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Maßstab: </translation>
     </message>
     <message>
         <source>Keep scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Maßstab beibehalten</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist in dieser Version von Vellumo noch nicht verfügbar.</translation>
     </message>
     <message>
         <source>0 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>0 dpi</translation>
     </message>
     <message>
         <source>0x0 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0x0 cm</translation>
     </message>
     <message>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dpi</translation>
     </message>
     <message>
         <source>%1 x %2 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 cm</translation>
     </message>
     <message>
         <source>Load &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF &amp;laden</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;öffnen …</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild öffnen</translation>
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilddateien (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF-Bilddatei (*.tiff *.tif);;JPEG-Bilddatei (*.jpeg *.jpg);;PNG-Bilddatei (*.png);;</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geladen werden. Falsches Dateiformat.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 markierte Seiten aus dem Dokument entfernen?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Seite entfernen?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle markierten Seiten aus dem Dokument entfernen?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle nicht markierten Seiten aus dem Dokument entfernen?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle Seiten außer der aktuellen aus dem Dokument entfernen?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie alle Seiten aus dem Dokument entfernen?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen &amp;&amp; &amp;PDF</translation>
     </message>
     <message>
         <source>&amp;Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Composition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zusammenstellung</translation>
     </message>
     <message>
         <source>&amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Information</translation>
     </message>
     <message>
         <source>Fast &amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schnelleinstellungen</translation>
     </message>
     <message>
         <source>&amp;Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Scannen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drehen</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Korrektur</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verschieben</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Entfernen</translation>
     </message>
     <message>
         <source>&amp;Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Markieren</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodus:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Qualität:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanner auswählen</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodus</translation>
     </message>
     <message>
         <source>Scan Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanqualität</translation>
     </message>
     <message>
         <source>Black-White</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzweiß</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Graustufen</translation>
     </message>
     <message>
         <source>Photo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe (Foto)</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <source>Change the application settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen der Anwendung ändern.</translation>
     </message>
     <message>
         <source>Scan &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seite scannen</translation>
     </message>
     <message>
         <source>Scan whole page. Press Space to start scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die ganze Seite scannen. Drücken Sie die Leertaste, um den Scan zu starten.</translation>
     </message>
     <message>
         <source>&amp;Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatisch scannen</translation>
     </message>
     <message>
         <source>Scan a document or a book in automatic mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Dokument oder ein Buch automatisch scannen.</translation>
     </message>
     <message>
         <source>From &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Da&amp;tei</translation>
     </message>
     <message>
         <source>Load an image from a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild aus einer Datei laden.</translation>
     </message>
     <message>
         <source>Extract images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder aus einer PDF-Datei extrahieren.</translation>
     </message>
     <message>
         <source>Build PDF &amp;Document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-D&amp;okument erstellen</translation>
     </message>
     <message>
         <source>Build the PDF document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF-Dokument aus den gescannten Seiten erstellen.</translation>
     </message>
     <message>
         <source>Build DjVu &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;jVu-Datei erstellen</translation>
     </message>
     <message>
         <source>Build the DjVu file from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DjVu-Datei aus den gescannten Seiten erstellen.</translation>
     </message>
     <message>
         <source>Build &amp;Word Document</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Word-Dokument erstellen</translation>
     </message>
     <message>
         <source>Build the MS Word (docx) document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das MS-Word-Dokument (docx) aus den gescannten Seiten erstellen.</translation>
     </message>
     <message>
         <source>Save &amp;As Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Bilder spei&amp;chern</translation>
     </message>
     <message>
         <source>Save scanned pages to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gescannten Seiten in einem Ordner speichern.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken</translation>
     </message>
     <message>
         <source>Print scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gescannten Seiten drucken.</translation>
     </message>
     <message>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Links drehen</translation>
     </message>
     <message>
         <source>Rotate Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nach links drehen</translation>
     </message>
     <message>
         <source>&amp;Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechts drehen</translation>
     </message>
     <message>
         <source>Rotate Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild nach rechts drehen</translation>
     </message>
     <message>
         <source>&amp;Flip Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Um 180° drehen</translation>
     </message>
     <message>
         <source>Flip the Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild um 180° drehen</translation>
     </message>
     <message>
         <source>&amp;Rotate to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Um &amp;Winkel drehen</translation>
     </message>
     <message>
         <source>Rotate Image to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild um einen beliebigen Winkel drehen</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Zoom Image In</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildansicht vergrößern</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>Zoom Image Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildansicht verkleinern</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>An &amp;Fenster anpassen</translation>
     </message>
     <message>
         <source>Fit Image to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild an das Fenster anpassen</translation>
     </message>
     <message>
         <source>&amp;Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild zu&amp;schneiden</translation>
     </message>
     <message>
         <source>Show Frame to Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Rahmen zum Zuschneiden des Bildes anzeigen</translation>
     </message>
     <message>
         <source>&amp;Image Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildkontr&amp;ast</translation>
     </message>
     <message>
         <source>Adjust Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit anpassen</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite in der Liste nach oben verschieben.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite in der Liste nach unten verschieben.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>An den &amp;Anfang</translation>
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite an den Anfang der Liste verschieben.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>An das En&amp;de</translation>
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite an das Ende der Liste verschieben.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>An Posi&amp;tion</translation>
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite an eine bestimmte Position verschieben.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite &amp;entfernen</translation>
     </message>
     <message>
         <source>Delete current page from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle Seite aus der Liste löschen.</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;markieren</translation>
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Seiten im Projekt markieren.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Keine markieren</translation>
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung aller Seiten im Projekt aufheben.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Webseite</translation>
     </message>
     <message>
         <source>Go to the Vellumo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Webseite von Vellumo besuchen</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Über dieses Programm</translation>
     </message>
     <message>
         <source>Check &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Aktualisierungen suchen</translation>
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Internet nach Aktualisierungen suchen.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vellumo</translation>
     </message>
     <message>
         <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicken Sie hier, um ein Projekt zu speichern,&lt;br/&gt; ein vorhandenes Projekt zu öffnen&lt;br/&gt; oder ein neues Projekt zu beginnen.</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neues Projekt</translation>
     </message>
     <message>
         <source>Starts a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Projekt beginnen</translation>
     </message>
     <message>
         <source>Open an existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Projekt öffnen</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;speichern</translation>
     </message>
     <message>
         <source>Save the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Projekt speichern</translation>
     </message>
     <message>
         <source>&amp;Recover Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;wiederherstellen</translation>
     </message>
     <message>
         <source>Recover the auto-saved project</source>
-        <translation type="unfinished"></translation>
+        <translation>Das automatisch gesicherte Projekt wiederherstellen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Close the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung beenden</translation>
     </message>
     <message>
         <source>Crop Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschneidemodus</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch zuschneiden</translation>
     </message>
     <message>
         <source>Rotate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehmodus</translation>
     </message>
     <message>
         <source> deg.</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>Rotating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gedreht …</translation>
     </message>
     <message>
         <source>Vellumo Project (*.vlmpj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo-Projekt (*.vlmpj)</translation>
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Projekt wurde noch nicht gespeichert. Möchten Sie es speichern?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Projekt wurde geändert. Möchten Sie es speichern?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Projekt wurde begonnen.</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt öffnen</translation>
     </message>
     <message>
         <source>Opening...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geöffnet …</translation>
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt ist leer. Scannen Sie vor dem Speichern ein Dokument.</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert …</translation>
     </message>
     <message>
         <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt kann nicht in %1 gespeichert werden.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt wurde gespeichert.</translation>
     </message>
     <message>
         <source>Recovering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird wiederhergestellt …</translation>
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das automatisch gesicherte Projekt wurde wiederhergestellt.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Dateien zum Wiederherstellen.</translation>
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo hat in seinem Arbeitsordner %1 Seiten einer früheren Sitzung gefunden.&lt;br&gt;Möchten Sie sie jetzt wiederherstellen?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Scanner gefunden.&lt;br&gt;Bitte schließen Sie einen Scanner an.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird in Seiten geteilt …</translation>
     </message>
     <message>
         <source>Processing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite wird verarbeitet …</translation>
     </message>
     <message>
         <source>Auto cropping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird automatisch zugeschnitten …</translation>
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Scanvorgang wurde abgebrochen.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei wurde erstellt.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt; öffnen</translation>
     </message>
     <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Word-Datei wurde erstellt.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt; öffnen</translation>
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der Word-Datei.&lt;br&gt;Die Datei %1 kann nicht geschrieben werden. Möglicherweise ist die Datei geöffnet, oder Sie haben keine Schreibrechte für den Ordner.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DjVu-Datei wurde erstellt.&lt;br&gt;&lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt; öffnen</translation>
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der DjVu-Datei.&lt;br&gt;Die Datei %1 kann nicht geschrieben werden. Möglicherweise ist die Datei geöffnet, oder Sie haben keine Schreibrechte für den Ordner.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilder wurden gespeichert.&lt;br&gt;Ordner &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt; öffnen</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der Bilddatei.&lt;br&gt;Die Datei %1 kann nicht geschrieben werden. Möglicherweise ist die Datei geöffnet.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite %1 kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Erstellen der PDF-Datei.&lt;br&gt;Die Datei %1 kann nicht geschrieben werden. Möglicherweise ist die Datei geöffnet, oder Sie haben keine Schreibrechte für den Ordner.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gescannte Seite kann nicht geteilt werden. Sie wurde als eine Seite beibehalten.</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geladen werden.&lt;br&gt;Das Bild ist zu groß: %2 x %3 Pixel.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist beschädigt: Teile des Bildes fehlen möglicherweise.</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
         <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Datei (*.jpg);;TIFF-Datei (*.tiff);;BMP-Datei (*.bmp);;PNG-Datei (*.png)</translation>
     </message>
     <message>
         <source>The page has been saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite wurde in %1 gespeichert.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Extract images from PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder aus PDF extrahieren</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Drawing the pages of the PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten der PDF-Datei werden gerastert.</translation>
     </message>
     <message>
         <source>Extracting images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder werden aus der PDF-Datei extrahiert.</translation>
     </message>
     <message>
         <source>The password is not right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Passwort ist falsch.</translation>
     </message>
     <message>
         <source>The PDF file %1 is protected by a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei %1 ist passwortgeschützt.</translation>
     </message>
     <message>
         <source>Can&apos;t extract image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild kann nicht extrahiert werden.</translation>
     </message>
     <message>
         <source>This PDF file doesn&apos;t contain images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese PDF-Datei enthält keine Bilder.</translation>
     </message>
     <message>
         <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen können ihre Seiten mit %1 dpi als Bilder gerastert werden.</translation>
     </message>
     <message>
         <source>&amp;Draw Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten &amp;rastern</translation>
     </message>
     <message>
         <source>Can&apos;t crop the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite kann nicht zugeschnitten werden.</translation>
     </message>
     <message>
         <source>Cropping %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2 wird zugeschnitten …</translation>
     </message>
     <message>
         <source>Can&apos;t crop the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten %1 können nicht zugeschnitten werden.</translation>
     </message>
     <message>
         <source>Splitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geteilt …</translation>
     </message>
     <message>
         <source>Can&apos;t split the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite kann nicht geteilt werden.</translation>
     </message>
     <message>
         <source>Splitting %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2 wird geteilt …</translation>
     </message>
     <message>
         <source>Can&apos;t split the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite %1 kann nicht geteilt werden.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seiten %1 können nicht geteilt werden.</translation>
     </message>
     <message>
         <source>It holds no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es enthält keine Seiten.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Projekt %1 kann nicht geöffnet werden.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Some pages of the project %1 could not be unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Seiten des Projekts %1 konnten nicht entpackt werden.</translation>
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Einträge des Projekts %1 wurden ausgelassen: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die %n bisher gescannte Seite wurde beibehalten.</numerusform>
+            <numerusform>Die %n bisher gescannten Seiten wurden beibehalten.</numerusform>
         </translation>
     </message>
 </context>
@@ -1382,60 +1383,60 @@
     <name>MoveToDlg</name>
     <message>
         <source>Move Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite verschieben</translation>
     </message>
     <message>
         <source>Move page to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite verschieben nach …</translation>
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Seitennummer:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: Das Bild ist leer.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Seitenbild ist leer.</translation>
     </message>
     <message>
         <source>Can&apos;t rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in %2 umbenannt werden.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1443,283 +1444,284 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+       vellumo-cli check-pdf FILE|-   (Exit-Code 0: Seiten können an die PDF-Datei angehängt werden; - liest sie von der Standardeingabe)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 erwartet einen Dateinamen</translation>
     </message>
     <message>
         <source>--password needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>--password erwartet ein Passwort</translation>
     </message>
     <message>
         <source>--paper takes A4, Letter or A0 to A6</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper erwartet A4, Letter oder A0 bis A6</translation>
     </message>
     <message>
         <source>--orientation takes portrait or landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>--orientation erwartet portrait oder landscape</translation>
     </message>
     <message>
         <source>--scale takes dpi, stretch or fit</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale erwartet dpi, stretch oder fit</translation>
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--margins erwartet vier Werte in Zentimetern: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option %1</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Ausgabedatei (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Seitendateien</translation>
     </message>
 </context>
 <context>
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument wird erstellt.</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>PopupMessage</name>
     <message>
         <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo-Meldung&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht in %2 geschrieben werden: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einträge überlappen sich: Die Datei ist beschädigt.</translation>
     </message>
     <message>
         <source>not a page file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Seitendatei</translation>
     </message>
     <message>
         <source>a second entry of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein zweiter Eintrag mit diesem Namen</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>verschlüsselt</translation>
     </message>
     <message>
         <source>unknown compression</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Kompression</translation>
     </message>
     <message>
         <source>larger than any page</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß für eine Seite</translation>
     </message>
     <message>
         <source>There is not enough free disk space for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für %1 ist nicht genügend freier Speicherplatz vorhanden.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message>
         <source>not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Bild</translation>
     </message>
 </context>
 <context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Erhöhen</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Verringern</translation>
     </message>
 </context>
 <context>
     <name>ScanPage</name>
     <message>
         <source>Scanning in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanvorgang läuft</translation>
     </message>
     <message>
         <source>Scanned page will be added to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gescannte Seite wird der Liste hinzugefügt</translation>
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanvorgang läuft. Öffnen Sie nicht den Deckel des Scanners.</translation>
     </message>
 </context>
 <context>
     <name>ScanPreviewDlg</name>
     <message>
         <source>Scan Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanvorschau</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Scannen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorhandene PDF-Datei öffnen</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Datei (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderWidget</name>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner auswählen</translation>
     </message>
 </context>
 <context>
     <name>SelectSaveFileWidget</name>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei speichern</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; 2026 Leafkin. Alle Rechte vorbehalten. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo läuft bereits.&lt;br&gt;Es kann immer nur eine Instanz von Vellumo mit den Seiten arbeiten; bitte wechseln Sie zum geöffneten Fenster.</translation>
     </message>
     <message>
         <source>Critical error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritischer Fehler</translation>
     </message>
     <message>
         <source>Can&apos;t start application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anwendung kann nicht gestartet werden.</translation>
     </message>
 </context>
 <context>
     <name>TimerPage</name>
     <message>
         <source>Scan &amp;Now &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jetzt scannen &gt;</translation>
     </message>
     <message>
         <source>&amp;Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Timer fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer &amp;anhalten</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten</translation>
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der nächste Scan beginnt in Kürze. Legen Sie die nächste Seite in den Scanner ein.&lt;br&gt;Drücken Sie die &lt;b&gt;LEERTASTE&lt;/b&gt;, um den Timer anzuhalten. Drücken Sie die &lt;b&gt;EINGABETASTE&lt;/b&gt;, um sofort zu scannen.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde nicht gefunden. Vellumo hat in %2 und im PATH danach gesucht; bitte installieren Sie Vellumo neu.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>Creating MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS-Word-Dokument wird erstellt.</translation>
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS-Word-Dokument wird geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>ZipWriter</name>
     <message>
         <source>Can&apos;t compress %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht komprimiert werden.</translation>
     </message>
     <message>
         <source>%1 is too large for a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für ein Projekt.</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1730,9 @@
         <source>
        vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
        vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (die Seitenbilder einer PDF-Datei nach DIR als 0001.jpg, 0002.tiff, 0003.png, ...)
+       vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (die Seiten einer PDF-Datei als Bilder gerastert nach DIR als 0001.png, ...)</translation>
     </message>
 </context>
 </TS>

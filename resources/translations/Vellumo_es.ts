@@ -5,511 +5,511 @@
     <name>BrightnessDlg</name>
     <message>
         <source>Brightness / Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo / contraste</translation>
     </message>
     <message>
         <source>Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen original</translation>
     </message>
     <message>
         <source>Destination Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen resultante</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen que Vellumo pueda leer (%1)</translation>
     </message>
     <message>
         <source>its copy %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir su copia %1 (%2)</translation>
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>La página %1 (%2) no se ha codificado: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no ha terminado en %2 s</translation>
     </message>
     <message>
         <source>%1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido iniciar %1 (%2)</translation>
     </message>
     <message>
         <source>%1 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha bloqueado</translation>
     </message>
     <message>
         <source>%1 ended with exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha terminado con el código de salida %2</translation>
     </message>
     <message>
         <source>%1 wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no ha escrito nada</translation>
     </message>
     <message>
         <source>%1 failed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha fallado (%2)</translation>
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la página %1 (%2): %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe ninguno de los archivos de página; no se ha escrito %1.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal en %1: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido combinar las páginas en %1: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido volver a leer el documento combinado %1: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>El documento combinado contiene %1 de sus %2 páginas; no se ha escrito %3.</translation>
     </message>
 </context>
 <context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el archivo DjVu.</translation>
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el archivo DjVu.</translation>
     </message>
 </context>
 <context>
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha escrito el documento %1, pero no se ha podido eliminar la carpeta temporal %2.</translation>
     </message>
 </context>
 <context>
     <name>DocxGenerator</name>
     <message>
         <source>Can&apos;t read the Word template %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la plantilla de Word %1.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear una carpeta temporal en %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanee una página o suelte archivos aquí</translation>
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede soltar en esta ventana imágenes (JPEG, PNG, TIFF, BMP), archivos PDF y proyectos.</translation>
     </message>
 </context>
 <context>
     <name>ExportDjvuDlg</name>
     <message>
         <source>Export to DjVu</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a DjVu</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el archivo:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo DjVu (*.djvu)</translation>
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Compresión DjVu:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir el archivo DjVu después de crearlo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>ExportDlg</name>
     <message>
         <source>Build PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear PDF</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño de página</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escala:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Según la resolución (ppp)</translation>
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la hoja</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar manteniendo la proporción</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño del papel:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orientación:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar en el archivo:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PDF (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Append pages to existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir las páginas a un archivo existente</translation>
     </message>
     <message>
         <source>&amp;Open PDF document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;brir el documento PDF después de crearlo</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Márgenes</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Izquierdo</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Derecho</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior</translation>
     </message>
     <message>
         <source> cm</source>
-        <translation type="unfinished"></translation>
+        <translation> cm</translation>
     </message>
     <message>
         <source>By Page &amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Centrar en la página</translation>
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usar contraseña:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una contraseña o deje el campo vacío</translation>
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la contraseña para la &amp;próxima vez</translation>
     </message>
     <message>
         <source>Save to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en PDF</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un nombre de archivo.</translation>
     </message>
     <message>
         <source>Please select an existing PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo PDF existente.</translation>
     </message>
     <message>
         <source>Pages: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página: %1/%2</translation>
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún gestor de contraseñas en funcionamiento en este escritorio, así que no se puede guardar la contraseña.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la contraseña: %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
     <message>
         <source>Export to image list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como imágenes</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en la &amp;carpeta:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de imagen:</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Prefijo del archivo:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Contador [C]</translation>
     </message>
     <message>
         <source>Date [D]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha [D]</translation>
     </message>
     <message>
         <source>&amp;Open folder after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir la carpeta al terminar</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
 </context>
 <context>
     <name>ExportWordDlg</name>
     <message>
         <source>Export to Microsoft Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a Microsoft Word</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el archivo:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de Microsoft Word (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Open Word document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir el documento de Word después de crearlo</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>EzPrevScan</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneando...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>No girar</translation>
     </message>
     <message>
         <source>Each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las páginas</translation>
     </message>
     <message>
         <source>Every odd page (1, 3, 5...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas impares (1, 3, 5...)</translation>
     </message>
     <message>
         <source>Every even page (2, 4, 6...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas pares (2, 4, 6...)</translation>
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ángulo de giro:</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
 </context>
 <context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar la imagen original</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte automático</translation>
     </message>
     <message>
         <source>Split the book spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir la doble página del libro en dos páginas</translation>
     </message>
     <message>
         <source>Crop this image</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortar esta imagen</translation>
     </message>
     <message>
         <source>Adjust contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el contraste</translation>
     </message>
     <message>
         <source>Rescan this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Volver a escanear esta página</translation>
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar esta página como imagen</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la izquierda</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derecha</translation>
     </message>
     <message>
         <source>Flip this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear esta página</translation>
     </message>
     <message>
         <source>Delete this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar esta página</translation>
     </message>
 </context>
 <context>
@@ -517,864 +517,865 @@
     <message>
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+     vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (cada página en un archivo de imagen; P: &quot;[C]&quot; contador de páginas, &quot;[D]&quot; fecha; por omisión IMAGE_[C], jpg, calidad 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita una carpeta</translation>
     </message>
     <message>
         <source>--format takes jpg, tiff, png or bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>--format admite jpg, tiff, png o bmp</translation>
     </message>
     <message>
         <source>--quality takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality admite un número de 0 a 100</translation>
     </message>
     <message>
         <source>--pattern needs a file name pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>--pattern necesita un patrón de nombre de archivo</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>no target folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay carpeta de destino (-o DIR)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivos de página</translation>
     </message>
     <message>
         <source>wrote %1</source>
-        <translation type="unfinished"></translation>
+        <translation>escrito %1</translation>
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>error en %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguen apareciendo archivos con ese nombre.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen en %1: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún formato de imagen para este nombre de archivo</translation>
     </message>
 </context>
 <context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando las imágenes.</translation>
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo las imágenes.</translation>
     </message>
 </context>
 <context>
     <name>IntroPage</name>
     <message>
         <source>Automatic Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo automático</translation>
     </message>
     <message>
         <source>Document Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo de documentos</translation>
     </message>
     <message>
         <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vellumo&lt;/b&gt; escaneará automáticamente una vez transcurrido el intervalo de tiempo indicado.</translation>
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el intervalo de tiempo en segundos:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear la primera página ahora (sin esperar)</translation>
     </message>
     <message>
         <source>Split the book spreak into two pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir la doble página del libro en dos páginas</translation>
     </message>
 </context>
 <context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo - Escaneo automático a PDF, DjVu, JPEG, TIFF, BMP, PNG</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Page count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de páginas:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionadas:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Escala: </translation>
     </message>
     <message>
         <source>Keep scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la escala</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» aún no está disponible en esta versión de Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>0 ppp</translation>
     </message>
     <message>
         <source>0x0 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0x0 cm</translation>
     </message>
     <message>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ppp</translation>
     </message>
     <message>
         <source>%1 x %2 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 cm</translation>
     </message>
     <message>
         <source>Load &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Car&amp;gar PDF</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir proyecto...</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir imagen</translation>
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos de imagen (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Mapas de bits (*.bmp);;Imagen TIFF (*.tiff *.tif);;Imagen JPEG (*.jpeg *.jpg);;Imagen PNG (*.png);;</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo. El formato del archivo no es válido.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar del documento las %1 páginas marcadas?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar la página?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar del documento todas las páginas marcadas?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar del documento todas las páginas sin marcar?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar del documento todas las páginas excepto la actual?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere eliminar todas las páginas del documento?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escanear &amp;&amp; PDF</translation>
     </message>
     <message>
         <source>&amp;Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;dición</translation>
     </message>
     <message>
         <source>&amp;Composition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Composición</translation>
     </message>
     <message>
         <source>&amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Información</translation>
     </message>
     <message>
         <source>Fast &amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes &amp;rápidos</translation>
     </message>
     <message>
         <source>&amp;Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escaneo</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Corrección</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>&amp;Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcado</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Escáner:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de color:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar escáner</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de color</translation>
     </message>
     <message>
         <source>Scan Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Calidad de escaneo</translation>
     </message>
     <message>
         <source>Black-White</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco y negro</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Escala de grises</translation>
     </message>
     <message>
         <source>Photo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color (fotografía)</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Buena</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;figuración</translation>
     </message>
     <message>
         <source>Change the application settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la configuración de la aplicación.</translation>
     </message>
     <message>
         <source>Scan &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear &amp;página</translation>
     </message>
     <message>
         <source>Scan whole page. Press Space to start scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear la página completa. Pulse Espacio para empezar a escanear.</translation>
     </message>
     <message>
         <source>&amp;Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo au&amp;tomático</translation>
     </message>
     <message>
         <source>Scan a document or a book in automatic mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear un documento o un libro en modo automático.</translation>
     </message>
     <message>
         <source>From &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde &amp;archivo</translation>
     </message>
     <message>
         <source>Load an image from a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar una imagen desde un archivo.</translation>
     </message>
     <message>
         <source>Extract images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer las imágenes de un archivo PDF.</translation>
     </message>
     <message>
         <source>Build PDF &amp;Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear d&amp;ocumento PDF</translation>
     </message>
     <message>
         <source>Build the PDF document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear el documento PDF a partir de las páginas escaneadas.</translation>
     </message>
     <message>
         <source>Build DjVu &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear archivo D&amp;jVu</translation>
     </message>
     <message>
         <source>Build the DjVu file from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear el archivo DjVu a partir de las páginas escaneadas.</translation>
     </message>
     <message>
         <source>Build &amp;Word Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear documento de &amp;Word</translation>
     </message>
     <message>
         <source>Build the MS Word (docx) document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear el documento de MS Word (docx) a partir de las páginas escaneadas.</translation>
     </message>
     <message>
         <source>Save &amp;As Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como i&amp;mágenes</translation>
     </message>
     <message>
         <source>Save scanned pages to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar las páginas escaneadas en una carpeta.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imp&amp;rimir</translation>
     </message>
     <message>
         <source>Print scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las páginas escaneadas.</translation>
     </message>
     <message>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Girar a la izquierda</translation>
     </message>
     <message>
         <source>Rotate Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la imagen a la izquierda</translation>
     </message>
     <message>
         <source>&amp;Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la derec&amp;ha</translation>
     </message>
     <message>
         <source>Rotate Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la imagen a la derecha</translation>
     </message>
     <message>
         <source>&amp;Flip Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol&amp;tear imagen</translation>
     </message>
     <message>
         <source>Flip the Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltear la imagen</translation>
     </message>
     <message>
         <source>&amp;Rotate to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a un á&amp;ngulo</translation>
     </message>
     <message>
         <source>Rotate Image to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar la imagen a un ángulo</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Zoom Image In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar la imagen</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Red&amp;ucir</translation>
     </message>
     <message>
         <source>Zoom Image Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir la imagen</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;justar a la ventana</translation>
     </message>
     <message>
         <source>Fit Image to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar la imagen a la ventana</translation>
     </message>
     <message>
         <source>&amp;Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recortar imagen</translation>
     </message>
     <message>
         <source>Show Frame to Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar el marco para recortar la imagen</translation>
     </message>
     <message>
         <source>&amp;Image Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontraste de imagen</translation>
     </message>
     <message>
         <source>Adjust Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el brillo</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a&amp;rriba</translation>
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir la página actual en la lista.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a&amp;bajo</translation>
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar la página actual en la lista.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al &amp;principio</translation>
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la página actual al principio de la lista.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al &amp;final</translation>
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la página actual al final de la lista.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a una p&amp;osición</translation>
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la página actual a una posición.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Elimi&amp;nar página</translation>
     </message>
     <message>
         <source>Delete current page from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la página actual de la lista.</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar todas</translation>
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todas las páginas del proyecto.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Desm&amp;arcar todas</translation>
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar todas las páginas del proyecto.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sitio web</translation>
     </message>
     <message>
         <source>Go to the Vellumo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la página web de Vellumo</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de</translation>
     </message>
     <message>
         <source>About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca del programa</translation>
     </message>
     <message>
         <source>Check &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar actualizaciones</translation>
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones en Internet.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vellumo</translation>
     </message>
     <message>
         <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse aquí para guardar un proyecto, &lt;br/&gt; abrir un proyecto existente&lt;br/&gt; o empezar un proyecto nuevo.</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo proyecto</translation>
     </message>
     <message>
         <source>Starts a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Empieza un proyecto nuevo</translation>
     </message>
     <message>
         <source>Open an existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un proyecto existente</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar proyecto</translation>
     </message>
     <message>
         <source>Save the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el proyecto actual</translation>
     </message>
     <message>
         <source>&amp;Recover Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recuperar proyecto</translation>
     </message>
     <message>
         <source>Recover the auto-saved project</source>
-        <translation type="unfinished"></translation>
+        <translation>Recupera el proyecto guardado automáticamente</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Close the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra la aplicación</translation>
     </message>
     <message>
         <source>Crop Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de recorte</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Recorte automático</translation>
     </message>
     <message>
         <source>Rotate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de giro</translation>
     </message>
     <message>
         <source> deg.</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>Rotating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Girando...</translation>
     </message>
     <message>
         <source>Vellumo Project (*.vlmpj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto de Vellumo (*.vlmpj)</translation>
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto actual aún no se ha guardado. ¿Quiere guardarlo?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto actual ha cambiado. ¿Quiere guardarlo?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha empezado un proyecto nuevo.</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir proyecto</translation>
     </message>
     <message>
         <source>Opening...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo...</translation>
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>El proyecto está vacío. Escanee un documento antes de guardar.</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando...</translation>
     </message>
     <message>
         <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar el proyecto en %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado el proyecto.</translation>
     </message>
     <message>
         <source>Recovering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperando...</translation>
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha recuperado el proyecto guardado automáticamente.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay archivos que recuperar.</translation>
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo ha encontrado en su carpeta de trabajo %1 páginas de una sesión anterior.&lt;br&gt;¿Quiere recuperarlas ahora?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado ningún escáner.&lt;br&gt;Conecte un escáner.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiendo en páginas...</translation>
     </message>
     <message>
         <source>Processing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando la página...</translation>
     </message>
     <message>
         <source>Auto cropping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortando automáticamente...</translation>
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado el escaneo.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado el archivo PDF.&lt;br&gt;Abrir &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado el archivo de Word.&lt;br&gt;Abrir &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo de Word.&lt;br&gt;No se puede escribir el archivo %1. Probablemente el archivo está abierto o no tiene permiso para escribir en la carpeta.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha creado el archivo DjVu.&lt;br&gt;Abrir &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo DjVu.&lt;br&gt;No se puede escribir el archivo %1. Probablemente el archivo está abierto o no tiene permiso para escribir en la carpeta.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han guardado las imágenes.&lt;br&gt;Abrir la carpeta &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo de imagen.&lt;br&gt;No se puede escribir el archivo %1. Probablemente el archivo está abierto.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la página %1.</translation>
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el archivo PDF.&lt;br&gt;No se puede escribir el archivo %1. Probablemente el archivo está abierto o no tiene permiso para escribir en la carpeta.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede dividir la página escaneada. Se ha conservado como una sola página.</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar el archivo %1.&lt;br&gt;La imagen es demasiado grande: %2 x %3 píxeles.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 está dañado: puede faltar parte de la imagen.</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
     <message>
         <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo JPEG (*.jpg);;Archivo TIFF (*.tiff);;Archivo BMP (*.bmp);;Archivo PNG (*.png)</translation>
     </message>
     <message>
         <source>The page has been saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha guardado la página en %1.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la imagen en %1.</translation>
     </message>
     <message>
         <source>Extract images from PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Extraer imágenes de un PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
         <source>Drawing the pages of the PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo las páginas del archivo PDF en imágenes.</translation>
     </message>
     <message>
         <source>Extracting images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Extrayendo las imágenes del archivo PDF.</translation>
     </message>
     <message>
         <source>The password is not right.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña no es correcta.</translation>
     </message>
     <message>
         <source>The PDF file %1 is protected by a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo PDF %1 está protegido con contraseña.</translation>
     </message>
     <message>
         <source>Can&apos;t extract image.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede extraer la imagen.</translation>
     </message>
     <message>
         <source>This PDF file doesn&apos;t contain images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo PDF no contiene imágenes.</translation>
     </message>
     <message>
         <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation type="unfinished"></translation>
+        <translation>En su lugar, sus páginas pueden convertirse en imágenes a %1 ppp.</translation>
     </message>
     <message>
         <source>&amp;Draw Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir páginas</translation>
     </message>
     <message>
         <source>Can&apos;t crop the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede recortar la página.</translation>
     </message>
     <message>
         <source>Cropping %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recortando %1 de %2...</translation>
     </message>
     <message>
         <source>Can&apos;t crop the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden recortar las páginas %1.</translation>
     </message>
     <message>
         <source>Splitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiendo...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede dividir la página.</translation>
     </message>
     <message>
         <source>Splitting %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividiendo %1 de %2...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede dividir la página %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden dividir las páginas %1.</translation>
     </message>
     <message>
         <source>It holds no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>No contiene ninguna página.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el proyecto %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Some pages of the project %1 could not be unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido desempaquetar algunas páginas del proyecto %1.</translation>
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han omitido algunas entradas del proyecto %1: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha conservado %n página escaneada hasta ahora.</numerusform>
+            <numerusform>Se han conservado las %n páginas escaneadas hasta ahora.</numerusform>
         </translation>
     </message>
 </context>
@@ -1382,60 +1383,60 @@
     <name>MoveToDlg</name>
     <message>
         <source>Move Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover página</translation>
     </message>
     <message>
         <source>Move page to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover la página a...</translation>
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo número de página:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: la imagen está vacía.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen de la página está vacía.</translation>
     </message>
     <message>
         <source>Can&apos;t rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cambiar el nombre de %1 a %2.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1443,283 +1444,284 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+     vellumo-cli check-pdf FILE|-   (código de salida 0: se pueden añadir páginas al PDF; - lo lee de la entrada estándar)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita un nombre de archivo</translation>
     </message>
     <message>
         <source>--password needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>--password necesita una contraseña</translation>
     </message>
     <message>
         <source>--paper takes A4, Letter or A0 to A6</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper admite A4, Letter o de A0 a A6</translation>
     </message>
     <message>
         <source>--orientation takes portrait or landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>--orientation admite portrait o landscape</translation>
     </message>
     <message>
         <source>--scale takes dpi, stretch or fit</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale admite dpi, stretch o fit</translation>
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--margins admite cuatro valores en centímetros: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivo de salida (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivos de página</translation>
     </message>
 </context>
 <context>
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>imagen %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el documento PDF.</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>PopupMessage</name>
     <message>
         <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Mensaje de Vellumo&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1 en %2: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir %1: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sus entradas se solapan: el archivo está dañado.</translation>
     </message>
     <message>
         <source>not a page file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de página</translation>
     </message>
     <message>
         <source>a second entry of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>otra entrada con el mismo nombre</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>cifrado</translation>
     </message>
     <message>
         <source>unknown compression</source>
-        <translation type="unfinished"></translation>
+        <translation>compresión desconocida</translation>
     </message>
     <message>
         <source>larger than any page</source>
-        <translation type="unfinished"></translation>
+        <translation>mayor que cualquier página</translation>
     </message>
     <message>
         <source>There is not enough free disk space for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay suficiente espacio libre en disco para %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>ilegible</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>dañado</translation>
     </message>
     <message>
         <source>not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una imagen</translation>
     </message>
 </context>
 <context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Disminuir</translation>
     </message>
 </context>
 <context>
     <name>ScanPage</name>
     <message>
         <source>Scanning in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo en curso</translation>
     </message>
     <message>
         <source>Scanned page will be added to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>La página escaneada se añadirá a la lista</translation>
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escaneo en curso. No abra la tapa del escáner.</translation>
     </message>
 </context>
 <context>
     <name>ScanPreviewDlg</name>
     <message>
         <source>Scan Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa del escaneo</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un PDF existente</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderWidget</name>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una carpeta</translation>
     </message>
 </context>
 <context>
     <name>SelectSaveFileWidget</name>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar archivo</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; 2026 Leafkin. Todos los derechos reservados. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo ya se está ejecutando.&lt;br&gt;Solo una instancia de Vellumo puede trabajar con las páginas a la vez; cambie a la ventana abierta.</translation>
     </message>
     <message>
         <source>Critical error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error crítico</translation>
     </message>
     <message>
         <source>Can&apos;t start application.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede iniciar la aplicación.</translation>
     </message>
 </context>
 <context>
     <name>TimerPage</name>
     <message>
         <source>Scan &amp;Now &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Escanear &amp;ahora &gt;</translation>
     </message>
     <message>
         <source>&amp;Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reanudar temporizador</translation>
     </message>
     <message>
         <source>&amp;Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener temporizador</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando</translation>
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>El siguiente escaneo empezará en breve. Cambie la página en el escáner.&lt;br&gt;Pulse &lt;b&gt;ESPACIO&lt;/b&gt; para pausar el temporizador. Pulse &lt;b&gt;INTRO&lt;/b&gt; para escanear ahora.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado %1. Vellumo lo ha buscado en %2 y en el PATH; reinstale Vellumo.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>Creating MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Creando el documento de MS Word.</translation>
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo el documento de MS Word.</translation>
     </message>
 </context>
 <context>
     <name>ZipWriter</name>
     <message>
         <source>Can&apos;t compress %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comprimir %1.</translation>
     </message>
     <message>
         <source>%1 is too large for a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para un proyecto.</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir el archivo</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1730,9 @@
         <source>
        vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
        vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+     vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (las imágenes de las páginas de un PDF en DIR como 0001.jpg, 0002.tiff, 0003.png, ...)
+     vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (las páginas de un PDF convertidas en imágenes en DIR como 0001.png, ...)</translation>
     </message>
 </context>
 </TS>

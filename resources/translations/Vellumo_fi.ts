@@ -5,511 +5,511 @@
     <name>BrightnessDlg</name>
     <message>
         <source>Brightness / Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirkkaus / kontrasti</translation>
     </message>
     <message>
         <source>Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähdekuva</translation>
     </message>
     <message>
         <source>Destination Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdekuva</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se ei ole kuva, jota Vellumo osaa lukea (%1)</translation>
     </message>
     <message>
         <source>its copy %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>sen kopiota %1 ei voitu kirjoittaa (%2)</translation>
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua %1 (%2) ei koodattu: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei valmistunut %2 sekunnissa</translation>
     </message>
     <message>
         <source>%1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei käynnistynyt (%2)</translation>
     </message>
     <message>
         <source>%1 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kaatui</translation>
     </message>
     <message>
         <source>%1 ended with exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 päättyi paluuarvoon %2</translation>
     </message>
     <message>
         <source>%1 wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ei kirjoittanut mitään</translation>
     </message>
     <message>
         <source>%1 failed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 epäonnistui (%2)</translation>
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua %1 (%2) ei voi lukea: %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhtään sivutiedostoa ei ole olemassa; tiedostoa %1 ei kirjoitettu.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Väliaikaista kansiota ei voi luoda kansioon %1: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivuja ei voitu yhdistää tiedostoksi %1: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistettyä asiakirjaa %1 ei voitu lukea takaisin: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Yhdistetyssä asiakirjassa on %1 sivua, vaikka sivuja pitäisi olla %2; tiedostoa %3 ei kirjoitettu.</translation>
     </message>
 </context>
 <context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luodaan DjVu-tiedostoa.</translation>
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoitetaan DjVu-tiedostoa.</translation>
     </message>
 </context>
 <context>
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asiakirja %1 kirjoitettiin, mutta väliaikaista kansiota %2 ei voitu poistaa.</translation>
     </message>
 </context>
 <context>
     <name>DocxGenerator</name>
     <message>
         <source>Can&apos;t read the Word template %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-mallia %1 ei voi lukea.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Väliaikaista kansiota ei voi luoda kansioon %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
 </context>
 <context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa sivu tai pudota tiedostoja tähän</translation>
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvia (JPEG, PNG, TIFF, BMP), PDF-tiedostoja ja projekteja voi pudottaa tähän ikkunaan.</translation>
     </message>
 </context>
 <context>
     <name>ExportDjvuDlg</name>
     <message>
         <source>Export to DjVu</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie DjVu-muotoon</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna tiedostoon:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-tiedosto (*.djvu)</translation>
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-&amp;pakkaus:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa DjVu-tiedosto luomisen jälkeen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>ExportDlg</name>
     <message>
         <source>Build PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo PDF</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Yleiset</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Asettelu</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Esikatselu</translation>
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;kaalaus:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkkuuden (dpi) mukaan</translation>
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Venytä paperin kokoiseksi</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Venytä säilyttäen kuvasuhde</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paperikoko:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;uunta:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Pysty</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaaka</translation>
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna &amp;tiedostoon:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedosto (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Append pages to existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lisää sivut olemassa olevaan tiedostoon</translation>
     </message>
     <message>
         <source>&amp;Open PDF document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa PDF-asiakirja luomisen jälkeen</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Marginaalit</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Vasen</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oikea</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Ylä</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Ala</translation>
     </message>
     <message>
         <source> cm</source>
-        <translation type="unfinished"></translation>
+        <translation> cm</translation>
     </message>
     <message>
         <source>By Page &amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Kesk&amp;itä sivulle</translation>
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>Käytä &amp;salasanaa:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoita salasana tai jätä tyhjäksi</translation>
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muista salasana seuraavalla kerralla</translation>
     </message>
     <message>
         <source>Save to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna PDF:ksi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anna tiedostonimi.</translation>
     </message>
     <message>
         <source>Please select an existing PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse olemassa oleva PDF-tiedosto.</translation>
     </message>
     <message>
         <source>Pages: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu %1/%2</translation>
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tällä työpöydällä ei ole käynnissä salasanasäilöä, joten salasanaa ei voi tallentaa.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasanaa ei voi tallentaa: %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
     <message>
         <source>Export to image list</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie kuvatiedostoiksi</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna &amp;kansioon:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvamuoto:</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatu:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostonimen etuliite:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Laskuri [C]</translation>
     </message>
     <message>
         <source>Date [D]</source>
-        <translation type="unfinished"></translation>
+        <translation>Päiväys [D]</translation>
     </message>
     <message>
         <source>&amp;Open folder after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa kansio luomisen jälkeen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansiota %1 ei ole olemassa.</translation>
     </message>
 </context>
 <context>
     <name>ExportWordDlg</name>
     <message>
         <source>Export to Microsoft Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Vie Microsoft Word -muotoon</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Asetukset</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna tiedostoon:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Word -tiedosto (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Open Word document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa Word-asiakirja luomisen jälkeen</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>EzPrevScan</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannataan...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierrä:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Älä kierrä</translation>
     </message>
     <message>
         <source>Each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Jokainen sivu</translation>
     </message>
     <message>
         <source>Every odd page (1, 3, 5...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Joka pariton sivu (1, 3, 5...)</translation>
     </message>
     <message>
         <source>Every even page (2, 4, 6...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Joka parillinen sivu (2, 4, 6...)</translation>
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiertokulma:</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä ylösalaisin</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä vasemmalle</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä oikealle</translation>
     </message>
 </context>
 <context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Palauta alkuperäinen kuva</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattinen rajaus</translation>
     </message>
     <message>
         <source>Split the book spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaa kirjan aukeama</translation>
     </message>
     <message>
         <source>Crop this image</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajaa tämä kuva</translation>
     </message>
     <message>
         <source>Adjust contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä kontrastia</translation>
     </message>
     <message>
         <source>Rescan this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa tämä sivu uudelleen</translation>
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna tämä sivu kuvana</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä vasemmalle</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä oikealle</translation>
     </message>
     <message>
         <source>Flip this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä tämä sivu ylösalaisin</translation>
     </message>
     <message>
         <source>Delete this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista tämä sivu</translation>
     </message>
 </context>
 <context>
@@ -517,864 +517,865 @@
     <message>
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (jokainen sivu omaksi kuvatiedostokseen; P: &quot;[C]&quot; sivulaskuri, &quot;[D]&quot; päiväys; oletukset IMAGE_[C], jpg, laatu 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaatii kansion</translation>
     </message>
     <message>
         <source>--format takes jpg, tiff, png or bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>--format hyväksyy arvot jpg, tiff, png tai bmp</translation>
     </message>
     <message>
         <source>--quality takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--quality vaatii luvun väliltä 0–100</translation>
     </message>
     <message>
         <source>--pattern needs a file name pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>--pattern vaatii tiedostonimen mallin</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntematon valitsin %1</translation>
     </message>
     <message>
         <source>no target folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kohdekansiota (-o DIR)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sivutiedostoja</translation>
     </message>
     <message>
         <source>wrote %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kirjoitettu %1</translation>
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>epäonnistui %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansiota %1 ei ole olemassa.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tällä nimellä ilmestyy jatkuvasti uusia tiedostoja.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaa ei voi tallentaa tiedostoon %1: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
-        <translation type="unfinished"></translation>
+        <translation>tälle tiedostonimelle ei löydy kuvamuotoa</translation>
     </message>
 </context>
 <context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luodaan kuvia.</translation>
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoitetaan kuvia.</translation>
     </message>
 </context>
 <context>
     <name>IntroPage</name>
     <message>
         <source>Automatic Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattinen skannaus</translation>
     </message>
     <message>
         <source>Document Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Asiakirjan skannaus</translation>
     </message>
     <message>
         <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;Vellumo&lt;/b&gt; skannaa automaattisesti määritetyin väliajoin.</translation>
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse aikaväli sekunteina:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa ensimmäinen sivu heti (älä odota)</translation>
     </message>
     <message>
         <source>Split the book spreak into two pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaa kirjan aukeama kahdeksi sivuksi</translation>
     </message>
 </context>
 <context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo – automaattinen skannaus PDF-, DjVu-, JPEG-, TIFF-, BMP- ja PNG-muotoon</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Valmis</translation>
     </message>
     <message>
         <source>Page count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivumäärä:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkittyjä:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Skaalaus: </translation>
     </message>
     <message>
         <source>Keep scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Säilytä skaalaus</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>”%1” ei ole vielä käytettävissä tässä Vellumon versiossa.</translation>
     </message>
     <message>
         <source>0 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>0 DPI</translation>
     </message>
     <message>
         <source>0x0 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0x0 cm</translation>
     </message>
     <message>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
     <message>
         <source>%1 x %2 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 x %2 cm</translation>
     </message>
     <message>
         <source>Load &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Lataa &amp;PDF</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avaa projekti...</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa kuva</translation>
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaikki kuvatiedostot (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bittikartat (*.bmp);;TIFF-kuvatiedosto (*.tiff *.tif);;JPEG-kuvatiedosto (*.jpeg *.jpg);;PNG-kuvatiedosto (*.png);;</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa ei voi ladata. Virheellinen tiedostomuoto.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa asiakirjasta %1 merkittyä sivua?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa sivun?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa asiakirjasta kaikki merkityt sivut?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa asiakirjasta kaikki merkitsemättömät sivut?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa asiakirjasta kaikki sivut nykyistä lukuun ottamatta?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Haluatko poistaa asiakirjasta kaikki sivut?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skannaus &amp;&amp; PDF</translation>
     </message>
     <message>
         <source>&amp;Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muokkaus</translation>
     </message>
     <message>
         <source>&amp;Composition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Järjestely</translation>
     </message>
     <message>
         <source>&amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tiedot</translation>
     </message>
     <message>
         <source>Fast &amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pika-asetukset</translation>
     </message>
     <message>
         <source>&amp;Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;kannaus</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;uonti</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>V&amp;ienti</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kierto</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoomaus</translation>
     </message>
     <message>
         <source>&amp;Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;orjaus</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siirto</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poisto</translation>
     </message>
     <message>
         <source>&amp;Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Merkintä</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ohje</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Skanneri:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Väritila:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laatu:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse skanneri</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Väritila</translation>
     </message>
     <message>
         <source>Scan Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannauslaatu</translation>
     </message>
     <message>
         <source>Black-White</source>
-        <translation type="unfinished"></translation>
+        <translation>Mustavalkoinen</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmaasävy</translation>
     </message>
     <message>
         <source>Photo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Värivalokuva</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Keskitaso</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyvä</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Korkea</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>As&amp;etukset</translation>
     </message>
     <message>
         <source>Change the application settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuta sovelluksen asetuksia.</translation>
     </message>
     <message>
         <source>Scan &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;kannaa sivu</translation>
     </message>
     <message>
         <source>Scan whole page. Press Space to start scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa koko sivu. Aloita skannaus painamalla välilyöntiä.</translation>
     </message>
     <message>
         <source>&amp;Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automaattiskannaus</translation>
     </message>
     <message>
         <source>Scan a document or a book in automatic mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa asiakirja tai kirja automaattitilassa.</translation>
     </message>
     <message>
         <source>From &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;iedostosta</translation>
     </message>
     <message>
         <source>Load an image from a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lataa kuva tiedostosta.</translation>
     </message>
     <message>
         <source>Extract images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pura kuvat PDF-tiedostosta.</translation>
     </message>
     <message>
         <source>Build PDF &amp;Document</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Luo PDF-asiakirja</translation>
     </message>
     <message>
         <source>Build the PDF document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo PDF-asiakirja skannatuista sivuista.</translation>
     </message>
     <message>
         <source>Build DjVu &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo &amp;DjVu-tiedosto</translation>
     </message>
     <message>
         <source>Build the DjVu file from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo DjVu-tiedosto skannatuista sivuista.</translation>
     </message>
     <message>
         <source>Build &amp;Word Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo &amp;Word-asiakirja</translation>
     </message>
     <message>
         <source>Build the MS Word (docx) document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luo MS Word (docx) -asiakirja skannatuista sivuista.</translation>
     </message>
     <message>
         <source>Save &amp;As Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna k&amp;uvina</translation>
     </message>
     <message>
         <source>Save scanned pages to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna skannatut sivut kansioon.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Tul&amp;osta</translation>
     </message>
     <message>
         <source>Print scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulosta skannatut sivut.</translation>
     </message>
     <message>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä v&amp;asemmalle</translation>
     </message>
     <message>
         <source>Rotate Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierrä kuvaa vasemmalle</translation>
     </message>
     <message>
         <source>&amp;Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä &amp;oikealle</translation>
     </message>
     <message>
         <source>Rotate Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierrä kuvaa oikealle</translation>
     </message>
     <message>
         <source>&amp;Flip Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä &amp;ylösalaisin</translation>
     </message>
     <message>
         <source>Flip the Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Käännä kuva ylösalaisin</translation>
     </message>
     <message>
         <source>&amp;Rotate to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ierrä kulmaan</translation>
     </message>
     <message>
         <source>Rotate Image to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierrä kuvaa annettuun kulmaan</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Lä&amp;hennä</translation>
     </message>
     <message>
         <source>Zoom Image In</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähennä kuvaa</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Loitonna</translation>
     </message>
     <message>
         <source>Zoom Image Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Loitonna kuvaa</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovita ikk&amp;unaan</translation>
     </message>
     <message>
         <source>Fit Image to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovita kuva ikkunaan</translation>
     </message>
     <message>
         <source>&amp;Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rajaa kuva</translation>
     </message>
     <message>
         <source>Show Frame to Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Näytä rajauskehys</translation>
     </message>
     <message>
         <source>&amp;Image Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvan &amp;kontrasti</translation>
     </message>
     <message>
         <source>Adjust Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Säädä kirkkautta</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä &amp;ylös</translation>
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä nykyistä sivua ylöspäin luettelossa.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä &amp;alas</translation>
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä nykyistä sivua alaspäin luettelossa.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä &amp;ensimmäiseksi</translation>
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä nykyinen sivu luettelon alkuun.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä v&amp;iimeiseksi</translation>
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä nykyinen sivu luettelon loppuun.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä k&amp;ohtaan</translation>
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä nykyinen sivu annettuun kohtaan.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Poista sivu</translation>
     </message>
     <message>
         <source>Delete current page from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista nykyinen sivu luettelosta.</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkitse &amp;kaikki</translation>
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Merkitse kaikki projektin sivut.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista me&amp;rkinnät</translation>
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Poista merkinnät kaikista projektin sivuista.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kotisivu</translation>
     </message>
     <message>
         <source>Go to the Vellumo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirry Vellumon kotisivulle</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ietoja</translation>
     </message>
     <message>
         <source>About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Tietoja ohjelmasta</translation>
     </message>
     <message>
         <source>Check &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkista &amp;päivitykset</translation>
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarkista päivitykset internetistä.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vellumo</translation>
     </message>
     <message>
         <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Napsauta tästä tallentaaksesi projektin,&lt;br/&gt; avataksesi olemassa olevan projektin&lt;br/&gt; tai aloittaaksesi uuden projektin.</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Uusi projekti</translation>
     </message>
     <message>
         <source>Starts a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Aloittaa uuden projektin</translation>
     </message>
     <message>
         <source>Open an existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa olemassa oleva projekti</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tallenna projekti</translation>
     </message>
     <message>
         <source>Save the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna nykyinen projekti</translation>
     </message>
     <message>
         <source>&amp;Recover Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palauta projekti</translation>
     </message>
     <message>
         <source>Recover the auto-saved project</source>
-        <translation type="unfinished"></translation>
+        <translation>Palauta automaattisesti tallennettu projekti</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lopeta</translation>
     </message>
     <message>
         <source>Close the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje sovellus</translation>
     </message>
     <message>
         <source>Crop Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajaustila</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Hyväksy</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattinen rajaus</translation>
     </message>
     <message>
         <source>Rotate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Kiertotila</translation>
     </message>
     <message>
         <source> deg.</source>
-        <translation type="unfinished"></translation>
+        <translation> ast.</translation>
     </message>
     <message>
         <source>Rotating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kierretään...</translation>
     </message>
     <message>
         <source>Vellumo Project (*.vlmpj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo-projekti (*.vlmpj)</translation>
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyistä projektia ei ole vielä tallennettu. Haluatko tallentaa sen?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Nykyistä projektia on muutettu. Haluatko tallentaa sen?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi projekti aloitettu.</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa projekti</translation>
     </message>
     <message>
         <source>Opening...</source>
-        <translation type="unfinished"></translation>
+        <translation>Avataan...</translation>
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekti on tyhjä. Skannaa asiakirja ennen tallentamista.</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna projekti</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallennetaan...</translation>
     </message>
     <message>
         <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektia ei voi tallentaa tiedostoon %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekti tallennettu.</translation>
     </message>
     <message>
         <source>Recovering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Palautetaan...</translation>
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaattisesti tallennettu projekti on palautettu.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Palautettavia tiedostoja ei ole.</translation>
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo löysi työkansiostaan %1 sivua aiemmasta istunnosta.&lt;br&gt;Haluatko palauttaa ne nyt?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannereita ei löytynyt.&lt;br&gt;Liitä skanneri tietokoneeseen.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaetaan sivuiksi...</translation>
     </message>
     <message>
         <source>Processing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Käsitellään sivua...</translation>
     </message>
     <message>
         <source>Auto cropping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajataan automaattisesti...</translation>
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaus peruttiin.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedosto luotiin.&lt;br&gt;Avaa &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-tiedosto luotiin.&lt;br&gt;Avaa &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe Word-tiedoston luomisessa.&lt;br&gt;Tiedostoon %1 ei voi kirjoittaa. Tiedosto saattaa olla auki, tai sinulla ei ole kansioon kirjoitusoikeutta.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-tiedosto luotiin.&lt;br&gt;Avaa &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe DjVu-tiedoston luomisessa.&lt;br&gt;Tiedostoon %1 ei voi kirjoittaa. Tiedosto saattaa olla auki, tai sinulla ei ole kansioon kirjoitusoikeutta.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvat tallennettiin.&lt;br&gt;Avaa kansio &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe kuvatiedoston luomisessa.&lt;br&gt;Tiedostoon %1 ei voi kirjoittaa. Tiedosto saattaa olla auki.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua %1 ei voi tallentaa.</translation>
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Virhe PDF-tiedoston luomisessa.&lt;br&gt;Tiedostoon %1 ei voi kirjoittaa. Tiedosto saattaa olla auki, tai sinulla ei ole kansioon kirjoitusoikeutta.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannattua sivua ei voi jakaa. Se säilytettiin yhtenä sivuna.</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi ladata.&lt;br&gt;Kuva on liian suuri: %2 x %3 kuvapistettä.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedosto %1 on vaurioitunut: osa sen kuvasta voi puuttua.</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna kuva</translation>
     </message>
     <message>
         <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-tiedosto (*.jpg);;TIFF-tiedosto (*.tiff);;BMP-tiedosto (*.bmp);;PNG-tiedosto (*.png)</translation>
     </message>
     <message>
         <source>The page has been saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivu tallennettiin tiedostoon %1.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaa ei voi tallentaa tiedostoon %1.</translation>
     </message>
     <message>
         <source>Extract images from PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Pura kuvat PDF-tiedostosta</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedosto (*.pdf)</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi avata.</translation>
     </message>
     <message>
         <source>Drawing the pages of the PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muunnetaan PDF-tiedoston sivuja kuviksi.</translation>
     </message>
     <message>
         <source>Extracting images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puretaan kuvia PDF-tiedostosta.</translation>
     </message>
     <message>
         <source>The password is not right.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salasana on väärä.</translation>
     </message>
     <message>
         <source>The PDF file %1 is protected by a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedosto %1 on suojattu salasanalla.</translation>
     </message>
     <message>
         <source>Can&apos;t extract image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuvaa ei voi purkaa.</translation>
     </message>
     <message>
         <source>This PDF file doesn&apos;t contain images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tässä PDF-tiedostossa ei ole kuvia.</translation>
     </message>
     <message>
         <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen sivut voidaan sen sijaan muuntaa kuviksi tarkkuudella %1 dpi.</translation>
     </message>
     <message>
         <source>&amp;Draw Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muunna sivut kuviksi</translation>
     </message>
     <message>
         <source>Can&apos;t crop the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua ei voi rajata.</translation>
     </message>
     <message>
         <source>Cropping %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rajataan sivua %1/%2...</translation>
     </message>
     <message>
         <source>Can&apos;t crop the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivuja %1 ei voi rajata.</translation>
     </message>
     <message>
         <source>Splitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaetaan...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua ei voi jakaa.</translation>
     </message>
     <message>
         <source>Splitting %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaetaan sivua %1/%2...</translation>
     </message>
     <message>
         <source>Can&apos;t split the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivua %1 ei voi jakaa.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivuja %1 ei voi jakaa.</translation>
     </message>
     <message>
         <source>It holds no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siinä ei ole sivuja.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektia %1 ei voi avata.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Some pages of the project %1 could not be unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joitakin projektin %1 sivuja ei voitu purkaa.</translation>
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Joitakin projektin %1 kohteita ohitettiin: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Tähän mennessä skannattu %n sivu on säilytetty.</numerusform>
+            <numerusform>Tähän mennessä skannatut %n sivua on säilytetty.</numerusform>
         </translation>
     </message>
 </context>
@@ -1382,60 +1383,60 @@
     <name>MoveToDlg</name>
     <message>
         <source>Move Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä sivu</translation>
     </message>
     <message>
         <source>Move page to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Siirrä sivu kohtaan...</translation>
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uusi sivunumero:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sulje</translation>
     </message>
 </context>
 <context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: kuva on tyhjä.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
 </context>
 <context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sivun kuva on tyhjä.</translation>
     </message>
     <message>
         <source>Can&apos;t rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi nimetä uudelleen nimelle %2.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
 </context>
 <context>
@@ -1443,283 +1444,284 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>käyttö: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+       vellumo-cli check-pdf FILE|-   (paluuarvo 0: sivut voidaan lisätä PDF-tiedostoon; - lukee sen vakiosyötteestä)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vaatii tiedostonimen</translation>
     </message>
     <message>
         <source>--password needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>--password vaatii salasanan</translation>
     </message>
     <message>
         <source>--paper takes A4, Letter or A0 to A6</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper hyväksyy arvot A4, Letter tai A0–A6</translation>
     </message>
     <message>
         <source>--orientation takes portrait or landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>--orientation hyväksyy arvot portrait tai landscape</translation>
     </message>
     <message>
         <source>--scale takes dpi, stretch or fit</source>
-        <translation type="unfinished"></translation>
+        <translation>--scale hyväksyy arvot dpi, stretch tai fit</translation>
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation type="unfinished"></translation>
+        <translation>--margins vaatii neljä arvoa senttimetreinä: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntematon valitsin %1</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ei tulostiedostoa (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sivutiedostoja</translation>
     </message>
 </context>
 <context>
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>kuva %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luodaan PDF-asiakirjaa.</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>PopupMessage</name>
     <message>
         <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo-viesti&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kansiota %1 ei voi luoda.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdetta %1 ei voi kirjoittaa tiedostoon %2: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiedostoon %1 ei voi kirjoittaa: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sen kohteet menevät päällekkäin: tiedosto on vaurioitunut.</translation>
     </message>
     <message>
         <source>not a page file</source>
-        <translation type="unfinished"></translation>
+        <translation>ei sivutiedosto</translation>
     </message>
     <message>
         <source>a second entry of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>toinen samanniminen kohde</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>salattu</translation>
     </message>
     <message>
         <source>unknown compression</source>
-        <translation type="unfinished"></translation>
+        <translation>tuntematon pakkausmenetelmä</translation>
     </message>
     <message>
         <source>larger than any page</source>
-        <translation type="unfinished"></translation>
+        <translation>suurempi kuin yksikään sivu</translation>
     </message>
     <message>
         <source>There is not enough free disk space for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Levyllä ei ole tarpeeksi vapaata tilaa kohteelle %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>lukukelvoton</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>vaurioitunut</translation>
     </message>
     <message>
         <source>not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>ei kuva</translation>
     </message>
 </context>
 <context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisää</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Vähennä</translation>
     </message>
 </context>
 <context>
     <name>ScanPage</name>
     <message>
         <source>Scanning in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaus käynnissä</translation>
     </message>
     <message>
         <source>Scanned page will be added to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannattu sivu lisätään luetteloon</translation>
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaus käynnissä. Älä avaa skannerin kantta.</translation>
     </message>
 </context>
 <context>
     <name>ScanPreviewDlg</name>
     <message>
         <source>Scan Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannauksen esikatselu</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Avaa olemassa oleva PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-tiedosto (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderWidget</name>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Valitse kansio</translation>
     </message>
 </context>
 <context>
     <name>SelectSaveFileWidget</name>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallenna tiedosto</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; 2026 Leafkin. Kaikki oikeudet pidätetään. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo on jo käynnissä.&lt;br&gt;Vain yksi Vellumon kopio voi käsitellä sivuja kerrallaan; siirry avoinna olevaan ikkunaan.</translation>
     </message>
     <message>
         <source>Critical error</source>
-        <translation type="unfinished"></translation>
+        <translation>Vakava virhe</translation>
     </message>
     <message>
         <source>Can&apos;t start application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sovellusta ei voi käynnistää.</translation>
     </message>
 </context>
 <context>
     <name>TimerPage</name>
     <message>
         <source>Scan &amp;Now &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Skannaa &amp;nyt &gt;</translation>
     </message>
     <message>
         <source>&amp;Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jatka ajastinta</translation>
     </message>
     <message>
         <source>&amp;Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pysäytä ajastin</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Odotetaan</translation>
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuraava skannaus alkaa pian. Vaihda sivu skanneriin.&lt;br&gt;Keskeytä ajastin painamalla &lt;b&gt;VÄLILYÖNTIÄ&lt;/b&gt;. Skannaa heti painamalla &lt;b&gt;ENTER&lt;/b&gt;.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohjelmaa %1 ei löytynyt. Vellumo etsi sitä kansiosta %2 ja PATH-polusta; asenna Vellumo uudelleen.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>Creating MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luodaan MS Word -asiakirjaa.</translation>
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirjoitetaan MS Word -asiakirjaa.</translation>
     </message>
 </context>
 <context>
     <name>ZipWriter</name>
     <message>
         <source>Can&apos;t compress %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kohdetta %1 ei voi pakata.</translation>
     </message>
     <message>
         <source>%1 is too large for a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 on liian suuri projektiin.</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>tiedostoa ei voitu kirjoittaa</translation>
     </message>
 </context>
 <context>
@@ -1728,7 +1730,9 @@
         <source>
        vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
        vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (PDF-tiedoston sivujen kuvat kansioon DIR nimillä 0001.jpg, 0002.tiff, 0003.png, ...)
+       vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (PDF-tiedoston sivut kuviksi muunnettuina kansioon DIR nimillä 0001.png, ...)</translation>
     </message>
 </context>
 </TS>

@@ -5,511 +5,511 @@
     <name>BrightnessDlg</name>
     <message>
         <source>Brightness / Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Fényerő és kontraszt</translation>
     </message>
     <message>
         <source>Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eredeti kép</translation>
     </message>
     <message>
         <source>Destination Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eredmény</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nem olyan kép, amelyet a Vellumo be tud olvasni (%1)</translation>
     </message>
     <message>
         <source>its copy %1 could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 másolat nem írható (%2)</translation>
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1. oldal (%2) kódolása sikertelen: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 nem fejeződött be %2 másodperc alatt</translation>
     </message>
     <message>
         <source>%1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 nem indítható el (%2)</translation>
     </message>
     <message>
         <source>%1 crashed</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 összeomlott</translation>
     </message>
     <message>
         <source>%1 ended with exit code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 %2 kilépési kóddal fejeződött be</translation>
     </message>
     <message>
         <source>%1 wrote nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 nem írt semmit</translation>
     </message>
     <message>
         <source>%1 failed (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 hibát jelzett (%2)</translation>
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1. oldal (%2) nem olvasható: %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Egyik oldalfájl sem létezik; a(z) %1 nem lett kiírva.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem hozható létre ideiglenes mappa itt: %1: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldalak nem egyesíthetők ebbe: %1: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Az egyesített dokumentum (%1) nem olvasható vissza: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az egyesített dokumentum %2 oldalából csak %1 található meg benne; a(z) %3 nem lett kiírva.</translation>
     </message>
 </context>
 <context>
     <name>DjvuProgress</name>
     <message>
         <source>Creating DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-fájl létrehozása.</translation>
     </message>
     <message>
         <source>Writting DjVu file.</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-fájl írása.</translation>
     </message>
 </context>
 <context>
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 dokumentum elkészült, de a(z) %2 ideiglenes mappa nem törölhető.</translation>
     </message>
 </context>
 <context>
     <name>DocxGenerator</name>
     <message>
         <source>Can&apos;t read the Word template %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 Word-sablon nem olvasható.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem hozható létre ideiglenes mappa itt: %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DraggedWidget</name>
     <message>
         <source>Scan a page or drop files here</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvasson be egy oldalt, vagy húzzon ide fájlokat</translation>
     </message>
     <message>
         <source>Images (JPEG, PNG, TIFF, BMP), PDF files and projects can be dropped onto this window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek (JPEG, PNG, TIFF, BMP), PDF-fájlok és projektek húzhatók erre az ablakra.</translation>
     </message>
 </context>
 <context>
     <name>ExportDjvuDlg</name>
     <message>
         <source>Export to DjVu</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportálás DjVu formátumba</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés fájlba:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-fájl (*.djvu)</translation>
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-&amp;tömörítés:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-fájl megnyitása &amp;létrehozás után</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>ExportDlg</name>
     <message>
         <source>Build PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF készítése</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Általános</translation>
     </message>
     <message>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Elrendezés</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelszó</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Előnézet</translation>
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Méretezés:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>Felbontás (dpi) szerint</translation>
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyújtás a teljes lapra</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyújtás a méretarány megtartásával</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papírméret:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tájolás:</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Álló</translation>
     </message>
     <message>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Fekvő</translation>
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés &amp;fájlba:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fájl (*.pdf)</translation>
     </message>
     <message>
         <source>&amp;Append pages to existing file</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldalak &amp;hozzáfűzése meglévő fájlhoz</translation>
     </message>
     <message>
         <source>&amp;Open PDF document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-dokumentum megnyitása &amp;létrehozás után</translation>
     </message>
     <message>
         <source>Margins</source>
-        <translation type="unfinished"></translation>
+        <translation>Margók</translation>
     </message>
     <message>
         <source>Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Bal</translation>
     </message>
     <message>
         <source>Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Jobb</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Felső</translation>
     </message>
     <message>
         <source>Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Alsó</translation>
     </message>
     <message>
         <source> cm</source>
-        <translation type="unfinished"></translation>
+        <translation> cm</translation>
     </message>
     <message>
         <source>By Page &amp;Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Igazítás az oldal &amp;közepére</translation>
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jelszó használata:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Írja be a jelszót, vagy hagyja üresen</translation>
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelszó &amp;mentése a következő alkalomra</translation>
     </message>
     <message>
         <source>Save to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés PDF-be</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Please enter a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjon meg egy fájlnevet.</translation>
     </message>
     <message>
         <source>Please select an existing PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Válasszon egy meglévő PDF-fájlt.</translation>
     </message>
     <message>
         <source>Pages: %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal: %1/%2</translation>
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezen az asztalon nem fut jelszótároló, ezért a jelszó nem menthető.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelszó nem menthető: %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
     <message>
         <source>Export to image list</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportálás képfájlokba</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés &amp;mappába:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Képformátum:</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>TIFF</source>
-        <translation type="unfinished"></translation>
+        <translation>TIFF</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minőség:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fájlnév-előtag:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
-        <translation type="unfinished"></translation>
+        <translation>Számláló [C]</translation>
     </message>
     <message>
         <source>Date [D]</source>
-        <translation type="unfinished"></translation>
+        <translation>Dátum [D]</translation>
     </message>
     <message>
         <source>&amp;Open folder after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa megnyitása &amp;létrehozás után</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 mappa nem létezik.</translation>
     </message>
 </context>
 <context>
     <name>ExportWordDlg</name>
     <message>
         <source>Export to Microsoft Word</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportálás Microsoft Word formátumba</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
     <message>
         <source>Save to file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés fájlba:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft Word-fájl (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Open Word document after creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-dokumentum megnyitása &amp;létrehozás után</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>EzPrevScan</name>
     <message>
         <source>Scanning...</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs forgatás</translation>
     </message>
     <message>
         <source>Each page</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden oldal</translation>
     </message>
     <message>
         <source>Every odd page (1, 3, 5...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden páratlan oldal (1, 3, 5…)</translation>
     </message>
     <message>
         <source>Every even page (2, 4, 6...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden páros oldal (2, 4, 6…)</translation>
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatási szög:</translation>
     </message>
     <message>
         <source>Flip</source>
-        <translation type="unfinished"></translation>
+        <translation>Megfordítás</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás balra</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás jobbra</translation>
     </message>
 </context>
 <context>
     <name>ImageEditor</name>
     <message>
         <source>Restore Source Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eredeti kép visszaállítása</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus körbevágás</translation>
     </message>
     <message>
         <source>Split the book spread</source>
-        <translation type="unfinished"></translation>
+        <translation>Könyvoldalpár szétválasztása</translation>
     </message>
     <message>
         <source>Crop this image</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép körbevágása</translation>
     </message>
     <message>
         <source>Adjust contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontraszt beállítása</translation>
     </message>
     <message>
         <source>Rescan this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal újbóli beolvasása</translation>
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal mentése képként</translation>
     </message>
     <message>
         <source>Turn Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás balra</translation>
     </message>
     <message>
         <source>Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás jobbra</translation>
     </message>
     <message>
         <source>Flip this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal megfordítása</translation>
     </message>
     <message>
         <source>Delete this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal törlése</translation>
     </message>
 </context>
 <context>
@@ -517,863 +517,864 @@
     <message>
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (minden oldal külön képfájlba; P: „[C]” oldalszámláló, „[D]” dátum; alapértelmezés: IMAGE_[C], jpg, minőség 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 kapcsolóhoz mappa szükséges</translation>
     </message>
     <message>
         <source>--format takes jpg, tiff, png or bmp</source>
-        <translation type="unfinished"></translation>
+        <translation>a --format értéke jpg, tiff, png vagy bmp lehet</translation>
     </message>
     <message>
         <source>--quality takes a number from 0 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>a --quality értéke 0 és 100 közötti szám lehet</translation>
     </message>
     <message>
         <source>--pattern needs a file name pattern</source>
-        <translation type="unfinished"></translation>
+        <translation>a --pattern kapcsolóhoz fájlnévminta szükséges</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ismeretlen kapcsoló: %1</translation>
     </message>
     <message>
         <source>no target folder (-o DIR)</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs megadva célmappa (-o DIR)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>nincsenek oldalfájlok</translation>
     </message>
     <message>
         <source>wrote %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kiírva: %1</translation>
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>sikertelen: %1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 mappa nem létezik.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ezen a néven folyamatosan újabb fájlok jelennek meg.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép nem menthető ide: %1: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
-        <translation type="unfinished"></translation>
+        <translation>ehhez a fájlnévhez nem tartozik képformátum</translation>
     </message>
 </context>
 <context>
     <name>ImgProgress</name>
     <message>
         <source>Creating images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek létrehozása.</translation>
     </message>
     <message>
         <source>Writting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek írása.</translation>
     </message>
 </context>
 <context>
     <name>IntroPage</name>
     <message>
         <source>Automatic Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus beolvasás</translation>
     </message>
     <message>
         <source>Document Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentum beolvasása</translation>
     </message>
     <message>
         <source>&lt;b&gt;Vellumo&lt;/b&gt; will automatically run a scan after a specified time interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>A &lt;b&gt;Vellumo&lt;/b&gt; a megadott időközönként automatikusan elindítja a beolvasást.</translation>
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation type="unfinished"></translation>
+        <translation>Válassza ki az időközt másodpercben:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
-        <translation type="unfinished"></translation>
+        <translation>Az első oldal beolvasása azonnal (várakozás nélkül)</translation>
     </message>
     <message>
         <source>Split the book spreak into two pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Könyvoldalpár szétválasztása két oldalra</translation>
     </message>
 </context>
 <context>
     <name>KSlabWidget</name>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo – automatikus beolvasás PDF, DjVu, JPEG, TIFF, BMP, PNG formátumba</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Kész</translation>
     </message>
     <message>
         <source>Page count:</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldalak száma:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kijelölve:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation type="unfinished"></translation>
+        <translation>Nagyítás: </translation>
     </message>
     <message>
         <source>Keep scale</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagyítás megtartása</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” még nem érhető el a Vellumo ezen verziójában.</translation>
     </message>
     <message>
         <source>0 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>0 DPI</translation>
     </message>
     <message>
         <source>0x0 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>0×0 cm</translation>
     </message>
     <message>
         <source>%1 DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 DPI</translation>
     </message>
     <message>
         <source>%1 x %2 cm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 cm</translation>
     </message>
     <message>
         <source>Load &amp;PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;PDF betöltése</translation>
     </message>
     <message>
         <source>&amp;Open Project...</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt m&amp;egnyitása…</translation>
     </message>
     <message>
         <source>Open Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép megnyitása</translation>
     </message>
     <message>
         <source>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</source>
-        <translation type="unfinished"></translation>
+        <translation>Minden képfájl (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitképek (*.bmp);;TIFF-képfájl (*.tiff *.tif);;JPEG-képfájl (*.jpeg *.jpg);;PNG-képfájl (*.png);;</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>A fájl nem tölthető be: hibás fájlformátum.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja a(z) %1 bejelölt oldalt a dokumentumból?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja az oldalt?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja az összes bejelölt oldalt a dokumentumból?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja az összes nem bejelölt oldalt a dokumentumból?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja a jelenlegi kivételével az összes oldalt a dokumentumból?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Eltávolítja az összes oldalt a dokumentumból?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beolvasás &amp;&amp; PDF</translation>
     </message>
     <message>
         <source>&amp;Editing</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Szerkesztés</translation>
     </message>
     <message>
         <source>&amp;Composition</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Összeállítás</translation>
     </message>
     <message>
         <source>&amp;Information</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Információ</translation>
     </message>
     <message>
         <source>Fast &amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gyors &amp;beállítások</translation>
     </message>
     <message>
         <source>&amp;Scanning</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beolvasás</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importálás</translation>
     </message>
     <message>
         <source>&amp;Export</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportálás</translation>
     </message>
     <message>
         <source>&amp;Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Forgatás</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nagyítás</translation>
     </message>
     <message>
         <source>&amp;Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Javítás</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mozgatás</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eltávolítás</translation>
     </message>
     <message>
         <source>&amp;Checking</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jelölés</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Súgó</translation>
     </message>
     <message>
         <source>Scanner:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapolvasó:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Színmód:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minőség:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
-        <translation type="unfinished"></translation>
+        <translation>Lapolvasó kiválasztása</translation>
     </message>
     <message>
         <source>Color Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Színmód</translation>
     </message>
     <message>
         <source>Scan Quality</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasási minőség</translation>
     </message>
     <message>
         <source>Black-White</source>
-        <translation type="unfinished"></translation>
+        <translation>Fekete-fehér</translation>
     </message>
     <message>
         <source>Grayscale</source>
-        <translation type="unfinished"></translation>
+        <translation>Szürkeárnyalatos</translation>
     </message>
     <message>
         <source>Photo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Színes (fotó)</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Közepes</translation>
     </message>
     <message>
         <source>Good</source>
-        <translation type="unfinished"></translation>
+        <translation>Jó</translation>
     </message>
     <message>
         <source>High</source>
-        <translation type="unfinished"></translation>
+        <translation>Magas</translation>
     </message>
     <message>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beállítások</translation>
     </message>
     <message>
         <source>Change the application settings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az alkalmazás beállításainak módosítása.</translation>
     </message>
     <message>
         <source>Scan &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oldal beolvasása</translation>
     </message>
     <message>
         <source>Scan whole page. Press Space to start scanning.</source>
-        <translation type="unfinished"></translation>
+        <translation>A teljes oldal beolvasása. A beolvasás a Szóköz billentyűvel indítható.</translation>
     </message>
     <message>
         <source>&amp;Auto Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatikus beolvasás</translation>
     </message>
     <message>
         <source>Scan a document or a book in automatic mode.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentum vagy könyv beolvasása automatikus módban.</translation>
     </message>
     <message>
         <source>From &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fájlból</translation>
     </message>
     <message>
         <source>Load an image from a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép betöltése fájlból.</translation>
     </message>
     <message>
         <source>Extract images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek kinyerése PDF-fájlból.</translation>
     </message>
     <message>
         <source>Build PDF &amp;Document</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-&amp;dokumentum készítése</translation>
     </message>
     <message>
         <source>Build the PDF document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-dokumentum készítése a beolvasott oldalakból.</translation>
     </message>
     <message>
         <source>Build DjVu &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>DjV&amp;u-fájl készítése</translation>
     </message>
     <message>
         <source>Build the DjVu file from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>DjVu-fájl készítése a beolvasott oldalakból.</translation>
     </message>
     <message>
         <source>Build &amp;Word Document</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Word-dokumentum készítése</translation>
     </message>
     <message>
         <source>Build the MS Word (docx) document from scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Word- (docx) dokumentum készítése a beolvasott oldalakból.</translation>
     </message>
     <message>
         <source>Save &amp;As Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés &amp;képekként</translation>
     </message>
     <message>
         <source>Save scanned pages to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>A beolvasott oldalak mentése mappába.</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nyomtatás</translation>
     </message>
     <message>
         <source>Print scanned pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>A beolvasott oldalak nyomtatása.</translation>
     </message>
     <message>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás &amp;balra</translation>
     </message>
     <message>
         <source>Rotate Image Left</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép forgatása balra</translation>
     </message>
     <message>
         <source>&amp;Turn Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás &amp;jobbra</translation>
     </message>
     <message>
         <source>Rotate Image Right</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép forgatása jobbra</translation>
     </message>
     <message>
         <source>&amp;Flip Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép &amp;megfordítása</translation>
     </message>
     <message>
         <source>Flip the Image</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép megfordítása</translation>
     </message>
     <message>
         <source>&amp;Rotate to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás &amp;tetszőleges szögre</translation>
     </message>
     <message>
         <source>Rotate Image to Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép forgatása tetszőleges szögre</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nagyítás</translation>
     </message>
     <message>
         <source>Zoom Image In</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép nagyítása</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ki&amp;csinyítés</translation>
     </message>
     <message>
         <source>Zoom Image Out</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép kicsinyítése</translation>
     </message>
     <message>
         <source>&amp;Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ablakhoz igazítás</translation>
     </message>
     <message>
         <source>Fit Image to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép igazítása az ablakhoz</translation>
     </message>
     <message>
         <source>&amp;Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép &amp;körbevágása</translation>
     </message>
     <message>
         <source>Show Frame to Crop Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Keret megjelenítése a kép körbevágásához</translation>
     </message>
     <message>
         <source>&amp;Image Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép k&amp;ontrasztja</translation>
     </message>
     <message>
         <source>Adjust Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Fényerő beállítása</translation>
     </message>
     <message>
         <source>Move &amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozgatás &amp;felfelé</translation>
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal mozgatása feljebb a listában.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozgatás &amp;lefelé</translation>
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal mozgatása lejjebb a listában.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozgatás az &amp;elejére</translation>
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal mozgatása a lista elejére.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozgatás a vé&amp;gére</translation>
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal mozgatása a lista végére.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mozgatás adott &amp;pozícióra</translation>
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal mozgatása a megadott pozícióra.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal &amp;törlése</translation>
     </message>
     <message>
         <source>Delete current page from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi oldal törlése a listából.</translation>
     </message>
     <message>
         <source>&amp;Check All</source>
-        <translation type="unfinished"></translation>
+        <translation>Összes &amp;bejelölése</translation>
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>A projekt összes oldalának bejelölése.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
-        <translation type="unfinished"></translation>
+        <translation>Jelölések &amp;megszüntetése</translation>
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>A projekt összes oldala jelölésének megszüntetése.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weboldal</translation>
     </message>
     <message>
         <source>Go to the Vellumo homepage</source>
-        <translation type="unfinished"></translation>
+        <translation>A Vellumo honlapjának megnyitása</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Névjegy</translation>
     </message>
     <message>
         <source>About Software</source>
-        <translation type="unfinished"></translation>
+        <translation>A program névjegye</translation>
     </message>
     <message>
         <source>Check &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Frissítések keresése</translation>
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frissítések keresése az interneten.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vellumo</translation>
     </message>
     <message>
         <source>Click here to save a project, &lt;br/&gt; open an existing project&lt;br/&gt; or start a new project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kattintson ide egy projekt mentéséhez,&lt;br/&gt; egy meglévő projekt megnyitásához&lt;br/&gt; vagy új projekt kezdéséhez.</translation>
     </message>
     <message>
         <source>&amp;New Project</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Új projekt</translation>
     </message>
     <message>
         <source>Starts a new project</source>
-        <translation type="unfinished"></translation>
+        <translation>Új projekt kezdése</translation>
     </message>
     <message>
         <source>Open an existing project</source>
-        <translation type="unfinished"></translation>
+        <translation>Meglévő projekt megnyitása</translation>
     </message>
     <message>
         <source>&amp;Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;mentése</translation>
     </message>
     <message>
         <source>Save the current project</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi projekt mentése</translation>
     </message>
     <message>
         <source>&amp;Recover Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt &amp;helyreállítása</translation>
     </message>
     <message>
         <source>Recover the auto-saved project</source>
-        <translation type="unfinished"></translation>
+        <translation>Az automatikusan mentett projekt helyreállítása</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kilépés</translation>
     </message>
     <message>
         <source>Close the application</source>
-        <translation type="unfinished"></translation>
+        <translation>Az alkalmazás bezárása</translation>
     </message>
     <message>
         <source>Crop Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Körbevágás mód</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Alkalmaz</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Auto Cropping</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus körbevágás</translation>
     </message>
     <message>
         <source>Rotate Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás mód</translation>
     </message>
     <message>
         <source> deg.</source>
-        <translation type="unfinished"></translation>
+        <translation>°</translation>
     </message>
     <message>
         <source>Rotating...</source>
-        <translation type="unfinished"></translation>
+        <translation>Forgatás…</translation>
     </message>
     <message>
         <source>Vellumo Project (*.vlmpj)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo-projekt (*.vlmpj)</translation>
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi projekt még nincs mentve. Menti most?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelenlegi projekt megváltozott. Menti a módosításokat?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>Új projekt kezdődött.</translation>
     </message>
     <message>
         <source>Open Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt megnyitása</translation>
     </message>
     <message>
         <source>Opening...</source>
-        <translation type="unfinished"></translation>
+        <translation>Megnyitás…</translation>
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>A projekt üres. Mentés előtt olvasson be egy dokumentumot.</translation>
     </message>
     <message>
         <source>Save Project</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt mentése</translation>
     </message>
     <message>
         <source>Saving...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mentés…</translation>
     </message>
     <message>
         <source>Can&apos;t save the project to %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>A projekt nem menthető ide: %1.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>A projekt mentve.</translation>
     </message>
     <message>
         <source>Recovering...</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyreállítás…</translation>
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az automatikusan mentett projekt helyreállítva.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincsenek helyreállítható fájlok.</translation>
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation type="unfinished"></translation>
+        <translation>A Vellumo egy korábbi munkamenet %1 oldalát találta a munkamappájában.&lt;br&gt;Helyreállítja őket most?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem található lapolvasó.&lt;br&gt;Csatlakoztasson egy lapolvasót.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szétválasztás oldalakra…</translation>
     </message>
     <message>
         <source>Processing the page...</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal feldolgozása…</translation>
     </message>
     <message>
         <source>Auto cropping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatikus körbevágás…</translation>
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>A beolvasás megszakítva.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájl elkészült.&lt;br&gt;Megnyitás: &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Word file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A Word-fájl elkészült.&lt;br&gt;Megnyitás: &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba a Word-fájl létrehozása közben.&lt;br&gt;A(z) %1 fájl nem írható. Lehet, hogy a fájl meg van nyitva, vagy nincs írási joga a mappához.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A DjVu-fájl elkészült.&lt;br&gt;Megnyitás: &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba a DjVu-fájl létrehozása közben.&lt;br&gt;A(z) %1 fájl nem írható. Lehet, hogy a fájl meg van nyitva, vagy nincs írási joga a mappához.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A képek mentve.&lt;br&gt;Mappa megnyitása: &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba a képfájl létrehozása közben.&lt;br&gt;A(z) %1 fájl nem írható. Lehet, hogy a fájl meg van nyitva.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1. oldal nem menthető.</translation>
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiba a PDF-fájl létrehozása közben.&lt;br&gt;A(z) %1 fájl nem írható. Lehet, hogy a fájl meg van nyitva, vagy nincs írási joga a mappához.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>A beolvasott oldal nem választható szét, ezért egy oldalként maradt meg.</translation>
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 fájl nem tölthető be.&lt;br&gt;A kép túl nagy: %2 × %3 képpont.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 fájl sérült: a kép egy része hiányozhat.</translation>
     </message>
     <message>
         <source>Save Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Kép mentése</translation>
     </message>
     <message>
         <source>JPEG file (*.jpg);;TIFF file (*.tiff);;BMP file (*.bmp);;PNG file (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-fájl (*.jpg);;TIFF-fájl (*.tiff);;BMP-fájl (*.bmp);;PNG-fájl (*.png)</translation>
     </message>
     <message>
         <source>The page has been saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal mentve ide: %1.</translation>
     </message>
     <message>
         <source>Can&apos;t save the image to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép nem menthető ide: %1.</translation>
     </message>
     <message>
         <source>Extract images from PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek kinyerése PDF-ből</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fájl (*.pdf)</translation>
     </message>
     <message>
         <source>Can&apos;t open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 fájl nem nyitható meg.</translation>
     </message>
     <message>
         <source>Drawing the pages of the PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-fájl oldalainak képpé alakítása.</translation>
     </message>
     <message>
         <source>Extracting images from PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Képek kinyerése a PDF-fájlból.</translation>
     </message>
     <message>
         <source>The password is not right.</source>
-        <translation type="unfinished"></translation>
+        <translation>A jelszó hibás.</translation>
     </message>
     <message>
         <source>The PDF file %1 is protected by a password.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 PDF-fájl jelszóval védett.</translation>
     </message>
     <message>
         <source>Can&apos;t extract image.</source>
-        <translation type="unfinished"></translation>
+        <translation>A kép nem nyerhető ki.</translation>
     </message>
     <message>
         <source>This PDF file doesn&apos;t contain images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ez a PDF-fájl nem tartalmaz képeket.</translation>
     </message>
     <message>
         <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation type="unfinished"></translation>
+        <translation>Helyette az oldalai képpé alakíthatók %1 dpi felbontással.</translation>
     </message>
     <message>
         <source>&amp;Draw Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldalak &amp;képpé alakítása</translation>
     </message>
     <message>
         <source>Can&apos;t crop the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal nem vágható körbe.</translation>
     </message>
     <message>
         <source>Cropping %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Körbevágás: %1 / %2…</translation>
     </message>
     <message>
         <source>Can&apos;t crop the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldalak nem vághatók körbe: %1.</translation>
     </message>
     <message>
         <source>Splitting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szétválasztás…</translation>
     </message>
     <message>
         <source>Can&apos;t split the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal nem választható szét.</translation>
     </message>
     <message>
         <source>Splitting %1 of %2...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szétválasztás: %1 / %2…</translation>
     </message>
     <message>
         <source>Can&apos;t split the page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1. oldal nem választható szét.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldalak nem választhatók szét: %1.</translation>
     </message>
     <message>
         <source>It holds no pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem tartalmaz oldalakat.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 projekt nem nyitható meg.&lt;br&gt;%2</translation>
     </message>
     <message>
         <source>Some pages of the project %1 could not be unpacked.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 projekt néhány oldala nem bontható ki.</translation>
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 projekt néhány eleme kimaradt: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Az eddig beolvasott %n oldal megmaradt.</numerusform>
         </translation>
     </message>
 </context>
@@ -1381,60 +1382,60 @@
     <name>MoveToDlg</name>
     <message>
         <source>Move Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal mozgatása</translation>
     </message>
     <message>
         <source>Move page to...</source>
-        <translation type="unfinished"></translation>
+        <translation>Oldal mozgatása ide…</translation>
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Új oldalszám:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezárás</translation>
     </message>
 </context>
 <context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: a kép üres.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1: %2</translation>
     </message>
 </context>
 <context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az oldal képe üres.</translation>
     </message>
     <message>
         <source>Can&apos;t rename %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem nevezhető át: %1 → %2.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1442,283 +1443,284 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>Használat: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+       vellumo-cli check-pdf FILE|-   (0-s kilépési kód: a PDF-hez oldalak fűzhetők; a - a szabványos bemenetről olvas)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>a(z) %1 kapcsolóhoz fájlnév szükséges</translation>
     </message>
     <message>
         <source>--password needs a password</source>
-        <translation type="unfinished"></translation>
+        <translation>a --password kapcsolóhoz jelszó szükséges</translation>
     </message>
     <message>
         <source>--paper takes A4, Letter or A0 to A6</source>
-        <translation type="unfinished"></translation>
+        <translation>a --paper értéke A4, Letter vagy A0–A6 lehet</translation>
     </message>
     <message>
         <source>--orientation takes portrait or landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>az --orientation értéke portrait vagy landscape lehet</translation>
     </message>
     <message>
         <source>--scale takes dpi, stretch or fit</source>
-        <translation type="unfinished"></translation>
+        <translation>a --scale értéke dpi, stretch vagy fit lehet</translation>
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation type="unfinished"></translation>
+        <translation>a --margins négy centiméterértéket vár: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ismeretlen kapcsoló: %1</translation>
     </message>
     <message>
         <source>no output file (-o OUT.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs megadva kimeneti fájl (-o OUT.pdf)</translation>
     </message>
     <message>
         <source>no page files</source>
-        <translation type="unfinished"></translation>
+        <translation>nincsenek oldalfájlok</translation>
     </message>
 </context>
 <context>
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. kép: %2</translation>
     </message>
 </context>
 <context>
     <name>PdfProgress</name>
     <message>
         <source>Creating PDF document.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-dokumentum létrehozása.</translation>
     </message>
     <message>
         <source>Vellumo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vellumo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>PopupMessage</name>
     <message>
         <source>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo Message&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;&lt;font color=&quot;black&quot;&gt;&lt;h4&gt;&amp;nbsp;Vellumo-üzenet&lt;/h4&gt;&lt;/font&gt;&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
     <name>ProjectArchive</name>
     <message>
         <source>Can&apos;t create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 mappa nem hozható létre.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem olvasható: %1: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1 → %2: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem írható: %1: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az elemei átfedik egymást: a fájl sérült.</translation>
     </message>
     <message>
         <source>not a page file</source>
-        <translation type="unfinished"></translation>
+        <translation>nem oldalfájl</translation>
     </message>
     <message>
         <source>a second entry of that name</source>
-        <translation type="unfinished"></translation>
+        <translation>ugyanilyen nevű második elem</translation>
     </message>
     <message>
         <source>encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>titkosított</translation>
     </message>
     <message>
         <source>unknown compression</source>
-        <translation type="unfinished"></translation>
+        <translation>ismeretlen tömörítés</translation>
     </message>
     <message>
         <source>larger than any page</source>
-        <translation type="unfinished"></translation>
+        <translation>nagyobb bármely oldalnál</translation>
     </message>
     <message>
         <source>There is not enough free disk space for %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nincs elég szabad lemezterület ehhez: %1.</translation>
     </message>
     <message>
         <source>unreadable</source>
-        <translation type="unfinished"></translation>
+        <translation>olvashatatlan</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>sérült</translation>
     </message>
     <message>
         <source>not an image</source>
-        <translation type="unfinished"></translation>
+        <translation>nem kép</translation>
     </message>
 </context>
 <context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
-        <translation type="unfinished"></translation>
+        <translation>Növelés</translation>
     </message>
     <message>
         <source>Decrease</source>
-        <translation type="unfinished"></translation>
+        <translation>Csökkentés</translation>
     </message>
 </context>
 <context>
     <name>ScanPage</name>
     <message>
         <source>Scanning in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás folyamatban</translation>
     </message>
     <message>
         <source>Scanned page will be added to the list</source>
-        <translation type="unfinished"></translation>
+        <translation>A beolvasott oldal a listához lesz adva</translation>
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás folyamatban. Ne nyissa fel a lapolvasó fedelét.</translation>
     </message>
 </context>
 <context>
     <name>ScanPreviewDlg</name>
     <message>
         <source>Scan Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás előnézete</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Meglévő PDF megnyitása</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fájl (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>SelectFolderWidget</name>
     <message>
         <source>Select a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappa kiválasztása</translation>
     </message>
 </context>
 <context>
     <name>SelectSaveFileWidget</name>
     <message>
         <source>Save file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fájl mentése</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Copyright &amp;copy; 2026 Leafkin. All rights reserved. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright &amp;copy; 2026 Leafkin. Minden jog fenntartva. &lt;a href=&quot;http://%1&quot;&gt;%1&lt;/a&gt;</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation type="unfinished"></translation>
+        <translation>A Vellumo már fut.&lt;br&gt;Egyszerre csak egy Vellumo-példány dolgozhat az oldalakkal; váltson át a megnyitott ablakra.</translation>
     </message>
     <message>
         <source>Critical error</source>
-        <translation type="unfinished"></translation>
+        <translation>Kritikus hiba</translation>
     </message>
     <message>
         <source>Can&apos;t start application.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az alkalmazás nem indítható el.</translation>
     </message>
 </context>
 <context>
     <name>TimerPage</name>
     <message>
         <source>Scan &amp;Now &gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Beolvasás &amp;most &gt;</translation>
     </message>
     <message>
         <source>&amp;Resume Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Időzítő &amp;folytatása</translation>
     </message>
     <message>
         <source>&amp;Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Időzítő &amp;leállítása</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>Várakozás</translation>
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamarosan indul a következő beolvasás. Cseréljen lapot a lapolvasóban.&lt;br&gt;Az időzítő a &lt;b&gt;SZÓKÖZ&lt;/b&gt; billentyűvel szüneteltethető. Az &lt;b&gt;ENTER&lt;/b&gt; billentyűvel azonnal indítható a beolvasás.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 nem található. A Vellumo itt kereste: %2, valamint a PATH könyvtáraiban; telepítse újra a Vellumo alkalmazást.</translation>
     </message>
 </context>
 <context>
     <name>WordProgress</name>
     <message>
         <source>Creating MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Word-dokumentum létrehozása.</translation>
     </message>
     <message>
         <source>Writting MS Word document.</source>
-        <translation type="unfinished"></translation>
+        <translation>MS Word-dokumentum írása.</translation>
     </message>
 </context>
 <context>
     <name>ZipWriter</name>
     <message>
         <source>Can&apos;t compress %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nem tömöríthető: %1.</translation>
     </message>
     <message>
         <source>%1 is too large for a project.</source>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 túl nagy egy projekthez.</translation>
     </message>
     <message>
         <source>the file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>a fájl nem írható</translation>
     </message>
 </context>
 <context>
@@ -1727,7 +1729,9 @@
         <source>
        vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (the page images of a PDF into DIR as 0001.jpg, 0002.tiff, 0003.png, ...)
        vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (the pages of a PDF drawn into DIR as 0001.png, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>
+       vellumo-cli extract [--password PASSWORD | --password-stdin] -o DIR FILE.pdf   (a PDF oldalképei a DIR mappába, 0001.jpg, 0002.tiff, 0003.png, ... néven)
+       vellumo-cli render [--password PASSWORD | --password-stdin] [--dpi DPI] -o DIR FILE.pdf   (a PDF oldalai képpé alakítva a DIR mappába, 0001.png, ... néven)</translation>
     </message>
 </context>
 </TS>
