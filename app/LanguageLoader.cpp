@@ -91,13 +91,13 @@ void load()
     // A missing file leaves the source (English) texts.
     if (!program->load(QStringLiteral("Vellumo_") + language, folder) &&
         !program->load(QStringLiteral("Vellumo"), folder))
-        qCInfo(lcStartup) << "No translation for" << language << "in" << folder;
+        qCDebug(lcStartup) << "No translation for" << language << "in" << folder;
     QCoreApplication::installTranslator(program);
     QApplication::setLayoutDirection(code == QStringLiteral("ar") ? Qt::RightToLeft
                                                                   : Qt::LeftToRight);
     auto *toolkit = new QTranslator;
     if (!toolkit->load(QStringLiteral("qtbase_") + language, folder))
-        qCInfo(lcStartup) << "No toolkit translation for" << language << "in" << folder;
+        qCDebug(lcStartup) << "No toolkit translation for" << language << "in" << folder;
     QCoreApplication::installTranslator(toolkit);
     installed() << program << toolkit;
 }

@@ -14,6 +14,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
@@ -23,7 +25,6 @@
 #include <QStyleFactory>
 #include <QTimer>
 
-#include "app/FusionStyle.h"
 #include "app/LanguageLoader.h"
 #include "app/SplashScreen.h"
 #include "app/ToolPanel.h"
@@ -37,6 +38,7 @@
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
 #include "pages/PageListWidget.h"
+#include "ribbon/FusionStyle.h"
 #include "ribbon/OfficeStyle.h"
 #include "ribbon/RibbonBar.h"
 #include "ribbon/RibbonSliderPane.h"
@@ -71,6 +73,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     connect(m_autoScanWizard, &AutoScanWizard::needAutoScan, this, &MainWindow::startAutoScan);
     setPageCommandsEnabled(false);
 
+    buildPrinter();
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::replyFinished);
 
@@ -106,6 +109,17 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildPrinter()
+{
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        m_printer->setPrinterName(QPrinterInfo::defaultPrinterName());
+    else
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
+    m_printer->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
 
 void MainWindow::prepareFolders()
 {

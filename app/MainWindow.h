@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
 #include "ribbon/RibbonMainWindow.h"
@@ -74,6 +76,7 @@ public:
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const { return m_scanner; }
     AutoScanWizard *autoScanWizard() const { return m_autoScanWizard; }
+    QPrinter *printer() const { return m_printer.get(); }
     // Re-reads the three quality resolutions into the quality chooser and restores the choices
     // (after the options were accepted).
     void refreshQualities();
@@ -184,6 +187,8 @@ private:
     void buildStatusBar();
     void buildModePanels();
     void buildScanner();
+    // The default printer, or PDF output when the system has none; A4 without margins.
+    void buildPrinter();
     // Fills the colour and quality choosers and starts listing the scanners in the background;
     // the scan commands are off until scannersListed() has the list.
     void fillScannerList();
@@ -266,6 +271,7 @@ private:
     QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
     QNetworkAccessManager *m_network = nullptr;
+    std::unique_ptr<QPrinter> m_printer;
     QShortcut *m_upShortcut = nullptr;
     QShortcut *m_downShortcut = nullptr;
     QShortcut *m_insertShortcut = nullptr;

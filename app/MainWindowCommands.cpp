@@ -24,6 +24,7 @@
 
 #include <cmath>
 
+#include "app/LanguageLoader.h"
 #include "app/MainWindow.h"
 #include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
@@ -251,15 +252,12 @@ void MainWindow::about()
 void MainWindow::settings()
 {
     OptionsDlg dialog(this);
+    connect(&dialog, &OptionsDlg::languageChanged, this, [] { LanguageLoader::load(); });
     if (dialog.exec() == QDialog::Accepted)
         refreshQualities();
 }
 
 // Commands of parts that are not in this build yet.
-void MainWindow::print()
-{
-    commandNotAvailable(m_commands.print->text());
-}
 void MainWindow::update()
 {
     commandNotAvailable(m_commands.checkUpdates->text());
@@ -268,5 +266,4 @@ void MainWindow::update()
 // Slots driven by components that are not in this build yet; nothing can call them now.
 void MainWindow::checkInstall() {}
 void MainWindow::scanDoc() {}
-void MainWindow::printPreview(QPrinter *) {}
 void MainWindow::replyFinished(QNetworkReply *) {}

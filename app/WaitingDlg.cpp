@@ -7,15 +7,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 
-#include "app/BusyIndicator.h"
+#include "ribbon/BusyIndicator.h"
 
 WaitingDlg::WaitingDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_indicator(new BusyIndicator(this))
     , m_label(new QLabel(this))
+    , m_cancel(new QPushButton(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
@@ -34,6 +36,18 @@ WaitingDlg::WaitingDlg(QWidget *parent)
     layout->addWidget(m_indicator, 0, Qt::AlignVCenter);
     layout->addWidget(m_label, 0, Qt::AlignVCenter);
     layout->addStretch(1);
+    layout->addWidget(m_cancel, 0, Qt::AlignVCenter);
+    m_cancel->setText(tr("Cancel"));
+    m_cancel->hide();
+    connect(m_cancel, &QPushButton::clicked, this, [this] {
+        m_cancelled = true;
+        m_cancel->setEnabled(false);
+    });
+}
+
+void WaitingDlg::setCancellable(bool cancellable)
+{
+    m_cancel->setVisible(cancellable);
 }
 
 void WaitingDlg::setText(const QString &text)
@@ -88,9 +102,12 @@ void WaitingDlg::closeEvent(QCloseEvent *event)
 
 void WaitingDlg::reject()
 {
-    // Escape would reject (hide) a dialog.
+    // Escape would reject (hide) a dialog: it cancels when that is offered, and the operation
+    // closes the window once it has stopped.
     if (m_finishing)
         QDialog::reject();
+    else if (m_cancel->isVisible())
+        m_cancel->click();
 }
 
 void WaitingDlg::paintEvent(QPaintEvent *)

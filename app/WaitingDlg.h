@@ -6,6 +6,7 @@
 
 class BusyIndicator;
 class QLabel;
+class QPushButton;
 
 // The busy window of long operations: modal, without a title bar, 500 x 100, a spinning
 // indicator beside one line of bold 14-point text. The user cannot close it (Escape and the
@@ -23,6 +24,10 @@ public:
     void setText(const QString &text);
     QString text() const;
     bool isIndicatorRunning() const;
+    // Offers a Cancel button (and Escape) for operations that can stop half-way; the operation
+    // polls wasCancelled() between its steps.
+    void setCancellable(bool cancellable);
+    bool wasCancelled() const { return m_cancelled; }
     // Closes the window; it deletes itself.
     void finish();
 
@@ -38,7 +43,9 @@ protected:
 private:
     BusyIndicator *m_indicator;
     QLabel *m_label;
+    QPushButton *m_cancel;
     bool m_finishing = false;
+    bool m_cancelled = false;
 };
 
 // Shows a wait window with the text; the returned guard closes it on every path.

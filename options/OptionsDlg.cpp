@@ -11,13 +11,13 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "app/FusionStyle.h"
 #include "core/Settings.h"
 #include "options/CroppingPage.h"
 #include "options/OptionsPage.h"
 #include "options/PropertyModel.h"
 #include "options/ScanResPage.h"
 #include "options/ScannerPage.h"
+#include "ribbon/FusionStyle.h"
 
 OptionsDlg::OptionsDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -38,7 +38,9 @@ OptionsDlg::OptionsDlg(QWidget *parent)
     m_tree->setMinimumWidth(200);
     m_tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    m_pages = {new OptionsPage, new ScanResPage, new ScannerPage, new CroppingPage};
+    auto *general = new OptionsPage;
+    connect(general, &OptionsPage::languageChanged, this, &OptionsDlg::languageChanged);
+    m_pages = {general, new ScanResPage, new ScannerPage, new CroppingPage};
     const int numbers[] = {PropertyModel::CommonPage, PropertyModel::ResolutionPage,
                            PropertyModel::ScannerPage, PropertyModel::CroppingPage};
     for (int i = 0; i < m_pages.size(); ++i) {

@@ -28,6 +28,11 @@ public:
     QTreeView *tree() const { return m_tree; }
     PropertyModel *model() const { return m_model; }
 
+signals:
+    // A language was chosen and stored: the application switches to it at once, whether or
+    // not the dialog is accepted later.
+    void languageChanged();
+
 public slots:
     void selected(const QModelIndex &current, const QModelIndex &previous);
     void save();

@@ -7,7 +7,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/LanguageLoader.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 
@@ -89,7 +88,7 @@ void OptionsPage::langChanged(int index)
     if (index < 0)
         return;
     Settings::write(SettingsKeys::Language, m_languages->itemData(index).toString());
-    LanguageLoader::load();
+    emit languageChanged();
 }
 
 void OptionsPage::retranslateUi()

@@ -23,8 +23,12 @@ public:
 
 public slots:
     void byDefault() override;
-    // Stores the chosen language and switches the interface to it.
+    // Stores the chosen language and asks for the interface to switch to it.
     void langChanged(int index);
+
+signals:
+    // A new language is stored; the application loads it.
+    void languageChanged();
 
 protected:
     void retranslateUi() override;

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <QWizard>
 
-#include "app/BusyIndicator.h"
+#include "ribbon/BusyIndicator.h"
 #include "scan/AutoScanWizard.h"
 
 ScanPage::ScanPage(QWidget *parent)

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Checks the interface translations: every text translated, placeholders, accelerators and
 rich-text tags kept. Prints one line per problem and exits 1 when there is any.
-    scripts/check_translations.py [resources/translations/Vellumo_de.ts ...]
+    scripts/check-translations.py [resources/translations/Vellumo_de.ts ...]
 Without arguments every translation but the English one is checked."""
 import collections
 import glob

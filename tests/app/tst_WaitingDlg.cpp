@@ -4,7 +4,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "app/BusyIndicator.h"
+#include "ribbon/BusyIndicator.h"
 #include "app/WaitingDlg.h"
 
 class tst_WaitingDlg : public QObject
