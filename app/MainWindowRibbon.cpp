@@ -185,10 +185,14 @@ void MainWindow::buildApplicationMenu()
     c.saveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     c.recoverProject = menu->addAction(QIcon(QStringLiteral(":/images/RecoverProject")), QString());
     menu->addSeparator();
+    // The ribbon's print command, enabled with the pages.
+    menu->addAction(c.print);
+    c.print->setShortcut(QKeySequence::Print);
+    menu->addSeparator();
     c.quit = menu->addAction(QString());
     c.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     // The menu's shortcuts work while the menu is closed.
-    addActions({c.newProject, c.openProject, c.saveProject, c.recoverProject, c.quit});
+    addActions({c.newProject, c.openProject, c.saveProject, c.recoverProject, c.print, c.quit});
     connect(c.newProject, &QAction::triggered, this, &MainWindow::newProject);
     connect(c.openProject, &QAction::triggered, this, &MainWindow::openProject);
     connect(c.saveProject, &QAction::triggered, this, &MainWindow::saveProject);

@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QTextDocument>
 
+#include <cmath>
+
 #include "app/PrintLayout.h"
 
 PagePrinter::PagePrinter(QPrinter *printer)
@@ -26,6 +28,22 @@ bool PagePrinter::isPreview() const
     // The preview records each sheet as a picture.
     QPaintEngine *engine = m_printer->paintEngine();
     return engine && engine->type() == QPaintEngine::Picture;
+}
+
+QImage PagePrinter::previewImage(const QImage &image, QSize target, int pageCount) const
+{
+    const bool grey = image.depth() == 1 || image.isGrayscale();
+    const int bytesPerPixel = grey ? 1 : 3;
+    const double printerDpi = m_printer->resolution();
+    const double area = double(target.width()) * target.height() / (printerDpi * printerDpi);
+    const double share = double(PreviewBudgetBytes) / qMax(pageCount, 1) / bytesPerPixel;
+    const double dpi = qMin<double>(PreviewDpi, area > 0 ? std::sqrt(share / area) : PreviewDpi);
+    const QSize kept(qMax(1, qRound(target.width() * dpi / printerDpi)),
+                     qMax(1, qRound(target.height() * dpi / printerDpi)));
+    QImage small = kept.width() < image.width()
+                       ? image.scaled(kept, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                       : image;
+    return small.convertToFormat(grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
 }
 
 bool PagePrinter::print(const QStringList &files, const Progress &progress)
@@ -54,11 +72,8 @@ bool PagePrinter::print(const QStringList &files, const Progress &progress)
             continue;
         const QRect target = PrintLayout::placement(image.size(), image.logicalDpiX(),
                                                     image.logicalDpiY(), dpi, available);
-        if (preview) {
-            const QSize kept = target.size() * PreviewDpi / dpi;
-            if (kept.width() < image.width())
-                image = image.scaled(kept, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-        }
+        if (preview)
+            image = previewImage(image, target.size(), int(files.size()));
         painter.drawImage(target, image);
     }
     return painter.end();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QStringList>
 
 #include <functional>
@@ -8,16 +9,19 @@ class QPrinter;
 
 // Prints page image files one per sheet, each at its own physical size or shrunk to fit, and
 // centred (see PrintLayout). One page at a time is decoded, drawn and released, so memory does
-// not grow with the number of pages. For the print preview, which keeps every sheet it is
-// given, images are drawn at screen resolution.
+// not grow with the number of pages. The print preview keeps every sheet it is given: there
+// the images are drawn at screen resolution or less, within a memory budget for the whole
+// document, so a long document is previewed with coarser pictures instead of more memory.
 class PagePrinter
 {
 public:
     // Told before each page (position from 0, page count); false stops the printing.
     using Progress = std::function<bool(int position, int count)>;
 
-    // Resolution of the images kept by the print preview.
+    // Most resolution of the images kept by the print preview.
     static constexpr int PreviewDpi = 96;
+    // Memory the preview's pictures may take together.
+    static constexpr qint64 PreviewBudgetBytes = 256LL * 1024 * 1024;
 
     // printer: not owned, set up by the caller.
     explicit PagePrinter(QPrinter *printer);
@@ -32,5 +36,9 @@ public:
     bool isPreview() const;
 
 private:
+    // The picture the preview keeps of an image placed at target: at most PreviewDpi, and no
+    // more than its share of the budget, in the smallest format that holds its colours.
+    QImage previewImage(const QImage &image, QSize target, int pageCount) const;
+
     QPrinter *m_printer;
 };

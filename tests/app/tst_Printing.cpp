@@ -1,4 +1,5 @@
 #include <QImage>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -24,6 +25,7 @@ private slots:
     void placement();
     void onePageAtATimeToPdf();
     void stoppingAbortsTheJob();
+    void previewGetsEverySheet();
     void windowPrintsEveryPage();
 
 private:
@@ -169,6 +171,24 @@ void tst_Printing::stoppingAbortsTheJob()
     });
     QVERIFY(!printed);
     QCOMPARE(told, QList<int>({0, 1}));
+}
+
+void tst_Printing::previewGetsEverySheet()
+{
+    const QString page =
+        solidPage(m_folder.path(), QStringLiteral("sheet.png"), QSize(2480, 3508), 300);
+    QPrinter printer(QPrinter::HighResolution);
+    setUp(printer, m_folder.filePath(QStringLiteral("unused.pdf")));
+    QPrintPreviewWidget preview(&printer);
+    bool wasPreview = false;
+    connect(&preview, &QPrintPreviewWidget::paintRequested, this, [&](QPrinter *target) {
+        PagePrinter pages(target);
+        wasPreview = pages.isPreview();
+        QVERIFY(pages.print({page, page, page}));
+    });
+    preview.updatePreview();
+    QVERIFY(wasPreview);
+    QCOMPARE(preview.pageCount(), 3);
 }
 
 void tst_Printing::windowPrintsEveryPage()

@@ -4,8 +4,8 @@
 #include <QTest>
 #include <QWindow>
 
-#include "ribbon/BusyIndicator.h"
 #include "app/WaitingDlg.h"
+#include "ribbon/BusyIndicator.h"
 
 class tst_WaitingDlg : public QObject
 {
@@ -45,6 +45,13 @@ void tst_WaitingDlg::userCannotCloseIt()
     QVERIFY(!dlg->windowHandle()->close());
     QCoreApplication::processEvents();
     QVERIFY(dlg && dlg->isVisible());
+    QVERIFY(!dlg->wasCancelled());
+
+    // Where the operation can stop, Escape asks it to; the window stays until it has.
+    dlg->setCancellable(true);
+    QTest::keyClick(dlg, Qt::Key_Escape);
+    QVERIFY(dlg && dlg->isVisible());
+    QVERIFY(dlg->wasCancelled());
     dlg->finish();
 }
 

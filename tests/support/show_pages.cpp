@@ -3,10 +3,12 @@
 // With VELLUMO_SHOW_COMMAND set to a slot name of the window (for example buildPdf), that command
 // runs once the pages are in; with VELLUMO_SHOW_SLIDER set to a number, the first slider of the
 // dialog that command opens is then moved to it; with VELLUMO_SHOW_NEXT set, the Next button of
-// the wizard that command opens is pressed.
+// the wizard that command opens is pressed; VELLUMO_SHOW_SETTINGS="Key=value;Key=value" is
+// written to the settings first.
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
+#include <QSettings>
 #include <QSlider>
 #include <QTimer>
 #include <QWizard>
@@ -21,6 +23,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QString(ProgramInfo::OrganizationName));
     QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
     QApplication::setStyle(new RibbonStyle);
+    const QStringList presets =
+        qEnvironmentVariable("VELLUMO_SHOW_SETTINGS").split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &preset : presets) {
+        const qsizetype equals = preset.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            QSettings().setValue(preset.left(equals), preset.mid(equals + 1));
+    }
     MainWindow window(false);
     // Without a window manager there is nobody to maximize the window: fill the screen.
     window.setGeometry(window.screen()->availableGeometry());
