@@ -70,7 +70,11 @@ QString webHostFor(const QString &language)
 
 void load()
 {
-    const QString folder = localeFolder();
+    load(localeFolder());
+}
+
+void load(const QString &folder)
+{
     QString code = Settings::readString(SettingsKeys::Language, QString());
     if (code.isEmpty()) {
         code = installerLanguage(folder);

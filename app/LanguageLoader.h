@@ -8,8 +8,11 @@
 // call, so every window re-applies its texts without a restart.
 namespace LanguageLoader {
 
-// Reads the Language setting (filling it in when empty) and installs the translations.
+// Reads the Language setting (filling it in when empty) and installs the translations from
+// localeFolder().
 void load();
+// The same with the translations and instlang.txt of another folder.
+void load(const QString &folder);
 // The folder holding the translations: "locale" beside the program (the build tree), else
 // the installed data folder's "locale".
 QString localeFolder();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QEventLoop>
@@ -50,6 +51,11 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
 {
     prepareFolders();
     Settings::write(SettingsKeys::Version, QString(ProgramInfo::Version));
+    if (Settings::readString(SettingsKeys::FirstStart, QString()).isEmpty()) {
+        m_firstStart = true;
+        Settings::write(SettingsKeys::FirstStart,
+                        QDateTime::currentDateTime().toString(Qt::ISODate));
+    }
 
     if (auto *style = qobject_cast<OfficeStyle *>(QApplication::style()))
         style->setTheme(4);

@@ -60,6 +60,8 @@ public:
     // True once the start-up steps after construction (recovery offer, project named on the
     // command line) have run.
     bool isStartUpFinished() const { return m_startUpFinished; }
+    // True when this is the program's first start in this settings store.
+    bool isFirstStart() const { return m_firstStart; }
     // True once the scanners have been listed (in the background, after construction).
     bool isScannerListReady() const { return m_scannerListReady; }
     // The project has changes that are not saved.
@@ -244,8 +246,6 @@ private:
     // Asks once whether to bring back the pages an earlier run left in the working folder;
     // true when they were recovered.
     bool offerRecovery();
-    // A command whose work is not part of this build yet: says so instead of doing nothing.
-    void commandNotAvailable(const QString &command);
     // Asks a Yes/No question in a message box titled "Vellumo"; true only for Yes.
     bool ask(const QString &question);
     // Positions of the pages whose check mark is (or is not) set, in list order.
@@ -304,4 +304,5 @@ private:
     // The working folder the program was started in, for relative paths on the command line.
     QString m_launchFolder;
     bool m_scannerListReady = false;
+    bool m_firstStart = false;
 };

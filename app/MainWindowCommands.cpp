@@ -36,13 +36,6 @@
 #include "pages/PageFiles.h"
 #include "pages/PageListWidget.h"
 
-void MainWindow::commandNotAvailable(const QString &command)
-{
-    QString name = command;
-    name.remove(QLatin1Char('&'));
-    errorMessage(tr("\"%1\" is not available in this version of Vellumo yet.").arg(name));
-}
-
 void MainWindow::errorMessage(const QString &message)
 {
     PopupMessage::show(message, this);
@@ -257,13 +250,5 @@ void MainWindow::settings()
         refreshQualities();
 }
 
-// Commands of parts that are not in this build yet.
-void MainWindow::update()
-{
-    commandNotAvailable(m_commands.checkUpdates->text());
-}
-
-// Slots driven by components that are not in this build yet; nothing can call them now.
-void MainWindow::checkInstall() {}
+// Kept for the command set; no command of this build raises it.
 void MainWindow::scanDoc() {}
-void MainWindow::replyFinished(QNetworkReply *) {}

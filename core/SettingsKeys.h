@@ -104,7 +104,7 @@ inline constexpr Key DjvuDocName{"DjvuDocName"};
 inline constexpr Key DjvuNeedOpen{"DjvuNeedOpen"};
 inline constexpr Key DjvuPercent{"DjvuPercent"};
 
-// Marks that the program has started once on this account (absent before the first start).
+// The first start's date (ISO 8601); absent until the program has started once here.
 inline constexpr Key FirstStart{"FirstStart"};
 
 } // namespace SettingsKeys

@@ -1,13 +1,20 @@
 #!/usr/bin/env python3
 """Checks the interface translations: every text translated, placeholders, accelerators and
 rich-text tags kept. Prints one line per problem and exits 1 when there is any.
-    scripts/check-translations.py [resources/translations/Vellumo_de.ts ...]
-Without arguments every translation but the English one is checked."""
+    scripts/check-translations.py [--lupdate LUPDATE --project JSON --lrelease LRELEASE]
+                                  [resources/translations/Vellumo_de.ts ...]
+Without files every translation but the English one is checked. With --lupdate, copies of the
+files are first brought up to date with the sources (lupdate's project file), so a text that no
+file has yet counts as untranslated, and lrelease must compile each one without an unfinished
+text."""
 import collections
 import glob
 import os
 import re
+import shutil
+import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%(?:\d+|n|L\d+)")
@@ -67,14 +74,45 @@ def check(path):
     return problems
 
 
+def option(args, name):
+    if name in args:
+        i = args.index(name)
+        value = args[i + 1]
+        del args[i:i + 2]
+        return value
+    return None
+
+
+def refreshed(files, lupdate, project, lrelease, folder):
+    """Copies of the files brought up to date with the sources; the lrelease problems."""
+    copies = [shutil.copy(f, folder) for f in files]
+    subprocess.run([lupdate, "-project", project, "-ts", *copies, "-no-obsolete",
+                    "-locations", "none", "-silent"], check=True, capture_output=True)
+    problems = []
+    for copy in copies:
+        out = subprocess.run([lrelease, copy, "-qm", copy + ".qm"], check=True,
+                             capture_output=True, text=True).stdout
+        m = re.search(r"(\d+) unfinished", out)
+        if m and int(m.group(1)) > 0:
+            problems.append(f"{os.path.basename(copy)}: lrelease: {m.group(1)} unfinished")
+    return copies, problems
+
+
 def main():
+    args = sys.argv[1:]
+    lupdate = option(args, "--lupdate")
+    project = option(args, "--project")
+    lrelease = option(args, "--lrelease")
     here = os.path.dirname(os.path.abspath(__file__))
-    files = sys.argv[1:] or sorted(
+    files = args or sorted(
         f for f in glob.glob(os.path.join(here, "..", "resources", "translations", "*.ts"))
         if not f.endswith("_en.ts"))
     problems = []
-    for path in files:
-        problems += check(path)
+    with tempfile.TemporaryDirectory() as folder:
+        if lupdate:
+            files, problems = refreshed(files, lupdate, project, lrelease, folder)
+        for path in files:
+            problems += check(path)
     for problem in problems:
         print(problem)
     print(f"{len(problems)} problem(s) in {len(files)} file(s)")

@@ -22,9 +22,22 @@ void MainWindowFixture::nameApplication()
     QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
 }
 
+void MainWindowFixture::returningUser()
+{
+    // The window's tests meet a user who has started the program before and turned the update
+    // check off, so no network pop-up comes between them and their window. Tests of the first
+    // start and of the update check set these keys themselves.
+    QSettings settings;
+    if (!settings.contains(QStringLiteral("FirstStart")))
+        settings.setValue(QStringLiteral("FirstStart"), QStringLiteral("2026-01-01T00:00:00"));
+    if (!settings.contains(QStringLiteral("AutoUpdate")))
+        settings.setValue(QStringLiteral("AutoUpdate"), false);
+}
+
 bool MainWindowFixture::open()
 {
     QDir(AppPaths::workingFolder()).removeRecursively();
+    returningUser();
     m_window = std::make_unique<MainWindow>(false);
     m_window->show();
     if (!QTest::qWaitForWindowExposed(m_window.get()))
@@ -36,6 +49,7 @@ bool MainWindowFixture::open()
 MainWindow *MainWindowFixture::rebuild()
 {
     reset();
+    returningUser();
     m_window = std::make_unique<MainWindow>(false);
     return m_window.get();
 }

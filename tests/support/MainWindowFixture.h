@@ -37,5 +37,7 @@ public:
     QStringList popupMessages() const;
 
 private:
+    static void returningUser();
+
     std::unique_ptr<MainWindow> m_window;
 };
