@@ -22,6 +22,8 @@ execute_process(
         "XDG_CACHE_HOME=${HOME_DIR}/.cache"
         "XDG_RUNTIME_DIR=${HOME_DIR}/.runtime"
         "QT_QPA_PLATFORM=offscreen"
+        # The source texts, whatever language the machine speaks.
+        "LANG=C.UTF-8" "LC_ALL=C.UTF-8" "LANGUAGE="
         "VELLUMO_BIN_DIR=${VELLUMO_BIN_DIR}"
         "VELLUMO_SOURCE_DIR=${VELLUMO_SOURCE_DIR}"
         "SANE_CONFIG_DIR=${VELLUMO_SOURCE_DIR}/tests/scan/sane"

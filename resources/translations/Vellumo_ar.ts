@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>اقتصاص تلقائي</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>يمكنك هنا ضبط إعدادات الاقتصاص التلقائي.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>إضافة هوامش</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>يسار</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>أعلى</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>يمين</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>أسفل</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> سم</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>«%1» غير متاح بعد في هذا الإصدار من Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1382,6 +1413,30 @@
             <numerusform>احتُفظ بـ %n صفحة ممسوحة حتى الآن.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>جارٍ التحضير للطباعة...</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>جارٍ البحث عن تحديثات...</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>خطأ!&lt;br&gt;تعذّر الاتصال بخادم التحديثات. الرجاء التحقق من إعدادات الشبكة.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>أنت تستخدم أحدث إصدار من Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>شكرًا لتحديثك Vellumo.&lt;p&gt;الرجاء إغلاق البرنامج وتشغيل ملف التثبيت.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1407,6 +1462,44 @@
     <message>
         <source>Close</source>
         <translation>إغلاق</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>الإعدادات</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>يمكنك هنا تغيير خيارات البرنامج.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>اللغة:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;فحص التحديثات تلقائيًا</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>كيفية الترجمة إلى لغتك</translation>
     </message>
 </context>
 <context>
@@ -1585,6 +1678,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>الماسح الضوئي</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>الاقتصاص</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>الافتراضي</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1623,6 +1742,84 @@
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>الدقة</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>يمكنك تغيير دقة المسح لكل وضع من الأوضاع. كلما ارتفعت دقة المسح تحسّنت جودة الصورة، لكن سرعة المسح تقل.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>متوسطة:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>جيدة:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>عالية:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>نقطة في البوصة</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>الماسح الضوئي</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>يمكنك تغيير خيارات المسح وتفعيل وحدة تغذية المستندات أو إلغاء تفعيلها.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>مصدر الورق:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>مسطّح (اللوح الزجاجي)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>وحدة التغذية التلقائية (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>الالتقاط:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>صورة واحدة</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>كل الصور المتاحة</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>&amp;تصحيح ميل الصفحات الممسوحة تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>&amp;اقتصاص الصفحات الممسوحة تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>ضبط ت&amp;باين الصفحات الممسوحة تلقائيًا</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>المسح مع ال&amp;معاينة</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1897,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>لم يُعثر على %1. بحث Vellumo عنه في %2 وفي PATH؛ الرجاء إعادة تثبيت Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>تحديثات Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>يتوفر إصدار جديد من Vellumo</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>الإصدار الحالي: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>الإصدار الجديد: %1&lt;p&gt;التنزيل: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

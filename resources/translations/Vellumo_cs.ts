@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Automatické oříznutí</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Zde můžete nastavit automatické oříznutí.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Přidat okraje</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Levý</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Horní</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Pravý</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dolní</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>Funkce „%1“ zatím není v této verzi aplikace Vellumo k dispozici.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1379,6 +1410,30 @@
             <numerusform>%n dosud naskenovaných stránek bylo zachováno.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Náhled tisku</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Příprava tisku...</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Hledání aktualizací</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>CHYBA!&lt;br&gt;Nelze se připojit k serveru aktualizací. Zkontrolujte prosím nastavení sítě.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Používáte nejnovější verzi Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Děkujeme za aktualizaci Vellumo.&lt;p&gt;Zavřete prosím program a spusťte instalační soubor.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1404,6 +1459,44 @@
     <message>
         <source>Close</source>
         <translation>Zavřít</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Nastavení</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Zde můžete změnit volby programu.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Jazyk:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;Automaticky kontrolovat aktualizace</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Jak přeložit Vellumo do vašeho jazyka</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1675,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Obecné</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Skener</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Oříznutí</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Výchozí</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1620,6 +1739,84 @@
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozlišení</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Zde můžete změnit rozlišení skenování pro každý z režimů. Čím vyšší rozlišení, tím lepší kvalita obrazu, ale tím pomalejší skenování.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Střední:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Dobrá:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Vysoká:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Skener</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Zde můžete změnit volby skenování a zapnout nebo vypnout podavač dokumentů.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Zdroj papíru:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Plochý skener (sklo)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Automatický podavač dokumentů (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Načíst:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Jeden obrázek</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Všechny dostupné obrázky</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Automatické &amp;narovnání naskenovaných stránek</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Automatické &amp;oříznutí naskenovaných stránek</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Automatická úprava &amp;kontrastu naskenovaných stránek</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Skenovat s ná&amp;hledem</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1894,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>Program %1 nebyl nalezen v %2 ani v cestě PATH; přeinstalujte prosím Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Aktualizace Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Je k dispozici nová verze Vellumo</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Nainstalovaná verze: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Nová verze: %1&lt;p&gt;Stáhnout: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Stáhnout</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Automatisch zuschneiden</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Hier können Sie die Einstellungen für das automatische Zuschneiden festlegen.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Ränder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>„%1“ ist in dieser Version von Vellumo noch nicht verfügbar.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1378,6 +1409,30 @@
             <numerusform>Die %n bisher gescannten Seiten wurden beibehalten.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Druck wird vorbereitet …</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Suche nach Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>FEHLER!&lt;br&gt;Es konnte keine Verbindung zum Aktualisierungsserver hergestellt werden. Bitte überprüfen Sie die Netzwerkeinstellungen.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Sie verwenden die neueste Version von Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Vielen Dank, dass Sie Vellumo aktualisieren.&lt;p&gt;Bitte schließen Sie das Programm und führen Sie die Installationsdatei aus.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1403,6 +1458,44 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Hier können Sie die Programmeinstellungen ändern.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Sprache:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;Automatisch nach Aktualisierungen suchen</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>So übersetzen Sie Vellumo in Ihre Sprache</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1674,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Zuschneiden</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Standardwerte</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1619,6 +1738,84 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Hier können Sie die Scanauflösung für jeden Modus ändern. Je höher die Scanauflösung, desto besser die Bildqualität, aber desto langsamer der Scanvorgang.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Mittel:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Gut:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Hoch:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Hier können Sie die Scanoptionen ändern und den Dokumenteneinzug aktivieren oder deaktivieren.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Papierquelle:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Flachbett (Vorlagenglas)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Automatischer Dokumenteneinzug (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Einlesen:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Ein Bild</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Alle verfügbaren Bilder</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Gescannte Seiten automatisch &amp;begradigen</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Gescannte Seiten automatisch &amp;zuschneiden</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>&amp;Kontrast gescannter Seiten automatisch anpassen</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Mit &amp;Vorschau scannen</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1893,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>%1 wurde nicht gefunden. Vellumo hat in %2 und im PATH danach gesucht; bitte installieren Sie Vellumo neu.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Vellumo-Aktualisierungen</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Eine neue Version von Vellumo ist verfügbar</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Installierte Version: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Neue Version: %1&lt;p&gt;Herunterladen: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Herunterladen</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -206,11 +241,11 @@
     </message>
     <message>
         <source>Stretch to paper list</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretch to paper sheet</translation>
     </message>
     <message>
         <source>Stretch with keeping aspect</source>
-        <translation type="unfinished"></translation>
+        <translation>Stretch keeping the aspect ratio</translation>
     </message>
     <message>
         <source>&amp;Paper size:</source>
@@ -282,7 +317,7 @@
     </message>
     <message>
         <source>&amp;Save password for next using</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save password for next time</translation>
     </message>
     <message>
         <source>Save to PDF</source>
@@ -381,7 +416,7 @@
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder %1 doesn&apos;t exist.</translation>
     </message>
 </context>
 <context>
@@ -493,7 +528,7 @@
     </message>
     <message>
         <source>Save this page as the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Save this page as an image</translation>
     </message>
     <message>
         <source>Turn Left</source>
@@ -564,7 +599,7 @@
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder %1 doesn&apos;t exist.</translation>
     </message>
     <message>
         <source>Files keep appearing under the name.</source>
@@ -655,10 +690,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>0 DPI</source>
         <translation type="unfinished"></translation>
     </message>
@@ -692,7 +723,7 @@
     </message>
     <message>
         <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorry, can&apos;t load the file: its format is not supported.&lt;br&gt;%1</translation>
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
@@ -712,7 +743,7 @@
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to remove all pages but the current one from the document?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
@@ -980,7 +1011,7 @@
     </message>
     <message>
         <source>Move up current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Move the current page up in the list.</translation>
     </message>
     <message>
         <source>Move &amp;Down</source>
@@ -988,7 +1019,7 @@
     </message>
     <message>
         <source>Move down current page in the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Move the current page down in the list.</translation>
     </message>
     <message>
         <source>Move to &amp;Top</source>
@@ -996,7 +1027,7 @@
     </message>
     <message>
         <source>Move current page to top of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Move the current page to the top of the list.</translation>
     </message>
     <message>
         <source>Move to &amp;Bottom</source>
@@ -1004,7 +1035,7 @@
     </message>
     <message>
         <source>Move current page to bottom of the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Move the current page to the bottom of the list.</translation>
     </message>
     <message>
         <source>Move to &amp;Position</source>
@@ -1012,7 +1043,7 @@
     </message>
     <message>
         <source>Move current page to position.</source>
-        <translation type="unfinished"></translation>
+        <translation>Move the current page to another position.</translation>
     </message>
     <message>
         <source>&amp;Remove Page</source>
@@ -1028,7 +1059,7 @@
     </message>
     <message>
         <source>Check all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check all pages of the project.</translation>
     </message>
     <message>
         <source>&amp;Uncheck All</source>
@@ -1036,7 +1067,7 @@
     </message>
     <message>
         <source>Uncheck all pages in the project.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uncheck all pages of the project.</translation>
     </message>
     <message>
         <source>&amp;Web Site</source>
@@ -1060,7 +1091,7 @@
     </message>
     <message>
         <source>Check for updates in Internet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for updates on the Internet.</translation>
     </message>
     <message>
         <source>&amp;Vellumo</source>
@@ -1148,7 +1179,7 @@
     </message>
     <message>
         <source>New project has been begun.</source>
-        <translation type="unfinished"></translation>
+        <translation>A new project has been started.</translation>
     </message>
     <message>
         <source>Open Project</source>
@@ -1160,7 +1191,7 @@
     </message>
     <message>
         <source>Empty project. Scan a document before the saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project is empty. Scan a document before saving.</translation>
     </message>
     <message>
         <source>Save Project</source>
@@ -1176,7 +1207,7 @@
     </message>
     <message>
         <source>Project has been saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>The project has been saved.</translation>
     </message>
     <message>
         <source>Recovering...</source>
@@ -1184,7 +1215,7 @@
     </message>
     <message>
         <source>Auto saved project has been recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>The auto-saved project has been recovered.</translation>
     </message>
     <message>
         <source>There are no files to recover.</source>
@@ -1196,11 +1227,11 @@
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
-        <translation type="unfinished"></translation>
+        <translation>No scanner was found.&lt;br&gt;Please connect a scanner.</translation>
     </message>
     <message>
         <source>Splitting on pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Splitting into pages...</translation>
     </message>
     <message>
         <source>Processing the page...</source>
@@ -1212,7 +1243,7 @@
     </message>
     <message>
         <source>Scanning has cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning has been cancelled.</translation>
     </message>
     <message>
         <source>PDF file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
@@ -1224,7 +1255,7 @@
     </message>
     <message>
         <source>Error while Word file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while creating the Word file.&lt;br&gt;Can&apos;t write file %1. It may be open in another program, or the folder may not be writable.</translation>
     </message>
     <message>
         <source>DjVu file was created.&lt;br&gt;Open &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
@@ -1232,15 +1263,15 @@
     </message>
     <message>
         <source>Error while DjVu file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while creating the DjVu file.&lt;br&gt;Can&apos;t write file %1. It may be open in another program, or the folder may not be writable.</translation>
     </message>
     <message>
         <source>Images was saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Images were saved.&lt;br&gt;Open folder &lt;a href=&quot;%1&quot;&gt;%2&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Error while Image file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while creating the image file.&lt;br&gt;Can&apos;t write file %1. It may be open in another program.</translation>
     </message>
     <message>
         <source>Can&apos;t save the page %1.</source>
@@ -1248,7 +1279,7 @@
     </message>
     <message>
         <source>Error while PDF file creating.&lt;br&gt;Can&apos;t write file %1. Probably, file is opened or you can&apos;t write to folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error while creating the PDF file.&lt;br&gt;Can&apos;t write file %1. It may be open in another program, or the folder may not be writable.</translation>
     </message>
     <message>
         <source>Can&apos;t split the scanned page. It has been kept as one page.</source>
@@ -1377,6 +1408,30 @@
             <numerusform>The %n pages scanned so far have been kept.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>You are using the latest version of Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1401,6 +1456,44 @@
     <name>OfficePopupWindow</name>
     <message>
         <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1579,6 +1672,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1601,7 +1720,7 @@
     </message>
     <message>
         <source>Scanning in progress. Do not open scanner cover.</source>
-        <translation type="unfinished"></translation>
+        <translation>Scanning in progress. Do not open the scanner cover.</translation>
     </message>
 </context>
 <context>
@@ -1616,6 +1735,84 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1686,13 +1883,43 @@
     </message>
     <message>
         <source>Next scan will begin soon. Change page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause timer. Press &lt;b&gt;ENTER&lt;/b&gt; to run Scan Now.</source>
-        <translation type="unfinished"></translation>
+        <translation>The next scan will begin soon. Change the page in the scanner.&lt;br&gt;Press &lt;b&gt;SPACE&lt;/b&gt; to pause the timer. Press &lt;b&gt;ENTER&lt;/b&gt; to scan now.</translation>
     </message>
 </context>
 <context>
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>A new version of Vellumo is available</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

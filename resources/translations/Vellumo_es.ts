@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Recorte automático</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Aquí puede configurar el recorte automático.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Añadir márgenes</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierdo</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Superior</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecho</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Inferior</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>«%1» aún no está disponible en esta versión de Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1378,6 +1409,30 @@
             <numerusform>Se han conservado las %n páginas escaneadas hasta ahora.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Preparando la impresión...</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Buscando actualizaciones</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>¡ERROR!&lt;br&gt;No se puede conectar con el servidor de actualizaciones. Compruebe la configuración de red.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Está usando la versión más reciente de Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Gracias por actualizar Vellumo.&lt;p&gt;Cierre el programa y ejecute el archivo de instalación.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1403,6 +1458,44 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Aquí puede cambiar las opciones del programa.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>Buscar actualizaciones &amp;automáticamente</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Cómo traducir Vellumo a su idioma</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1674,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Escáner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Recorte</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Predeterminado</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1619,6 +1738,84 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Aquí puede cambiar la resolución de escaneo de cada uno de los modos. Cuanto mayor sea la resolución, mejor será la calidad de imagen, pero más lento será el escaneo.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Media:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Buena:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Alta:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>ppp</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Escáner</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Aquí puede cambiar las opciones de escaneo y activar o desactivar el alimentador de documentos.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Origen del papel:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Cama plana (cristal)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Alimentador automático de documentos (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Adquirir:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Una imagen</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Todas las imágenes disponibles</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>&amp;Enderezar automáticamente las páginas escaneadas</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>&amp;Recortar automáticamente las páginas escaneadas</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Ajustar automáticamente el c&amp;ontraste de las páginas escaneadas</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Escanear con &amp;vista previa</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1893,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>No se ha encontrado %1. Vellumo lo ha buscado en %2 y en el PATH; reinstale Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Actualizaciones de Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Hay una nueva versión de Vellumo disponible</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Versión instalada: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Nueva versión: %1&lt;p&gt;Descarga: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

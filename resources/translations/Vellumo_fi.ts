@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Automaattinen rajaus</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Voit määrittää automaattisen rajauksen asetukset.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Lisää marginaalit</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Vasen</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Ylä</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Oikea</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Ala</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>”%1” ei ole vielä käytettävissä tässä Vellumon versiossa.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1378,6 +1409,30 @@
             <numerusform>Tähän mennessä skannatut %n sivua on säilytetty.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Tulostuksen esikatselu</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Valmistellaan tulostusta...</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Tarkistetaan päivityksiä...</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>VIRHE!&lt;br&gt;Päivityspalvelimeen ei saada yhteyttä. Tarkista verkkoasetukset.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Käytät Vellumon uusinta versiota.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Kiitos, että päivität Vellumon.&lt;p&gt;Sulje ohjelma ja suorita asennustiedosto.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1403,6 +1458,44 @@
     <message>
         <source>Close</source>
         <translation>Sulje</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Asetukset</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peru</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Yleiset</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Täällä voit muuttaa ohjelman asetuksia.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Kieli:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;Tarkista päivitykset automaattisesti</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Ohjeet ohjelman kääntämiseen omalle kielellesi</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1674,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Yleiset</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Skanneri</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Tarkkuus</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Rajaus</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Oletukset</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1619,6 +1738,84 @@
     <message>
         <source>Cancel</source>
         <translation>Peru</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Tarkkuus</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Voit muuttaa skannaustarkkuutta kullekin tilalle erikseen. Mitä suurempi skannaustarkkuus, sitä parempi kuvanlaatu, mutta sitä hitaampi skannaus.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Keskitaso:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Hyvä:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Korkea:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Skanneri</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Voit muuttaa skannausasetuksia sekä ottaa asiakirjansyöttölaitteen käyttöön tai poistaa sen käytöstä.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Paperilähde:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Tasoskanneri (valotuslasi)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Automaattinen syöttölaite (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Hae:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Yksi kuva</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Kaikki saatavilla olevat kuvat</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Skannattujen sivujen automaattinen &amp;suoristus</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Skannattujen sivujen automaattinen &amp;rajaus</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Skannattujen sivujen automaattinen &amp;kontrastinsäätö</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Skannaa &amp;esikatselun kanssa</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1893,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>Ohjelmaa %1 ei löytynyt. Vellumo etsi sitä kansiosta %2 ja PATH-polusta; asenna Vellumo uudelleen.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Vellumo-päivitykset</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Vellumosta on saatavilla uusi versio</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Nykyinen versio: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Uusi versio: %1&lt;p&gt;Lataa: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Lataa</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Recadrage automatique</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Vous pouvez définir ici les paramètres du recadrage automatique.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Ajouter des marges</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -36,7 +71,7 @@
     </message>
     <message>
         <source>Page %1 (%2) was not encoded: %3</source>
-        <translation>La page %1 (%2) n&apos;a pas été encodée : %3</translation>
+        <translation>La page %1 (%2) n&apos;a pas été encodée&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 did not finish within %2 s</source>
@@ -64,27 +99,27 @@
     </message>
     <message>
         <source>Can&apos;t read page %1 (%2): %3</source>
-        <translation>Impossible de lire la page %1 (%2) : %3</translation>
+        <translation>Impossible de lire la page %1 (%2)&#xa0;: %3</translation>
     </message>
     <message>
         <source>None of the page files exists; %1 was not written.</source>
-        <translation>Aucun des fichiers de page n&apos;existe ; %1 n&apos;a pas été écrit.</translation>
+        <translation>Aucun des fichiers de page n&apos;existe&#xa0;; %1 n&apos;a pas été écrit.</translation>
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation>Impossible de créer un dossier temporaire dans %1 : %2</translation>
+        <translation>Impossible de créer un dossier temporaire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The pages could not be combined into %1: %2</source>
-        <translation>Impossible de réunir les pages dans %1 : %2</translation>
+        <translation>Impossible de réunir les pages dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The combined document %1 could not be read back: %2</source>
-        <translation>Le document réuni %1 n&apos;a pas pu être relu : %2</translation>
+        <translation>Le document réuni %1 n&apos;a pas pu être relu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
-        <translation>Le document réuni ne contient que %1 de ses %2 pages ; %3 n&apos;a pas été écrit.</translation>
+        <translation>Le document réuni ne contient que %1 de ses %2 pages&#xa0;; %3 n&apos;a pas été écrit.</translation>
     </message>
 </context>
 <context>
@@ -102,7 +137,7 @@
     <name>DocGenerator</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
@@ -117,15 +152,15 @@
     </message>
     <message>
         <source>Can&apos;t create a temporary folder in %1: %2</source>
-        <translation>Impossible de créer un dossier temporaire dans %1 : %2</translation>
+        <translation>Impossible de créer un dossier temporaire dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -151,7 +186,7 @@
     </message>
     <message>
         <source>Save to file:</source>
-        <translation>Enregistrer dans le fichier :</translation>
+        <translation>Enregistrer dans le fichier&#xa0;:</translation>
     </message>
     <message>
         <source>DjVu File (*.djvu)</source>
@@ -159,7 +194,7 @@
     </message>
     <message>
         <source>DjVu &amp;Compression:</source>
-        <translation>&amp;Compression DjVu :</translation>
+        <translation>&amp;Compression DjVu&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Open DjVu file after creation</source>
@@ -198,7 +233,7 @@
     </message>
     <message>
         <source>&amp;Scale:</source>
-        <translation>&amp;Échelle :</translation>
+        <translation>&amp;Échelle&#xa0;:</translation>
     </message>
     <message>
         <source>By dots per inch</source>
@@ -214,11 +249,11 @@
     </message>
     <message>
         <source>&amp;Paper size:</source>
-        <translation>Format du &amp;papier :</translation>
+        <translation>Format du &amp;papier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Orientation:</source>
-        <translation>&amp;Orientation :</translation>
+        <translation>&amp;Orientation&#xa0;:</translation>
     </message>
     <message>
         <source>Portrait</source>
@@ -230,7 +265,7 @@
     </message>
     <message>
         <source>&amp;Save to file:</source>
-        <translation>Enregistrer dans le &amp;fichier :</translation>
+        <translation>Enregistrer dans le &amp;fichier&#xa0;:</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
@@ -274,7 +309,7 @@
     </message>
     <message>
         <source>Use &amp;Password:</source>
-        <translation>Utiliser un &amp;mot de passe :</translation>
+        <translation>Utiliser un &amp;mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Type a password or keep empty</source>
@@ -310,11 +345,11 @@
     </message>
     <message>
         <source>No password store is running on this desktop, so the password can&apos;t be kept.</source>
-        <translation>Aucun gestionnaire de mots de passe n&apos;est actif sur ce bureau ; le mot de passe ne peut donc pas être conservé.</translation>
+        <translation>Aucun gestionnaire de mots de passe n&apos;est actif sur ce bureau&#xa0;; le mot de passe ne peut donc pas être conservé.</translation>
     </message>
     <message>
         <source>Can&apos;t keep the password: %1</source>
-        <translation>Impossible de conserver le mot de passe : %1</translation>
+        <translation>Impossible de conserver le mot de passe&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -329,11 +364,11 @@
     </message>
     <message>
         <source>Save to &amp;Folder:</source>
-        <translation>Enregistrer dans le &amp;dossier :</translation>
+        <translation>Enregistrer dans le &amp;dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Image Format:</source>
-        <translation>Format d&apos;image :</translation>
+        <translation>Format d&apos;image&#xa0;:</translation>
     </message>
     <message>
         <source>JPEG</source>
@@ -353,11 +388,11 @@
     </message>
     <message>
         <source>Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>File Prefix:</source>
-        <translation>Préfixe des fichiers :</translation>
+        <translation>Préfixe des fichiers&#xa0;:</translation>
     </message>
     <message>
         <source>Counter [C]</source>
@@ -396,7 +431,7 @@
     </message>
     <message>
         <source>Save to file:</source>
-        <translation>Enregistrer dans le fichier :</translation>
+        <translation>Enregistrer dans le fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Microsoft Word File (*.docx)</source>
@@ -430,7 +465,7 @@
     <name>FlipWidget</name>
     <message>
         <source>Rotate:</source>
-        <translation>Pivoter :</translation>
+        <translation>Pivoter&#xa0;:</translation>
     </message>
     <message>
         <source>Don&apos;t rotate</source>
@@ -450,7 +485,7 @@
     </message>
     <message>
         <source>Rotate Angle:</source>
-        <translation>Angle de rotation :</translation>
+        <translation>Angle de rotation&#xa0;:</translation>
     </message>
     <message>
         <source>Flip</source>
@@ -518,7 +553,7 @@
         <source>
        vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (each page an image file; P: &quot;[C]&quot; page counter, &quot;[D]&quot; date; default IMAGE_[C], jpg, quality 85)</source>
         <translation>
-       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (chaque page dans un fichier image ; P : &quot;[C]&quot; compteur de pages, &quot;[D]&quot; date ; par défaut IMAGE_[C], jpg, qualité 85)</translation>
+       vellumo-cli images -o DIR [--format jpg|tiff|png|bmp] [--quality N] [--pattern P] FILE...   (chaque page dans un fichier image&#xa0;; P&#xa0;: &quot;[C]&quot; compteur de pages, &quot;[D]&quot; date&#xa0;; par défaut IMAGE_[C], jpg, qualité 85)</translation>
     </message>
     <message>
         <source>%1 needs a folder</source>
@@ -554,14 +589,14 @@
     </message>
     <message>
         <source>failed %1: %2</source>
-        <translation>échec de %1 : %2</translation>
+        <translation>échec de %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ImageExporter</name>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Folder %1 isn&apos;t exists.</source>
@@ -573,7 +608,7 @@
     </message>
     <message>
         <source>Can&apos;t save the image to %1: %2</source>
-        <translation>Impossible d&apos;enregistrer l&apos;image dans %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no image format for this file name</source>
@@ -607,7 +642,7 @@
     </message>
     <message>
         <source>Select the time interval in seconds:</source>
-        <translation>Choisissez l&apos;intervalle de temps en secondes :</translation>
+        <translation>Choisissez l&apos;intervalle de temps en secondes&#xa0;:</translation>
     </message>
     <message>
         <source>Scan first page now (don&apos;t wait)</source>
@@ -637,15 +672,15 @@
     </message>
     <message>
         <source>Page count:</source>
-        <translation>Nombre de pages :</translation>
+        <translation>Nombre de pages&#xa0;:</translation>
     </message>
     <message>
         <source>Selected:</source>
-        <translation>Cochées :</translation>
+        <translation>Cochées&#xa0;:</translation>
     </message>
     <message>
         <source>Scale: </source>
-        <translation>Échelle : </translation>
+        <translation>Échelle&#xa0;: </translation>
     </message>
     <message>
         <source>Keep scale</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>« %1 » n&apos;est pas encore disponible dans cette version de Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -697,27 +728,27 @@
     </message>
     <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
-        <translation>Voulez-vous supprimer du document les %1 pages cochées ?</translation>
+        <translation>Voulez-vous supprimer du document les %1 pages cochées&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to remove the page?</source>
-        <translation>Voulez-vous supprimer la page ?</translation>
+        <translation>Voulez-vous supprimer la page&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to remove all checked pages from the document?</source>
-        <translation>Voulez-vous supprimer du document toutes les pages cochées ?</translation>
+        <translation>Voulez-vous supprimer du document toutes les pages cochées&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to remove all unchecked pages from the document?</source>
-        <translation>Voulez-vous supprimer du document toutes les pages non cochées ?</translation>
+        <translation>Voulez-vous supprimer du document toutes les pages non cochées&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages but current from the document?</source>
-        <translation>Voulez-vous supprimer du document toutes les pages sauf la page courante ?</translation>
+        <translation>Voulez-vous supprimer du document toutes les pages sauf la page courante&#xa0;?</translation>
     </message>
     <message>
         <source>Do you want to remove all pages from the document?</source>
-        <translation>Voulez-vous supprimer toutes les pages du document ?</translation>
+        <translation>Voulez-vous supprimer toutes les pages du document&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Scan &amp;&amp; PDF</source>
@@ -781,15 +812,15 @@
     </message>
     <message>
         <source>Scanner:</source>
-        <translation>Scanner :</translation>
+        <translation>Scanner&#xa0;:</translation>
     </message>
     <message>
         <source>Color Mode:</source>
-        <translation>Mode couleur :</translation>
+        <translation>Mode couleur&#xa0;:</translation>
     </message>
     <message>
         <source>Quality:</source>
-        <translation>Qualité :</translation>
+        <translation>Qualité&#xa0;:</translation>
     </message>
     <message>
         <source>Select Scanner</source>
@@ -1141,11 +1172,11 @@
     </message>
     <message>
         <source>The current project is not saved yet. Do you want to save it?</source>
-        <translation>Le projet en cours n&apos;est pas encore enregistré. Voulez-vous l&apos;enregistrer ?</translation>
+        <translation>Le projet en cours n&apos;est pas encore enregistré. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>The current project has been changed. Do you want to save it?</source>
-        <translation>Le projet en cours a été modifié. Voulez-vous l&apos;enregistrer ?</translation>
+        <translation>Le projet en cours a été modifié. Voulez-vous l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <source>New project has been begun.</source>
@@ -1193,7 +1224,7 @@
     </message>
     <message>
         <source>Vellumo found %1 pages of an earlier session in its working folder.&lt;br&gt;Do you want to recover them now?</source>
-        <translation>Vellumo a trouvé dans son dossier de travail %1 pages d&apos;une session précédente.&lt;br&gt;Voulez-vous les récupérer maintenant ?</translation>
+        <translation>Vellumo a trouvé dans son dossier de travail %1 pages d&apos;une session précédente.&lt;br&gt;Voulez-vous les récupérer maintenant&#xa0;?</translation>
     </message>
     <message>
         <source>Scanners not found.&lt;br&gt;Please plug a scanner.</source>
@@ -1257,11 +1288,11 @@
     </message>
     <message>
         <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Impossible de charger le fichier %1.&lt;br&gt;L&apos;image est trop grande : %2 x %3 pixels.</translation>
+        <translation>Impossible de charger le fichier %1.&lt;br&gt;L&apos;image est trop grande&#xa0;: %2 x %3 pixels.</translation>
     </message>
     <message>
         <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Le fichier %1 est endommagé : une partie de l&apos;image peut manquer.</translation>
+        <translation>Le fichier %1 est endommagé&#xa0;: une partie de l&apos;image peut manquer.</translation>
     </message>
     <message>
         <source>Save Image</source>
@@ -1369,7 +1400,7 @@
     </message>
     <message>
         <source>Some entries of the project %1 were left out: %2</source>
-        <translation>Certaines entrées du projet %1 ont été ignorées : %2</translation>
+        <translation>Certaines entrées du projet %1 ont été ignorées&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>The %n page(s) scanned so far have been kept.</source>
@@ -1377,6 +1408,30 @@
             <numerusform>%n page numérisée jusqu&apos;ici a été conservée.</numerusform>
             <numerusform>%n pages numérisées jusqu&apos;ici ont été conservées.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Préparation de l&apos;impression…</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Recherche de mises à jour</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>ERREUR&#xa0;!&lt;br&gt;Impossible de se connecter au serveur de mises à jour. Veuillez vérifier les paramètres réseau.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Vous utilisez la dernière version de Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Merci d&apos;avoir mis à jour Vellumo.&lt;p&gt;Veuillez fermer le programme et exécuter le fichier d&apos;installation.</translation>
     </message>
 </context>
 <context>
@@ -1391,7 +1446,7 @@
     </message>
     <message>
         <source>New Page Number:</source>
-        <translation>Nouveau numéro de page :</translation>
+        <translation>Nouveau numéro de page&#xa0;:</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1406,18 +1461,56 @@
     </message>
 </context>
 <context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Vous pouvez modifier ici les options du logiciel.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Langue&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>Rechercher &amp;automatiquement les mises à jour</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Comment traduire Vellumo dans votre langue</translation>
+    </message>
+</context>
+<context>
     <name>PageImages</name>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: the image is empty.</source>
-        <translation>Impossible d&apos;écrire %1 : l&apos;image est vide.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: l&apos;image est vide.</translation>
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1436,7 +1529,7 @@
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1444,8 +1537,8 @@
     <message>
         <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>usage : vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (code de sortie 0 : des pages peuvent être ajoutées au PDF ; - le lit depuis l&apos;entrée standard)</translation>
+        <translation>usage&#xa0;: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
+       vellumo-cli check-pdf FILE|-   (code de sortie 0&#xa0;: des pages peuvent être ajoutées au PDF&#xa0;; - le lit depuis l&apos;entrée standard)</translation>
     </message>
     <message>
         <source>%1 needs a file name</source>
@@ -1469,7 +1562,7 @@
     </message>
     <message>
         <source>--margins takes four centimetre values: L,R,T,B</source>
-        <translation>--margins attend quatre valeurs en centimètres : L,R,T,B</translation>
+        <translation>--margins attend quatre valeurs en centimètres&#xa0;: L,R,T,B</translation>
     </message>
     <message>
         <source>unknown option %1</source>
@@ -1488,7 +1581,7 @@
     <name>PdfImport</name>
     <message>
         <source>image %1: %2</source>
-        <translation>image %1 : %2</translation>
+        <translation>image %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1521,7 +1614,7 @@
     </message>
     <message>
         <source>Can&apos;t write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can&apos;t read %1.</source>
@@ -1529,19 +1622,19 @@
     </message>
     <message>
         <source>Can&apos;t read %1: %2</source>
-        <translation>Impossible de lire %1 : %2</translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Can&apos;t write %1 into %2: %3.</source>
-        <translation>Impossible d&apos;écrire %1 dans %2 : %3.</translation>
+        <translation>Impossible d&apos;écrire %1 dans %2&#xa0;: %3.</translation>
     </message>
     <message>
         <source>Can&apos;t write %1: %2.</source>
-        <translation>Impossible d&apos;écrire %1 : %2.</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Its entries overlap: the file is damaged.</source>
-        <translation>Ses entrées se chevauchent : le fichier est endommagé.</translation>
+        <translation>Ses entrées se chevauchent&#xa0;: le fichier est endommagé.</translation>
     </message>
     <message>
         <source>not a page file</source>
@@ -1578,6 +1671,32 @@
     <message>
         <source>not an image</source>
         <translation>pas une image</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Recadrage</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Par défaut</translation>
     </message>
 </context>
 <context>
@@ -1622,6 +1741,84 @@
     </message>
 </context>
 <context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Vous pouvez modifier la résolution de numérisation pour chacun des modes. Plus la résolution est élevée, meilleure est la qualité de l&apos;image, mais plus la numérisation est lente.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Moyenne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Bonne&#xa0;:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Haute&#xa0;:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>ppp</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Vous pouvez modifier les options de numérisation et activer ou désactiver le chargeur de documents.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Source du papier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>À plat (vitre)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Chargeur automatique de documents (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Acquérir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Une image</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Toutes les images disponibles</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>&amp;Redresser automatiquement les pages numérisées</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Re&amp;cadrer automatiquement les pages numérisées</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Ajuster automatiquement le c&amp;ontraste des pages numérisées</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Numériser avec a&amp;perçu</translation>
+    </message>
+</context>
+<context>
     <name>SelectFileWidget</name>
     <message>
         <source>Open existing PDF</source>
@@ -1657,7 +1854,7 @@
     <name>StartUp</name>
     <message>
         <source>Vellumo is already running.&lt;br&gt;Only one copy of Vellumo can work with the pages at a time; please switch to the open window.</source>
-        <translation>Vellumo est déjà en cours d&apos;exécution.&lt;br&gt;Une seule instance de Vellumo peut travailler sur les pages à la fois ; veuillez passer à la fenêtre ouverte.</translation>
+        <translation>Vellumo est déjà en cours d&apos;exécution.&lt;br&gt;Une seule instance de Vellumo peut travailler sur les pages à la fois&#xa0;; veuillez passer à la fenêtre ouverte.</translation>
     </message>
     <message>
         <source>Critical error</source>
@@ -1695,7 +1892,37 @@
     <name>ToolLocator</name>
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
-        <translation>%1 est introuvable. Vellumo l&apos;a cherché dans %2 et dans le PATH ; veuillez réinstaller Vellumo.</translation>
+        <translation>%1 est introuvable. Vellumo l&apos;a cherché dans %2 et dans le PATH&#xa0;; veuillez réinstaller Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Mises à jour de Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Une nouvelle version de Vellumo est disponible</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Version installée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Nouvelle version&#xa0;: %1&lt;p&gt;Téléchargement&#xa0;: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Automatikus körbevágás</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Itt adhatók meg az automatikus körbevágás beállításai.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Margók hozzáadása</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Bal</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Felső</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Jobb</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Alsó</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>„%1” még nem érhető el a Vellumo ezen verziójában.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1377,6 +1408,30 @@
             <numerusform>Az eddig beolvasott %n oldal megmaradt.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Nyomtatási előnézet</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Nyomtatás előkészítése…</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Frissítések keresése…</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>HIBA!&lt;br&gt;Nem sikerült kapcsolódni a frissítési kiszolgálóhoz. Ellenőrizze a hálózati beállításokat.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>A Vellumo legújabb verzióját használja.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Köszönjük, hogy frissíti a Vellumo programot.&lt;p&gt;Zárja be a programot, és futtassa a telepítőfájlt.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1402,6 +1457,44 @@
     <message>
         <source>Close</source>
         <translation>Bezárás</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Beállítások</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Általános</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Itt módosíthatók a program beállításai.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Nyelv:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>Frissítések &amp;automatikus keresése</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Hogyan fordíthatja le a programot a saját nyelvére</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1673,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Általános</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Lapolvasó</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Felbontás</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Körbevágás</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Alapértelmezés</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1618,6 +1737,84 @@
     <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Felbontás</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Itt módosítható a beolvasási felbontás az egyes módokhoz. Minél nagyobb a felbontás, annál jobb a képminőség, de annál lassabb a beolvasás.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Közepes:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Jó:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Magas:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Lapolvasó</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Itt módosíthatók a beolvasási beállítások, és be- vagy kikapcsolható a lapadagoló.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Papírforrás:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Síkágyas (üveglap)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Automatikus lapadagoló (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Beolvasás:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Egy kép</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Az összes elérhető kép</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>A beolvasott oldalak automatikus &amp;kiegyenesítése</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>A beolvasott oldalak automatikus körbe&amp;vágása</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>A beolvasott oldalak kontrasztjának automatikus &amp;beállítása</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Beolvasás &amp;előnézettel</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1892,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>A(z) %1 nem található. A Vellumo itt kereste: %2, valamint a PATH könyvtáraiban; telepítse újra a Vellumo alkalmazást.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Vellumo-frissítések</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Elérhető a Vellumo új verziója</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Jelenlegi verzió: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Új verzió: %1&lt;p&gt;Letöltés: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Letöltés</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Ritaglio automatico</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Qui è possibile configurare le impostazioni del ritaglio automatico.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Aggiungi margini</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistro</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Superiore</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destro</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Inferiore</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>«%1» non è ancora disponibile in questa versione di Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1378,6 +1409,30 @@
             <numerusform>Sono state conservate le %n pagine scansionate finora.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Preparazione della stampa…</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Ricerca di aggiornamenti</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>ERRORE!&lt;br&gt;Impossibile connettersi al server degli aggiornamenti. Controllare le impostazioni di rete.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>La versione di Vellumo in uso è la più recente.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Grazie per aver aggiornato Vellumo.&lt;p&gt;Chiudere il programma ed eseguire il file di installazione.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1403,6 +1458,44 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Qui è possibile modificare le opzioni del programma.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>Cerca &amp;automaticamente gli aggiornamenti</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Come tradurre Vellumo nella propria lingua</translation>
     </message>
 </context>
 <context>
@@ -1581,6 +1674,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Ritaglio</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Predefiniti</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1619,6 +1738,84 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Risoluzione</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Qui è possibile modificare la risoluzione di scansione per ciascuna modalità. Più alta è la risoluzione, migliore è la qualità dell&apos;immagine, ma più lenta è la scansione.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Media:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Buona:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Alta:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Scanner</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Qui è possibile modificare le opzioni di scansione e attivare o disattivare l&apos;alimentatore di documenti.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Origine carta:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Piano di scansione (vetro)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Alimentatore automatico di documenti (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Acquisisci:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Tutte le immagini disponibili</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>&amp;Raddrizzamento automatico delle pagine scansionate</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Ri&amp;taglio automatico delle pagine scansionate</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Regolazione automatica del &amp;contrasto delle pagine scansionate</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Scansione con &amp;anteprima</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1893,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>%1 non trovato. Vellumo lo ha cercato in %2 e nel PATH; reinstallare Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Aggiornamenti di Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>È disponibile una nuova versione di Vellumo</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Versione installata: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Nuova versione: %1&lt;p&gt;Scarica: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

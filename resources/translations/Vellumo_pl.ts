@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Automatyczne przycinanie</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Tutaj można zmienić ustawienia automatycznego przycinania.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Dodaj marginesy</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Lewy</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Górny</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Prawy</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Dolny</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>Funkcja „%1” nie jest jeszcze dostępna w tej wersji programu Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1379,6 +1410,30 @@
             <numerusform>Zachowano %n zeskanowanych dotąd stron.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Podgląd wydruku</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Przygotowywanie do drukowania...</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Sprawdzanie dostępności aktualizacji</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>BŁĄD!&lt;br&gt;Nie można połączyć się z serwerem aktualizacji. Sprawdź ustawienia sieci.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Używasz najnowszej wersji Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Dziękujemy za aktualizację Vellumo.&lt;p&gt;Zamknij program i uruchom plik instalacyjny.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1404,6 +1459,44 @@
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Tutaj można zmienić opcje programu.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Język:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;Automatycznie sprawdzaj dostępność aktualizacji</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Jak przetłumaczyć Vellumo na swój język</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1675,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Skaner</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozdzielczość</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Przycinanie</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Domyślne</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1620,6 +1739,84 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Rozdzielczość</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Tutaj można zmienić rozdzielczość skanowania dla każdego z trybów. Im wyższa rozdzielczość, tym lepsza jakość obrazu, ale tym wolniejsze skanowanie.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Średnia:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Dobra:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Wysoka:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>DPI</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Skaner</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Tutaj można zmienić opcje skanowania oraz włączyć lub wyłączyć podajnik dokumentów.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Źródło papieru:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Skaner płaski (szyba)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Automatyczny podajnik dokumentów (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Pobieranie:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Jeden obraz</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Wszystkie dostępne obrazy</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Automatyczne p&amp;rostowanie zeskanowanych stron</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Automatyczne przy&amp;cinanie zeskanowanych stron</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Automatyczna regulacja k&amp;ontrastu zeskanowanych stron</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Skanuj z &amp;podglądem</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1894,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>Nie znaleziono programu %1. Szukano go w %2 oraz w ścieżce PATH; zainstaluj ponownie Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Aktualizacje Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Dostępna jest nowa wersja Vellumo</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Zainstalowana wersja: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Nowa wersja: %1&lt;p&gt;Pobierz: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Pobierz</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>

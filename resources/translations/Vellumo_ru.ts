@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Автообрезка</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Здесь можно настроить параметры автообрезки.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Добавлять поля</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Сверху</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Снизу</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> см</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>Функция «%1» пока недоступна в этой версии Vellumo.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1379,6 +1410,30 @@
             <numerusform>Уже отсканированные %n страниц сохранены.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Предварительный просмотр печати</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Подготовка к печати…</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Проверка обновлений…</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>ОШИБКА!&lt;br&gt;Не удалось подключиться к серверу обновлений. Проверьте сетевые настройки.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Вы используете последнюю версию Vellumo.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Спасибо за обновление Vellumo.&lt;p&gt;Закройте программу и запустите установочный файл.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1404,6 +1459,44 @@
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Здесь можно изменить параметры программы.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Язык:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>&amp;Автоматически проверять обновления</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Как перевести программу на ваш язык</translation>
     </message>
 </context>
 <context>
@@ -1582,6 +1675,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Сканер</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Обрезка</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1620,6 +1739,84 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Здесь можно изменить разрешение сканирования для каждого режима. Чем выше разрешение, тем лучше качество изображения, но тем ниже скорость сканирования.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Среднее:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>Хорошее:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Высокое:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Сканер</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Здесь можно изменить параметры сканирования, а также включить или отключить автоподатчик документов.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Источник бумаги:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Планшет (стекло)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Автоподатчик (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Сканировать:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Одно изображение</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Все доступные изображения</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Автоматическое &amp;выравнивание отсканированных страниц</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Автоматическая &amp;обрезка отсканированных страниц</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Автоматическая настройка &amp;контрастности отсканированных страниц</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>Сканировать с &amp;предварительным просмотром</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1894,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>%1 не найден. Vellumo искал его в %2 и в каталогах PATH; переустановите Vellumo.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Обновления Vellumo</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Доступна новая версия Vellumo</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Текущая версия: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Новая версия: %1&lt;p&gt;Скачать: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Скачать</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,41 @@
     </message>
 </context>
 <context>
+    <name>CroppingPage</name>
+    <message>
+        <source>Auto Cropping</source>
+        <translation>Otomatik kırpma</translation>
+    </message>
+    <message>
+        <source>You can set the auto cropping settings.</source>
+        <translation>Otomatik kırpma ayarlarını buradan yapabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Insert Margins</source>
+        <translation>Kenar boşluğu ekle</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Üst</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+</context>
+<context>
     <name>DjvuGenerator</name>
     <message>
         <source>it is not an image Vellumo can read (%1)</source>
@@ -654,10 +689,6 @@
     <message>
         <source>Vellumo</source>
         <translation>Vellumo</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; is not available in this version of Vellumo yet.</source>
-        <translation>&quot;%1&quot; Vellumo&apos;nun bu sürümünde henüz kullanılamıyor.</translation>
     </message>
     <message>
         <source>0 DPI</source>
@@ -1377,6 +1408,30 @@
             <numerusform>Şimdiye kadar taranan %n sayfa korundu.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Baskı Önizlemesi</translation>
+    </message>
+    <message>
+        <source>Preparing to print...</source>
+        <translation>Yazdırmaya hazırlanıyor…</translation>
+    </message>
+    <message>
+        <source>Checking for update</source>
+        <translation>Güncellemeler denetleniyor…</translation>
+    </message>
+    <message>
+        <source>ERROR!&lt;br&gt;Can&apos;t connect to the update server. Please check network settings.</source>
+        <translation>HATA!&lt;br&gt;Güncelleme sunucusuna bağlanılamıyor. Lütfen ağ ayarlarını denetleyin.</translation>
+    </message>
+    <message>
+        <source>You use a latest version of Vellumo.</source>
+        <translation>Vellumo&apos;nun en son sürümünü kullanıyorsunuz.</translation>
+    </message>
+    <message>
+        <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
+        <translation>Vellumo&apos;yu güncellediğiniz için teşekkürler.&lt;p&gt;Lütfen programı kapatın ve kurulum dosyasını çalıştırın.</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1402,6 +1457,44 @@
     <message>
         <source>Close</source>
         <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsPage</name>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Here you can change the software options.</source>
+        <translation>Program seçeneklerini buradan değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Dil:</translation>
+    </message>
+    <message>
+        <source>&amp;Automatically check for updates</source>
+        <translation>Güncellemeleri &amp;otomatik denetle</translation>
+    </message>
+    <message>
+        <source>How to translate to your language</source>
+        <translation>Kendi dilinize nasıl çeviri yapabilirsiniz</translation>
     </message>
 </context>
 <context>
@@ -1580,6 +1673,32 @@
     </message>
 </context>
 <context>
+    <name>PropertyModel</name>
+    <message>
+        <source>General</source>
+        <translation>Genel</translation>
+    </message>
+    <message>
+        <source>Scanner</source>
+        <translation>Tarayıcı</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Çözünürlük</translation>
+    </message>
+    <message>
+        <source>Cropping</source>
+        <translation>Kırpma</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyPage</name>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılanlar</translation>
+    </message>
+</context>
+<context>
     <name>RibbonSliderPane</name>
     <message>
         <source>Increase</source>
@@ -1618,6 +1737,84 @@
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>ScanResPage</name>
+    <message>
+        <source>Resolution</source>
+        <translation>Çözünürlük</translation>
+    </message>
+    <message>
+        <source>You can change the scanning resolution for each of the modes. The higher the scanning resolution, the better the image quality, but it reduces the scanning speed.</source>
+        <translation>Her kip için tarama çözünürlüğünü değiştirebilirsiniz. Tarama çözünürlüğü ne kadar yüksekse görüntü kalitesi o kadar iyi olur, ancak tarama yavaşlar.</translation>
+    </message>
+    <message>
+        <source>Middle:</source>
+        <translation>Orta:</translation>
+    </message>
+    <message>
+        <source>Good:</source>
+        <translation>İyi:</translation>
+    </message>
+    <message>
+        <source>High:</source>
+        <translation>Yüksek:</translation>
+    </message>
+    <message>
+        <source>dpi</source>
+        <translation>dpi</translation>
+    </message>
+</context>
+<context>
+    <name>ScannerPage</name>
+    <message>
+        <source>Scanner</source>
+        <translation>Tarayıcı</translation>
+    </message>
+    <message>
+        <source>You can change the scan options and select or deselect the document feeder.</source>
+        <translation>Tarama seçeneklerini değiştirebilir, belge besleyiciyi kullanıma alabilir veya kullanımdan çıkarabilirsiniz.</translation>
+    </message>
+    <message>
+        <source>Paper Source:</source>
+        <translation>Kağıt kaynağı:</translation>
+    </message>
+    <message>
+        <source>Flatbed (platen)</source>
+        <translation>Düz yatak (cam)</translation>
+    </message>
+    <message>
+        <source>Automatic Feeder (ADF)</source>
+        <translation>Otomatik belge besleyici (ADF)</translation>
+    </message>
+    <message>
+        <source>Acquire:</source>
+        <translation>Alınacak:</translation>
+    </message>
+    <message>
+        <source>One image</source>
+        <translation>Tek görüntü</translation>
+    </message>
+    <message>
+        <source>All available images</source>
+        <translation>Tüm kullanılabilir görüntüler</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;deskewing of scanned pages</source>
+        <translation>Taranan sayfalarda otomatik &amp;eğiklik düzeltme</translation>
+    </message>
+    <message>
+        <source>Automatic &amp;cropping of scanned pages</source>
+        <translation>Taranan sayfalarda otomatik &amp;kırpma</translation>
+    </message>
+    <message>
+        <source>Automatic c&amp;ontrast adjustment of scanned pages</source>
+        <translation>Taranan sayfalarda otomatik kontrast &amp;ayarı</translation>
+    </message>
+    <message>
+        <source>Scan with &amp;preview</source>
+        <translation>&amp;Önizlemeyle tara</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1892,36 @@
     <message>
         <source>%1 was not found. Vellumo looked for it in %2 and on the PATH; please reinstall Vellumo.</source>
         <translation>%1 bulunamadı. Vellumo bunu %2 içinde ve PATH üzerinde aradı; lütfen Vellumo&apos;yu yeniden kurun.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDlg</name>
+    <message>
+        <source>Vellumo Updates</source>
+        <translation>Vellumo Güncellemeleri</translation>
+    </message>
+    <message>
+        <source>There are new version of Vellumo</source>
+        <translation>Vellumo&apos;nun yeni bir sürümü mevcut</translation>
+    </message>
+    <message>
+        <source>Current Version: %1</source>
+        <translation>Geçerli sürüm: %1</translation>
+    </message>
+    <message>
+        <source>New Version: %1&lt;p&gt;Download: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</source>
+        <translation>Yeni sürüm: %1&lt;p&gt;İndir: &lt;a href=&quot;%2&quot;&gt;%3&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingDlg</name>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
