@@ -13,7 +13,10 @@ PopupMessage::PopupMessage(const QString &message, QWidget *parent)
     content->setProperty("Message", message);
     auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
-    auto *logo = new QLabel(QStringLiteral("<img align=left src=\":/images/logo64.png\" />"));
+    // A picture, not a floating rich-text image: it keeps its own place on either side of the
+    // text, also from right to left.
+    auto *logo = new QLabel;
+    logo->setPixmap(QPixmap(QStringLiteral(":/images/logo64.png")));
     auto *text = new QLabel(QStringLiteral("<h4>%1</h4>").arg(message));
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);

@@ -144,7 +144,10 @@ QRect OfficePopupWindow::placement() const
 {
     const QRect area =
         availableArea().adjusted(CornerMargin, CornerMargin, -CornerMargin, -CornerMargin);
-    const int width = qMin(qMax(sizeHint().width(), MinimumWidth), qMax(area.width(), 1));
+    // Never narrower than the content's minimum, or the text runs under the picture or past the
+    // edge.
+    const int wanted = qMax(qMax(sizeHint().width(), minimumSizeHint().width()), MinimumWidth);
+    const int width = qMin(wanted, qMax(area.width(), 1));
     const int height = hasHeightForWidth() ? heightForWidth(width) : sizeHint().height();
 
     // Above every other pop-up of the same window that is still on screen.
