@@ -123,6 +123,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     PdfWriter writer;
+    // Whatever image files a user has, recognised by their content.
+    writer.setAnyImageFile(true);
     QString written;
     QObject::connect(&writer, &PdfWriter::applied,
                      [&written](const QString &path) { written = path; });

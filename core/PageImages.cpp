@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/FileOperations.h"
+#include "core/Group4Codec.h"
 
 namespace PageImages {
 
@@ -124,36 +125,60 @@ bool isGreyFormat(QImage::Format format)
     return format == QImage::Format_Grayscale8 || format == QImage::Format_Grayscale16;
 }
 
-bool writeImage(const QImage &image, const QString &path, const QByteArray &format, int quality,
-                QString *error)
+QString cannotWrite(const QString &path, const QString &why)
+{
+    return QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
+}
+
+// Runs write on a temporary file that replaces path only once it is complete and committed.
+// write returns false with its reason; the temporary file is then dropped.
+template <typename Write> bool writeSafely(const QString &path, QString *error, Write write)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2")
-                         .arg(path, file.errorString());
-        return false;
-    }
-    QImageWriter writer(&file, format);
-    if (quality >= 0)
-        writer.setQuality(quality);
-    if (!writer.write(image)) {
-        // The file's own reason (a full disk, say) is read before cancelling clears it; the
-        // writer only knows that the device failed.
-        const QString why =
-            file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
+            *error = cannotWrite(path, file.errorString());
         return false;
     }
     QString why;
+    if (!write(file, &why)) {
+        file.cancelWriting();
+        if (error)
+            *error = cannotWrite(path, why);
+        return false;
+    }
     if (!FileOperations::commit(file, &why)) {
         if (error)
-            *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(path, why);
+            *error = cannotWrite(path, why);
         return false;
     }
     return true;
+}
+
+bool writeImage(const QImage &image, const QString &path, const QByteArray &format, int quality,
+                QString *error)
+{
+    return writeSafely(path, error, [&](QSaveFile &file, QString *why) {
+        QImageWriter writer(&file, format);
+        if (quality >= 0)
+            writer.setQuality(quality);
+        if (writer.write(image))
+            return true;
+        // The file's own reason (a full disk, say) is read before cancelling clears it; the
+        // writer only knows that the device failed.
+        *why = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        return false;
+    });
+}
+
+bool writeBytes(const QByteArray &bytes, const QString &path, QString *error)
+{
+    return writeSafely(path, error, [&](QSaveFile &file, QString *why) {
+        if (file.write(bytes) == bytes.size())
+            return true;
+        *why = file.errorString();
+        return false;
+    });
 }
 
 } // namespace
@@ -199,8 +224,16 @@ bool writeWorkingImage(const QImage &image, const QString &path, bool blackAndWh
         return false;
     }
     if (blackAndWhite) {
-        const QImage mono = image.depth() == 1 ? image : image.convertToFormat(QImage::Format_Mono);
-        return writeImage(mono, path, QByteArrayLiteral("TIFF"), -1, error);
+        // Group 4 keeps a text page at under a tenth of Qt's own (uncompressed) TIFF.
+        const QByteArray tiff = Group4Codec::encodeTiff(image);
+        if (tiff.isEmpty()) {
+            if (error)
+                *error = cannotWrite(
+                    path, QCoreApplication::translate(
+                              "PageImages", "the black-and-white image can't be compressed."));
+            return false;
+        }
+        return writeBytes(tiff, path, error);
     }
     return writeImage(image, path, QByteArrayLiteral("JPG"), std::clamp(quality, 0, 100), error);
 }

@@ -22,7 +22,8 @@ QString PdfCommandLine::usage()
 {
     return tr("usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] "
               "[--paper A4|Letter|A0..A6] [--orientation portrait|landscape] "
-              "[--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...\n"
+              "[--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] "
+              "[--author AUTHOR] FILE...\n"
               "       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the "
               "PDF; - reads it from standard input)");
 }
@@ -57,6 +58,11 @@ std::optional<PdfCommandLine::Job> PdfCommandLine::parse(const QStringList &argu
             if (!hasValue)
                 return fail(tr("--password needs a password"));
             job.settings.pdfPassword = value();
+        } else if (argument == QLatin1String("--title") || argument == QLatin1String("--author")) {
+            if (!hasValue)
+                return fail(tr("%1 needs a text").arg(argument));
+            (argument == QLatin1String("--title") ? job.settings.title : job.settings.author) =
+                value();
         } else if (argument == QLatin1String("--paper")) {
             const int code = hasValue ? paperCode(value()) : -1;
             if (code < 0)

@@ -29,6 +29,10 @@ struct PdfExportSettings
     // secret store (PdfPasswordStore).
     QString pdfPassword;
     bool keepPassword = false;
+    // Document information of a new file; never in the settings store. An empty title gives the
+    // file's base name.
+    QString title;
+    QString author;
 
     // Every field but the password from the settings store; a missing key gives the default
     // above.

@@ -11,26 +11,26 @@
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <podofo/podofo.h>
 #include <streambuf>
 #include <vector>
 
+#include "core/Group4Codec.h"
 #include "core/LogCategories.h"
 #include "core/ProgramInfo.h"
-#include "export/ByteArrayStream.h"
 #include "export/DocumentFile.h"
 #include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
 #include "export/PdfLibrary.h"
 #include "export/PdfPageImage.h"
+#include "export/QpdfFinisher.h"
 
 // PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
 using PoDoFo::EPdfPageSize;
-using PoDoFo::PdfEncrypt;
 using PoDoFo::PdfError;
 using PoDoFo::PdfImage;
-using PoDoFo::PdfMemDocument;
 using PoDoFo::PdfOutputDevice;
 using PoDoFo::PdfPage;
 using PoDoFo::PdfPainter;
@@ -62,17 +62,16 @@ QSizeF saneResolution(double dpiX, double dpiY)
     return {PdfWriter::defaultDpi(), PdfWriter::defaultDpi()};
 }
 
-// Every permission PoDoFo knows: print (also in high quality), modify, copy, annotate, fill in
-// and sign, extract for accessibility, assemble.
-constexpr int allPermissions =
-    PdfEncrypt::ePdfPermissions_Print | PdfEncrypt::ePdfPermissions_Edit |
-    PdfEncrypt::ePdfPermissions_Copy | PdfEncrypt::ePdfPermissions_EditNotes |
-    PdfEncrypt::ePdfPermissions_FillAndSign | PdfEncrypt::ePdfPermissions_Accessible |
-    PdfEncrypt::ePdfPermissions_DocAssembly | PdfEncrypt::ePdfPermissions_HighPrint;
-
 QByteArray localPath(const QString &path)
 {
     return QFile::encodeName(path);
+}
+
+// A text string of the document information, in UTF-8 so that every script survives.
+PoDoFo::PdfString pdfText(const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    return PoDoFo::PdfString(reinterpret_cast<const PoDoFo::pdf_utf8 *>(utf8.constData()));
 }
 
 // An empty file beside target for the result, open for writing, removed again unless it replaces
@@ -251,13 +250,9 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
 
     Result result = Result::Failed;
     try {
-        // PoDoFo 0.9.8 cannot AES-encrypt a stream that it writes out as it goes (the streamed
-        // document throws on the first image), so a password keeps the whole document in
-        // memory like an appended one.
-        if (!append && settings.pdfPassword.isEmpty())
-            result = writeStreamed(target, settings, files, progress);
-        else
-            result = writeInMemory(target, settings, files, append, progress);
+        result = (append || !settings.pdfPassword.isEmpty())
+                     ? writeFinished(target, settings, files, append, progress)
+                     : writeStreamed(target, settings, files, progress);
     } catch (const PdfError &error) {
         return fail(target, PdfLibrary::describe(error));
     } catch (const std::exception &error) {
@@ -268,6 +263,25 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
     return result;
 }
 
+PdfWriter::Result PdfWriter::writePages(QTemporaryFile &temporary, const QString &target,
+                                        const PdfExportSettings &settings, const QStringList &files,
+                                        ExportProgress *progress)
+{
+    // Each image goes to the file as soon as it is loaded; only the small page and
+    // cross-reference records stay in memory. The file is closed when this returns.
+    DocumentFile file(temporary);
+    PdfOutputDevice device(file.stream());
+    PdfStreamedDocument doc(&device);
+    describe(doc, settings, target);
+    const Result result = addPages(doc, settings, files, progress);
+    if (result != Result::Finished)
+        return result;
+    doc.Close();
+    if (!file.finish())
+        return fail(target, file.errorString());
+    return Result::Finished;
+}
+
 PdfWriter::Result PdfWriter::writeStreamed(const QString &target, const PdfExportSettings &settings,
                                            const QStringList &files, ExportProgress *progress)
 {
@@ -275,82 +289,63 @@ PdfWriter::Result PdfWriter::writeStreamed(const QString &target, const PdfExpor
     const std::unique_ptr<QTemporaryFile> temporary = temporaryBeside(target, &error);
     if (!temporary)
         return failOnTarget(target, error, false);
-    {
-        // Each image goes to the file as soon as it is loaded; only the small page and
-        // cross-reference records stay in memory. All of it lives inside this block so that the
-        // file is closed before it is renamed, and before the temporary file is removed on a
-        // cancel or failure.
-        DocumentFile file(*temporary);
-        PdfOutputDevice device(file.stream());
-        PdfStreamedDocument doc(&device);
-        const Result result = addPages(doc, settings, files, progress);
-        if (result != Result::Finished)
-            return result;
-        doc.Close();
-        if (!file.finish())
-            return fail(target, file.errorString());
-    }
+    const Result result = writePages(*temporary, target, settings, files, progress);
+    if (result != Result::Finished)
+        return result;
     return replaceTarget(*temporary, target)
                ? Result::Finished
                : failOnTarget(target, QStringLiteral("cannot replace the target file"), false);
 }
 
-PdfWriter::Result PdfWriter::writeInMemory(const QString &target, const PdfExportSettings &settings,
+PdfWriter::Result PdfWriter::writeFinished(const QString &target, const PdfExportSettings &settings,
                                            const QStringList &files, bool append,
                                            ExportProgress *progress)
 {
-    // PoDoFo reads the existing file's objects from this stream as it needs them, up to the
-    // final write, so the stream outlives the document (declared first, destroyed last). It
-    // reads the bytes in place; PoDoFo's own LoadFromBuffer would copy them twice more.
-    std::unique_ptr<ByteArrayStream> existingStream;
-    PdfMemDocument doc;
-    if (append) {
-        QFile existing(target);
-        if (!existing.open(QIODevice::ReadOnly))
-            return fail(target, existing.errorString());
-        const QByteArray bytes = existing.readAll();
-        existing.close();
-        // These very bytes go to PoDoFo below, only once another process survived them.
-        if (!m_loadCheck.check(bytes))
-            return fail(target, m_loadCheck.errorString());
-        existingStream = std::make_unique<ByteArrayStream>(bytes);
-        try {
-            doc.LoadFromDevice(
-                PoDoFo::PdfRefCountedInputDevice(new PoDoFo::PdfInputDevice(existingStream.get())));
-        } catch (const PdfError &error) {
-            return fail(target, PdfLibrary::describe(error));
-        }
-    }
-    // Requested after any load, so that an appended-to file really ends up encrypted.
-    if (!settings.pdfPassword.isEmpty()) {
-        const std::string password = settings.pdfPassword.toStdString();
-        doc.SetEncrypted(password, password, allPermissions, PdfEncrypt::ePdfEncryptAlgorithm_AESV3,
-                         PdfEncrypt::ePdfKeyLength_256);
-        doc.SetPdfVersion(PoDoFo::ePdfVersion_1_7);
-    }
-
-    const Result result = addPages(doc, settings, files, progress);
+    if (append && !QFileInfo(target).isFile())
+        return fail(target, QStringLiteral("no such file"));
+    QString error;
+    // The new pages first, to a file of their own; qpdf then writes the finished document
+    // (encrypted, appended to the existing file, or both) to the file that replaces the target.
+    const std::unique_ptr<QTemporaryFile> pages = temporaryBeside(target, &error);
+    if (!pages)
+        return failOnTarget(target, error, append);
+    const Result result = writePages(*pages, target, settings, files, progress);
     if (result != Result::Finished)
         return result;
+    if (progress && progress->wasCanceled())
+        return Result::Cancelled;
 
-    QString error;
-    const std::unique_ptr<QTemporaryFile> temporary = temporaryBeside(target, &error);
-    if (!temporary)
+    const std::unique_ptr<QTemporaryFile> finished = temporaryBeside(target, &error);
+    if (!finished)
         return failOnTarget(target, error, append);
-    {
-        DocumentFile file(*temporary);
-        PdfOutputDevice device(file.stream());
-        try {
-            doc.Write(&device);
-        } catch (const PdfError &e) {
-            return fail(target, PdfLibrary::describe(e));
-        }
-        if (!file.finish())
-            return fail(target, file.errorString());
-    }
-    return replaceTarget(*temporary, target)
+    finished->close();
+    QpdfFinisher::Job job;
+    job.pages = pages->fileName();
+    job.existing = append ? target : QString();
+    job.password = settings.pdfPassword;
+    job.output = finished->fileName();
+    if (!QpdfFinisher::finish(job, &error))
+        return fail(target, error);
+    return replaceTarget(*finished, target)
                ? Result::Finished
                : failOnTarget(target, QStringLiteral("cannot replace the target file"), append);
+}
+
+void PdfWriter::describe(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
+                         const QString &target)
+{
+    PoDoFo::PdfInfo *info = doc.GetInfo();
+    const QString title =
+        settings.title.isEmpty() ? QFileInfo(target).completeBaseName() : settings.title;
+    info->SetTitle(pdfText(title));
+    if (!settings.author.isEmpty())
+        info->SetAuthor(pdfText(settings.author));
+    info->SetProducer(pdfText(QStringLiteral("Vellumo ") + QString(ProgramInfo::Version)));
+    info->SetCreator(pdfText(QStringLiteral("Vellumo")));
+    // The creation date is set by PoDoFo; a new document is also modified now.
+    PoDoFo::PdfString now;
+    PoDoFo::PdfDate().ToString(now);
+    info->GetObject()->GetDictionary().AddKey(PoDoFo::PdfName("ModDate"), now);
 }
 
 PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
@@ -365,27 +360,28 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                 return Result::Cancelled;
         }
         const QString &file = files[t];
-        const QString suffix = QFileInfo(file).suffix();
-        const bool isTiff = suffix == QStringLiteral("tiff");
-        if (!isTiff && suffix != QStringLiteral("jpg"))
-            return fail(file, QStringLiteral("not a .jpg or .tiff page"));
-        // Reads the header only; catches files neither library would make sense of. A JPEG's
-        // frame header is checked below, from the bytes that are embedded.
-        if (isTiff && !QImageReader(file).size().isValid())
-            return fail(file, QStringLiteral("unreadable page image"));
+        QFile input(file);
+        if (!input.open(QIODevice::ReadOnly))
+            return fail(file, input.errorString());
+        const QByteArray magic = input.peek(4);
+        bool isJpeg = magic.startsWith("\xFF\xD8");
+        bool isTiff = magic.startsWith("II*") || magic.startsWith("MM\0*");
+        if (!m_anyImageFile) {
+            // The window's page files: the name says what they are.
+            const QString suffix = QFileInfo(file).suffix();
+            isJpeg = suffix == QStringLiteral("jpg");
+            isTiff = suffix == QStringLiteral("tiff");
+            if (!isJpeg && !isTiff)
+                return fail(file, QStringLiteral("not a .jpg or .tiff page"));
+        }
 
         PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
         PdfPageImage image(&doc);
-        QByteArray jpeg;
+        QSizeF dpi;
         try {
-            if (isTiff) {
-                image.LoadFromTiff(localPath(file).constData());
-            } else {
+            if (isJpeg) {
                 // Read in one go; PoDoFo would read the file in pieces of 4 KiB.
-                QFile input(file);
-                if (!input.open(QIODevice::ReadOnly))
-                    return fail(file, input.errorString());
-                jpeg = input.readAll();
+                const QByteArray jpeg = input.readAll();
                 const ImageHeaders::JpegFrame frame = ImageHeaders::jpegFrame(jpeg);
                 // A header may claim any size; a reader would have to decode that much.
                 const qint64 megabytes = qint64(frame.pixels.width()) * frame.pixels.height() *
@@ -397,6 +393,22 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                                           .arg(frame.pixels.height()));
                 if (!image.embedJpeg(jpeg, frame))
                     return fail(file, QStringLiteral("unreadable page image"));
+                dpi = ImageHeaders::jpegResolution(jpeg);
+            } else if (const std::optional<Group4Codec::Strip> strip =
+                           isTiff ? Group4Codec::readStrip(file) : std::nullopt) {
+                // A black-and-white page as the page store keeps it: its fax data goes in as
+                // it is.
+                image.embedGroup4(strip->group4, strip->width, strip->height, strip->blackIs1);
+                dpi = strip->dpi;
+            } else {
+                input.close();
+                QImageReader reader(file);
+                const QImage pixels = reader.read();
+                if (pixels.isNull() || !image.embedPixels(pixels))
+                    return fail(file, QStringLiteral("unreadable page image"));
+                dpi = isTiff ? resolution(file)
+                             : QSizeF(pixels.dotsPerMeterX() * 0.0254,
+                                      pixels.dotsPerMeterY() * 0.0254);
             }
         } catch (const PdfError &error) {
             return fail(file, PdfLibrary::describe(error));
@@ -404,13 +416,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         const QSize pixels(int(image.GetWidth()), int(image.GetHeight()));
         if (pixels.isEmpty())
             return fail(file, QStringLiteral("page image without pixels"));
-        QSizeF dpi;
-        if (isTiff) {
-            dpi = resolution(file);
-        } else {
-            dpi = ImageHeaders::jpegResolution(jpeg);
-            dpi = saneResolution(dpi.width(), dpi.height());
-        }
+        dpi = saneResolution(dpi.width(), dpi.height());
         const PdfRect rect = page->GetPageSize();
         const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()), pixels,
                                       dpi.width(), dpi.height());

@@ -8,7 +8,8 @@
 
 #include "export/ExportProgress.h"
 #include "export/PdfExportSettings.h"
-#include "export/PdfLoadCheck.h"
+
+class QTemporaryFile;
 
 namespace PoDoFo {
 class PdfDocument;
@@ -30,14 +31,17 @@ struct PagePlacement
     double scaleY = 0.0;
 };
 
-// Writes page image files (JPEG ending in "jpg", TIFF ending in "tiff") into one PDF, one image
-// per page, as a new file or appended to an existing PDF. The images are embedded, never decoded
-// or re-encoded by this class. The result is written to a temporary file beside the target and
+// Writes page image files into one PDF, one image per page, as a new file or appended to an
+// existing PDF. The window's page files are JPEG ending in "jpg" and TIFF ending in "tiff"; with
+// setAnyImageFile() any image file Qt reads is taken, recognised by its content. JPEG bytes and
+// Group 4 fax data go in unchanged; other 1-bit pictures are encoded with Group 4, the rest
+// losslessly. The result is written to a temporary file beside the target and
 // renamed over it only when complete, so a failure or cancel leaves any existing file as it was.
-// A new file without a password goes to disk page by page, so memory does not grow with the page
-// count; an appended or encrypted file is built in memory and written at the end. An existing
-// file is first tried in another process (PdfLoadCheck), because some malformed files crash
-// PoDoFo. Every PoDoFo failure is caught here; nothing throws out of write().
+// The pages always go to disk one by one, so memory does not grow with the page count. With a
+// password or in append mode, qpdf then writes the finished document from that file (see
+// QpdfFinisher): AES-256 revision 6, the existing file read from disk as needed. PoDoFo never
+// reads an existing file, so a malformed one cannot crash the process. Every failure is
+// caught here; nothing throws out of write().
 class PdfWriter : public QObject
 {
     Q_OBJECT
@@ -57,18 +61,17 @@ public:
     explicit PdfWriter(QObject *parent = nullptr);
 
     // Writes files in list order. In append mode the pages go after those of
-    // settings.appendFolder; otherwise into the file named by targetPath(settings). The progress
-    // may be null. Blocks until done; in append mode it spins a local event loop while the
-    // existing file is checked.
+    // settings.appendFolder (opened with settings.pdfPassword when it is encrypted); otherwise
+    // into the file named by targetPath(settings). The progress may be null. Blocks until done.
     Result write(const PdfExportSettings &settings, const QStringList &files, bool append,
                  ExportProgress *progress);
 
+    // Takes any image file, recognised by content (the command line); by default only the
+    // window's page files, recognised by name.
+    void setAnyImageFile(bool any) { m_anyImageFile = any; }
+
     // Developer-facing detail of the last failure, for the log.
     QString errorString() const { return m_errorString; }
-
-    // The vellumo-cli that checks an existing file before pages are appended to it; by default
-    // the one ToolLocator finds. Without one, appending fails.
-    void setCheckToolPath(const QString &path) { m_loadCheck.setToolPath(path); }
 
     // The new file's path: every ".pdf" (case-sensitive) removed from docName, then ".pdf"
     // appended, in docFolder; with native separators.
@@ -102,14 +105,23 @@ private:
     // A target that cannot be created or replaced: TargetUnwritable for a new file; for an
     // appended one, Failed like any other write error.
     Result failOnTarget(const QString &target, const QString &why, bool append);
+    // The pages as a PDF in temporary (open, empty); Finished, Cancelled or Failed.
+    Result writePages(QTemporaryFile &temporary, const QString &target,
+                      const PdfExportSettings &settings, const QStringList &files,
+                      ExportProgress *progress);
+    // A new file without a password: the pages' file becomes the target.
     Result writeStreamed(const QString &target, const PdfExportSettings &settings,
                          const QStringList &files, ExportProgress *progress);
-    Result writeInMemory(const QString &target, const PdfExportSettings &settings,
+    // With a password or in append mode: the pages' file goes through qpdf.
+    Result writeFinished(const QString &target, const PdfExportSettings &settings,
                          const QStringList &files, bool append, ExportProgress *progress);
+    // Title (the target's base name unless given), author, producer, creator and dates.
+    static void describe(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
+                         const QString &target);
     // One page per file at the end of doc; Finished, Cancelled or Failed (failed() emitted).
     Result addPages(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
                     const QStringList &files, ExportProgress *progress);
 
-    PdfLoadCheck m_loadCheck;
     QString m_errorString;
+    bool m_anyImageFile = false;
 };

@@ -13,7 +13,7 @@ packages=(
     # PDF, zip archives, page image processing, scanning, OpenSSL providers
     libpodofo-dev libquazip1-qt6-dev libleptonica-dev libsane-dev sane-utils libssl-dev
     # Group 4 fax data in memory (checked, wrapped as TIFF); drawing PDF pages without images
-    libtiff-dev libpoppler-qt6-dev
+    libtiff-dev libpoppler-qt6-dev libqpdf-dev
     # the desktop's secret store (kept PDF password): the library and its Secret Service backend
     qtkeychain-qt6-dev libsecret-1-0
     # external tools run by the program: DjVu encoders, fax and JBIG2 decoders

@@ -42,6 +42,7 @@ private slots:
     void badArgumentsExplainUsage_data();
     void badArgumentsExplainUsage();
     void writesPagesOnTheChosenPaper();
+    void takesImageFilesByContent();
     void projectFileGivesItsPages();
     void appendsWithPassword();
     void appendsToEncryptedPdf_data();
@@ -154,6 +155,52 @@ void tst_VellumoCli::writesPagesOnTheChosenPaper()
     const QString details = info(out);
     QVERIFY2(details.contains(QStringLiteral("Pages:           2")), qPrintable(details));
     QVERIFY2(details.contains(QStringLiteral("842 x 595")), qPrintable(details));
+}
+
+void tst_VellumoCli::takesImageFilesByContent()
+{
+    // Names as users have them; each is recognised by what it holds.
+    QImage bw(400, 300, QImage::Format_Mono);
+    bw.fill(1);
+    for (int y = 100; y < 120; ++y) {
+        for (int x = 50; x < 350; ++x)
+            bw.setPixel(x, y, 0);
+    }
+    const QString scan = m_dir.filePath(QStringLiteral("scan.tif"));
+    const QString photo = m_dir.filePath(QStringLiteral("photo.JPG"));
+    const QString grey = m_dir.filePath(QStringLiteral("grey.jpeg"));
+    const QString shot = m_dir.filePath(QStringLiteral("shot.png"));
+    QVERIFY(bw.save(scan, "TIFF"));
+    QVERIFY(TestPages::pageImage(1, QImage::Format_RGB32, 300).save(photo, "JPG"));
+    QVERIFY(TestPages::pageImage(2, QImage::Format_Grayscale8, 300).save(grey, "JPG"));
+    QVERIFY(TestPages::pageImage(3, QImage::Format_RGB32, 300).save(shot, "PNG"));
+    const QString out = m_dir.filePath(QStringLiteral("mixed.pdf"));
+    QString errors;
+    QCOMPARE(run({QStringLiteral("pdf"), QStringLiteral("-o"), out, QStringLiteral("--title"),
+                  QStringLiteral("Tax 2026"), QStringLiteral("--author"), QStringLiteral("Ann"),
+                  scan, photo, grey, shot},
+                 &errors),
+             0);
+    QProcess images;
+    images.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out});
+    QVERIFY(images.waitForFinished(30000));
+    const QStringList rows = QString::fromUtf8(images.readAllStandardOutput())
+                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                 .mid(2);
+    QCOMPARE(rows.size(), 4);
+    // Colour, bits and encoding: fax for the 1-bit page, the JPEG bytes as they were, the PNG
+    // losslessly; grey stays grey.
+    const QStringList expected{QStringLiteral("gray 1 ccitt"), QStringLiteral("rgb 8 jpeg"),
+                               QStringLiteral("gray 8 jpeg"), QStringLiteral("rgb 8 image")};
+    for (int i = 0; i < rows.size(); ++i) {
+        const QStringList columns = rows.at(i).simplified().split(QLatin1Char(' '));
+        QCOMPARE(QStringList({columns.at(5), columns.at(7), columns.at(8)}).join(QLatin1Char(' ')),
+                 expected.at(i));
+    }
+    const QString shown = info(out);
+    QVERIFY(shown.contains(QRegularExpression(QStringLiteral("Title:\\s+Tax 2026"))));
+    QVERIFY(shown.contains(QRegularExpression(QStringLiteral("Author:\\s+Ann"))));
+    QVERIFY(shown.contains(QRegularExpression(QStringLiteral("Producer:\\s+Vellumo 15"))));
 }
 
 void tst_VellumoCli::projectFileGivesItsPages()
