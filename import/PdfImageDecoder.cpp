@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "imaging/Group4Codec.h"
+#include "core/Group4Codec.h"
 #include "import/PdfBilevelDecoders.h"
 
 namespace {

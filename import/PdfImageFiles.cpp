@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "imaging/Group4Codec.h"
+#include "core/Group4Codec.h"
 
 namespace PdfImageFiles {
 
