@@ -74,6 +74,11 @@ public:
     // Replaces the document with the project file's pages; with askToSave the save question
     // comes first. Used by the open command, drops and the command line.
     void openProjectFile(const QString &path, bool askToSave);
+    // Files from the command line or a later start, in order: a project replaces the document
+    // (after the save question), images and the images of PDF files become pages.
+    void openFiles(const QStringList &files);
+    // Shows the window in front of the others, also when it was minimised.
+    void bringToFront();
     ImageEditor *editor() const { return m_editor; }
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const { return m_scanner; }

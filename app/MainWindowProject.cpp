@@ -11,6 +11,7 @@
 #include <QScopeGuard>
 #include <QStackedWidget>
 
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/WaitingDlg.h"
 #include "core/ProgramInfo.h"
@@ -205,16 +206,44 @@ void MainWindow::loadProjectFromArgs()
     const auto finished = qScopeGuard([this] { m_startUpFinished = true; });
     if (!m_recoveryOffered)
         offerRecovery();
-    // The first argument that is not an option (such as --demo-scanner) names the project.
-    QStringList arguments = QCoreApplication::arguments().mid(1);
-    arguments.removeIf(
-        [](const QString &argument) { return argument.startsWith(QLatin1String("--")); });
-    if (arguments.isEmpty())
-        return;
     // The program works in its own folder; a relative path is meant from where it was started.
-    const QString path = QDir(m_launchFolder).absoluteFilePath(arguments.first());
-    if (!QFile::exists(path))
-        return;
-    // Recovered pages are not replaced without the save question.
-    openProjectFile(path, m_pageList->count() > 0);
+    openFiles(CommandLine::parse(QCoreApplication::arguments(), m_launchFolder).files);
+}
+
+void MainWindow::openFiles(const QStringList &files)
+{
+    QStringList images;
+    const auto addImages = [this, &images] {
+        if (!images.isEmpty())
+            loadImageFiles(images);
+        images.clear();
+    };
+    for (const QString &file : files) {
+        if (!QFileInfo(file).isFile()) {
+            errorMessage(tr("Can't open file %1.").arg(file));
+            continue;
+        }
+        const QString suffix = QFileInfo(file).suffix().toUpper();
+        if (suffix == QLatin1String("VLMPJ")) {
+            addImages();
+            // Pages already in the window (recovered ones too) are not replaced without the
+            // save question.
+            openProjectFile(file, m_pageList->count() > 0);
+        } else if (suffix == QLatin1String("PDF")) {
+            addImages();
+            extractPdf(file);
+        } else {
+            images << file;
+        }
+    }
+    addImages();
+}
+
+void MainWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
 }

@@ -6,9 +6,14 @@
 #include <QImageReader>
 #include <QMessageBox>
 
+#include <cstdio>
+
+#include "app/CommandLine.h"
+#include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
 #include "core/InstanceLock.h"
+#include "core/LogCategories.h"
 #include "core/OpenSslProviders.h"
 #include "core/ProgramInfo.h"
 #include "core/StaleFileCleanup.h"
@@ -47,11 +52,22 @@ int StartUp::run(QApplication &app, FileOperations &operations)
     QCoreApplication::setApplicationVersion(QString(ProgramInfo::Version));
     QGuiApplication::setApplicationDisplayName(QString(ProgramInfo::ApplicationName));
     QGuiApplication::setDesktopFileName(QStringLiteral("vellumo"));
+    // Qt's own options are gone from the arguments by now; --help and --version were answered
+    // in main().
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments(), QDir::currentPath());
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "vellumo: %s\n\n%s", qPrintable(line.error),
+                     qPrintable(CommandLine::helpText()));
+        return 2;
+    }
     prepareProcess();
 
     // Taken before the clean-up, so that a second copy touches none of the first one's files.
     InstanceLock lock(AppPaths::dataFolder());
     if (!lock.tryLock()) {
+        // The copy that runs takes the files and comes to the front.
+        if (InstanceChannel::send(line.files))
+            return 0;
         QMessageBox box(QMessageBox::Warning, QString(ProgramInfo::ApplicationName),
                         tr("Vellumo is already running.<br>Only one copy of Vellumo can work with "
                            "the pages at a time; please switch to the open window."),
@@ -86,6 +102,15 @@ int StartUp::run(QApplication &app, FileOperations &operations)
     {
         MainWindow window(true);
         window.show();
+        // Later starts hand their files to this window.
+        InstanceChannel channel;
+        if (!channel.listen())
+            qCWarning(lcStartup) << "Other starts cannot reach this copy:" << channel.serverName();
+        QObject::connect(&channel, &InstanceChannel::filesReceived, &window,
+                         [&window](const QStringList &files) {
+                             window.bringToFront();
+                             window.openFiles(files);
+                         });
         app.setQuitOnLastWindowClosed(true);
         if (!terminate)
             exitCode = app.exec();

@@ -34,9 +34,8 @@ int main(int argc, char *argv[])
     // Without a window manager there is nobody to maximize the window: fill the screen.
     window.setGeometry(window.screen()->availableGeometry());
     window.show();
-    const QStringList files = QCoreApplication::arguments().mid(1);
-    QTimer::singleShot(200, &window, [&window, files] {
-        window.processDroppedFiles(files);
+    // The window opens the files given on the command line itself.
+    QTimer::singleShot(200, &window, [&window] {
         const QByteArray command = qgetenv("VELLUMO_SHOW_COMMAND");
         if (!command.isEmpty())
             QMetaObject::invokeMethod(&window, command.constData(), Qt::QueuedConnection);
