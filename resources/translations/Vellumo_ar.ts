@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>خيار غير معروف %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>الاستخدام: vellumo [OPTION...] [FILE...]
+يمسح الورق ضوئيًا ويحفظه كملفات PDF أو DjVu أو Word أو ملفات صور.
+
+تُفتح الملفات كما لو أُفلتت في النافذة: يحل المشروع (.vlmpj) محل المستند المفتوح،
+وتُضاف الصور وصور ملفات PDF كصفحات. إذا كان Vellumo قيد التشغيل بالفعل، تُرسل الملفات
+إلى نافذته.
+
+الخيارات:
+  -h, --help        عرض هذه المساعدة والخروج
+  -v, --version     عرض الإصدار والخروج
+      --demo-scanner  استخدام جهاز الاختبار في SANE بدلًا من الماسحات الضوئية التي عُثر عليها
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1516,6 +1549,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>تعذّرت قراءة %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>لا يمكن ضغط الصورة بالأبيض والأسود.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1538,12 +1575,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>الاستخدام: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (رمز الخروج 0: يمكن إلحاق الصفحات بملف PDF؛ - يقرؤه من الدخل القياسي)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>يحتاج %1 إلى اسم ملف</translation>
@@ -1579,6 +1610,16 @@
     <message>
         <source>no page files</source>
         <translation>لا توجد ملفات صفحات</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>الاستخدام: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (رمز الخروج 0: يمكن إلحاق صفحات بملف PDF؛ - يقرؤه من الدخل القياسي)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>يحتاج %1 إلى نص</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>neznámá volba %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Použití: vellumo [OPTION...] [FILE...]
+Naskenuje papírové dokumenty a uloží je jako soubory PDF, DjVu, Word nebo obrázky.
+
+Soubory se otevřou, jako by byly přetaženy do okna: projekt (.vlmpj) nahradí otevřený dokument,
+obrázky a obrázky ze souborů PDF se přidají jako stránky. Pokud Vellumo už běží, soubory se
+předají jeho oknu.
+
+Volby:
+  -h, --help        zobrazí tuto nápovědu a skončí
+  -v, --version     zobrazí verzi a skončí
+      --demo-scanner  použije testovací zařízení SANE místo nalezených skenerů
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1513,6 +1546,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Nelze načíst %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>černobílý obrázek nelze zkomprimovat.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1535,12 +1572,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>použití: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-         vellumo-cli check-pdf FILE|-   (návratový kód 0: k PDF lze připojit stránky; - načte PDF ze standardního vstupu)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 vyžaduje název souboru</translation>
@@ -1576,6 +1607,16 @@
     <message>
         <source>no page files</source>
         <translation>chybí soubory stránek</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>použití: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+         vellumo-cli check-pdf FILE|-   (návratový kód 0: do PDF lze připojit stránky; - načte ho ze standardního vstupu)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 vyžaduje text</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Aufruf: vellumo [OPTION...] [FILE...]
+Papier scannen und als PDF-, DjVu-, Word- oder Bilddateien speichern.
+
+Dateien werden so geöffnet, als wären sie in das Fenster gezogen worden: Ein Projekt (.vlmpj)
+ersetzt das geöffnete Dokument, Bilder und die Bilder von PDF-Dateien werden als Seiten
+hinzugefügt. Läuft Vellumo bereits, werden die Dateien in dessen Fenster geöffnet.
+
+Optionen:
+  -h, --help        diese Hilfe anzeigen und beenden
+  -v, --version     die Version anzeigen und beenden
+      --demo-scanner  das Testgerät von SANE anstelle der gefundenen Scanner verwenden
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1512,6 +1545,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>Das Schwarzweißbild kann nicht komprimiert werden.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1534,12 +1571,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>Aufruf: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (Exit-Code 0: Seiten können an die PDF-Datei angehängt werden; - liest sie von der Standardeingabe)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 erwartet einen Dateinamen</translation>
@@ -1575,6 +1606,16 @@
     <message>
         <source>no page files</source>
         <translation>keine Seitendateien</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Aufruf: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (Exit-Status 0: Seiten können an die PDF-Datei angehängt werden; - liest sie von der Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 erwartet einen Text</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,28 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1511,6 +1533,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1533,11 +1559,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation type="unfinished"></translation>
@@ -1572,6 +1593,15 @@
     </message>
     <message>
         <source>no page files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

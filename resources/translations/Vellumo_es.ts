@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Uso: vellumo [OPTION...] [FILE...]
+Escanea papel y lo guarda como archivos PDF, DjVu, Word o de imagen.
+
+Los archivos se abren como si se soltaran en la ventana: un proyecto (.vlmpj) sustituye al
+documento abierto, y las imágenes y las imágenes de los archivos PDF se añaden como páginas.
+Si Vellumo ya se está ejecutando, los archivos se envían a su ventana.
+
+Opciones:
+  -h, --help        muestra esta ayuda y sale
+  -v, --version     muestra la versión y sale
+      --demo-scanner  usa el dispositivo de prueba de SANE en lugar de los escáneres encontrados
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1512,6 +1545,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>No se puede leer %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>no se puede comprimir la imagen en blanco y negro.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1534,12 +1571,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-     vellumo-cli check-pdf FILE|-   (código de salida 0: se pueden añadir páginas al PDF; - lo lee de la entrada estándar)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 necesita un nombre de archivo</translation>
@@ -1575,6 +1606,16 @@
     <message>
         <source>no page files</source>
         <translation>no hay archivos de página</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+     vellumo-cli check-pdf FILE|-   (código de salida 0: se pueden añadir páginas al PDF; - lo lee de la entrada estándar)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 necesita un texto</translation>
     </message>
 </context>
 <context>

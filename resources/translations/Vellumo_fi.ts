@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>tuntematon valitsin %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Käyttö: vellumo [OPTION...] [FILE...]
+Skannaa paperiasiakirjat ja tallentaa ne PDF-, DjVu-, Word- tai kuvatiedostoiksi.
+
+Tiedostot avataan kuin ne olisi pudotettu ikkunaan: projekti (.vlmpj) korvaa avoimen
+asiakirjan, ja kuvat sekä PDF-tiedostojen kuvat lisätään sivuiksi. Jos Vellumo on jo
+käynnissä, tiedostot avataan sen ikkunaan.
+
+Valitsimet:
+  -h, --help        näytä tämä ohje ja lopeta
+  -v, --version     näytä versio ja lopeta
+      --demo-scanner  käytä SANEn testilaitetta löydettyjen skannerien sijaan
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1512,6 +1545,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Tiedostoa %1 ei voi lukea: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>mustavalkoista kuvaa ei voi pakata.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1534,12 +1571,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>käyttö: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (paluuarvo 0: sivut voidaan lisätä PDF-tiedostoon; - lukee sen vakiosyötteestä)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 vaatii tiedostonimen</translation>
@@ -1575,6 +1606,16 @@
     <message>
         <source>no page files</source>
         <translation>ei sivutiedostoja</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>käyttö: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (paluuarvo 0: PDF-tiedostoon voi lisätä sivuja; - lukee sen vakiosyötteestä)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 vaatii tekstin</translation>
     </message>
 </context>
 <context>

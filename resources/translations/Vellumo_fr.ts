@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Utilisation : vellumo [OPTION...] [FILE...]
+Numérise des documents papier et les enregistre en PDF, DjVu, Word ou fichiers image.
+
+Les fichiers sont ouverts comme s&apos;ils étaient déposés sur la fenêtre : un projet (.vlmpj)
+remplace le document ouvert, les images et les images des fichiers PDF sont ajoutées en tant
+que pages. Si Vellumo est déjà lancé, les fichiers sont transmis à sa fenêtre.
+
+Options :
+  -h, --help        affiche cette aide et quitte
+  -v, --version     affiche la version et quitte
+      --demo-scanner  utilise le périphérique de test de SANE au lieu des scanners trouvés
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1512,6 +1545,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>l&apos;image noir et blanc ne peut pas être compressée.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1534,12 +1571,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>usage&#xa0;: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (code de sortie 0&#xa0;: des pages peuvent être ajoutées au PDF&#xa0;; - le lit depuis l&apos;entrée standard)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 attend un nom de fichier</translation>
@@ -1575,6 +1606,16 @@
     <message>
         <source>no page files</source>
         <translation>aucun fichier de page</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>utilisation : vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (code de sortie 0 : des pages peuvent être ajoutées au PDF ; - le lit depuis l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 attend un texte</translation>
     </message>
 </context>
 <context>

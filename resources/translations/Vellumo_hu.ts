@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>ismeretlen kapcsoló: %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Használat: vellumo [OPTION...] [FILE...]
+Papíralapú dokumentumok beolvasása és mentése PDF-, DjVu-, Word- vagy képfájlként.
+
+A fájlok úgy nyílnak meg, mintha az ablakra húzták volna őket: a projekt (.vlmpj) lecseréli a
+megnyitott dokumentumot, a képek és a PDF-fájlok képei pedig oldalként adódnak hozzá. Ha a
+Vellumo már fut, a fájlok az ablakában nyílnak meg.
+
+Kapcsolók:
+  -h, --help        ezen súgó megjelenítése és kilépés
+  -v, --version     a verzió megjelenítése és kilépés
+      --demo-scanner  a SANE teszteszközének használata a talált lapolvasók helyett
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1511,6 +1544,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Nem olvasható: %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>a fekete-fehér kép nem tömöríthető.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1533,12 +1570,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>Használat: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (0-s kilépési kód: a PDF-hez oldalak fűzhetők; a - a szabványos bemenetről olvas)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>a(z) %1 kapcsolóhoz fájlnév szükséges</translation>
@@ -1574,6 +1605,16 @@
     <message>
         <source>no page files</source>
         <translation>nincsenek oldalfájlok</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>használat: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (0-s kilépési kód: a PDF-hez oldalak fűzhetők; - esetén a szabványos bemenetről olvassa)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>a(z) %1 kapcsolóhoz szöveg szükséges</translation>
     </message>
 </context>
 <context>

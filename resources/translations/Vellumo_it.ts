@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Uso: vellumo [OPTION...] [FILE...]
+Scansiona documenti cartacei e li salva come file PDF, DjVu, Word o immagine.
+
+I file vengono aperti come se fossero trascinati nella finestra: un progetto (.vlmpj) sostituisce
+il documento aperto, le immagini e le immagini dei file PDF vengono aggiunte come pagine. Se
+Vellumo è già in esecuzione, i file vengono passati alla sua finestra.
+
+Opzioni:
+  -h, --help        mostra questo aiuto ed esce
+  -v, --version     mostra la versione ed esce
+      --demo-scanner  usa il dispositivo di prova di SANE invece degli scanner trovati
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1512,6 +1545,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Impossibile leggere %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>l&apos;immagine in bianco e nero non può essere compressa.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1534,12 +1571,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>uso:   vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (codice di uscita 0: è possibile aggiungere pagine al PDF; - lo legge dallo standard input)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 richiede un nome di file</translation>
@@ -1575,6 +1606,16 @@
     <message>
         <source>no page files</source>
         <translation>nessun file di pagina</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (codice di uscita 0: è possibile aggiungere pagine al PDF; - lo legge dallo standard input)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 richiede un testo</translation>
     </message>
 </context>
 <context>

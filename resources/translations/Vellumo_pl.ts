@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>nieznana opcja %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Użycie: vellumo [OPTION...] [FILE...]
+Skanuje dokumenty papierowe i zapisuje je jako pliki PDF, DjVu, Word lub pliki obrazów.
+
+Pliki są otwierane tak, jakby zostały przeciągnięte do okna: projekt (.vlmpj) zastępuje otwarty
+dokument, a obrazy oraz obrazy z plików PDF są dodawane jako strony. Jeśli Vellumo jest już
+uruchomiony, pliki trafiają do jego okna.
+
+Opcje:
+  -h, --help        wyświetla tę pomoc i kończy działanie
+  -v, --version     wyświetla wersję i kończy działanie
+      --demo-scanner  używa urządzenia testowego SANE zamiast znalezionych skanerów
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1513,6 +1546,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Nie można odczytać %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>obrazu czarno-białego nie da się skompresować.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1535,12 +1572,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>użycie: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-        vellumo-cli check-pdf FILE|-   (kod wyjścia 0: do pliku PDF można dołączyć strony; - odczytuje go ze standardowego wejścia)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 wymaga podania nazwy pliku</translation>
@@ -1576,6 +1607,16 @@
     <message>
         <source>no page files</source>
         <translation>brak plików stron</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>użycie: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        vellumo-cli check-pdf FILE|-   (kod wyjścia 0: do pliku PDF można dołączyć strony; - odczytuje go ze standardowego wejścia)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 wymaga podania tekstu</translation>
     </message>
 </context>
 <context>

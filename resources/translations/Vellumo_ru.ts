@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Использование: vellumo [OPTION...] [FILE...]
+Сканирование бумажных документов и сохранение в файлы PDF, DjVu, Word или изображения.
+
+Файлы открываются так, как если бы их перетащили в окно: проект (.vlmpj) заменяет открытый
+документ, а изображения и изображения из файлов PDF добавляются как страницы. Если Vellumo
+уже запущен, файлы передаются в его окно.
+
+Параметры:
+  -h, --help        показать эту справку и выйти
+  -v, --version     показать версию и выйти
+      --demo-scanner  использовать тестовое устройство SANE вместо найденных сканеров
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1513,6 +1546,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>Не удалось прочитать %1: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>невозможно сжать чёрно-белое изображение.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1535,12 +1572,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>Использование: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (код возврата 0: к PDF можно добавить страницы; - читает его со стандартного ввода)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>для %1 нужно указать имя файла</translation>
@@ -1576,6 +1607,16 @@
     <message>
         <source>no page files</source>
         <translation>нет файлов страниц</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>использование: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (код завершения 0: к PDF можно добавить страницы; - читает его со стандартного ввода)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>для %1 нужно указать текст</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,39 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>unknown option %1</source>
+        <translation>bilinmeyen seçenek: %1</translation>
+    </message>
+    <message>
+        <source>Usage: vellumo [OPTION...] [FILE...]
+Scan paper and save it as PDF, DjVu, Word or image files.
+
+Files are opened as if dropped onto the window: a project (.vlmpj) replaces the open
+document, images and the images of PDF files are added as pages. When Vellumo is already
+running, the files go to its window.
+
+Options:
+  -h, --help        show this help and exit
+  -v, --version     show the version and exit
+      --demo-scanner  use SANE&apos;s test device instead of the scanners found
+</source>
+        <translation>Kullanım: vellumo [OPTION...] [FILE...]
+Kâğıt belgeleri tarar ve PDF, DjVu, Word ya da görüntü dosyası olarak kaydeder.
+
+Dosyalar pencereye bırakılmış gibi açılır: bir proje (.vlmpj) açık belgenin yerini alır,
+görüntüler ve PDF dosyalarındaki görüntüler sayfa olarak eklenir. Vellumo zaten çalışıyorsa
+dosyalar onun penceresine gönderilir.
+
+Seçenekler:
+  -h, --help        bu yardımı gösterir ve çıkar
+  -v, --version     sürümü gösterir ve çıkar
+      --demo-scanner  bulunan tarayıcılar yerine SANE test aygıtını kullanır
+</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1511,6 +1544,10 @@
         <source>Can&apos;t read %1: %2</source>
         <translation>%1 okunamıyor: %2</translation>
     </message>
+    <message>
+        <source>the black-and-white image can&apos;t be compressed.</source>
+        <translation>siyah-beyaz görüntü sıkıştırılamıyor.</translation>
+    </message>
 </context>
 <context>
     <name>PageStore</name>
@@ -1533,12 +1570,6 @@
 </context>
 <context>
     <name>PdfCommandLine</name>
-    <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>kullanım: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] FILE...
-       vellumo-cli check-pdf FILE|-   (çıkış kodu 0: PDF&apos;ye sayfa eklenebilir; - dosyayı standart girdiden okur)</translation>
-    </message>
     <message>
         <source>%1 needs a file name</source>
         <translation>%1 için bir dosya adı gerekli</translation>
@@ -1574,6 +1605,16 @@
     <message>
         <source>no page files</source>
         <translation>sayfa dosyası yok</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>kullanım: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+       vellumo-cli check-pdf FILE|-   (çıkış kodu 0: PDF&apos;ye sayfa eklenebilir; - PDF&apos;yi standart girdiden okur)</translation>
+    </message>
+    <message>
+        <source>%1 needs a text</source>
+        <translation>%1 için bir metin gerekli</translation>
     </message>
 </context>
 <context>
