@@ -22,11 +22,13 @@ packages=(
     breeze-icon-theme famfamfam-flag-png
     # fonts for a readable interface on a bare machine
     fonts-dejavu-core
-    # tests and benchmarks: the translation check (python3), virtual X server, screenshots, PDF checkers, reference JPEG encoder,
-    # reference page processor, reference images-to-PDF tool, peak memory of a program,
-    # a reader of Word documents (turns the exported .docx into PDF)
-    # a private session bus with a secret store for the tests of the kept password
+    # tests and benchmarks: the translation check (python3), virtual X server, screenshots,
+    # PDF checkers, reference JPEG encoder, reference page processor, reference images-to-PDF
+    # tool, peak memory of a program, a reader of Word documents (turns the exported .docx into
+    # PDF), a private session bus with a secret store for the tests of the kept password, and
+    # the package's checkers (desktop file, AppStream, lintian, dpkg-shlibdeps)
     dbus-daemon gnome-keyring
+    desktop-file-utils appstream lintian dpkg-dev
     python3 xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper img2pdf time
     libreoffice-writer-nogui
     # fuzzing the scanned-page decoder (scripts/fuzz.sh): clang with libFuzzer's runtime

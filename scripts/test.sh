@@ -24,8 +24,9 @@ if [ "$sanitize" = 1 ]; then
     # report stops the program with a failure.
     export ASAN_OPTIONS="detect_leaks=0:abort_on_error=0:exitcode=86"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-    # The kill -9 trials judge files, not memory, and take minutes under the sanitizers.
-    set -- -LE crash-trials "$@"
+    # The kill -9 trials judge files, not memory, and take minutes under the sanitizers; the
+    # package is checked in the plain build.
+    set -- -LE "crash-trials|packaging" "$@"
 else
     build="${VELLUMO_TEST_BUILD_DIR:-$root/build-tests}"
     # VELLUMO_BUILD_BENCH=OFF leaves the benchmark programs out (CI, where nothing runs them).
