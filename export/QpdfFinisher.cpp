@@ -24,10 +24,15 @@ std::string localPath(const QString &path)
 
 bool QpdfFinisher::finish(const Job &job, QString *error)
 {
+    // qpdf keeps pointers to these names (the writer reads its file name only in write()), so
+    // they live as long as the objects that use them.
+    const std::string pagesPath = localPath(job.pages);
+    const std::string existingPath = localPath(job.existing);
+    const std::string outputPath = localPath(job.output);
     try {
         QPDF pages;
         pages.setSuppressWarnings(true);
-        pages.processFile(localPath(job.pages).c_str());
+        pages.processFile(pagesPath.c_str());
 
         std::unique_ptr<QPDF> existing;
         QPDF *document = &pages;
@@ -35,7 +40,7 @@ bool QpdfFinisher::finish(const Job &job, QString *error)
         if (!job.existing.isEmpty()) {
             existing = std::make_unique<QPDF>();
             existing->setSuppressWarnings(true);
-            existing->processFile(localPath(job.existing).c_str(),
+            existing->processFile(existingPath.c_str(),
                                   password.empty() ? nullptr : password.c_str());
             QPDFPageDocumentHelper target(*existing);
             // Each page is copied with what it uses; the stream data stays in the pages file
@@ -45,7 +50,7 @@ bool QpdfFinisher::finish(const Job &job, QString *error)
             document = existing.get();
         }
 
-        QPDFWriter writer(*document, localPath(job.output).c_str());
+        QPDFWriter writer(*document, outputPath.c_str());
         // Streams go out exactly as they came: no decoding, no compressing again.
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setObjectStreamMode(qpdf_o_preserve);
