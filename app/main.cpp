@@ -2,6 +2,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "app/CommandLine.h"
 #include "app/StartUp.h"
@@ -19,7 +20,15 @@ int main(int argc, char *argv[])
                    stdout);
         return 0;
     }
-    QApplication app(argc, argv);
-    FileOperations operations;
-    return StartUp::run(app, operations);
+    int exitCode = 0;
+    {
+        QApplication app(argc, argv);
+        FileOperations operations;
+        exitCode = StartUp::run(app, operations);
+    }
+    // Some scanner backends cancel their reader threads asynchronously; one that is stopped
+    // inside the C library's locale code leaves its lock taken, and the exit handlers of other
+    // libraries then wait for it forever. The pages, the settings and SANE are closed by now.
+    std::fflush(nullptr);
+    std::_Exit(exitCode);
 }

@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <memory>
 #include <sane/sane.h>
@@ -276,6 +277,11 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
     }
     const auto status = SANE_Status(result.status);
     if (status != SANE_STATUS_GOOD) {
+        // A read can fail right after sane_start, while the backend's reader thread is still
+        // starting. Backends that cancel that thread asynchronously would stop it inside the C
+        // library's loader with its lock taken, and the next thread start of the program would
+        // wait for that lock forever; a moment's grace lets the thread get going first.
+        std::this_thread::sleep_for(std::chrono::milliseconds(ReaderStartGraceMs));
         endBatch();
         if (isError(status))
             fail(QStringLiteral("Scanning failed: %1").arg(statusText(status)));

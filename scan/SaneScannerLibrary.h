@@ -55,6 +55,8 @@ public:
     // with the real scan. Installed by the UI; used when the device dialog is not hidden.
     using Previewer = std::function<bool(QObject *owner, const QByteArray &preview)>;
     static constexpr double PreviewResolution = 50.0;
+    // Wait before cancelling a run whose read failed (see acquireImage).
+    static constexpr int ReaderStartGraceMs = 50;
 
     // choice: where the chosen scanner is kept (not owned; it must outlive this object); null
     // keeps it in this object only.
