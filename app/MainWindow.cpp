@@ -38,6 +38,7 @@
 #include "imaging/DraggedWidget.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/FusionStyle.h"
 #include "ribbon/OfficeStyle.h"
@@ -83,7 +84,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     m_network = new QNetworkAccessManager(this);
     connect(m_network, &QNetworkAccessManager::finished, this, &MainWindow::replyFinished);
 
-    setMinimumSize(1024, 768);
+    setMinimumSize(MinimumWidth, MinimumHeight);
     retranslateUi();
 
     Settings::write(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality);
@@ -91,6 +92,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
         Settings::readInt(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality));
     restoreChoosers();
     restoreGeometry();
+    fitToScreen();
     connect(m_commands.colorChooser, &QComboBox::currentIndexChanged, this,
             &MainWindow::colorChanged);
     connect(m_commands.qualityChooser, &QComboBox::currentIndexChanged, this,
@@ -159,6 +161,8 @@ void MainWindow::buildCentralArea()
     m_pageList = new PageListWidget;
     m_pageList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageList->setContextMenu(m_commands.pageMenu);
+    m_history = new PageHistory(m_pageList, m_commands.undo, m_commands.redo, this);
+    connect(m_history, &PageHistory::pagesChanged, this, &MainWindow::afterHistoryStep);
 
     m_dropZone = new DraggedWidget;
     connect(m_dropZone, &DraggedWidget::droppedFiles, this, &MainWindow::processDroppedFiles);
@@ -209,6 +213,7 @@ void MainWindow::buildCentralArea()
     connect(m_pageList, &ImageListWidget::countChanged, this, &MainWindow::showCount);
     connect(m_pageList, &ImageListWidget::checked, this, &MainWindow::selectedCount);
     connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
+    connect(m_pageList, &ImageListWidget::slabDropped, this, &MainWindow::pageDropped);
     connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
     connect(m_editor, &ImageEditor::contrastNotSaved, this, [this] { afterPictureChange(false); });
     connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
@@ -336,6 +341,16 @@ void MainWindow::saveGeometry()
     Settings::write(SettingsKeys::ImageScale, m_scaleBox->value());
 }
 
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    RibbonMainWindow::moveEvent(event);
+    // Moved onto another screen: the minimum follows that screen's size.
+    if (m_constructed && screen() && screen() != m_lastScreen) {
+        m_lastScreen = screen();
+        fitToScreen();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_scannerView->isScanning()) {
@@ -365,7 +380,8 @@ int MainWindow::sidePanelIndex() const
 
 void MainWindow::retranslateUi()
 {
-    setWindowTitle(tr("Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, BMP, PNG"));
+    updateTitle();
+    m_history->retranslate();
     statusBar()->showMessage(tr("Ready"));
     m_pageCountCaption->setText(tr("Page count:"));
     m_selectedCaption->setText(tr("Selected:"));

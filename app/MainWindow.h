@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 #include "app/RibbonCommands.h"
@@ -13,6 +15,7 @@ class AutoScanWizard;
 class DraggedWidget;
 class EzPrevScan;
 class ImageEditor;
+class PageHistory;
 class PageListWidget;
 class QCheckBox;
 class QImage;
@@ -32,6 +35,7 @@ class ScannerLibrary;
 class QAction;
 class QDial;
 class QPushButton;
+class QScreen;
 class ToolPanel;
 
 // The program's only top-level window: the ribbon with the command set, the work area (drop
@@ -66,11 +70,12 @@ public:
     bool isScannerListReady() const { return m_scannerListReady; }
     // The project has changes that are not saved.
     bool isModified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    // Also shows the state in the title ("book.vlmpj*").
+    void setModified(bool modified);
     PageListWidget *pageList() const { return m_pageList; }
     // Full path of the project file last opened or saved; empty for a new project.
     QString projectPath() const { return m_projectPath; }
-    void setProjectPath(const QString &path) { m_projectPath = path; }
+    void setProjectPath(const QString &path);
     // Replaces the document with the project file's pages; with askToSave the save question
     // comes first. Used by the open command, drops and the command line.
     void openProjectFile(const QString &path, bool askToSave);
@@ -80,6 +85,7 @@ public:
     // Shows the window in front of the others, also when it was minimised.
     void bringToFront();
     ImageEditor *editor() const { return m_editor; }
+    PageHistory *history() const { return m_history; }
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const { return m_scanner; }
     AutoScanWizard *autoScanWizard() const { return m_autoScanWizard; }
@@ -91,6 +97,9 @@ public:
     int sidePanelIndex() const;
 
     static constexpr int SettleTimeMs = 300;
+    // The smallest window, unless the screen's available area is smaller.
+    static constexpr int MinimumWidth = 1024;
+    static constexpr int MinimumHeight = 768;
     static constexpr int LoadProjectDelayMs = 100;
     static constexpr int CheckInstallDelayMs = 1000;
     // How soon the wizard's next scan is tried again while a feeder run is still delivering.
@@ -152,6 +161,11 @@ public slots:
     void zoomIn();
     void zoomOut();
     void zoomFit();
+    void zoomActual();
+    void undo();
+    void redo();
+    // A slab was dragged from one place to another in the page list.
+    void pageDropped(int from, int to);
     void scanCancel();
     void cancelAutoScan();
     void buildPdf();
@@ -185,6 +199,7 @@ public slots:
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void prepareFolders();
@@ -215,6 +230,9 @@ private:
     int checkedPageCount() const;
     // True when the page tool is there; otherwise says where it was looked for.
     bool pageToolFound();
+    // Step names for undo.
+    QString autoCropName() const;
+    QString splitName() const;
     void autoCropCurrent();
     void autoCropChecked(int checked);
     // Makes the page at position current and shows it in the editor.
@@ -226,6 +244,16 @@ private:
     void restoreGeometry();
     void saveGeometry();
     void retranslateUi();
+    // "book.vlmpj* - <program title>", "Untitled" before the first save.
+    void updateTitle();
+    // Runs change, which alters the pictures of the current page, and records it for undo
+    // under name when it reports success.
+    bool changeCurrentPage(const QString &name, const std::function<bool()> &change);
+    // After undo or redo: the editor, counts and commands follow the pages.
+    void afterHistoryStep();
+    // Fits the window into the screen's available area when that is smaller than the minimum.
+    void fitToScreen();
+
     void retranslateRibbon();
     // Enables or disables the 22 page commands; disabling returns the ribbon to its first page.
     void setPageCommandsEnabled(bool enabled);
@@ -256,7 +284,9 @@ private:
     // Positions of the pages whose check mark is (or is not) set, in list order.
     QList<int> positionsChecked(bool checked) const;
     // Removes the pages at the given positions, last position first, with repainting suspended.
-    void removePositions(QList<int> positions);
+    void removePositions(const QList<int> &positions);
+    // After a move command: records the move of the page that was at from to where it is now.
+    void recordMove(const QString &name, int from);
     void afterRemoval();
 
     RibbonCommands m_commands;
@@ -275,6 +305,10 @@ private:
     QDial *m_dial = nullptr;
     QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
+    PageHistory *m_history = nullptr;
+    // Identities (inode numbers) of the source files of pages that came from the scanner;
+    // rescanning any other page asks first. Renames and undo keep a file's identity.
+    QSet<quint64> m_scannedSources;
     QNetworkAccessManager *m_network = nullptr;
     std::unique_ptr<QPrinter> m_printer;
     QShortcut *m_upShortcut = nullptr;
@@ -310,4 +344,5 @@ private:
     QString m_launchFolder;
     bool m_scannerListReady = false;
     bool m_firstStart = false;
+    const QScreen *m_lastScreen = nullptr;
 };

@@ -28,12 +28,14 @@
 #include "app/MainWindow.h"
 #include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
+#include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 #include "imaging/ImageEditor.h"
 #include "import/ImageFileLoader.h"
 #include "options/OptionsDlg.h"
 #include "pages/PageFiles.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
 void MainWindow::errorMessage(const QString &message)
@@ -146,9 +148,8 @@ void MainWindow::processDroppedFiles(const QStringList &files)
 
 void MainWindow::loadFile()
 {
-    QString start = Settings::readString(SettingsKeys::LastPath, QString());
-    if (start.isEmpty())
-        start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString start = AppPaths::dialogStart(
+        Settings::readString(SettingsKeys::LastPath, QString()), AppPaths::StartKind::Pictures);
     const QStringList files = QFileDialog::getOpenFileNames(
         this, tr("Open Image"), start,
         tr("All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image "
@@ -207,6 +208,7 @@ void MainWindow::loadImageFiles(const QStringList &files)
     if (!prepareEmptyWorkingFolder())
         return;
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const int before = m_pageList->count();
     int added = 0;
     {
         const QSignalBlocker blocker(m_pageList);
@@ -217,6 +219,9 @@ void MainWindow::loadImageFiles(const QStringList &files)
             added += pages;
         }
     }
+    if (m_pageList->count() > before)
+        m_history->recordAdded(m_commands.loadFile->iconText(), before,
+                               m_pageList->count() - before);
     showCount(m_pageList->count());
     if (added > 0) {
         setModified(true);

@@ -14,6 +14,7 @@
 #include "app/WaitingDlg.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
 void MainWindow::buildModePanels()
@@ -80,21 +81,24 @@ void MainWindow::rotateLeft()
 {
     if (!m_editor->hasImage())
         return;
-    afterPictureChange(m_editor->rotateLeft());
+    afterPictureChange(changeCurrentPage(m_commands.rotateLeft->iconText(),
+                                         [this] { return m_editor->rotateLeft(); }));
 }
 
 void MainWindow::rotateRight()
 {
     if (!m_editor->hasImage())
         return;
-    afterPictureChange(m_editor->rotateRight());
+    afterPictureChange(changeCurrentPage(m_commands.rotateRight->iconText(),
+                                         [this] { return m_editor->rotateRight(); }));
 }
 
 void MainWindow::rotateFlip()
 {
     if (!m_editor->hasImage())
         return;
-    afterPictureChange(m_editor->rotateFlip());
+    afterPictureChange(changeCurrentPage(m_commands.rotateFlip->iconText(),
+                                         [this] { return m_editor->rotateFlip(); }));
 }
 
 void MainWindow::rotateAngle(bool on)
@@ -149,7 +153,8 @@ void MainWindow::rotateAccepted()
             wait->finish();
     });
     wait->setText(tr("Rotating..."));
-    afterPictureChange(m_editor->rotateImage(angle));
+    afterPictureChange(changeCurrentPage(m_commands.rotateAngle->iconText(),
+                                         [this, angle] { return m_editor->rotateImage(angle); }));
 }
 
 void MainWindow::rotateCancelled()
@@ -180,7 +185,8 @@ void MainWindow::crop(bool on)
 
 void MainWindow::cropAccepted()
 {
-    const bool saved = m_editor->applyCrop();
+    const bool saved =
+        changeCurrentPage(m_commands.crop->iconText(), [this] { return m_editor->applyCrop(); });
     switchOff(m_commands.crop);
     m_sidePanel->setCurrentIndex(PageListPanel);
     m_editor->cropping(false);
@@ -199,13 +205,21 @@ void MainWindow::brightness()
 {
     if (!m_editor->hasImage())
         return;
-    m_editor->contrast();
+    bool saved = false;
+    const QMetaObject::Connection connection =
+        connect(m_editor, &ImageEditor::contrastChanged, this, [&saved] { saved = true; });
+    changeCurrentPage(m_commands.brightness->iconText(), [&] {
+        m_editor->contrast();
+        return saved;
+    });
+    disconnect(connection);
     setModified(true);
 }
 
 void MainWindow::undoPage()
 {
-    if (!m_pageList->restoreSource())
+    if (!changeCurrentPage(tr("Restore Source Image"),
+                           [this] { return m_pageList->restoreSource(); }))
         return;
     m_editor->loadImage(m_pageList->currentWorkingPath());
     showImageInfo(&m_editor->image());
@@ -224,4 +238,9 @@ void MainWindow::zoomOut()
 void MainWindow::zoomFit()
 {
     m_editor->zoomFit();
+}
+
+void MainWindow::zoomActual()
+{
+    m_editor->zoom1to1();
 }

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "app/MainWindow.h"
+#include "core/AppPaths.h"
 #include "core/LogCategories.h"
 #include "core/Settings.h"
 #include "core/SettingsKeys.h"
@@ -84,7 +85,9 @@ void MainWindow::exportFiles()
 
 void MainWindow::savePage()
 {
-    const QString start = Settings::readString(SettingsKeys::SaveImagePath, QStringLiteral("."));
+    const QString start =
+        AppPaths::dialogStart(Settings::readString(SettingsKeys::SaveImagePath, QString()),
+                              AppPaths::StartKind::Pictures);
     QString filter;
     QString file = QFileDialog::getSaveFileName(
         this, tr("Save Image"), start,

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 
@@ -18,6 +19,7 @@
 #include "core/Settings.h"
 #include "export/PdfProgress.h"
 #include "import/PdfImport.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
 namespace {
@@ -29,7 +31,8 @@ constexpr int GoodDpi = 300;
 
 void MainWindow::loadPdf()
 {
-    const QString start = Settings::readString(SettingsKeys::LastPath, QStringLiteral("."));
+    const QString start =
+        AppPaths::dialogStart(Settings::readString(SettingsKeys::LastPath, QString()));
     const QString file = QFileDialog::getOpenFileName(this, tr("Extract images from PDF"), start,
                                                       tr("PDF File (*.pdf)"));
     if (!file.isEmpty())
@@ -40,6 +43,12 @@ void MainWindow::extractPdf(const QString &pdf)
 {
     if (!prepareEmptyWorkingFolder())
         return;
+    const int before = m_pageList->count();
+    const auto record = qScopeGuard([this, before] {
+        if (m_pageList->count() > before)
+            m_history->recordAdded(m_commands.loadPdf->iconText(), before,
+                                   m_pageList->count() - before);
+    });
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QFileInfo info(pdf);
     Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());

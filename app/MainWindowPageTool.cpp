@@ -15,6 +15,7 @@
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
 #include "imaging/PageToolBatch.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
 namespace {
@@ -33,6 +34,16 @@ QString pageNumbers(const QList<int> &pages)
 }
 
 } // namespace
+
+QString MainWindow::autoCropName() const
+{
+    return tr("Auto Cropping");
+}
+
+QString MainWindow::splitName() const
+{
+    return tr("Split the book spread");
+}
 
 int MainWindow::checkedPageCount() const
 {
@@ -65,11 +76,12 @@ void MainWindow::autoCrop()
 
 void MainWindow::autoCropCurrent()
 {
-    ImageEditor::SmartCrop result;
-    {
+    ImageEditor::SmartCrop result = ImageEditor::SmartCrop::NoResult;
+    changeCurrentPage(autoCropName(), [&] {
         const auto wait = showWaiting(this, tr("Auto cropping..."));
         result = m_editor->smartCrop();
-    }
+        return result == ImageEditor::SmartCrop::Cropped;
+    });
     switchOff(m_commands.crop);
     m_sidePanel->setCurrentIndex(PageListPanel);
     m_editor->cropping(false);
@@ -98,6 +110,8 @@ void MainWindow::autoCropChecked(int checked)
         }
     }
     QList<int> notCropped;
+    // Copies of every checked page first; a page the tool leaves alone is unchanged by undo.
+    const QList<PageCommand::Step> kept = m_history->keep(positions);
     PageToolBatch batch(PageProcessor::defaultToolPath(), PageToolBatch::defaultLanes());
     const auto next = [&](int i) {
         if (progress.wasCanceled())
@@ -125,6 +139,10 @@ void MainWindow::autoCropChecked(int checked)
         m_pageList->updateThumb(result.image, k);
     };
     batch.autoCrop(paths, next, done);
+    if (notCropped.size() < positions.size())
+        m_history->recordChange(autoCropName(), kept);
+    else
+        m_history->discard(kept);
 
     m_editor->reloadImage();
     m_pageList->update();
@@ -157,10 +175,14 @@ void MainWindow::splitSpread()
         const QString page = m_pageList->currentWorkingPath();
         const QStringList halves = processor.splitSpreadFile(page, dpi);
         if (halves.size() == 2) {
-            if (m_pageList->splitPage(start, halves.at(0), halves.at(1), page))
+            const QList<PageCommand::Step> kept = m_history->keep({start});
+            if (m_pageList->splitPage(start, halves.at(0), halves.at(1), page)) {
+                m_history->recordSplit(splitName(), kept, start);
                 setModified(true);
-            else
+            } else {
+                m_history->discard(kept);
                 errorMessage(tr("Can't split the page."));
+            }
             showPageAt(start);
         } else {
             errorMessage(tr("Can't split the page."));
@@ -174,6 +196,8 @@ void MainWindow::splitSpread()
     progress.setText(tr("Splitting..."));
     QStringList working = m_pageList->workingPaths();
     QList<int> notSplit;
+    // Every split of the run is one step for undo.
+    m_history->beginGroup();
     bool changed = false;
     int done = 1;
     for (int i = 0; i < m_pageList->count(); ++i) {
@@ -189,10 +213,13 @@ void MainWindow::splitSpread()
             notSplit << i + 1;
             continue;
         }
+        const QList<PageCommand::Step> kept = m_history->keep({i});
         if (!m_pageList->splitPage(i, halves.at(0), halves.at(1), working.at(i))) {
+            m_history->discard(kept);
             errorMessage(tr("Can't split the page %1.").arg(i + 1));
             continue;
         }
+        m_history->recordSplit(splitName(), kept, i);
         changed = true;
         m_pageList->selectPosition(i, 1);
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -200,6 +227,7 @@ void MainWindow::splitSpread()
         // The walk goes on after the right half.
         ++i;
     }
+    m_history->endGroup(splitName());
     showPageAt(start);
     progress.finish();
     progress.close();

@@ -9,12 +9,11 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
-#include <algorithm>
-
 #include "app/MainWindow.h"
 #include "core/ProgramInfo.h"
 #include "pages/KSlabWidget.h"
 #include "pages/MoveToDlg.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
 bool MainWindow::ask(const QString &question)
@@ -68,26 +67,30 @@ void MainWindow::keyPressedIns()
 
 void MainWindow::moveUp()
 {
+    const int from = m_pageList->currentPosition();
     m_pageList->movePageUp();
-    setModified(true);
+    recordMove(m_commands.moveUp->iconText(), from);
 }
 
 void MainWindow::moveDown()
 {
+    const int from = m_pageList->currentPosition();
     m_pageList->movePageDown();
-    setModified(true);
+    recordMove(m_commands.moveDown->iconText(), from);
 }
 
 void MainWindow::moveTop()
 {
+    const int from = m_pageList->currentPosition();
     m_pageList->movePageToTop();
-    setModified(true);
+    recordMove(m_commands.moveTop->iconText(), from);
 }
 
 void MainWindow::moveBottom()
 {
+    const int from = m_pageList->currentPosition();
     m_pageList->movePageToBottom();
-    setModified(true);
+    recordMove(m_commands.moveBottom->iconText(), from);
 }
 
 void MainWindow::movePosition()
@@ -96,7 +99,14 @@ void MainWindow::movePosition()
     dialog.setMaximum(m_pageList->count());
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const int from = m_pageList->currentPosition();
     m_pageList->movePageTo(dialog.value() - 1);
+    recordMove(m_commands.movePosition->iconText(), from);
+}
+
+void MainWindow::recordMove(const QString &name, int from)
+{
+    m_history->recordMove(name, from, m_pageList->currentPosition());
     setModified(true);
 }
 
@@ -120,13 +130,12 @@ QList<int> MainWindow::positionsChecked(bool checked) const
     return positions;
 }
 
-void MainWindow::removePositions(QList<int> positions)
+void MainWindow::removePositions(const QList<int> &positions)
 {
-    std::sort(positions.begin(), positions.end(), std::greater<int>());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     setUpdatesEnabled(false);
-    for (int position : positions)
-        m_pageList->removeAt(position);
+    // The pages' files go to the undo area rather than being deleted.
+    m_history->removePages(m_commands.removePage->iconText(), positions);
     setUpdatesEnabled(true);
     QApplication::restoreOverrideCursor();
     afterRemoval();
@@ -189,9 +198,10 @@ void MainWindow::removeAll()
 {
     if (!ask(tr("Do you want to remove all pages from the document?")))
         return;
-    clearWorkingFolder();
-    m_pageList->clearPages();
-    afterRemoval();
+    QList<int> positions;
+    for (int position = 0; position < m_pageList->count(); ++position)
+        positions << position;
+    removePositions(positions);
 }
 
 void MainWindow::resizeThumbs(int size)

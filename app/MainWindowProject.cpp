@@ -14,9 +14,11 @@
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/WaitingDlg.h"
+#include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 #include "imaging/ImageEditor.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
@@ -61,6 +63,8 @@ void MainWindow::clearWorkingFolder()
 
 void MainWindow::clearDocument()
 {
+    m_history->clear();
+    m_scannedSources.clear();
     clearWorkingFolder();
     m_pageList->clearPages();
     showCount(0);
@@ -74,12 +78,14 @@ void MainWindow::newProject()
     clearDocument();
     m_projectPath.clear();
     setModified(false);
+    updateTitle();
     errorMessage(tr("New project has been begun."));
 }
 
 void MainWindow::openProject()
 {
-    const QString start = Settings::readString(SettingsKeys::ProjectPath, QStringLiteral("."));
+    const QString start =
+        AppPaths::dialogStart(Settings::readString(SettingsKeys::ProjectPath, QString()));
     const QString path =
         QFileDialog::getOpenFileName(this, tr("Open Project"), start, projectFilter());
     if (!path.isEmpty())
@@ -111,6 +117,7 @@ void MainWindow::openProjectFile(const QString &path, bool askToSave)
         errorMessage(tr("Some pages of the project %1 could not be unpacked.").arg(name));
     m_projectPath = path;
     restoreProject();
+    updateTitle();
     setModified(false);
     if (!archive.skipped().isEmpty())
         errorMessage(
@@ -125,7 +132,8 @@ void MainWindow::saveProject()
         return;
     }
     if (m_projectPath.isEmpty()) {
-        const QString start = Settings::readString(SettingsKeys::ProjectPath, QStringLiteral("."));
+        const QString start =
+            AppPaths::dialogStart(Settings::readString(SettingsKeys::ProjectPath, QString()));
         QString path =
             QFileDialog::getSaveFileName(this, tr("Save Project"), start, projectFilter());
         if (path.isEmpty())
@@ -134,7 +142,7 @@ void MainWindow::saveProject()
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".vlmpj");
         Settings::write(SettingsKeys::ProjectPath, QFileInfo(path).absolutePath());
-        m_projectPath = path;
+        setProjectPath(path);
     }
     const auto wait = showWaiting(this, tr("Saving..."));
     ProjectArchive archive;
@@ -149,6 +157,8 @@ void MainWindow::saveProject()
 
 bool MainWindow::restoreProject()
 {
+    // Another document's pages: earlier steps no longer apply.
+    m_history->clear();
     const QStringList names = PageRecovery::preparePages(m_pageList->workingFolder());
     bool cameBack = false;
     {

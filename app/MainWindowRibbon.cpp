@@ -74,6 +74,12 @@ void MainWindow::buildRibbon()
     c.print = addButton(c.exportGroup, ":/images/Print");
 
     c.editingPage = bar->addPage(QString());
+    c.historyGroup = c.editingPage->addGroup(QString());
+    c.undo = addButton(c.historyGroup, ":/images/Undo");
+    c.undo->setShortcut(QKeySequence::Undo);
+    c.redo = addButton(c.historyGroup, ":/images/Redo");
+    c.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     c.rotateGroup = c.editingPage->addGroup(QString());
     c.rotateLeft = addButton(c.rotateGroup, ":/images/RotateLeft");
     c.rotateRight = addButton(c.rotateGroup, ":/images/RotateRight");
@@ -86,6 +92,13 @@ void MainWindow::buildRibbon()
     c.zoomIn = addButton(c.zoomGroup, ":/images/ZoomIn");
     c.zoomOut = addButton(c.zoomGroup, ":/images/ZoomOut");
     c.zoomFit = addButton(c.zoomGroup, ":/images/ZoomFit");
+    c.zoomIn->setShortcuts({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    c.zoomOut->setShortcut(QKeySequence::ZoomOut);
+    c.zoomFit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_0));
+    // 100%: no button of its own, the shortcut only.
+    c.zoomActual = new QAction(this);
+    c.zoomActual->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    addAction(c.zoomActual);
 
     c.correctionGroup = c.editingPage->addGroup(QString());
     c.crop = addButton(c.correctionGroup, ":/images/Crop");
@@ -134,6 +147,7 @@ void MainWindow::buildRibbon()
     connect(c.zoomIn, &QAction::triggered, this, &MainWindow::zoomIn);
     connect(c.zoomOut, &QAction::triggered, this, &MainWindow::zoomOut);
     connect(c.zoomFit, &QAction::triggered, this, &MainWindow::zoomFit);
+    connect(c.zoomActual, &QAction::triggered, this, &MainWindow::zoomActual);
     connect(c.crop, &QAction::toggled, this, &MainWindow::crop);
     connect(c.brightness, &QAction::triggered, this, &MainWindow::brightness);
     connect(c.moveUp, &QAction::triggered, this, &MainWindow::moveUp);
@@ -161,6 +175,8 @@ void MainWindow::buildRibbon()
     c.pageMenu->addAction(c.removePage);
 
     c.editorMenu = new QMenu(this);
+    c.editorMenu->addActions({c.undo, c.redo});
+    c.editorMenu->addSeparator();
     c.editorMenu->addActions({c.rotateLeft, c.rotateRight, c.rotateFlip});
     c.editorMenu->addSeparator();
     c.editorMenu->addActions({c.zoomIn, c.zoomOut, c.zoomFit});
@@ -185,12 +201,15 @@ void MainWindow::buildApplicationMenu()
     c.saveProject->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     c.recoverProject = menu->addAction(QIcon(QStringLiteral(":/images/RecoverProject")), QString());
     menu->addSeparator();
+    menu->addAction(c.undo);
+    menu->addAction(c.redo);
+    menu->addSeparator();
     // The ribbon's print command, enabled with the pages.
     menu->addAction(c.print);
     c.print->setShortcut(QKeySequence::Print);
     menu->addSeparator();
     c.quit = menu->addAction(QString());
-    c.quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    c.quit->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
     // The menu's shortcuts work while the menu is closed.
     addActions({c.newProject, c.openProject, c.saveProject, c.recoverProject, c.print, c.quit});
     connect(c.newProject, &QAction::triggered, this, &MainWindow::newProject);
@@ -212,6 +231,7 @@ void MainWindow::retranslateRibbon()
     c.scanningGroup->setTitle(tr("&Scanning"));
     c.importGroup->setTitle(tr("&Import"));
     c.exportGroup->setTitle(tr("&Export"));
+    c.historyGroup->setTitle(tr("&History"));
     c.rotateGroup->setTitle(tr("&Rotate"));
     c.zoomGroup->setTitle(tr("&Zoom"));
     c.correctionGroup->setTitle(tr("&Correction"));

@@ -12,10 +12,12 @@
 
 #include "app/MainWindow.h"
 #include "app/WaitingDlg.h"
+#include "core/FileOperations.h"
 #include "core/Settings.h"
 #include "core/ToolLocator.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
+#include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 #include "scan/AfterScanPipeline.h"
 #include "scan/AutoScanWizard.h"
@@ -115,7 +117,13 @@ void MainWindow::scanPage()
 
 void MainWindow::rescanPage()
 {
-    if (m_pageList->currentPosition() < 0)
+    const int position = m_pageList->currentPosition();
+    if (position < 0)
+        return;
+    // A page from a file or a PDF has no second original: the user confirms replacing it.
+    if (!m_scannedSources.contains(
+            FileOperations::identity(m_pageList->store().sourcePath(position))) &&
+        !ask(tr("Replace this page with a new scan?")))
         return;
     m_rescan = true;
     m_singlePage = false;
@@ -268,13 +276,25 @@ void MainWindow::pageFromScanner()
     }
     if (result.splitFailed)
         errorMessage(tr("Can't split the scanned page. It has been kept as one page."));
+    const int before = m_pageList->count();
     if (m_rescan && !settings.bookScan) {
-        m_pageList->replaceImage(result.pages.first(), result.blackAndWhite, -1);
+        const int position = m_pageList->currentPosition();
+        const bool replaced = changeCurrentPage(tr("Rescan"), [&] {
+            return m_pageList->replaceImage(result.pages.first(), result.blackAndWhite, -1);
+        });
+        if (replaced)
+            m_scannedSources.insert(
+                FileOperations::identity(m_pageList->store().sourcePath(position)));
     } else {
         for (const QImage &page : result.pages)
             m_pageList->addImage(page, result.blackAndWhite);
         if (wizardShown)
             m_autoScanPages += int(result.pages.size());
+        for (int position = before; position < m_pageList->count(); ++position)
+            m_scannedSources.insert(
+                FileOperations::identity(m_pageList->store().sourcePath(position)));
+        const QAction *command = wizardShown ? m_commands.autoScan : m_commands.scanPage;
+        m_history->recordAdded(command->iconText(), before, m_pageList->count() - before);
     }
 
     setModified(true);

@@ -23,6 +23,7 @@ struct RibbonCommands
     RibbonGroup *scanningGroup = nullptr;
     RibbonGroup *importGroup = nullptr;
     RibbonGroup *exportGroup = nullptr;
+    RibbonGroup *historyGroup = nullptr;
     RibbonGroup *rotateGroup = nullptr;
     RibbonGroup *zoomGroup = nullptr;
     RibbonGroup *correctionGroup = nullptr;
@@ -48,6 +49,9 @@ struct RibbonCommands
     QAction *buildWord = nullptr;
     QAction *exportFiles = nullptr;
     QAction *print = nullptr;
+    // Their texts and states follow the page history (PageHistory).
+    QAction *undo = nullptr;
+    QAction *redo = nullptr;
     QAction *rotateLeft = nullptr;
     QAction *rotateRight = nullptr;
     QAction *rotateFlip = nullptr;
@@ -75,6 +79,7 @@ struct RibbonCommands
     QAction *saveProject = nullptr;
     QAction *recoverProject = nullptr;
     QAction *quit = nullptr;
+    QAction *zoomActual = nullptr;
 
     QMenu *pageMenu = nullptr;
     QMenu *editorMenu = nullptr;

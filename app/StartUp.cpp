@@ -50,7 +50,8 @@ int StartUp::run(QApplication &app, FileOperations &operations)
     QCoreApplication::setOrganizationName(QString(ProgramInfo::OrganizationName));
     QCoreApplication::setApplicationName(QString(ProgramInfo::ApplicationName));
     QCoreApplication::setApplicationVersion(QString(ProgramInfo::Version));
-    QGuiApplication::setApplicationDisplayName(QString(ProgramInfo::ApplicationName));
+    // No display name: Qt would append it to every window title, and the main window's title
+    // names the program already.
     QGuiApplication::setDesktopFileName(QStringLiteral("vellumo"));
     // Qt's own options are gone from the arguments by now; --help and --version were answered
     // in main().

@@ -49,4 +49,15 @@ QString programFolder()
     return QCoreApplication::applicationDirPath();
 }
 
+QString dialogStart(const QString &stored, StartKind kind)
+{
+    const QString trimmed = stored.trimmed();
+    if (!trimmed.isEmpty() && trimmed != QLatin1String(".") && QDir::isAbsolutePath(trimmed))
+        return trimmed;
+    const QString place = QStandardPaths::writableLocation(kind == StartKind::Pictures
+                                                               ? QStandardPaths::PicturesLocation
+                                                               : QStandardPaths::DocumentsLocation);
+    return place.isEmpty() ? QDir::homePath() : place;
+}
+
 } // namespace AppPaths

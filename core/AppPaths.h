@@ -24,4 +24,9 @@ void createDataFolders();
 // Folder of the running program (the build tree's bin folder, or the installed bin folder).
 QString programFolder();
 
+enum class StartKind { Documents, Pictures };
+// Where a file dialog opens: the stored folder or file, or the user's Documents (or Pictures)
+// folder when nothing usable is stored (empty or "."), never the program's own folder.
+QString dialogStart(const QString &stored, StartKind kind = StartKind::Documents);
+
 } // namespace AppPaths

@@ -6,6 +6,8 @@
 #include <QSaveFile>
 #include <QThread>
 
+#include <sys/stat.h>
+
 bool FileOperations::remove(const QString &path)
 {
     return QFile::remove(path);
@@ -49,4 +51,14 @@ bool FileOperations::commit(QSaveFile &file, QString *error)
         *error = file.errorString(); // before cancelling clears it
     file.cancelWriting();
     return false;
+}
+
+quint64 FileOperations::identity(const QString &path)
+{
+    struct stat info
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return 0;
+    return quint64(info.st_ino);
 }

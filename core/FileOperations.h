@@ -22,6 +22,9 @@ public:
     // Deletes every file of the folder, read-only ones too, but not its subfolders. False when
     // a file stayed.
     static bool removeFilesIn(const QString &folder);
+    // The file's inode number, which renames keep and a rewrite through a new file changes;
+    // 0 when the file does not exist.
+    static quint64 identity(const QString &path);
 
     // Writes out what the file still buffers, then commits it. Qt's own commit() reports
     // success when only its last flush falls short (a disk that fills up on the final bytes)

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "core/AppPaths.h"
+
 SelectFileWidget::SelectFileWidget(const QString &labelText, QWidget *parent)
     : SelectPathWidget(labelText, 3, parent)
 {
@@ -9,7 +11,8 @@ SelectFileWidget::SelectFileWidget(const QString &labelText, QWidget *parent)
 
 bool SelectFileWidget::browseFile()
 {
-    QFileDialog dialog(this, tr("Open existing PDF"), text(), tr("PDF File (*.pdf)"));
+    QFileDialog dialog(this, tr("Open existing PDF"), AppPaths::dialogStart(text()),
+                       tr("PDF File (*.pdf)"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     return runDialog(dialog);

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+#include "core/AppPaths.h"
+
 SelectFolderWidget::SelectFolderWidget(const QString &labelText, QWidget *parent)
     : SelectPathWidget(labelText, 3, parent)
 {
@@ -9,7 +11,7 @@ SelectFolderWidget::SelectFolderWidget(const QString &labelText, QWidget *parent
 
 bool SelectFolderWidget::browseDir()
 {
-    QFileDialog dialog(this, tr("Select a folder"), text());
+    QFileDialog dialog(this, tr("Select a folder"), AppPaths::dialogStart(text()));
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     return runDialog(dialog);

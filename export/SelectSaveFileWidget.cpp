@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "core/AppPaths.h"
+
 SelectSaveFileWidget::SelectSaveFileWidget(const QString &labelText, const QString &filter,
                                            QWidget *parent)
     : SelectPathWidget(labelText, 6, parent)
@@ -18,7 +20,7 @@ void SelectSaveFileWidget::setFilter(const QString &filter)
 
 bool SelectSaveFileWidget::browseFile()
 {
-    QFileDialog dialog(this, tr("Save file"), m_startFolder, m_filter);
+    QFileDialog dialog(this, tr("Save file"), AppPaths::dialogStart(m_startFolder), m_filter);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     return runDialog(dialog);

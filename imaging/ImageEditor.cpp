@@ -28,6 +28,8 @@
 namespace {
 
 constexpr qreal ZoomStep = 0.05;
+// The zoom commands step by 25%, the wheel by 5%.
+constexpr int CommandZoomSteps = 5;
 constexpr qreal MinimumScale = 0.05;
 constexpr qreal MaximumScale = 2.0;
 // Room left free around a page fitted into the view, in screen pixels (per direction).
@@ -233,12 +235,12 @@ void ImageEditor::zoomBy(int step)
 
 void ImageEditor::zoomIn()
 {
-    zoomBy(1);
+    zoomBy(CommandZoomSteps);
 }
 
 void ImageEditor::zoomOut()
 {
-    zoomBy(-1);
+    zoomBy(-CommandZoomSteps);
 }
 
 void ImageEditor::zoomFit()

@@ -138,6 +138,7 @@ public slots:
     bool rotateRight();
     bool rotateFlip();
     void zoomFit();
+    // 25% larger or smaller (the wheel steps by 5%).
     void zoomIn();
     void zoomOut();
     // Shows or hides the crop box and sets the crop button to match, without its toggled().

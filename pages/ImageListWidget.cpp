@@ -1,12 +1,44 @@
 #include "pages/ImageListWidget.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "pages/FlowLayout.h"
 #include "pages/KSlabWidget.h"
+
+namespace {
+
+// Holds the dragging process and list, the dragged slab's position and every dragged position.
+QString pagesFormat()
+{
+    return QStringLiteral("application/x-vellumo-pages");
+}
+
+constexpr int DropLineWidth = 3;
+// Bands at the viewport's top and bottom edges where a drag scrolls the list, and how fast.
+constexpr int AutoScrollMargin = 24;
+constexpr int AutoScrollStep = 20;
+constexpr int AutoScrollIntervalMs = 40;
+// Width of the slab picture under the cursor while dragging.
+constexpr int DragPictureWidth = 80;
+
+quint64 listId(const ImageListWidget *list)
+{
+    return quint64(reinterpret_cast<quintptr>(list));
+}
+
+} // namespace
 
 ImageListWidget::ImageListWidget(QWidget *parent)
     : QScrollArea(parent)
@@ -26,6 +58,17 @@ ImageListWidget::ImageListWidget(QWidget *parent)
     setFocusPolicy(Qt::NoFocus);
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
+
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    m_dropLine = new QWidget(m_content);
+    m_dropLine->setObjectName(QStringLiteral("dropLine"));
+    m_dropLine->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_dropLine->setAutoFillBackground(true);
+    m_dropLine->hide();
+    m_autoScroll = new QTimer(this);
+    m_autoScroll->setInterval(AutoScrollIntervalMs);
+    connect(m_autoScroll, &QTimer::timeout, this, &ImageListWidget::autoScroll);
 }
 
 ImageListWidget::~ImageListWidget()
@@ -43,6 +86,8 @@ void ImageListWidget::appendSlab(KSlabWidget *slab)
     connect(slab, &KSlabWidget::focused, this, &ImageListWidget::setFocusSlab);
     connect(slab, &KSlabWidget::mouseDoubleClicked, this, &ImageListWidget::sendDMouseClicked);
     connect(slab, &KSlabWidget::checked, this, &ImageListWidget::slabChecked);
+    connect(slab, &KSlabWidget::clicked, this, &ImageListWidget::markByClick);
+    connect(slab, &KSlabWidget::dragStarted, this, &ImageListWidget::dragSlab);
 
     const int position = count();
     m_positions.insert(position, slab);
@@ -214,6 +259,37 @@ QRect ImageListWidget::cellRect(int position) const
     return slab ? slab->geometry() : QRect();
 }
 
+int ImageListWidget::dropPosition(const QPoint &contentPos) const
+{
+    return dropSpot(contentPos).position;
+}
+
+QMimeData *ImageListWidget::dragMimeData(int position) const
+{
+    if (!slabAt(position))
+        return nullptr;
+    const QList<int> positions = dragPositions(position);
+    QByteArray encoded;
+    QDataStream stream(&encoded, QIODevice::WriteOnly);
+    stream << QCoreApplication::applicationPid() << listId(this) << qint32(position) << positions;
+
+    auto *mimeData = new QMimeData;
+    mimeData->setData(pagesFormat(), encoded);
+    QList<QUrl> urls;
+    for (const QString &file : filesForDrag(positions))
+        urls.append(QUrl::fromLocalFile(file));
+    // An empty URL list would still tell file managers there is something to drop.
+    if (!urls.isEmpty())
+        mimeData->setUrls(urls);
+    return mimeData;
+}
+
+QStringList ImageListWidget::filesForDrag(const QList<int> &positions) const
+{
+    Q_UNUSED(positions)
+    return {};
+}
+
 void ImageListWidget::setFocusSlab()
 {
     if (m_selectionMode == 0 || m_selectionMode == 1)
@@ -271,4 +347,186 @@ void ImageListWidget::afterReorder(bool changed)
     syncPositions();
     m_flow->invalidate();
     resetTabOrder();
+}
+
+void ImageListWidget::keyPressEvent(QKeyEvent *event)
+{
+    // Comes up from the focused slab, unless a window action with the same keys took it first.
+    if (event->matches(QKeySequence::SelectAll)) {
+        checkAll();
+        event->accept();
+        return;
+    }
+    QScrollArea::keyPressEvent(event);
+}
+
+void ImageListWidget::dragEnterEvent(QDragEnterEvent *event)
+{
+    dragMoveEvent(event);
+}
+
+void ImageListWidget::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (draggedPosition(event->mimeData()) < 0) {
+        event->ignore();
+        endDrag();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    m_dragPosition = event->position().toPoint();
+    followDrag();
+}
+
+void ImageListWidget::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    endDrag();
+    QScrollArea::dragLeaveEvent(event);
+}
+
+void ImageListWidget::dropEvent(QDropEvent *event)
+{
+    endDrag();
+    const int from = draggedPosition(event->mimeData());
+    if (from < 0) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    const int before = dropPosition(m_content->mapFromParent(event->position().toPoint()));
+    // Taking the slab out first shifts the places after it one towards the front.
+    const int to = before > from ? before - 1 : before;
+    if (to != from)
+        emit slabDropped(from, to);
+}
+
+ImageListWidget::DropSpot ImageListWidget::dropSpot(const QPoint &contentPos) const
+{
+    if (count() == 0)
+        return {};
+    // The cells of a row share their top edge.
+    int rowStart = 0;
+    int rowEnd = count();
+    for (int position = 1; position < count(); ++position) {
+        const int top = cellRect(position).top();
+        if (top == cellRect(position - 1).top())
+            continue;
+        if (contentPos.y() < top) {
+            rowEnd = position;
+            break;
+        }
+        rowStart = position;
+    }
+    int position = rowStart;
+    while (position < rowEnd && contentPos.x() >= cellRect(position).center().x())
+        ++position;
+
+    // The line sits in the middle of the gap before the slab it would precede, or after the
+    // row's last slab.
+    const int gap = m_flow->spacing();
+    const QRect row = cellRect(rowStart);
+    const int x = position < rowEnd ? cellRect(position).left() - gap / 2
+                                    : cellRect(position - 1).right() + 1 + gap / 2;
+    return {position,
+            QRect(qMax(x - DropLineWidth / 2, 0), row.top(), DropLineWidth, row.height())};
+}
+
+int ImageListWidget::draggedPosition(const QMimeData *mimeData) const
+{
+    if (!mimeData || !mimeData->hasFormat(pagesFormat()))
+        return -1;
+    QDataStream stream(mimeData->data(pagesFormat()));
+    qint64 process = 0;
+    quint64 list = 0;
+    qint32 position = -1;
+    stream >> process >> list >> position;
+    // Another list, or another running copy of the program, has its own positions.
+    if (stream.status() != QDataStream::Ok || process != QCoreApplication::applicationPid() ||
+        list != listId(this))
+        return -1;
+    return position >= 0 && position < count() ? position : -1;
+}
+
+QList<int> ImageListWidget::dragPositions(int position) const
+{
+    if (!isCheckedAt(position))
+        return {position};
+    QList<int> positions;
+    for (auto it = m_positions.cbegin(); it != m_positions.cend(); ++it) {
+        if (it.value()->isChecked())
+            positions.append(it.key());
+    }
+    return positions;
+}
+
+void ImageListWidget::dragSlab()
+{
+    auto *slab = qobject_cast<KSlabWidget *>(sender());
+    const int position = positionOf(slab);
+    if (position < 0)
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(dragMimeData(position));
+    const QPixmap picture = slab->grab().scaledToWidth(DragPictureWidth, Qt::SmoothTransformation);
+    drag->setPixmap(picture);
+    drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2));
+    // The answer is ignored: a move within the list was announced by dropEvent(), and what
+    // another program does with the files, even when it calls it a move, deletes nothing here.
+    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    // Cancelled or dropped elsewhere: the line may still be up.
+    endDrag();
+}
+
+void ImageListWidget::markByClick(Qt::KeyboardModifiers modifiers)
+{
+    const int position = positionOf(qobject_cast<KSlabWidget *>(sender()));
+    if (position < 0)
+        return;
+    if (modifiers & Qt::ShiftModifier) {
+        const int anchor = currentPosition() < 0 ? position : currentPosition();
+        for (int marked = qMin(anchor, position); marked <= qMax(anchor, position); ++marked)
+            setCheckedAt(marked, true);
+    } else if (modifiers & Qt::ControlModifier) {
+        setCheckedAt(position, !isCheckedAt(position));
+    }
+}
+
+void ImageListWidget::followDrag()
+{
+    const DropSpot spot = dropSpot(m_content->mapFromParent(m_dragPosition));
+    if (spot.line.isEmpty()) {
+        m_dropLine->hide();
+    } else {
+        QPalette palette = m_dropLine->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+        m_dropLine->setPalette(palette);
+        m_dropLine->setGeometry(spot.line);
+        m_dropLine->raise();
+        m_dropLine->show();
+    }
+
+    const int y = m_dragPosition.y();
+    m_scrollDirection = y < AutoScrollMargin                           ? -1
+                        : y >= viewport()->height() - AutoScrollMargin ? 1
+                                                                       : 0;
+    if (m_scrollDirection == 0)
+        m_autoScroll->stop();
+    else if (!m_autoScroll->isActive())
+        m_autoScroll->start();
+}
+
+void ImageListWidget::autoScroll()
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + m_scrollDirection * AutoScrollStep);
+    // The cursor has not moved, but the content under it has.
+    followDrag();
+}
+
+void ImageListWidget::endDrag()
+{
+    m_autoScroll->stop();
+    m_scrollDirection = 0;
+    m_dropLine->hide();
 }

@@ -8,10 +8,18 @@
 class FlowLayout;
 class KSlabWidget;
 class QLayoutItem;
+class QMimeData;
+class QTimer;
 
 // The scrolling strip of page slabs. Positions are 0-based and always gapless (0..count-1);
 // the slabs flow in rows in position order. The list renumbers nothing: whoever moves or removes
 // pages relabels the slabs with KSlabWidget::setNumber().
+//
+// Mouse: a click makes a slab current, Ctrl+click toggles its mark, Shift+click marks every slab
+// from the current one to it; Ctrl+A marks all. A slab dragged within the list is announced with
+// slabDropped() and moved by the receiver. A drag also offers filesForDrag() to other programs.
+// When the dragged slab is marked, the drag carries every marked page out to other programs, but
+// a drop within the list moves only the slab that was dragged.
 class ImageListWidget : public QScrollArea
 {
     Q_OBJECT
@@ -65,6 +73,19 @@ public:
     // The slab's cell in content coordinates; empty out of range.
     QRect cellRect(int position) const;
 
+    // Where a page dropped at contentPos (content coordinates) is put: before the slab at the
+    // returned position, count() after the last one. The row is the lowest whose top is not
+    // below the point (the first for points above it); a slab's centre line splits before it
+    // from after it. 0 on an empty list.
+    int dropPosition(const QPoint &contentPos) const;
+    // What a drag of the slab at position carries: the positions dragged (every marked one when
+    // it is marked, else it alone) in a format only this list accepts, and the URLs of
+    // filesForDrag() for them. The caller owns it; nullptr out of range.
+    QMimeData *dragMimeData(int position) const;
+    // Local files a drag of positions (in position order) hands to other programs, which may
+    // copy them; the list never deletes anything whatever they do. None here.
+    virtual QStringList filesForDrag(const QList<int> &positions) const;
+
 signals:
     void mouseDoubleClicked(int position);
     void selected(int position);
@@ -72,6 +93,9 @@ signals:
     void countChanged(int count);
     // Declared for listeners of the selection count; the list itself never emits it.
     void countSelectedChanged(int count);
+    // The slab at from was dropped where it should end up at to, in QList::move() terms; never
+    // from == to. The list moves nothing: the receiver moves the page and calls moveSlab().
+    void slabDropped(int from, int to);
 
 public slots:
     // A slab gained focus (sender).
@@ -84,7 +108,33 @@ protected:
     // 0 and 1 leave the current slab alone.
     int m_selectionMode;
 
+    void keyPressEvent(QKeyEvent *event) override;
+    // Drag events arrive from the viewport; their positions are in viewport coordinates.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
+    struct DropSpot
+    {
+        int position = 0;
+        // The drop line in content coordinates; empty on an empty list.
+        QRect line;
+    };
+    DropSpot dropSpot(const QPoint &contentPos) const;
+    // The dragged slab's position when data comes from a drag of this list, else -1.
+    int draggedPosition(const QMimeData *mimeData) const;
+    QList<int> dragPositions(int position) const;
+    // Runs the drag of the sending slab; spins a local event loop until it ends.
+    void dragSlab();
+    // A click on the sending slab with Ctrl or Shift marks slabs.
+    void markByClick(Qt::KeyboardModifiers modifiers);
+    // Places the drop line for the drag's position and scrolls at the viewport's edges.
+    void followDrag();
+    void autoScroll();
+    void endDrag();
+
     // Position of the slab that sent the signal being handled; 0 when it is not listed.
     int senderPosition() const;
     // Gives keyboard focus to slab without it announcing itself a second time.
@@ -99,4 +149,11 @@ private:
     QMap<int, KSlabWidget *> m_positions;
     QHash<KSlabWidget *, QLayoutItem *> m_layoutItems;
     QPointer<KSlabWidget> m_focused;
+    // A child of the content, above the slabs, showing where a drop would put the page.
+    QWidget *m_dropLine = nullptr;
+    QTimer *m_autoScroll = nullptr;
+    // -1 up, 1 down, 0 still.
+    int m_scrollDirection = 0;
+    // The drag's last position, viewport coordinates.
+    QPoint m_dragPosition;
 };

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QLabel>
@@ -13,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "pages/KGraphicsView.h"
 
@@ -27,6 +30,12 @@ constexpr int FrameBorder = 2;
 
 constexpr int CheckBoxSide = 24;
 constexpr int CheckBoxMargin = 4;
+
+// Clicks with these held mark pages instead of choosing the current one.
+bool marksPages(Qt::KeyboardModifiers modifiers)
+{
+    return modifiers & (Qt::ControlModifier | Qt::ShiftModifier);
+}
 
 // These selectors match QFrame, QLabel and QAbstractScrollArea only, so the check box (not a
 // QFrame) never picks up the slab's border.
@@ -108,8 +117,13 @@ KSlabWidget::KSlabWidget(int width, int height, const QString &number, QWidget *
         connect(m_checkBox, &QCheckBox::pressed, this, &KSlabWidget::focusIn);
         connect(m_checkBox, &QCheckBox::stateChanged, this, &KSlabWidget::wasChecked);
     }
-    connect(m_view, &KGraphicsView::focused, this, &KSlabWidget::focusIn);
+    connect(m_view, &KGraphicsView::focused, this, &KSlabWidget::viewFocused);
     connect(m_view, &KGraphicsView::mouseDoubleClicked, this, &KSlabWidget::sendMouseDClicked);
+    m_view->installEventFilter(this);
+    m_view->viewport()->installEventFilter(this);
+    // Drops are the list's business; the view would otherwise take them over the thumbnail.
+    m_view->setAcceptDrops(false);
+    m_view->viewport()->setAcceptDrops(false);
 
     // Clicks and Tab land on the view; it reports the focus for the whole slab.
     setFocusPolicy(Qt::StrongFocus);
@@ -239,6 +253,48 @@ void KSlabWidget::focusIn()
     emit focused();
 }
 
+void KSlabWidget::viewFocused()
+{
+    if (std::exchange(m_markingFocus, false))
+        return;
+    focusIn();
+}
+
+bool KSlabWidget::handleMouse(QMouseEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The view has usually announced the slab already, as it took focus. Not when a marking
+        // click left it focused but unannounced; a plain press then has to do it.
+        if (!marksPages(event->modifiers()) && !m_focusedStyle)
+            focusIn();
+        if (event->button() != Qt::LeftButton)
+            return false;
+        m_pressPending = true;
+        m_pressPosition = event->globalPosition();
+        m_pressModifiers = event->modifiers();
+        return true;
+    case QEvent::MouseMove:
+        if (!m_pressPending || !(event->buttons() & Qt::LeftButton))
+            return false;
+        if ((event->globalPosition() - m_pressPosition).manhattanLength() >=
+            QApplication::startDragDistance()) {
+            m_pressPending = false;
+            // Nothing of this slab is touched after the drag: it may be gone.
+            emit dragStarted();
+        }
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (event->button() != Qt::LeftButton || !m_pressPending)
+            return false;
+        m_pressPending = false;
+        emit clicked(m_pressModifiers);
+        return true;
+    default:
+        return false;
+    }
+}
+
 void KSlabWidget::sendMouseDClicked()
 {
     emit mouseDoubleClicked();
@@ -271,6 +327,30 @@ void KSlabWidget::adjustScale()
     setUpdatesEnabled(true);
 }
 
+bool KSlabWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::FocusIn) {
+        // Seen before the view reports its focus. Qt gives click focus before it delivers the
+        // press, so the modifiers of that press are the application's current ones.
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        m_markingFocus =
+            reason == Qt::MouseFocusReason && marksPages(QGuiApplication::keyboardModifiers());
+        return false;
+    }
+    if (watched == m_view->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonRelease:
+            // Used events stop here, so they do not reach this slab again through its parents.
+            return handleMouse(static_cast<QMouseEvent *>(event));
+        default:
+            break;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void KSlabWidget::focusInEvent(QFocusEvent *event)
 {
     QFrame::focusInEvent(event);
@@ -285,6 +365,30 @@ void KSlabWidget::mouseDoubleClickEvent(QMouseEvent *event)
     }
     event->accept();
     sendMouseDClicked();
+}
+
+void KSlabWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (handleMouse(event))
+        event->accept();
+    else
+        QFrame::mousePressEvent(event);
+}
+
+void KSlabWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    if (handleMouse(event))
+        event->accept();
+    else
+        QFrame::mouseMoveEvent(event);
+}
+
+void KSlabWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (handleMouse(event))
+        event->accept();
+    else
+        QFrame::mouseReleaseEvent(event);
 }
 
 void KSlabWidget::contextMenuEvent(QContextMenuEvent *event)

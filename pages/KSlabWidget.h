@@ -14,7 +14,9 @@ class QMenu;
 
 // One page in the page list: the caption "Page <number>" above a thumbnail view, with an
 // optional check box sitting on the thumbnail's top-left corner. Sizes are in pixels.
-// Keyboard focus goes to the thumbnail view, which stands in for the whole slab.
+// Keyboard focus goes to the thumbnail view, which stands in for the whole slab. A click with
+// Ctrl or Shift held marks pages rather than choosing one: it never makes the slab the focused
+// one, and whoever listens to clicked() decides what it marks.
 class KSlabWidget : public QFrame
 {
     Q_OBJECT
@@ -67,6 +69,11 @@ signals:
     void focused();
     void mouseDoubleClicked();
     void checked(bool checked);
+    // The left button went down and up on the slab without dragging; modifiers as at the press.
+    void clicked(Qt::KeyboardModifiers modifiers);
+    // The left button, held since a press on the slab, has moved the drag distance. Once per
+    // press; the receiver runs the drag, and the slab may be deleted before it returns.
+    void dragStarted();
 
 public slots:
     // Applies the focused style and emits focused().
@@ -78,7 +85,12 @@ public slots:
     void adjustScale();
 
 protected:
+    // Watches the thumbnail view's focus and its viewport's mouse events.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -88,6 +100,10 @@ private:
     QString elidedCaption() const;
     void showCaption(const QString &text);
     void markAs(bool checked);
+    // The view took keyboard focus; announces the slab unless a marking click gave it focus.
+    void viewFocused();
+    // Presses, clicks and drag starts on the thumbnail and on the caption; true when used.
+    bool handleMouse(QMouseEvent *event);
 
     QString m_number;
     QLabel *m_label = nullptr;
@@ -102,4 +118,11 @@ private:
     bool m_focusedStyle = false;
     // False until the first style is applied, so a repeated normal style costs nothing.
     bool m_styled = false;
+    // A left press waiting to become a click or a drag: where it went down (global pixels) and
+    // with which modifiers.
+    bool m_pressPending = false;
+    QPointF m_pressPosition;
+    Qt::KeyboardModifiers m_pressModifiers;
+    // The view's focus came from a Ctrl or Shift click and must not select the page.
+    bool m_markingFocus = false;
 };

@@ -15,6 +15,7 @@ MoveToDlg::MoveToDlg(QWidget *parent)
     , m_label(new QLabel(this))
     , m_spin(new QSpinBox(this))
     , m_ok(new QPushButton(this))
+    , m_cancel(new QPushButton(this))
 {
     setModal(true);
     m_spin->setRange(1, 1);
@@ -27,8 +28,10 @@ MoveToDlg::MoveToDlg(QWidget *parent)
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_group);
@@ -58,6 +61,7 @@ void MoveToDlg::retranslateUi()
     m_group->setTitle(tr("Move page to..."));
     m_label->setText(tr("New Page Number:"));
     m_ok->setText(tr("OK"));
+    m_cancel->setText(tr("Cancel"));
 }
 
 void MoveToDlg::changeEvent(QEvent *event)

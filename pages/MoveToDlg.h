@@ -8,7 +8,7 @@ class QPushButton;
 class QSpinBox;
 
 // Asks for the page number to move the current page to: a spin box from 1 to the page count.
-// OK accepts; closing the window cancels.
+// OK accepts; Cancel, Esc and closing the window cancel.
 class MoveToDlg : public QDialog
 {
     Q_OBJECT
@@ -32,4 +32,5 @@ private:
     QLabel *m_label;
     QSpinBox *m_spin;
     QPushButton *m_ok;
+    QPushButton *m_cancel;
 };

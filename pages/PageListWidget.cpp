@@ -263,6 +263,62 @@ bool PageListWidget::splitPage(int position, const QString &leftPath, const QStr
     return done;
 }
 
+bool PageListWidget::keepCopy(int position, const QString &folder)
+{
+    if (m_store->keepCopy(position, folder))
+        return true;
+    reportFailure();
+    return false;
+}
+
+bool PageListWidget::takePage(int position, const QString &folder)
+{
+    KSlabWidget *slab = slabAt(position);
+    if (!slab || !m_store->takePage(position, folder)) {
+        reportFailure();
+        return false;
+    }
+    removeSlab(slab, true);
+    relabel(position, count() - 1);
+    if (count() > 0)
+        selectPosition(qMin(position, count() - 1), 0);
+    return true;
+}
+
+bool PageListWidget::insertPage(int position, const QString &folder)
+{
+    if (position < 0 || position > count() || !m_store->insertPage(position, folder)) {
+        reportFailure();
+        return false;
+    }
+    KSlabWidget *slab = newSlab(count() + 1, m_store->readThumbnail(position));
+    const int last = count() - 1;
+    if (last != position) {
+        moveSlab(last, position);
+        relabel(position, last);
+    }
+    focusSlab(slab);
+    return true;
+}
+
+bool PageListWidget::exchangePage(int position, const QString &folder)
+{
+    if (!slabAt(position) || !m_store->exchangePage(position, folder)) {
+        reportFailure();
+        return false;
+    }
+    reloadThumb(position);
+    return true;
+}
+
+bool PageListWidget::movePage(int from, int to)
+{
+    if (from == to || !mirrorMove(from, to, m_store->move(from, to)))
+        return false;
+    selectPosition(to, 0);
+    return true;
+}
+
 bool PageListWidget::renumberPages()
 {
     if (m_store->renumber() == PageStore::MoveResult::Moved)
@@ -301,6 +357,17 @@ QStringList PageListWidget::exportPaths() const
             checked << all[position];
     }
     return checked.isEmpty() ? all : checked;
+}
+
+QStringList PageListWidget::filesForDrag(const QList<int> &positions) const
+{
+    QStringList files;
+    for (int position : positions) {
+        const QString path = m_store->workingPath(position);
+        if (!path.isEmpty())
+            files << path;
+    }
+    return files;
 }
 
 QStringList PageListWidget::thumbPaths() const

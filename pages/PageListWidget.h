@@ -56,6 +56,16 @@ public:
     // numbers were not 1, 2, 3...). False, reported through failed(), when a rename failed.
     bool renumberPages();
 
+    // Held pages for undo: the store's operations of the same names, mirrored on the slabs
+    // (see PageStore). Failures are reported through failed().
+    bool keepCopy(int position, const QString &folder);
+    bool takePage(int position, const QString &folder);
+    bool insertPage(int position, const QString &folder);
+    bool exchangePage(int position, const QString &folder);
+    // Moves the page at from to position to, renumbering like the move commands, and makes it
+    // the current page.
+    bool movePage(int from, int to);
+
     QString workingPath(int position) const;
     QString currentWorkingPath() const;
     QStringList workingPaths() const;
@@ -73,6 +83,8 @@ public:
     // The page menu, given to every new slab (not owned).
     void setContextMenu(QMenu *menu) { m_contextMenu = menu; }
     const PageStore &store() const { return *m_store; }
+    // The working images of the pages, for a drag out of the window.
+    QStringList filesForDrag(const QList<int> &positions) const override;
 
 signals:
     void pageSelected(const QString &workingPath);

@@ -1,8 +1,11 @@
 #include "PageStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <unistd.h>
 
 #include "core/FileOperations.h"
 #include "core/LogCategories.h"
@@ -403,4 +406,166 @@ void PageStore::clear()
 {
     m_pages.clear();
     m_lastNumber = 0;
+}
+
+namespace {
+// The names a held page's files have in its folder; the thumbnail and source follow from the
+// working image's name as they do for a page.
+QString heldName(const QString &folder, const QString &stem, const QString &extension)
+{
+    return folder + QLatin1Char('/') + stem + QStringLiteral("_o.") + extension;
+}
+const QString HeldStem = QStringLiteral("page");
+const QString IncomingStem = QStringLiteral("next");
+
+QString heldIn(const QString &folder, const QString &stem)
+{
+    for (const char *extension : {"jpg", "tiff"}) {
+        const QString path = heldName(folder, stem, QLatin1String(extension));
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+// A hard link, or a byte copy where the file system has no links.
+bool linkOrCopy(const QString &from, const QString &to, QString *error)
+{
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return PageImages::copyFile(from, to, error);
+}
+} // namespace
+
+QString PageStore::heldWorkingPath(const QString &folder)
+{
+    return heldIn(folder, HeldStem);
+}
+
+bool PageStore::movePageFiles(const QString &working, const QString &target,
+                              QList<QPair<QString, QString>> &done)
+{
+    const QString from[] = {working, PageFiles::thumbPath(working), PageFiles::sourcePath(working)};
+    const QString to[] = {target, PageFiles::thumbPath(target), PageFiles::sourcePath(target)};
+    for (int i = 0; i < 3; ++i) {
+        if (from[i] == to[i] || !exists(from[i]))
+            continue;
+        if (!m_operations->rename(from[i], to[i])) {
+            m_error = tr("Can't rename %1 to %2.").arg(from[i], to[i]);
+            return false;
+        }
+        done.append({from[i], to[i]});
+    }
+    return true;
+}
+
+void PageStore::reverse(const QList<QPair<QString, QString>> &done)
+{
+    for (auto it = done.crbegin(); it != done.crend(); ++it) {
+        if (!m_operations->rename(it->second, it->first))
+            qCWarning(lcPages) << "cannot move back" << it->second;
+    }
+}
+
+bool PageStore::keepCopy(int position, const QString &folder)
+{
+    const QString working = workingPath(position);
+    if (working.isEmpty())
+        return false;
+    const QString held = heldName(folder, HeldStem, PageFiles::extension(working));
+    const QString from[] = {working, PageFiles::thumbPath(working), PageFiles::sourcePath(working)};
+    const QString to[] = {held, PageFiles::thumbPath(held), PageFiles::sourcePath(held)};
+    for (int i = 0; i < 3; ++i) {
+        // Only the working image is required; a page rebuilt from files may lack the others.
+        if (i > 0 && !exists(from[i]))
+            continue;
+        if (!linkOrCopy(from[i], to[i], &m_error)) {
+            for (const QString &made : to)
+                removeFile(made);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool PageStore::takePage(int position, const QString &folder)
+{
+    const QString working = workingPath(position);
+    if (working.isEmpty())
+        return false;
+    QList<QPair<QString, QString>> done;
+    if (!movePageFiles(working, heldName(folder, HeldStem, PageFiles::extension(working)), done)) {
+        reverse(done);
+        return false;
+    }
+    m_pages.removeAt(position);
+    // A failed renumbering leaves later pages on higher names, which nextNumber() steps over.
+    if (!renumberFrom(position))
+        qCWarning(lcPages) << m_error;
+    return true;
+}
+
+bool PageStore::insertPage(int position, const QString &folder)
+{
+    const QString held = heldWorkingPath(folder);
+    if (held.isEmpty()) {
+        m_error = tr("Can't read %1.").arg(folder);
+        return false;
+    }
+    if (position < 0 || position > count())
+        return false;
+    // From the last page down, each page moves up into the name just freed above it.
+    QList<QPair<QString, QString>> done;
+    QStringList pages = m_pages;
+    const auto moveTo = [&](const QString &from, const QString &target) {
+        if (exists(target)) {
+            m_error = tr("Can't rename %1 to %2.").arg(from, target);
+            return false;
+        }
+        return movePageFiles(from, target, done);
+    };
+    for (int i = count() - 1; i >= position; --i) {
+        const QString target = pathInFolder(
+            PageFiles::workingFileName(i + 2, PageFiles::extension(withoutAside(pages.at(i)))));
+        if (!moveTo(pages.at(i), target)) {
+            reverse(done);
+            return false;
+        }
+        pages[i] = target;
+    }
+    const QString target =
+        pathInFolder(PageFiles::workingFileName(position + 1, PageFiles::extension(held)));
+    if (!moveTo(held, target)) {
+        reverse(done);
+        return false;
+    }
+    pages.insert(position, target);
+    m_pages = pages;
+    m_lastNumber = count();
+    return true;
+}
+
+bool PageStore::exchangePage(int position, const QString &folder)
+{
+    const QString working = workingPath(position);
+    const QString held = heldWorkingPath(folder);
+    if (working.isEmpty() || held.isEmpty()) {
+        m_error = tr("Can't read %1.").arg(held.isEmpty() ? folder : working);
+        return false;
+    }
+    // The page's files go in beside the held ones first, the held ones take the page's names,
+    // and the newcomers take the held names.
+    const QString extension = PageFiles::extension(working);
+    const QString incoming = heldName(folder, IncomingStem, extension);
+    const QFileInfo page(working);
+    const QString target = page.path() + QLatin1Char('/') + page.completeBaseName() +
+                           QLatin1Char('.') + PageFiles::extension(held);
+    QList<QPair<QString, QString>> done;
+    if (!movePageFiles(working, incoming, done) || !movePageFiles(held, target, done) ||
+        !movePageFiles(incoming, heldName(folder, HeldStem, extension), done)) {
+        reverse(done);
+        return false;
+    }
+    m_pages[position] = target;
+    return true;
 }

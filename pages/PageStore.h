@@ -104,6 +104,25 @@ public:
     // Forgets every page; the files stay on disk.
     void clear();
 
+    // Keeping pages aside, for undo. A held page is its files in a folder of its own under
+    // fixed names (see heldWorkingPath); the folder must exist.
+    //
+    // Puts a copy of the page's files (working image, source, thumbnail) into folder: hard links
+    // where the file system allows them (a page file is only ever replaced, never rewritten in
+    // place, so a link keeps the old bytes), byte copies elsewhere.
+    [[nodiscard]] bool keepCopy(int position, const QString &folder);
+    // Moves the page's files into folder and takes the page out of the list; the pages after it
+    // move down one name. False, changing nothing, when its files could not be moved.
+    [[nodiscard]] bool takePage(int position, const QString &folder);
+    // Moves the page held in folder in at position (0 to count()); the pages from there on move
+    // up one name. False, changing nothing, when a rename failed or folder holds no page.
+    [[nodiscard]] bool insertPage(int position, const QString &folder);
+    // Exchanges the page's files with the page held in folder. False, changing nothing, when a
+    // rename failed or folder holds no page.
+    [[nodiscard]] bool exchangePage(int position, const QString &folder);
+    // The working image of the page held in folder; empty when it holds none.
+    static QString heldWorkingPath(const QString &folder);
+
 private:
     int nextNumber() const;
     bool writePage(const QString &workingPath, const QImage &image, bool blackAndWhite,
@@ -112,6 +131,11 @@ private:
     // newWorkingPath; on failure the ones already renamed go back.
     bool renamePage(const QString &workingPath, const QString &newWorkingPath);
     bool renumberFrom(int position);
+    // Moves a page's files (working, thumbnail, source; those that exist) from the names of
+    // working to those of target, recording each rename in done so it can be reversed.
+    bool movePageFiles(const QString &working, const QString &target,
+                       QList<QPair<QString, QString>> &done);
+    void reverse(const QList<QPair<QString, QString>> &done);
     // Renames every page's files to the names of its position in order (two passes).
     MoveResult reorder(const QStringList &order);
     void removeFile(const QString &path);

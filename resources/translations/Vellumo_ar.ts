@@ -1470,6 +1470,30 @@ Options:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>شكرًا لتحديثك Vellumo.&lt;p&gt;الرجاء إغلاق البرنامج وتشغيل ملف التثبيت.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>استعادة الصورة المصدر</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>بلا عنوان</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>تقسيم الصفحتين المتقابلتين</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>ال&amp;سجل</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>هل تريد استبدال هذه الصفحة بمسح ضوئي جديد؟</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>إعادة المسح الضوئي</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1488,6 +1512,10 @@ Options:
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -1533,6 +1561,25 @@ Options:
     <message>
         <source>How to translate to your language</source>
         <translation>كيفية الترجمة إلى لغتك</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;تراجع عن %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;تراجع</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>&amp;إعادة %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>&amp;إعادة</translation>
     </message>
 </context>
 <context>

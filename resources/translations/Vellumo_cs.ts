@@ -1467,6 +1467,30 @@ Volby:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Děkujeme za aktualizaci Vellumo.&lt;p&gt;Zavřete prosím program a spusťte instalační soubor.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Obnovit původní obrázek</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez názvu</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Rozdělit dvoustranu knihy na dvě stránky</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>His&amp;torie</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Chcete tuto stránku nahradit novým skenem?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Znovu naskenovat</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1485,6 +1509,10 @@ Volby:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1558,25 @@ Volby:
     <message>
         <source>How to translate to your language</source>
         <translation>Jak přeložit Vellumo do vašeho jazyka</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>Z&amp;pět: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Z&amp;pět</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Zno&amp;vu: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Zno&amp;vu</translation>
     </message>
 </context>
 <context>

@@ -1466,6 +1466,30 @@ Optionen:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Vielen Dank, dass Sie Vellumo aktualisieren.&lt;p&gt;Bitte schließen Sie das Programm und führen Sie die Installationsdatei aus.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Originalbild wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Buchdoppelseite teilen</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>V&amp;erlauf</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Möchten Sie diese Seite durch einen neuen Scan ersetzen?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Erneut scannen</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1484,6 +1508,10 @@ Optionen:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1557,25 @@ Optionen:
     <message>
         <source>How to translate to your language</source>
         <translation>So übersetzen Sie Vellumo in Ihre Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>Rü&amp;ckgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Rü&amp;ckgängig</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Wieder&amp;herstellen: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Wieder&amp;herstellen</translation>
     </message>
 </context>
 <context>

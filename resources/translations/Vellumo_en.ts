@@ -1454,6 +1454,30 @@ Options:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1471,6 +1495,10 @@ Options:
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1516,6 +1544,25 @@ Options:
     </message>
     <message>
         <source>How to translate to your language</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -1466,6 +1466,30 @@ Opciones:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Gracias por actualizar Vellumo.&lt;p&gt;Cierre el programa y ejecute el archivo de instalación.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Restaurar la imagen original</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sin título</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Dividir la doble página del libro en dos páginas</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>Historia&amp;l</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>¿Quiere sustituir esta página por un nuevo escaneo?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Volver a escanear</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1484,6 +1508,10 @@ Opciones:
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1557,25 @@ Opciones:
     <message>
         <source>How to translate to your language</source>
         <translation>Cómo traducir Vellumo a su idioma</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>R&amp;ehacer: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>R&amp;ehacer</translation>
     </message>
 </context>
 <context>

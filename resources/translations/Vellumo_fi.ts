@@ -1466,6 +1466,30 @@ Valitsimet:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Kiitos, että päivität Vellumon.&lt;p&gt;Sulje ohjelma ja suorita asennustiedosto.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Palauta alkuperäinen kuva</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Nimetön</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Jaa kirjan aukeama</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historia</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Korvataanko tämä sivu uudella skannauksella?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Skannaa uudelleen</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1484,6 +1508,10 @@ Valitsimet:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peru</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1557,25 @@ Valitsimet:
     <message>
         <source>How to translate to your language</source>
         <translation>Ohjeet ohjelman kääntämiseen omalle kielellesi</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>Ku&amp;moa: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ku&amp;moa</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>T&amp;ee uudelleen: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>T&amp;ee uudelleen</translation>
     </message>
 </context>
 <context>

@@ -1466,6 +1466,30 @@ Options :
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Merci d&apos;avoir mis à jour Vellumo.&lt;p&gt;Veuillez fermer le programme et exécuter le fichier d&apos;installation.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Restaurer l&apos;image d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Séparer la double page du livre</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historique</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Remplacer cette page par une nouvelle numérisation ?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Nouvelle numérisation</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1484,6 +1508,10 @@ Options :
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1557,25 @@ Options :
     <message>
         <source>How to translate to your language</source>
         <translation>Comment traduire Vellumo dans votre langue</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>Ann&amp;uler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Réta&amp;blir : %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Réta&amp;blir</translation>
     </message>
 </context>
 <context>

@@ -1465,6 +1465,30 @@ Kapcsolók:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Köszönjük, hogy frissíti a Vellumo programot.&lt;p&gt;Zárja be a programot, és futtassa a telepítőfájlt.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Eredeti kép visszaállítása</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Névtelen</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Könyvoldalpár szétválasztása</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>Elő&amp;zmények</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Lecseréli ezt az oldalt egy új beolvasásra?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Újbóli beolvasás</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1483,6 +1507,10 @@ Kapcsolók:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1556,25 @@ Kapcsolók:
     <message>
         <source>How to translate to your language</source>
         <translation>Hogyan fordíthatja le a programot a saját nyelvére</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Visszavonás: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Visszavonás</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Mé&amp;gis: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Mé&amp;gis</translation>
     </message>
 </context>
 <context>

@@ -1466,6 +1466,30 @@ Opzioni:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Grazie per aver aggiornato Vellumo.&lt;p&gt;Chiudere il programma ed eseguire il file di installazione.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Ripristina l&apos;immagine originale</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Senza titolo</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Dividi la doppia pagina del libro</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>Crono&amp;logia</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Sostituire questa pagina con una nuova scansione?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Nuova scansione</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1484,6 +1508,10 @@ Opzioni:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>
@@ -1529,6 +1557,25 @@ Opzioni:
     <message>
         <source>How to translate to your language</source>
         <translation>Come tradurre Vellumo nella propria lingua</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>Ann&amp;ulla: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;ulla</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>R&amp;ipeti: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>R&amp;ipeti</translation>
     </message>
 </context>
 <context>

@@ -1467,6 +1467,30 @@ Opcje:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Dziękujemy za aktualizację Vellumo.&lt;p&gt;Zamknij program i uruchom plik instalacyjny.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Przywróć obraz źródłowy</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Bez nazwy</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Podziel rozkładówkę książki na dwie strony</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>&amp;Historia</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Czy zastąpić tę stronę nowym skanem?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Ponowne skanowanie</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1485,6 +1509,10 @@ Opcje:
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1558,25 @@ Opcje:
     <message>
         <source>How to translate to your language</source>
         <translation>Jak przetłumaczyć Vellumo na swój język</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Cofnij: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Cofnij</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Pon&amp;ów: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Pon&amp;ów</translation>
     </message>
 </context>
 <context>

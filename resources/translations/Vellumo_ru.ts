@@ -1467,6 +1467,30 @@ Options:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Спасибо за обновление Vellumo.&lt;p&gt;Закройте программу и запустите установочный файл.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Восстановить исходное изображение</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Без названия</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Разделить книжный разворот</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>Ис&amp;тория</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Заменить эту страницу результатом нового сканирования?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Пересканирование</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1485,6 +1509,10 @@ Options:
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
@@ -1530,6 +1558,25 @@ Options:
     <message>
         <source>How to translate to your language</source>
         <translation>Как перевести программу на ваш язык</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>О&amp;тменить: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>О&amp;тменить</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Повто&amp;рить: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Повто&amp;рить</translation>
     </message>
 </context>
 <context>

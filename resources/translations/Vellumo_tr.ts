@@ -1465,6 +1465,30 @@ Seçenekler:
         <source>Thank you for updating Vellumo.&lt;p&gt;Please close the program and run the install file.</source>
         <translation>Vellumo&apos;yu güncellediğiniz için teşekkürler.&lt;p&gt;Lütfen programı kapatın ve kurulum dosyasını çalıştırın.</translation>
     </message>
+    <message>
+        <source>Restore Source Image</source>
+        <translation>Özgün görüntüyü geri yükle</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Adsız</translation>
+    </message>
+    <message>
+        <source>Split the book spread</source>
+        <translation>Karşılıklı sayfaları ayır</translation>
+    </message>
+    <message>
+        <source>&amp;History</source>
+        <translation>Geç&amp;miş</translation>
+    </message>
+    <message>
+        <source>Replace this page with a new scan?</source>
+        <translation>Bu sayfa yeni bir taramayla değiştirilsin mi?</translation>
+    </message>
+    <message>
+        <source>Rescan</source>
+        <translation>Yeniden tara</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1483,6 +1507,10 @@ Seçenekler:
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>
@@ -1528,6 +1556,25 @@ Seçenekler:
     <message>
         <source>How to translate to your language</source>
         <translation>Kendi dilinize nasıl çeviri yapabilirsiniz</translation>
+    </message>
+</context>
+<context>
+    <name>PageHistory</name>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>G&amp;eri al: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>G&amp;eri al</translation>
+    </message>
+    <message>
+        <source>Re&amp;do %1</source>
+        <translation>Yi&amp;nele: %1</translation>
+    </message>
+    <message>
+        <source>Re&amp;do</source>
+        <translation>Yi&amp;nele</translation>
     </message>
 </context>
 <context>

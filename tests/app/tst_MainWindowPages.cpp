@@ -32,6 +32,7 @@ private slots:
     void noAnswerRemovesNothing();
     void moveToSamePositionOnlyMarksModified();
     void thumbnailSizeFollowsSlider();
+    void draggedPageAndRemovalAreUndoneAndTitleFollows();
 
 private:
     void addPages(int n);
@@ -204,6 +205,46 @@ void tst_MainWindowPages::thumbnailSizeFollowsSlider()
     QCOMPARE(list->slabAt(0)->size(), QSize(300, 300));
     QVERIFY(list->addImage(TestPages::pageImage(2, QImage::Format_RGB32, 420), false));
     QCOMPARE(QImageReader(list->store().thumbPath(1)).size(), QSize(38, 50));
+}
+
+void tst_MainWindowPages::draggedPageAndRemovalAreUndoneAndTitleFollows()
+{
+    const QString program = QStringLiteral(" - Vellumo - Automatic Scan to PDF, DjVu, JPEG, TIFF, "
+                                           "BMP, PNG");
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled") + program);
+    addPages(5);
+    PageListWidget *list = m_window->pageList();
+
+    // Slab 5 dropped before slab 2 renumbers as "Move To" does.
+    m_window->pageDropped(4, 1);
+    QCOMPARE(ids(), QList<int>({1, 5, 2, 3, 4}));
+    QCOMPARE(QFileInfo(list->workingPath(1)).fileName(), QStringLiteral("00000002_o.jpg"));
+    QCOMPARE(list->slabAt(1)->number(), QStringLiteral("2"));
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled*") + program);
+
+    list->selectPosition(2, 0);
+    {
+        DialogAnswerer answer(QStringLiteral("Yes"));
+        m_window->removePage();
+    }
+    QCOMPARE(ids(), QList<int>({1, 5, 3, 4}));
+    QCOMPARE(m_window->commands().undo->text(), QStringLiteral("&Undo Remove Page"));
+    m_window->undo();
+    QCOMPARE(ids(), QList<int>({1, 5, 2, 3, 4}));
+    m_window->undo();
+    QCOMPARE(ids(), QList<int>({1, 2, 3, 4, 5}));
+    QCOMPARE(m_window->commands().redo->text(), QStringLiteral("Re&do Move to Position"));
+    m_window->redo();
+    QCOMPARE(ids(), QList<int>({1, 5, 2, 3, 4}));
+
+    m_window->setProjectPath(QStringLiteral("/somewhere/book.vlmpj"));
+    m_window->setModified(false);
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("book.vlmpj") + program);
+    // A new project forgets every step.
+    m_window->newProject();
+    QVERIFY(!m_window->commands().undo->isEnabled());
+    QVERIFY(!m_window->commands().redo->isEnabled());
+    QCOMPARE(m_window->windowTitle(), QStringLiteral("Untitled") + program);
 }
 
 QTEST_MAIN(tst_MainWindowPages)

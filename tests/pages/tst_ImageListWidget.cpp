@@ -1,4 +1,6 @@
 #include <QAbstractScrollArea>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +21,11 @@ private slots:
     void reordering_data();
     void reordering();
     void selectPositionScrolls();
+    void droppingAnnouncesTheMove_data();
+    void droppingAnnouncesTheMove();
+    void modifiedClicksMarkSlabs_data();
+    void modifiedClicksMarkSlabs();
+    void dragOffersTheFilesOfTheDraggedPages();
 
 private:
     // Appends count slabs numbered 1..count and returns them in position order.
@@ -30,6 +37,20 @@ private:
             list.appendSlab(slabs.last());
         }
         return slabs;
+    }
+    // Five slabs shown in two columns: rows {0, 1}, {2, 3}, {4}.
+    static QList<KSlabWidget *> showTwoColumns(ImageListWidget &list)
+    {
+        list.resize(320, 700);
+        const auto slabs = fill(list, 5);
+        list.show();
+        if (!QTest::qWaitForWindowActive(&list))
+            return {};
+        return slabs;
+    }
+    static QWidget *thumbnail(KSlabWidget *slab)
+    {
+        return qobject_cast<QAbstractScrollArea *>(slab->focusProxy())->viewport();
     }
     static QList<int> ints(const QSignalSpy &spy)
     {
@@ -242,6 +263,152 @@ void tst_ImageListWidget::selectPositionScrolls()
         const int bottom = list.cellRect(position).bottom();
         QVERIFY(bar->value() <= bottom && bottom < bar->value() + list.viewport()->height());
     }
+}
+
+void tst_ImageListWidget::droppingAnnouncesTheMove_data()
+{
+    QTest::addColumn<int>("dragged");
+    QTest::addColumn<int>("cell");
+    // From the cell's centre; the cells are 120 pixels wide.
+    QTest::addColumn<QPoint>("offset");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QVariantList>("announced");
+
+    QTest::newRow("fifth before the second") << 4 << 1 << QPoint(-30, 0) << 1 << QVariantList{4, 1};
+    QTest::newRow("before the first") << 2 << 0 << QPoint(-62, 0) << 0 << QVariantList{2, 0};
+    QTest::newRow("between the first two") << 3 << 1 << QPoint(-62, 0) << 1 << QVariantList{3, 1};
+    QTest::newRow("after the first row") << 0 << 1 << QPoint(62, 0) << 2 << QVariantList{0, 1};
+    QTest::newRow("second row, right half") << 1 << 3 << QPoint(30, 0) << 4 << QVariantList{1, 3};
+    QTest::newRow("after the last") << 0 << 4 << QPoint(62, 0) << 5 << QVariantList{0, 4};
+    QTest::newRow("above the list") << 4 << 1 << QPoint(30, -400) << 2 << QVariantList{4, 2};
+    QTest::newRow("below the last") << 0 << 4 << QPoint(-30, 400) << 4 << QVariantList{0, 3};
+    QTest::newRow("onto itself") << 2 << 2 << QPoint(30, 0) << 3 << QVariantList();
+    QTest::newRow("after its neighbour") << 2 << 1 << QPoint(30, 0) << 2 << QVariantList();
+    // Another list's positions are not this one's.
+    QTest::newRow("from another list") << -1 << 1 << QPoint(-30, 0) << 1 << QVariantList();
+}
+
+void tst_ImageListWidget::droppingAnnouncesTheMove()
+{
+    QFETCH(int, dragged);
+    QFETCH(int, cell);
+    QFETCH(QPoint, offset);
+    QFETCH(int, position);
+    QFETCH(QVariantList, announced);
+
+    ImageListWidget list;
+    const auto slabs = showTwoColumns(list);
+    QVERIFY(!slabs.isEmpty());
+    QVERIFY(list.cellRect(1).top() == list.cellRect(0).top() &&
+            list.cellRect(2).top() > list.cellRect(1).top());
+    const QRect rect = list.cellRect(cell);
+    QCOMPARE(list.dropPosition(rect.center() + offset), position);
+
+    ImageListWidget other;
+    fill(other, 5);
+    std::unique_ptr<QMimeData> data(dragged < 0 ? other.dragMimeData(4)
+                                                : list.dragMimeData(dragged));
+    const QPoint at = list.widget()->mapTo(list.viewport(), rect.center() + offset);
+    QSignalSpy dropped(&list, &ImageListWidget::slabDropped);
+    // Qt sends the later drag events to the widget that accepted the enter.
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list.viewport(), &enter);
+    QCOMPARE(enter.isAccepted(), dragged >= 0);
+    const auto *line = list.widget()->findChild<QWidget *>(QStringLiteral("dropLine"));
+    QVERIFY(line);
+    QCOMPARE(line->isVisible(), dragged >= 0);
+    // In the gap at the near edge of the cell, along the row.
+    const int edge = offset.x() > 0 ? rect.right() : rect.left();
+    QVERIFY(dragged < 0 ||
+            (qAbs(line->geometry().center().x() - edge) <= list.flowLayout()->spacing() &&
+             line->geometry() == QRect(line->x(), rect.top(), 3, rect.height())));
+
+    QDropEvent drop(at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(list.viewport(), &drop);
+    QVERIFY(!line->isVisible());
+    QCOMPARE(dropped.value(0), announced);
+    QVERIFY(dropped.count() <= 1);
+    // The receiver moves the slabs, not the list.
+    for (int n = 0; n < 5; ++n)
+        QCOMPARE(list.slabAt(n), slabs[n]);
+}
+
+void tst_ImageListWidget::modifiedClicksMarkSlabs_data()
+{
+    QTest::addColumn<int>("modifiers");
+    // -1: Ctrl+A typed in the list instead of a click.
+    QTest::addColumn<int>("clicked");
+    QTest::addColumn<QList<int>>("marked");
+    QTest::addColumn<int>("checkSignals");
+
+    QTest::newRow("ctrl marks") << int(Qt::ControlModifier) << 3 << QList{3, 4} << 1;
+    QTest::newRow("ctrl unmarks") << int(Qt::ControlModifier) << 4 << QList<int>() << 1;
+    QTest::newRow("shift forwards") << int(Qt::ShiftModifier) << 3 << QList{1, 2, 3, 4} << 3;
+    QTest::newRow("shift backwards") << int(Qt::ShiftModifier) << 0 << QList{0, 1, 4} << 2;
+    QTest::newRow("ctrl+a") << int(Qt::ControlModifier) << -1 << QList{0, 1, 2, 3, 4} << 5;
+}
+
+void tst_ImageListWidget::modifiedClicksMarkSlabs()
+{
+    QFETCH(int, modifiers);
+    QFETCH(int, clicked);
+    QFETCH(QList<int>, marked);
+    QFETCH(int, checkSignals);
+
+    ImageListWidget list;
+    const auto slabs = showTwoColumns(list);
+    QVERIFY(!slabs.isEmpty());
+    list.selectPosition(1, 0);
+    list.setCheckedAt(4, true);
+    QSignalSpy selected(&list, &ImageListWidget::selected);
+    QSignalSpy checks(&list, &ImageListWidget::checked);
+
+    const auto keys = Qt::KeyboardModifiers(modifiers);
+    if (clicked < 0)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, keys);
+    else
+        QTest::mouseClick(thumbnail(slabs[clicked]), Qt::LeftButton, keys);
+    for (int position = 0; position < 5; ++position)
+        QCOMPARE(list.isCheckedAt(position), marked.contains(position));
+    QCOMPARE(checks.count(), checkSignals);
+    // The current slab stays; a later plain click still selects the one clicked.
+    QCOMPARE(list.currentPosition(), 1);
+    QCOMPARE(selected.count(), 0);
+    if (clicked >= 0) {
+        QTest::mouseClick(thumbnail(slabs[clicked]), Qt::LeftButton);
+        QCOMPARE(list.currentPosition(), clicked);
+    }
+}
+
+// Offers a made-up file per dragged position.
+class FileOfferingList : public ImageListWidget
+{
+public:
+    QStringList filesForDrag(const QList<int> &positions) const override
+    {
+        QStringList files;
+        for (const int position : positions)
+            files.append(QStringLiteral("/pages/%1.jpg").arg(position));
+        return files;
+    }
+};
+
+void tst_ImageListWidget::dragOffersTheFilesOfTheDraggedPages()
+{
+    FileOfferingList list;
+    fill(list, 4);
+    list.setCheckedAt(1, true);
+    list.setCheckedAt(3, true);
+    const auto urls = [&list](int dragged) {
+        return std::unique_ptr<QMimeData>(list.dragMimeData(dragged))->urls();
+    };
+    const auto url = [](int n) {
+        return QUrl::fromLocalFile(QStringLiteral("/pages/%1.jpg").arg(n));
+    };
+    // An unmarked slab goes alone; a marked one takes every marked page along.
+    QCOMPARE(urls(2), QList{url(2)});
+    QCOMPARE(urls(3), (QList{url(1), url(3)}));
+    QCOMPARE(list.dragMimeData(4), nullptr);
 }
 
 QTEST_MAIN(tst_ImageListWidget)

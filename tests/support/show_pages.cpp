@@ -3,8 +3,8 @@
 // With VELLUMO_SHOW_COMMAND set to a slot name of the window (for example buildPdf), that command
 // runs once the pages are in; with VELLUMO_SHOW_SLIDER set to a number, the first slider of the
 // dialog that command opens is then moved to it; with VELLUMO_SHOW_NEXT set, the Next button of
-// the wizard that command opens is pressed; VELLUMO_SHOW_SETTINGS="Key=value;Key=value" is
-// written to the settings first.
+// the wizard that command opens is pressed; VELLUMO_SHOW_RIBBON set to a number shows that ribbon
+// page; VELLUMO_SHOW_SETTINGS="Key=value;Key=value" is written to the settings first.
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
@@ -15,6 +15,7 @@
 
 #include "app/MainWindow.h"
 #include "core/ProgramInfo.h"
+#include "ribbon/RibbonBar.h"
 #include "ribbon/RibbonStyle.h"
 
 int main(int argc, char *argv[])
@@ -39,6 +40,12 @@ int main(int argc, char *argv[])
         const QByteArray command = qgetenv("VELLUMO_SHOW_COMMAND");
         if (!command.isEmpty())
             QMetaObject::invokeMethod(&window, command.constData(), Qt::QueuedConnection);
+        if (qEnvironmentVariableIsSet("VELLUMO_SHOW_RIBBON")) {
+            QTimer::singleShot(500, &window, [&window] {
+                window.ribbonBar()->setCurrentPage(
+                    qEnvironmentVariableIntValue("VELLUMO_SHOW_RIBBON"));
+            });
+        }
         if (qEnvironmentVariableIsSet("VELLUMO_SHOW_NEXT")) {
             QTimer::singleShot(1000, &window, [&window] {
                 for (QWizard *wizard : window.findChildren<QWizard *>()) {
