@@ -372,7 +372,7 @@ void ImageListWidget::dragMoveEvent(QDragMoveEvent *event)
         endDrag();
         return;
     }
-    event->setDropAction(Qt::MoveAction);
+    event->setDropAction(Qt::CopyAction);
     event->accept();
     m_dragPosition = event->position().toPoint();
     followDrag();
@@ -392,7 +392,7 @@ void ImageListWidget::dropEvent(QDropEvent *event)
         event->ignore();
         return;
     }
-    event->setDropAction(Qt::MoveAction);
+    event->setDropAction(Qt::CopyAction);
     event->accept();
     const int before = dropPosition(m_content->mapFromParent(event->position().toPoint()));
     // Taking the slab out first shifts the places after it one towards the front.
@@ -418,13 +418,22 @@ ImageListWidget::DropSpot ImageListWidget::dropSpot(const QPoint &contentPos) co
         }
         rowStart = position;
     }
+    const int gap = m_flow->spacing();
+    if (count() == 1 || cellRect(1).top() != cellRect(0).top()) {
+        // One slab a row, the usual narrow strip: the pointer's height decides, and the line
+        // lies across the gap above or below the slab.
+        const QRect cell = cellRect(rowStart);
+        const bool after = contentPos.y() >= cell.center().y();
+        const int y = after ? cell.bottom() + 1 + gap / 2 : cell.top() - gap / 2;
+        return {rowStart + (after ? 1 : 0),
+                QRect(cell.left(), qMax(y - DropLineWidth / 2, 0), cell.width(), DropLineWidth)};
+    }
     int position = rowStart;
     while (position < rowEnd && contentPos.x() >= cellRect(position).center().x())
         ++position;
 
     // The line sits in the middle of the gap before the slab it would precede, or after the
     // row's last slab.
-    const int gap = m_flow->spacing();
     const QRect row = cellRect(rowStart);
     const int x = position < rowEnd ? cellRect(position).left() - gap / 2
                                     : cellRect(position - 1).right() + 1 + gap / 2;
@@ -471,9 +480,9 @@ void ImageListWidget::dragSlab()
     const QPixmap picture = slab->grab().scaledToWidth(DragPictureWidth, Qt::SmoothTransformation);
     drag->setPixmap(picture);
     drag->setHotSpot(QPoint(picture.width() / 2, picture.height() / 2));
-    // The answer is ignored: a move within the list was announced by dropEvent(), and what
-    // another program does with the files, even when it calls it a move, deletes nothing here.
-    drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::CopyAction);
+    // Only copying is offered: a file manager told it may move would take the page's working
+    // image out of the working folder. A move within the list is announced by dropEvent().
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
     // Cancelled or dropped elsewhere: the line may still be up.
     endDrag();
 }

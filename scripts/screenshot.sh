@@ -3,6 +3,8 @@
 # settled and saves a screenshot of the screen.
 #   scripts/screenshot.sh [output.png] [seconds] [--pages]
 # With --pages, four sample document pages are drawn and loaded first (needs the test build).
+# VELLUMO_SHOT_BEFORE may hold shell commands run just before the picture is taken (for example
+# xdotool moves that leave a drag in progress).
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 out="$(realpath -m "${1:-$root/docs/screenshot.png}")"
@@ -35,6 +37,7 @@ xvfb-run -a -s "-screen 0 1366x800x24" bash -c '
     "$@" &
     pid=$!
     sleep '"$wait"'
+    eval "${VELLUMO_SHOT_BEFORE:-}"
     import -window root '"'$out'"'
     kill $pid
     wait $pid 2>/dev/null || true

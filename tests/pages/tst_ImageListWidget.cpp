@@ -257,6 +257,12 @@ void tst_ImageListWidget::selectPositionScrolls()
     list.selectPosition(6, 1);
     QVERIFY(bar->value() > top);
 
+    // One slab a row: the upper half of a slab drops before it, the lower half after it, and
+    // the line lies across the gap.
+    const QRect third = list.cellRect(2);
+    QCOMPARE(list.dropPosition(third.center() + QPoint(40, -10)), 2);
+    QCOMPARE(list.dropPosition(third.center() + QPoint(-40, 10)), 3);
+
     // focusSlab() brings the cell's bottom-left corner into view.
     for (const int position : {0, 9, 1}) {
         list.focusSlab(slabs[position]);
