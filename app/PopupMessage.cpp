@@ -8,9 +8,9 @@ PopupMessage::PopupMessage(const QString &message, QWidget *parent)
     : OfficePopupWindow(parent)
     , m_message(message)
 {
-    auto *content = new QLabel;
-    content->setObjectName(QStringLiteral("PopupLabel"));
-    content->setProperty("Message", message);
+    // A plain widget: a label as the container would report its own (empty) text's size and
+    // not its layout's, and the pop-up would come out too narrow for the message.
+    auto *content = new QWidget;
     auto *layout = new QHBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     // A picture, not a floating rich-text image: it keeps its own place on either side of the
@@ -18,10 +18,14 @@ PopupMessage::PopupMessage(const QString &message, QWidget *parent)
     auto *logo = new QLabel;
     logo->setPixmap(QPixmap(QStringLiteral(":/images/logo64.png")));
     auto *text = new QLabel(QStringLiteral("<h4>%1</h4>").arg(message));
+    text->setObjectName(QStringLiteral("PopupLabel"));
+    text->setProperty("Message", message);
     text->setWordWrap(true);
     text->setTextFormat(Qt::RichText);
     text->setOpenExternalLinks(true);
-    text->setMinimumWidth(240);
+    // Long messages wrap at a readable width and make the pop-up taller.
+    text->setMinimumWidth(MinimumTextWidth);
+    text->setMaximumWidth(MaximumTextWidth);
     // Only a link needs the mouse; everything else lets the press through to the content,
     // whose filter closes the pop-up.
     logo->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -220,6 +220,23 @@ void tst_MainWindowScan::rescanReplacesTheCurrentPage()
     QCOMPARE(list->currentPosition(), 0);
     QCOMPARE(QImageReader(list->workingPath(0)).size(), QSize(236, 236));
     QCOMPARE(QImageReader(list->workingPath(1)).size(), QSize(314, 314));
+    // The rescan is one step for undo; the scanned page asked nothing.
+    m_window->undo();
+    QCOMPARE(QImageReader(list->workingPath(0)).size(), QSize(314, 314));
+
+    // A page from a file has no second original: the user is asked first.
+    QVERIFY(list->addImage(QImage(120, 90, QImage::Format_RGB32), false));
+    {
+        DialogAnswerer answer(QStringLiteral("No"));
+        m_window->rescanPage();
+        QCOMPARE(answer.text(), QStringLiteral("Replace this page with a new scan?"));
+    }
+    QCOMPARE(QImageReader(list->workingPath(2)).size(), QSize(120, 90));
+    {
+        DialogAnswerer answer(QStringLiteral("Yes"));
+        m_window->rescanPage();
+    }
+    QCOMPARE(QImageReader(list->workingPath(2)).size(), QSize(236, 236));
 }
 
 void tst_MainWindowScan::scanIntoEmptyListClearsLeftovers()
