@@ -9,7 +9,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFrame>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QNetworkAccessManager>
@@ -175,18 +174,16 @@ void MainWindow::buildCentralArea()
     m_workArea->addWidget(m_rotatePreview);
     connect(m_workArea, &QStackedWidget::currentChanged, this, &MainWindow::workAreaChanged);
 
+    // The side panel's heading while no page is listed: quiet grey text, no shadow.
     m_titleLabel = new QLabel;
     QFont titleFont = m_titleLabel->font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(30);
-    titleFont.setStyleStrategy(QFont::PreferAntialias);
+    titleFont.setWeight(QFont::DemiBold);
+    titleFont.setPixelSize(24);
     m_titleLabel->setFont(titleFont);
-    m_titleLabel->setStyleSheet(QStringLiteral(".QLabel {color: white;}"));
+    m_titleLabel->setForegroundRole(QPalette::PlaceholderText);
     m_titleLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    m_titleLabel->setContentsMargins(0, 16, 0, 0);
     m_titleLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    auto *shadow = new QGraphicsDropShadowEffect(m_titleLabel);
-    shadow->setColor(Qt::black);
-    m_titleLabel->setGraphicsEffect(shadow);
 
     m_sidePanel = new QStackedWidget;
     m_sidePanel->addWidget(m_titleLabel);

@@ -1,6 +1,5 @@
 #include "ToolPanel.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -14,17 +13,13 @@ ToolPanel::ToolPanel(const QString &iconName, QWidget *parent)
     , m_accept(new QPushButton)
     , m_cancel(new QPushButton)
 {
+    // A plain heading in the window's text colour: a heavy shadow clipped its first letter.
     QFont titleFont = m_title->font();
-    titleFont.setBold(true);
-    titleFont.setPixelSize(30);
+    titleFont.setWeight(QFont::DemiBold);
+    titleFont.setPixelSize(TitlePixelSize);
     m_title->setFont(titleFont);
     m_title->setAlignment(Qt::AlignCenter);
-    m_title->setStyleSheet(QStringLiteral(".QLabel {color: white;}"));
-    auto *shadow = new QGraphicsDropShadowEffect(m_title);
-    shadow->setBlurRadius(0);
-    shadow->setColor(QColor(QStringLiteral("#000000")));
-    shadow->setOffset(2, 2);
-    m_title->setGraphicsEffect(shadow);
+    m_title->setWordWrap(true);
 
     auto *icon = new QLabel;
     icon->setPixmap(QIcon(iconName).pixmap(64, 64));

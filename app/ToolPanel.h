@@ -14,6 +14,8 @@ class ToolPanel : public QScrollArea
     Q_OBJECT
 
 public:
+    static constexpr int TitlePixelSize = 22;
+
     ToolPanel(const QString &iconName, QWidget *parent = nullptr);
 
     // Adds the mode's controls between the icon and the buttons; the panel takes ownership.

@@ -159,6 +159,7 @@ void ImageEditor::showImage(const QImage &image)
 
     m_pixmapItem = new PhotoPixmapItem(QPixmap::fromImage(m_image));
     m_scene->addItem(m_pixmapItem);
+    m_view->setPageItem(m_pixmapItem);
     // The box of the last accepted crop, in picture coordinates, is offered again.
     QRectF saved;
     if (Settings::contains(SettingsKeys::CropLeft))
@@ -196,6 +197,7 @@ void ImageEditor::clearImage()
 void ImageEditor::removePicture()
 {
     m_scene->setCropBox(nullptr);
+    m_view->setPageItem(nullptr);
     delete m_pixmapItem; // takes its child, the crop box, along
     m_pixmapItem = nullptr;
     m_cropBox = nullptr;

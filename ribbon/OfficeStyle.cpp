@@ -124,3 +124,11 @@ QColor OfficeStyle::softHighlight(const QPalette &palette)
                   (accent.green() * 15 + base.green() * 85) / 100,
                   (accent.blue() * 15 + base.blue() * 85) / 100);
 }
+
+int OfficeStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                           QStyleHintReturn *returnData) const
+{
+    if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}

@@ -35,6 +35,10 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    // Dialog buttons carry no icons, as on the desktop.
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr,
+                  const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
 
 private:
     static QPalette lightPalette();
