@@ -217,6 +217,8 @@ private:
     // Takes the listed scanners: the scan commands on when there is one, else a message.
     void scannersListed();
     void fillChoosers();
+    // The "Select Scanner" button shows the name of the scanner a scan would use.
+    void showChosenScanner();
     // The common start of a scan; showFrame shows the scanner view first; owner: the window
     // that owns the scanner's dialogs.
     void startScan(bool showFrame, QWidget *owner);

@@ -46,6 +46,7 @@ void MainWindow::buildRibbon()
     c.colorLabel = new QLabel;
     c.qualityLabel = new QLabel;
     c.selectScanner = new QPushButton;
+    c.selectScanner->setFixedWidth(180);
     c.colorChooser = new QComboBox;
     c.colorChooser->setFixedWidth(180);
     c.qualityChooser = new QComboBox;
@@ -243,8 +244,7 @@ void MainWindow::retranslateRibbon()
     c.scannerLabel->setText(tr("Scanner:"));
     c.colorLabel->setText(tr("Color Mode:"));
     c.qualityLabel->setText(tr("Quality:"));
-    c.selectScanner->setText(tr("Select Scanner"));
-    c.selectScanner->setToolTip(tr("Select Scanner"));
+    showChosenScanner();
     c.colorChooser->setToolTip(tr("Color Mode"));
     c.qualityChooser->setToolTip(tr("Scan Quality"));
     c.colorChooser->setItemText(0, tr("Black-White"));

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QInputDialog>
 #include <QPointer>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
@@ -74,6 +75,7 @@ void MainWindow::scannersListed()
         action->setEnabled(!names.isEmpty());
     Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
     m_scannerListReady = true;
+    showChosenScanner();
 }
 
 void MainWindow::fillChoosers()
@@ -106,6 +108,20 @@ void MainWindow::selectSource()
 {
     if (m_scanner)
         m_scanner->chooseSource(this);
+    showChosenScanner();
+}
+
+void MainWindow::showChosenScanner()
+{
+    // The chosen scanner's name, shortened to the button, once there is one.
+    const auto *sane = qobject_cast<SaneScannerLibrary *>(m_scanner);
+    const QString name = sane ? sane->currentSourceName() : QString();
+    QPushButton *button = m_commands.selectScanner;
+    const int room = qMax(40, button->width() - 2 * button->fontMetrics().averageCharWidth() - 8);
+    button->setText(name.isEmpty() ? tr("Select Scanner")
+                                   : button->fontMetrics().elidedText(name, Qt::ElideRight, room));
+    button->setToolTip(name.isEmpty() ? tr("Select Scanner")
+                                      : tr("Select Scanner") + QStringLiteral(": ") + name);
 }
 
 void MainWindow::scanPage()

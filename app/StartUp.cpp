@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "app/CommandLine.h"
+#include "app/DialogTitleFit.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
@@ -88,6 +89,7 @@ int StartUp::run(QApplication &app, FileOperations &operations)
     PdfPasswordStore::moveClearTextPassword();
 
     QApplication::setStyle(new RibbonStyle);
+    app.installEventFilter(new DialogTitleFit(&app));
 
     // Asked to end (logout, Ctrl+C): the event loop ends as after the last window, and the
     // pages stay in the working folder for the next start.

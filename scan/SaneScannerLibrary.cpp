@@ -377,6 +377,16 @@ QString SaneScannerLibrary::chosenDevice() const
     return m_choice ? m_choice->device() : m_ownChoice;
 }
 
+QString SaneScannerLibrary::currentSourceName() const
+{
+    const QString chosen = chosenDevice();
+    for (const Source &source : m_sources) {
+        if (QString::fromUtf8(source.device) == chosen)
+            return source.displayName;
+    }
+    return m_sources.empty() ? QString() : m_sources.front().displayName;
+}
+
 void SaneScannerLibrary::setPreviewer(Previewer previewer)
 {
     m_previewer = std::move(previewer);

@@ -105,6 +105,9 @@ public:
     [[nodiscard]] bool chooseSourceNamed(const QString &name);
     // The remembered SANE device name, or empty.
     QString chosenDevice() const;
+    // The display name of the source a scan would use (the remembered one, else the first one
+    // listed), from the last listing; empty when nothing is listed.
+    QString currentSourceName() const;
     void setSourceChooser(SourceChooser chooser);
     void setPreviewer(Previewer previewer);
     bool hidesDeviceDialog() const { return m_hideDeviceDialog; }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
@@ -86,6 +87,9 @@ void tst_MainWindowScan::scannedPageBecomesAPage()
 {
     prepareDevice();
     QVERIFY(m_window->commands().scanPage->isEnabled());
+    // The scanner a scan uses is named on its button.
+    QVERIFY(m_window->commands().selectScanner->toolTip().contains(QStringLiteral("Noname")));
+    QVERIFY(m_window->commands().selectScanner->text() != QStringLiteral("Select Scanner"));
     m_window->scanPage();
     PageListWidget *list = m_window->pageList();
     QCOMPARE(list->count(), 1);
