@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/PagePrinter.h"
 #include "app/WaitingDlg.h"
+#include "export/SmoothPreview.h"
 #include "pages/PageListWidget.h"
 
 void MainWindow::print()
@@ -19,6 +20,7 @@ void MainWindow::print()
     preview.setWindowTitle(tr("Print Preview"));
     preview.setMinimumSize(800, 600);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::printPreview);
+    SmoothPreview::apply(&preview);
     preview.exec();
 }
 

@@ -39,6 +39,7 @@
 #include "export/PdfWriter.h"
 #include "export/SelectFileWidget.h"
 #include "export/SelectSaveFileWidget.h"
+#include "export/SmoothPreview.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ ExportDlg::ExportDlg(QWidget *parent)
     m_printer->setColorMode(QPrinter::Color);
     m_printer->setPageSize(QPageSize(PaperSizes::find(0)->pageSizeId));
     m_preview = new QPrintPreviewWidget(m_printer, this);
+    SmoothPreview::apply(m_preview);
 
     m_document->setDocumentMargin(0);
     m_document->setTextWidth(0);
