@@ -170,6 +170,7 @@ void ImageEditor::showImage(const QImage &image)
     m_cropBox =
         new CropBoxItem(PageOperations::initialCropBox(saved, m_image.size()), m_pixmapItem);
     m_cropBox->setZValue(2);
+    m_cropBox->setPixelsPerCm(m_image.dotsPerMeterX() / 100.0);
     m_cropBox->hide();
     m_scene->setCropBox(m_cropBox);
     m_pixmapItem->setZValue(1);
@@ -349,7 +350,7 @@ bool ImageEditor::rotateImage(int degrees)
     // The box is kept within the new picture; its outline counts, so a box touching the
     // picture's edge is clipped too.
     const QRectF picture = m_pixmapItem->boundingRect();
-    const QRectF outline = m_cropBox->mapRectToParent(m_cropBox->boundingRect());
+    const QRectF outline = m_cropBox->mapRectToParent(m_cropBox->outlineRect());
     if (!picture.contains(outline))
         m_cropBox->setRect(m_cropBox->mapRectFromParent(outline.intersected(picture)));
     return true;

@@ -47,6 +47,17 @@ Options:
     </message>
 </context>
 <context>
+    <name>CropBoxItem</name>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2 cm</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>

@@ -58,6 +58,17 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>CropBoxItem</name>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>%1 x %2 cm</source>
+        <translation>%1 x %2 cm</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>

@@ -58,6 +58,17 @@ Options :
     </message>
 </context>
 <context>
+    <name>CropBoxItem</name>
+    <message>
+        <source>%1 x %2 px</source>
+        <translation>%1 x %2 px</translation>
+    </message>
+    <message>
+        <source>%1 x %2 cm</source>
+        <translation>%1 x %2 cm</translation>
+    </message>
+</context>
+<context>
     <name>CroppingPage</name>
     <message>
         <source>Auto Cropping</source>
@@ -1484,7 +1495,7 @@ Options :
     </message>
     <message>
         <source>Replace this page with a new scan?</source>
-        <translation>Remplacer cette page par une nouvelle numérisation ?</translation>
+        <translation>Remplacer cette page par une nouvelle numérisation&#xa0;?</translation>
     </message>
     <message>
         <source>Rescan</source>
@@ -1563,7 +1574,7 @@ Options :
     <name>PageHistory</name>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>Ann&amp;uler : %1</translation>
+        <translation>Ann&amp;uler&#xa0;: %1</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
@@ -1571,7 +1582,7 @@ Options :
     </message>
     <message>
         <source>Re&amp;do %1</source>
-        <translation>Réta&amp;blir : %1</translation>
+        <translation>Réta&amp;blir&#xa0;: %1</translation>
     </message>
     <message>
         <source>Re&amp;do</source>

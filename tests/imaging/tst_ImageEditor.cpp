@@ -385,6 +385,11 @@ void tst_ImageEditor::cropCutsPixelsAndRemembersTheBox()
     m_editor->applyScale(0.5);
     m_editor->cropping(true);
     m_editor->cropBox()->setRect(-100, -50, 120, 80);
+    // The readout names the box's size in picture pixels and centimetres at any zoom.
+    const qreal perCm = page.dotsPerMeterX() / 100.0;
+    QCOMPARE(m_editor->cropBox()->sizeText(), QStringLiteral("120 x 80 px   %1 x %2 cm")
+                                                  .arg(120 / perCm, 0, 'f', 1)
+                                                  .arg(80 / perCm, 0, 'f', 1));
     m_editor->applyCrop();
 
     QCOMPARE(m_editor->lastCropRect(), QRect(100, 100, 120, 80));
