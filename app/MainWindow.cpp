@@ -27,6 +27,7 @@
 
 #include "app/LanguageLoader.h"
 #include "app/SplashScreen.h"
+#include "app/StatusProgress.h"
 #include "app/ToolPanel.h"
 #include "app/WorkspaceWidget.h"
 #include "core/AppPaths.h"
@@ -287,6 +288,7 @@ void MainWindow::buildStatusBar()
     bar->addPermanentWidget(separator());
     bar->addPermanentWidget(m_thumbSlider);
 
+    m_statusProgress = std::make_unique<StatusProgress>(bar);
     m_pageCountValue->setText(QStringLiteral("0"));
     m_selectedValue->setText(QStringLiteral("0"));
     showImageInfo(nullptr);

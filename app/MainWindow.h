@@ -31,6 +31,7 @@ class QStyle;
 class RibbonSliderPane;
 class RotatePreview;
 class SplashScreen;
+class StatusProgress;
 class ScannerLibrary;
 class QAction;
 class QDial;
@@ -308,6 +309,7 @@ private:
     QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
     PageHistory *m_history = nullptr;
+    std::unique_ptr<StatusProgress> m_statusProgress;
     // Identities (inode numbers) of the source files of pages that came from the scanner;
     // rescanning any other page asks first. Renames and undo keep a file's identity.
     QSet<quint64> m_scannedSources;

@@ -16,6 +16,7 @@
 #include <QNetworkReply>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -28,6 +29,7 @@
 #include "app/MainWindow.h"
 #include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
+#include "app/StatusProgress.h"
 #include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
@@ -210,9 +212,13 @@ void MainWindow::loadImageFiles(const QStringList &files)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const int before = m_pageList->count();
     int added = 0;
+    m_statusProgress->begin(tr("Opening..."), int(files.size()));
+    const auto endProgress = qScopeGuard([this] { m_statusProgress->end(); });
     {
         const QSignalBlocker blocker(m_pageList);
+        int opened = 0;
         for (const QString &file : files) {
+            m_statusProgress->setValue(opened++);
             const int pages = addPagesFromFile(file);
             if (pages > 0)
                 Settings::write(SettingsKeys::LastPath, QFileInfo(file).absoluteFilePath());

@@ -13,6 +13,7 @@
 
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/StatusProgress.h"
 #include "app/WaitingDlg.h"
 #include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
@@ -163,7 +164,10 @@ bool MainWindow::restoreProject()
     bool cameBack = false;
     {
         const QSignalBlocker blocker(m_pageList);
+        m_statusProgress->begin(tr("Opening..."), int(names.size()));
+        const auto endProgress = qScopeGuard([this] { m_statusProgress->end(); });
         for (const QString &name : names) {
+            m_statusProgress->setValue(m_pageList->count());
             const int position = m_pageList->count();
             if (!m_pageList->loadPage(name))
                 m_pageList->rebuildThumb(position);
