@@ -340,6 +340,13 @@ void MainWindow::saveGeometry()
     Settings::write(SettingsKeys::ImageScale, m_scaleBox->value());
 }
 
+void MainWindow::showEvent(QShowEvent *event)
+{
+    RibbonMainWindow::showEvent(event);
+    // The frame is known once the window manager has framed the window.
+    QTimer::singleShot(0, this, &MainWindow::fitToScreen);
+}
+
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     RibbonMainWindow::moveEvent(event);

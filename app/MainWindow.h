@@ -101,6 +101,8 @@ public:
     // The smallest window, unless the screen's available area is smaller.
     static constexpr int MinimumWidth = 1024;
     static constexpr int MinimumHeight = 768;
+    // Room left for the window manager's title bar before the window's frame is known.
+    static constexpr int TitleBarAllowance = 32;
     static constexpr int LoadProjectDelayMs = 100;
     static constexpr int CheckInstallDelayMs = 1000;
     // How soon the wizard's next scan is tried again while a feeder run is still delivering.
@@ -201,6 +203,7 @@ protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void prepareFolders();

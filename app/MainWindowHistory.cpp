@@ -79,7 +79,11 @@ void MainWindow::fitToScreen()
         return;
     // On a screen smaller than the usual minimum (a 1366 x 768 laptop with a panel) the window
     // takes the available area instead of running off it.
-    const QSize room = screen->availableGeometry().size();
+    // The window manager's frame comes on top; before the window is shown it is not known yet,
+    // so a usual title bar's height is left for it.
+    const QSize frame = frameGeometry().size() - size();
+    const int frameHeight = frame.height() > 0 ? frame.height() : TitleBarAllowance;
+    const QSize room = screen->availableGeometry().size() - QSize(frame.width(), frameHeight);
     setMinimumSize(QSize(MinimumWidth, MinimumHeight).boundedTo(room));
     if (width() > room.width() || height() > room.height())
         resize(size().boundedTo(room));

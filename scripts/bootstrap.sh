@@ -31,6 +31,9 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev
     python3 xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper img2pdf time
     libreoffice-writer-nogui
+    # the documentation's screens (scripts/screens.sh): a window manager for real title bars
+    # and the X property reader that sees it start
+    openbox x11-utils
     # fuzzing the scanned-page decoder (scripts/fuzz.sh): clang with libFuzzer's runtime
     clang libclang-rt-14-dev
 )
