@@ -265,6 +265,9 @@ bool PageListWidget::splitPage(int position, const QString &leftPath, const QStr
 
 bool PageListWidget::keepCopy(int position, const QString &folder)
 {
+    // No page there: nothing to keep and nothing to report.
+    if (position < 0 || position >= count())
+        return false;
     if (m_store->keepCopy(position, folder))
         return true;
     reportFailure();
