@@ -48,20 +48,8 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-# Four sample pages: a heading and lines of "text" of varying length.
-pages=()
-for i in 1 2 3 4; do
-    draw=""
-    for line in $(seq 0 30); do
-        width=$(( 560 + (line * 41 + i * 67) % 440 ))
-        [ $(( (line + 2 * i) % 8 )) -eq 0 ] && width=$(( width / 2 ))
-        top=$(( 330 + line * 42 ))
-        draw+="rectangle 120,$top $(( 120 + width )),$(( top + 14 )) "
-    done
-    convert -size 1240x1754 xc:white -fill '#1e2f5c' -font DejaVu-Sans-Bold -pointsize 48 \
-        -annotate +120+220 "Chapter $i" -fill '#4a4f57' -draw "$draw" "$scratch/page$i.png"
-    pages+=("$scratch/page$i.png")
-done
+# Four sample pages, as scripts/screenshot.sh draws them.
+mapfile -t pages < <(bash "$root/scripts/sample-pages.sh" "$scratch")
 
 # A local update server offering the next version, for the update dialog.
 version="$(sed -n 's/^project(vellumo VERSION \([0-9]*\)\.\([0-9]*\).*/\1 \2/p' "$root/CMakeLists.txt")"

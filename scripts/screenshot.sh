@@ -17,18 +17,8 @@ mkdir -p "$home/runtime" && chmod 700 "$home/runtime"
 command=("${VELLUMO_PROGRAM:-$root/build/bin/vellumo}")
 if [ "$mode" = "--pages" ]; then
     command=("${VELLUMO_SHOW_PAGES:-$root/build-tests/tests/bin/show_pages}")
-    for i in 1 2 3 4; do
-        page="$home/page$i.png"
-        lines=""
-        for l in $(seq 0 30); do
-            w=$(( 600 + (l * 37 + i * 53) % 400 ))
-            [ $(( (l + i) % 7 )) -eq 0 ] && w=$(( w / 3 ))
-            lines+="rectangle 120,$((330 + l * 42)) $((120 + w)),$((344 + l * 42)) "
-        done
-        convert -size 1240x1754 xc:white -fill '#1e2f5c' -font DejaVu-Sans-Bold -pointsize 48 \
-            -annotate +120+220 "Chapter $i" -fill '#4a4f57' -draw "$lines" "$page"
-        command+=("$page")
-    done
+    mapfile -t pages < <(bash "$root/scripts/sample-pages.sh" "$home")
+    command+=("${pages[@]}")
 fi
 
 HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
