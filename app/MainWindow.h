@@ -6,9 +6,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
+#include "ocr/OcrRunner.h"
 #include "ribbon/RibbonMainWindow.h"
 
 class AutoScanWizard;
@@ -159,6 +161,8 @@ public slots:
     void uncheckAll();
     void crop(bool on);
     void autoCrop();
+    // The checked pages (two or more), else the current one, turned upright by their text.
+    void turnUpright();
     void splitSpread();
     void brightness();
     void zoomIn();
@@ -241,6 +245,12 @@ private:
     QString splitName() const;
     void autoCropCurrent();
     void autoCropChecked(int checked);
+    // The quarter turns that make a page upright from a detection's result; nothing when the
+    // page stays as it is. A detection that cannot run is reported once per session.
+    std::optional<int> uprightTurns(const OcrRunner::Orientation &orientation);
+    void reportUprightUnavailable(const OcrRunner::Orientation &orientation);
+    // An imported picture turned upright when the option is on.
+    QImage importedUpright(const QImage &image);
     // Makes the page at position current and shows it in the editor.
     void showPageAt(int position);
     // Switches a checkable mode action off: once normally, then with its signals blocked.
@@ -345,6 +355,8 @@ private:
     bool m_recoveryDeclined = false;
     // The missing page processing tool has been reported during this scan command.
     bool m_toolMissingSaid = false;
+    // Told once per session that pages cannot be turned upright (tool or data missing).
+    bool m_uprightMissingSaid = false;
     bool m_constructed = false;
     bool m_startUpFinished = false;
     // The working folder the program was started in, for relative paths on the command line.

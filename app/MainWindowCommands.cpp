@@ -35,6 +35,7 @@
 #include "core/Settings.h"
 #include "imaging/ImageEditor.h"
 #include "import/ImageFileLoader.h"
+#include "ocr/PageOrientation.h"
 #include "options/OptionsDlg.h"
 #include "pages/PageFiles.h"
 #include "pages/PageHistory.h"
@@ -178,6 +179,15 @@ int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbna
     // A JPEG page keeps its bytes: no quality is lost and nothing is encoded again.
     if (ImageFileLoader::isStorableJpeg(file)) {
         m_workArea->setCurrentIndex(EditorPage);
+        // Turned upright only when it has to be; otherwise its bytes are kept as they are.
+        const std::optional<int> turns = Settings::readBool(SettingsKeys::AutoUpright, false)
+                                             ? uprightTurns(PageOrientation::detect(file))
+                                             : std::nullopt;
+        if (turns) {
+            const QImage turned = PageOrientation::turned(QImage(file), *turns);
+            if (!turned.isNull())
+                return m_pageList->addImage(turned, false) ? 1 : 0;
+        }
         return m_pageList->addJpegFile(file, madeThumbnail) ? 1 : 0;
     }
     const QList<ImageFileLoader::Page> pages = ImageFileLoader::readAll(file);
@@ -196,7 +206,7 @@ int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbna
     int added = 0;
     for (const ImageFileLoader::Page &page : pages) {
         m_workArea->setCurrentIndex(EditorPage);
-        if (m_pageList->addImage(page.image, page.blackAndWhite))
+        if (m_pageList->addImage(importedUpright(page.image), page.blackAndWhite))
             ++added;
     }
     if (first.damaged)

@@ -1,20 +1,27 @@
-// The main window's commands that hand pages to the page tool: automatic cropping and spread
-// splitting, each on the current page or on every checked page when two or more are checked.
+// The main window's commands that hand pages to a tool: automatic cropping and spread splitting
+// (the page tool) and turning pages upright (the recognition tool), each on the current page or
+// on every checked page when two or more are checked.
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QStatusBar>
+
+#include <atomic>
 
 #include "app/MainWindow.h"
 #include "app/RibbonCommands.h"
 #include "app/WaitingDlg.h"
+#include "core/LaneQueue.h"
 #include "core/LogCategories.h"
 #include "core/PageImages.h"
+#include "core/Settings.h"
 #include "core/ToolLocator.h"
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
 #include "imaging/PageToolBatch.h"
+#include "ocr/PageOrientation.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
@@ -236,4 +243,124 @@ void MainWindow::splitSpread()
         setModified(true);
     if (!notSplit.isEmpty())
         errorMessage(tr("Can't split the pages %1.").arg(pageNumbers(notSplit)));
+}
+
+void MainWindow::reportUprightUnavailable(const OcrRunner::Orientation &orientation)
+{
+    const QString message = PageOrientation::unavailableMessage(
+        orientation, Settings::readString(SettingsKeys::Language, QStringLiteral("en")));
+    if (message.isEmpty() || m_uprightMissingSaid)
+        return;
+    m_uprightMissingSaid = true;
+    errorMessage(message);
+}
+
+std::optional<int> MainWindow::uprightTurns(const OcrRunner::Orientation &orientation)
+{
+    reportUprightUnavailable(orientation);
+    if (orientation.status != OcrRunner::Status::Done || !orientation.quarterTurns ||
+        *orientation.quarterTurns == 0)
+        return std::nullopt;
+    return orientation.quarterTurns;
+}
+
+QImage MainWindow::importedUpright(const QImage &image)
+{
+    if (!Settings::readBool(SettingsKeys::AutoUpright, false))
+        return image;
+    const std::optional<int> turns = uprightTurns(PageOrientation::detect(image));
+    return turns ? PageOrientation::turned(image, *turns) : image;
+}
+
+void MainWindow::turnUpright()
+{
+    if (!m_editor->hasImage())
+        return;
+    const QStringList working = m_pageList->workingPaths();
+    QList<int> positions;
+    if (checkedPageCount() >= 2) {
+        for (int k = 0; k < working.size(); ++k) {
+            if (m_pageList->isChecked(k))
+                positions << k;
+        }
+    } else {
+        positions << m_pageList->currentPosition();
+    }
+    QStringList paths;
+    for (int k : positions)
+        paths << working.value(k);
+    const int count = int(positions.size());
+    const QString name = m_commands.turnUpright->iconText();
+
+    PdfProgress progress(count, this);
+    progress.begin();
+    progress.setText(tr("Turning pages upright..."));
+    // Copies first: undo brings back every page this run turns.
+    const QList<PageCommand::Step> kept = m_history->keep(positions);
+    const QString tool = OcrRunner::toolPath();
+    std::atomic_bool stop{false};
+    LaneQueue<OcrRunner::Orientation> queue(
+        count, PageToolBatch::defaultLanes(),
+        [&paths, &stop, tool](int i) { return OcrRunner::orientation(tool, paths.at(i), &stop); });
+    queue.setUserInputWhileWaiting(true, [&progress, &stop] {
+        if (progress.wasCanceled())
+            stop = true;
+    });
+    int turned = 0;
+    QList<int> failed;
+    QString unavailable;
+    for (int i = 0; i < count; ++i) {
+        if (progress.wasCanceled())
+            break;
+        progress.setValue(i + 1);
+        progress.setText(tr("Turning %1 of %2 upright...").arg(i + 1).arg(count));
+        const OcrRunner::Orientation orientation = queue.takeNext();
+        if (orientation.status == OcrRunner::Status::Cancelled)
+            break;
+        unavailable = PageOrientation::unavailableMessage(
+            orientation, Settings::readString(SettingsKeys::Language, QStringLiteral("en")));
+        if (!unavailable.isEmpty()) {
+            stop = true;
+            break;
+        }
+        const int k = positions.at(i);
+        if (orientation.status != OcrRunner::Status::Done) {
+            failed << k + 1;
+            continue;
+        }
+        if (!orientation.quarterTurns || *orientation.quarterTurns == 0)
+            continue;
+        const QImage image =
+            PageOrientation::turned(QImage(paths.at(i)), *orientation.quarterTurns);
+        const bool mono = QFileInfo(paths.at(i)).suffix() == QLatin1String("tiff");
+        QString error;
+        if (image.isNull() ||
+            !PageImages::writeWorkingImage(image, paths.at(i), mono, BatchJpegQuality, &error)) {
+            qCWarning(lcPages) << "Cannot turn" << paths.at(i) << error;
+            failed << k + 1;
+            continue;
+        }
+        m_pageList->updateThumb(image, k);
+        ++turned;
+    }
+    if (turned > 0)
+        m_history->recordChange(name, kept);
+    else
+        m_history->discard(kept);
+
+    m_editor->reloadImage();
+    m_pageList->update();
+    progress.finish();
+    progress.close();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    showImageInfo(&m_editor->image());
+    if (turned > 0)
+        setModified(true);
+    if (!unavailable.isEmpty())
+        errorMessage(unavailable);
+    else if (!failed.isEmpty())
+        errorMessage(tr("Can't tell which way up the pages %1 are.").arg(pageNumbers(failed)));
+    else
+        statusBar()->showMessage(tr("Pages turned upright: %1 of %2.").arg(turned).arg(count),
+                                 5000);
 }

@@ -85,6 +85,7 @@ void MainWindow::buildRibbon()
     c.rotateLeft = addButton(c.rotateGroup, ":/images/RotateLeft");
     c.rotateRight = addButton(c.rotateGroup, ":/images/RotateRight");
     c.rotateFlip = addButton(c.rotateGroup, ":/images/RotateFlip");
+    c.turnUpright = addButton(c.rotateGroup, ":/images/TurnUpright");
     c.rotateAngle = c.rotateGroup->addAction(QIcon(QStringLiteral(":/images/RotateAngle")),
                                              QString(), Qt::ToolButtonTextUnderIcon);
     c.rotateAngle->setCheckable(true);
@@ -144,6 +145,7 @@ void MainWindow::buildRibbon()
     connect(c.rotateLeft, &QAction::triggered, this, &MainWindow::rotateLeft);
     connect(c.rotateRight, &QAction::triggered, this, &MainWindow::rotateRight);
     connect(c.rotateFlip, &QAction::triggered, this, &MainWindow::rotateFlip);
+    connect(c.turnUpright, &QAction::triggered, this, &MainWindow::turnUpright);
     connect(c.rotateAngle, &QAction::toggled, this, &MainWindow::rotateAngle);
     connect(c.zoomIn, &QAction::triggered, this, &MainWindow::zoomIn);
     connect(c.zoomOut, &QAction::triggered, this, &MainWindow::zoomOut);
@@ -163,11 +165,11 @@ void MainWindow::buildRibbon()
     connect(c.about, &QAction::triggered, this, &MainWindow::about);
     connect(c.checkUpdates, &QAction::triggered, this, &MainWindow::update);
 
-    c.pageCommands = {c.buildPdf,   c.buildDjvu,   c.buildWord,  c.exportFiles,  c.print,
-                      c.rotateLeft, c.rotateRight, c.rotateFlip, c.rotateAngle,  c.zoomIn,
-                      c.zoomOut,    c.zoomFit,     c.crop,       c.brightness,   c.moveUp,
-                      c.moveDown,   c.moveTop,     c.moveBottom, c.movePosition, c.removePage,
-                      c.checkAll,   c.uncheckAll};
+    c.pageCommands = {c.buildPdf,   c.buildDjvu,   c.buildWord,  c.exportFiles, c.print,
+                      c.rotateLeft, c.rotateRight, c.rotateFlip, c.turnUpright, c.rotateAngle,
+                      c.zoomIn,     c.zoomOut,     c.zoomFit,    c.crop,        c.brightness,
+                      c.moveUp,     c.moveDown,    c.moveTop,    c.moveBottom,  c.movePosition,
+                      c.removePage, c.checkAll,    c.uncheckAll};
     c.scanCommands = {c.scanPage, c.autoScan};
 
     c.pageMenu = new QMenu(this);
@@ -178,7 +180,7 @@ void MainWindow::buildRibbon()
     c.editorMenu = new QMenu(this);
     c.editorMenu->addActions({c.undo, c.redo});
     c.editorMenu->addSeparator();
-    c.editorMenu->addActions({c.rotateLeft, c.rotateRight, c.rotateFlip});
+    c.editorMenu->addActions({c.rotateLeft, c.rotateRight, c.rotateFlip, c.turnUpright});
     c.editorMenu->addSeparator();
     c.editorMenu->addActions({c.zoomIn, c.zoomOut, c.zoomFit});
     c.editorMenu->addSeparator();
@@ -274,6 +276,8 @@ void MainWindow::retranslateRibbon()
         {c.rotateLeft, tr("Turn &Left"), tr("Rotate Image Left")},
         {c.rotateRight, tr("&Turn Right"), tr("Rotate Image Right")},
         {c.rotateFlip, tr("&Flip Image"), tr("Flip the Image")},
+        {c.turnUpright, tr("Turn &Upright"),
+         tr("Turn the checked pages, or this page, upright by the direction of their text")},
         {c.rotateAngle, tr("&Rotate to Angle"), tr("Rotate Image to Angle")},
         {c.zoomIn, tr("Zoom &In"), tr("Zoom Image In")},
         {c.zoomOut, tr("Zoom &Out"), tr("Zoom Image Out")},

@@ -273,6 +273,8 @@ void MainWindow::pageFromScanner()
         switch (step) {
         case AfterScanPipeline::Step::Rotating:
             return wait->setText(tr("Rotating..."));
+        case AfterScanPipeline::Step::TurningUpright:
+            return wait->setText(tr("Turning the page upright..."));
         case AfterScanPipeline::Step::Splitting:
             return wait->setText(tr("Splitting on pages..."));
         case AfterScanPipeline::Step::Processing:
@@ -290,6 +292,7 @@ void MainWindow::pageFromScanner()
         m_toolMissingSaid = true;
         errorMessage(ToolLocator::notFoundMessage(QString(PageProcessor::ToolName)));
     }
+    reportUprightUnavailable(result.upright);
     if (result.splitFailed)
         errorMessage(tr("Can't split the scanned page. It has been kept as one page."));
     const int before = m_pageList->count();

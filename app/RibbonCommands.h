@@ -55,6 +55,7 @@ struct RibbonCommands
     QAction *rotateLeft = nullptr;
     QAction *rotateRight = nullptr;
     QAction *rotateFlip = nullptr;
+    QAction *turnUpright = nullptr;
     QAction *rotateAngle = nullptr;
     QAction *zoomIn = nullptr;
     QAction *zoomOut = nullptr;

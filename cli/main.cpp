@@ -133,6 +133,10 @@ int main(int argc, char *argv[])
                      [&failedOn](const QString &path) { failedOn = path; });
     StderrProgress progress;
     const PdfWriter::Result result = writer.write(job->settings, files, job->append, &progress);
+    if (result == PdfWriter::Result::OcrUnavailable) {
+        std::fprintf(stderr, "vellumo-cli: %s\n", qPrintable(writer.userMessage()));
+        return 1;
+    }
     if (result != PdfWriter::Result::Finished) {
         const QString why =
             writer.errorString().isEmpty() ? QStringLiteral("no target") : writer.errorString();
@@ -140,6 +144,9 @@ int main(int argc, char *argv[])
                      qPrintable(failedOn.isEmpty() ? why : failedOn + QStringLiteral(": ") + why));
         return 1;
     }
+    if (writer.pagesWithoutText() > 0)
+        std::fprintf(stderr, "vellumo-cli: the text of %d page(s) could not be recognised\n",
+                     writer.pagesWithoutText());
     std::printf("%s\n", qPrintable(written));
     return 0;
 }

@@ -61,6 +61,12 @@ ProcessRunner::Result ProcessRunner::run()
     process.setArguments(m_arguments);
     if (!m_workingFolder.isEmpty())
         process.setWorkingDirectory(m_workingFolder);
+    if (!m_environment.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const auto &[name, value] : m_environment)
+            environment.insert(name, value);
+        process.setProcessEnvironment(environment);
+    }
     if (!m_keepOutput)
         process.setStandardOutputFile(QProcess::nullDevice());
     if (!m_hasInput)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +49,11 @@ public:
     void setStandardInput(const QByteArray &bytes);
     // Standard output is dropped unless asked for (then it is read into the result's buffer).
     void setKeepStandardOutput(bool keep) { m_keepOutput = keep; }
+    // One variable set in the program's environment (the rest is the caller's).
+    void setEnvironmentValue(const QString &name, const QString &value)
+    {
+        m_environment.append({name, value});
+    }
     // A program expected to crash on bad input leaves no core file behind.
     void setNoCoreDump(bool noCore) { m_noCore = noCore; }
     // Each complete line of standard error as it comes (then not kept in the result); returning
@@ -70,6 +77,7 @@ private:
     QStringList m_arguments;
     QString m_workingFolder;
     QByteArray m_input;
+    QList<QPair<QString, QString>> m_environment;
     bool m_hasInput = false;
     bool m_keepOutput = false;
     bool m_noCore = false;

@@ -49,6 +49,8 @@ inline constexpr Key AcquireImage{"AcquireImage"};
 inline constexpr Key AutoDeskew{"AutoDeskew"};
 inline constexpr Key AutoCrop{"AutoCrop"};
 inline constexpr Key AutoContrast{"AutoContrast"};
+// Pages turned upright by text orientation detection after scanning and on import.
+inline constexpr Key AutoUpright{"AutoUpright"};
 inline constexpr Key Preview{"Preview"};
 inline constexpr Key Scanned{"Scanned"};
 inline constexpr Key InsertAutoMargins{"InsertAutoMargins"};
@@ -85,6 +87,9 @@ inline constexpr Key Bottom{"Bottom"};
 // password itself lives in the secret store under this name.
 inline constexpr Key PdfPassword{"PdfPassword"};
 inline constexpr Key KeepPassword{"KeepPassword"};
+// Text recognition for searchable PDFs: on or off, and the Tesseract languages ("eng+deu").
+inline constexpr Key PdfOcr{"PdfOcr"};
+inline constexpr Key OcrLanguage{"OcrLanguage"};
 
 // Image export
 inline constexpr Key ImageDocFolder{"ImageDocFolder"};

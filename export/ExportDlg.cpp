@@ -20,6 +20,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -30,6 +31,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "core/Settings.h"
 #include "core/ToolLocator.h"
 #include "export/PaperSizes.h"
 #include "export/PdfLoadCheck.h"
@@ -40,6 +44,7 @@
 #include "export/SelectFileWidget.h"
 #include "export/SelectSaveFileWidget.h"
 #include "export/SmoothPreview.h"
+#include "ocr/OcrLanguages.h"
 
 namespace {
 
@@ -95,6 +100,8 @@ ExportDlg::ExportDlg(QWidget *parent)
     , m_password(new QLineEdit(this))
     , m_keepPassword(new QCheckBox(this))
     , m_append(new QCheckBox(this))
+    , m_ocr(new QCheckBox(this))
+    , m_ocrLanguage(new QComboBox(this))
 {
     setModal(true);
     resize(800, 600);
@@ -204,6 +211,17 @@ QWidget *ExportDlg::buildGeneralTab()
     addSpacer(layout);
     layout->addWidget(m_append);
     layout->addWidget(m_appendFile);
+    addSpacer(layout);
+    layout->addWidget(m_ocr);
+    m_ocrLanguageLabel = new QLabel(tab);
+    m_ocrLanguageLabel->setBuddy(m_ocrLanguage);
+    auto *languageRow = new QHBoxLayout;
+    languageRow->setContentsMargins(20, 0, 0, 0);
+    languageRow->addWidget(m_ocrLanguageLabel);
+    languageRow->addWidget(m_ocrLanguage, 1);
+    layout->addLayout(languageRow);
+    m_ocrLanguage->setEnabled(false);
+    connect(m_ocr, &QCheckBox::toggled, m_ocrLanguage, &QWidget::setEnabled);
     layout->addStretch(1);
     addSpacer(layout);
     layout->addWidget(m_needOpen);
@@ -303,6 +321,9 @@ void ExportDlg::retranslateUi()
     m_saveFile->setFilter(tr("PDF File (*.pdf)"));
     m_append->setText(tr("&Append pages to existing file"));
     m_needOpen->setText(tr("&Open PDF document after creation"));
+    m_ocr->setText(tr("Make text searchable (OCR)"));
+    m_ocrLanguageLabel->setText(tr("Text &language:"));
+    fillOcrLanguages(m_ocrLanguage->currentData().toString());
     m_margins->setTitle(tr("Margins"));
     m_leftLabel->setText(tr("Left"));
     m_rightLabel->setText(tr("Right"));
@@ -384,6 +405,8 @@ PdfExportSettings ExportDlg::readControls() const
     s.appendFolder = m_appendFile->text();
     s.pdfPassword = m_password->text();
     s.keepPassword = m_keepPassword->isChecked();
+    s.ocr = m_ocr->isChecked();
+    s.ocrLanguages = m_ocrLanguage->currentData().toString();
     return s;
 }
 
@@ -412,6 +435,32 @@ void ExportDlg::applySettings(const PdfExportSettings &settings)
     m_saveFile->setStartFolder(settings.docFolder);
     m_password->setText(settings.keepPassword ? settings.pdfPassword : QString());
     m_keepPassword->setChecked(settings.keepPassword);
+    m_ocr->setChecked(settings.ocr);
+    fillOcrLanguages(settings.ocrLanguages);
+}
+
+void ExportDlg::fillOcrLanguages(const QString &selected)
+{
+    const QString uiLanguage = Settings::readString(SettingsKeys::Language, QStringLiteral("en"));
+    QStringList codes = OcrLanguages::installed();
+    // A choice whose data has gone stays listed, so the export names the missing package.
+    if (!selected.isEmpty() && !codes.contains(selected))
+        codes.append(selected);
+    if (codes.isEmpty())
+        codes.append(OcrLanguages::defaultFor(uiLanguage, codes));
+    QList<QPair<QString, QString>> entries;
+    for (const QString &code : codes)
+        entries.append({OcrLanguages::displayName(code, uiLanguage), code});
+    std::sort(entries.begin(), entries.end(), [](const auto &a, const auto &b) {
+        return QString::localeAwareCompare(a.first, b.first) < 0;
+    });
+    const QSignalBlocker block(m_ocrLanguage);
+    m_ocrLanguage->clear();
+    for (const auto &[name, code] : entries)
+        m_ocrLanguage->addItem(name, code);
+    const int index = m_ocrLanguage->findData(
+        selected.isEmpty() ? OcrLanguages::defaultFor(uiLanguage, codes) : selected);
+    m_ocrLanguage->setCurrentIndex(std::max(0, index));
 }
 
 void ExportDlg::setSecretStoreAvailable(bool available)
@@ -482,11 +531,20 @@ void ExportDlg::apply()
     PdfWriter writer;
     connect(&writer, &PdfWriter::applied, this, &ExportDlg::applied);
     connect(&writer, &PdfWriter::failed, this, &ExportDlg::failed);
+    writer.setUiLanguage(Settings::readString(SettingsKeys::Language, QStringLiteral("en")));
     const PdfWriter::Result result = writer.write(settings, m_files, append, &progress);
     closeProgress();
     switch (result) {
     case PdfWriter::Result::Finished:
+        if (writer.pagesWithoutText() > 0)
+            warn(tr("The text of %n page(s) could not be recognised; they are in the PDF as "
+                    "pictures only.",
+                    "", writer.pagesWithoutText()));
         accept();
+        break;
+    case PdfWriter::Result::OcrUnavailable:
+        // Nothing was written; the user can install the package or turn recognition off.
+        warn(writer.userMessage());
         break;
     case PdfWriter::Result::Cancelled:
         reject();

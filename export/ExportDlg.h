@@ -79,6 +79,8 @@ private:
     void showPage(int index);
     void warn(const QString &text);
     void setSecretStoreAvailable(bool available);
+    // The installed recognition languages named in the interface language, selected kept.
+    void fillOcrLanguages(const QString &selected);
 
     QStringList m_files;
     QString m_previewFile;
@@ -104,6 +106,9 @@ private:
     QLineEdit *m_password;
     QCheckBox *m_keepPassword;
     QCheckBox *m_append;
+    QCheckBox *m_ocr;
+    QComboBox *m_ocrLanguage;
+    QLabel *m_ocrLanguageLabel = nullptr;
 
     QTabWidget *m_tabs = nullptr;
     QGroupBox *m_previewGroup = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include "ocr/OcrLanguages.h"
+
 namespace {
 // Paper names and their stored paper codes.
 int paperCode(const QString &name)
@@ -23,7 +25,7 @@ QString PdfCommandLine::usage()
     return tr("usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] "
               "[--paper A4|Letter|A0..A6] [--orientation portrait|landscape] "
               "[--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] "
-              "[--author AUTHOR] FILE...\n"
+              "[--author AUTHOR] [--ocr LANG[+LANG]] FILE...\n"
               "       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the "
               "PDF; - reads it from standard input)");
 }
@@ -52,6 +54,12 @@ std::optional<PdfCommandLine::Job> PdfCommandLine::parse(const QStringList &argu
             output = value();
         } else if (argument == QLatin1String("--append")) {
             job.append = true;
+        } else if (argument == QLatin1String("--ocr")) {
+            const QString languages = hasValue ? value() : QString();
+            if (!OcrLanguages::isValidSpec(languages))
+                return fail(tr("--ocr takes Tesseract languages such as eng or eng+deu"));
+            job.settings.ocr = true;
+            job.settings.ocrLanguages = languages;
         } else if (argument == QLatin1String("--no-center")) {
             job.settings.byCenter = false;
         } else if (argument == QLatin1String("--password")) {

@@ -1,6 +1,7 @@
 #include "export/PdfExportSettings.h"
 
 #include "core/Settings.h"
+#include "ocr/OcrLanguages.h"
 
 PdfExportSettings PdfExportSettings::read()
 {
@@ -19,6 +20,11 @@ PdfExportSettings PdfExportSettings::read()
     s.top = Settings::readDouble(Top, 0.0);
     s.bottom = Settings::readDouble(Bottom, 0.0);
     s.keepPassword = Settings::readBool(KeepPassword, false);
+    s.ocr = Settings::readBool(PdfOcr, false);
+    s.ocrLanguages = Settings::readString(OcrLanguage, QString());
+    if (s.ocrLanguages.isEmpty())
+        s.ocrLanguages = OcrLanguages::defaultFor(
+            Settings::readString(Language, QStringLiteral("en")), OcrLanguages::installed());
     return s;
 }
 
@@ -38,4 +44,6 @@ void PdfExportSettings::write() const
     Settings::write(Top, top);
     Settings::write(Bottom, bottom);
     Settings::write(KeepPassword, keepPassword);
+    Settings::write(PdfOcr, ocr);
+    Settings::write(OcrLanguage, ocrLanguages);
 }

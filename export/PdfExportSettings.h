@@ -33,6 +33,9 @@ struct PdfExportSettings
     // file's base name.
     QString title;
     QString author;
+    // An invisible text layer from text recognition, in these Tesseract languages ("eng+deu").
+    bool ocr = false;
+    QString ocrLanguages = QStringLiteral("eng");
 
     // Every field but the password from the settings store; a missing key gives the default
     // above.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryFile>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
@@ -20,12 +21,16 @@
 #include "core/Group4Codec.h"
 #include "core/LogCategories.h"
 #include "core/ProgramInfo.h"
+#include "core/ToolLocator.h"
 #include "export/DocumentFile.h"
 #include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
 #include "export/PdfLibrary.h"
 #include "export/PdfPageImage.h"
+#include "export/PdfTextLayer.h"
 #include "export/QpdfFinisher.h"
+#include "ocr/OcrLanguages.h"
+#include "ocr/PageRecognizer.h"
 
 // PoDoFo has a PdfWriter class of its own, so its namespace is not opened wholesale.
 using PoDoFo::EPdfPageSize;
@@ -123,6 +128,37 @@ PdfWriter::Result PdfWriter::fail(const QString &path, const QString &why)
     qCWarning(lcExport) << "PDF export failed on" << path << ":" << why;
     Q_EMIT failed(path);
     return Result::Failed;
+}
+
+PdfWriter::Result PdfWriter::failOcr(const QString &file, const OcrRunner::Result &result)
+{
+    QString message;
+    if (result.status == OcrRunner::Status::MissingLanguage)
+        message = OcrLanguages::missingDataMessage(result.detail, m_uiLanguage);
+    else
+        message = ToolLocator::notFoundMessage(QStringLiteral("vellumo-ocr"));
+    m_userMessage = message;
+    m_errorString = message;
+    qCWarning(lcExport) << "PDF export stopped on" << file << ":" << message;
+    return Result::OcrUnavailable;
+}
+
+bool PdfWriter::ocrAvailable(const QString &languages, QString *message) const
+{
+    if (!OcrLanguages::isValidSpec(languages)) {
+        *message = tr("\"%1\" is not a list of text recognition languages.").arg(languages);
+        return false;
+    }
+    if (OcrRunner::toolPath().isEmpty()) {
+        *message = ToolLocator::notFoundMessage(QStringLiteral("vellumo-ocr"));
+        return false;
+    }
+    const QString missing = OcrLanguages::firstMissing(languages);
+    if (!missing.isEmpty()) {
+        *message = OcrLanguages::missingDataMessage(missing, m_uiLanguage);
+        return false;
+    }
+    return true;
 }
 
 PdfWriter::Result PdfWriter::failOnTarget(const QString &target, const QString &why, bool append)
@@ -242,6 +278,16 @@ PdfWriter::Result PdfWriter::write(const PdfExportSettings &settings, const QStr
     if (append ? settings.appendFolder.isEmpty() : settings.docName.isEmpty())
         return Result::NoTarget;
 
+    m_pagesWithoutText = 0;
+    m_userMessage.clear();
+    if (settings.ocr) {
+        QString message;
+        if (!ocrAvailable(settings.ocrLanguages, &message)) {
+            m_userMessage = message;
+            m_errorString = message;
+            return Result::OcrUnavailable;
+        }
+    }
     PdfLibrary::silence();
 
     // The first setValue() comes with the first page: a progress window enables Cancel there.
@@ -353,11 +399,36 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
 {
     const EPdfPageSize pageSize = PaperSizes::pdfPageSize(settings.paperSize);
     const bool landscape = settings.orientation == 1;
+    // Recognition runs a page per core ahead of the writing; the text of page t is taken when
+    // page t is written.
+    std::unique_ptr<PageRecognizer> recognizer;
+    std::optional<PdfTextLayer> textLayer;
+    if (settings.ocr) {
+        recognizer =
+            std::make_unique<PageRecognizer>(OcrRunner::toolPath(), settings.ocrLanguages, files,
+                                             std::max(1, QThread::idealThreadCount()), [progress] {
+                                                 return progress && progress->wasCanceled();
+                                             });
+        textLayer.emplace(doc);
+    }
     for (qsizetype t = 0; t < files.size(); ++t) {
         if (progress) {
             progress->setValue(int(t) + 1);
             if (progress->wasCanceled())
                 return Result::Cancelled;
+        }
+        std::optional<OcrPageText> words;
+        if (recognizer) {
+            const OcrRunner::Result recognised = recognizer->takeNext();
+            if (recognised.status == OcrRunner::Status::Cancelled ||
+                (progress && progress->wasCanceled()))
+                return Result::Cancelled;
+            if (recognised.status == OcrRunner::Status::Done)
+                words = recognised.text;
+            else if (recognised.status == OcrRunner::Status::Failed)
+                ++m_pagesWithoutText;
+            else
+                return failOcr(files[t], recognised);
         }
         const QString &file = files[t];
         QFile input(file);
@@ -423,6 +494,13 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         PdfPainter painter;
         painter.SetPage(page);
         painter.DrawImage(p.position.x(), p.position.y(), &image, p.scaleX, p.scaleY);
+        if (words) {
+            const QByteArray text = PdfTextLayer::content(*words, p, pixels);
+            if (!text.isEmpty()) {
+                textLayer->addFontTo(*page);
+                painter.GetCanvas()->Append(text.constData(), size_t(text.size()));
+            }
+        }
         painter.FinishPage();
     }
     return Result::Finished;

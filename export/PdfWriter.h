@@ -8,6 +8,7 @@
 
 #include "export/ExportProgress.h"
 #include "export/PdfExportSettings.h"
+#include "ocr/OcrRunner.h"
 
 class QTemporaryFile;
 
@@ -56,6 +57,9 @@ public:
         TargetUnwritable,
         NoPages,  // empty file list: nothing done, no signal
         NoTarget, // no file name (new file) or no existing file (append): no signal
+        // Text recognition was asked for but cannot run (missing tool or language data):
+        // nothing written, no signal, userMessage() says what to install.
+        OcrUnavailable,
     };
 
     explicit PdfWriter(QObject *parent = nullptr);
@@ -72,6 +76,13 @@ public:
 
     // Developer-facing detail of the last failure, for the log.
     QString errorString() const { return m_errorString; }
+    // After OcrUnavailable: what the user is told.
+    QString userMessage() const { return m_userMessage; }
+    // Pages of the last write whose text could not be recognised: they are in the file as
+    // pictures only.
+    int pagesWithoutText() const { return m_pagesWithoutText; }
+    // The interface language, for language names in messages ("en" unless set).
+    void setUiLanguage(const QString &language) { m_uiLanguage = language; }
 
     // The new file's path: every ".pdf" (case-sensitive) removed from docName, then ".pdf"
     // appended, in docFolder; with native separators.
@@ -122,6 +133,14 @@ private:
     Result addPages(PoDoFo::PdfDocument &doc, const PdfExportSettings &settings,
                     const QStringList &files, ExportProgress *progress);
 
+    // OcrUnavailable for a page whose recognition could not run at all.
+    Result failOcr(const QString &file, const OcrRunner::Result &result);
+    // Whether recognition in languages can run; otherwise the reason for the user.
+    bool ocrAvailable(const QString &languages, QString *message) const;
+
     QString m_errorString;
+    QString m_userMessage;
+    QString m_uiLanguage = QStringLiteral("en");
+    int m_pagesWithoutText = 0;
     bool m_anyImageFile = false;
 };

@@ -18,6 +18,7 @@ ScannerPage::ScannerPage(QWidget *parent)
     , m_crop(new QCheckBox(this))
     , m_contrast(new QCheckBox(this))
     , m_preview(new QCheckBox(this))
+    , m_upright(new QCheckBox(this))
 {
     m_source->addItem(QString(), 0);
     m_source->addItem(QString(), 1);
@@ -33,7 +34,7 @@ ScannerPage::ScannerPage(QWidget *parent)
     lists->addWidget(m_acquire, 1, 1);
     lists->setColumnStretch(1, 1);
     controls()->addLayout(lists);
-    for (QCheckBox *box : {m_deskew, m_crop, m_contrast, m_preview})
+    for (QCheckBox *box : {m_deskew, m_crop, m_contrast, m_preview, m_upright})
         controls()->addWidget(box);
     retranslateUi();
 }
@@ -47,6 +48,7 @@ void ScannerPage::load()
     m_crop->setChecked(Settings::readBool(SettingsKeys::AutoCrop, true));
     m_contrast->setChecked(Settings::readBool(SettingsKeys::AutoContrast, true));
     m_preview->setChecked(Settings::readBool(SettingsKeys::Preview, false));
+    m_upright->setChecked(Settings::readBool(SettingsKeys::AutoUpright, false));
 }
 
 void ScannerPage::save()
@@ -57,6 +59,7 @@ void ScannerPage::save()
     Settings::write(SettingsKeys::AutoCrop, m_crop->isChecked());
     Settings::write(SettingsKeys::AutoContrast, m_contrast->isChecked());
     Settings::write(SettingsKeys::Preview, m_preview->isChecked());
+    Settings::write(SettingsKeys::AutoUpright, m_upright->isChecked());
 }
 
 void ScannerPage::byDefault()
@@ -67,6 +70,7 @@ void ScannerPage::byDefault()
     m_crop->setChecked(true);
     m_contrast->setChecked(true);
     m_preview->setChecked(false);
+    m_upright->setChecked(false);
 }
 
 void ScannerPage::retranslateUi()
@@ -84,4 +88,5 @@ void ScannerPage::retranslateUi()
     m_crop->setText(tr("Automatic &cropping of scanned pages"));
     m_contrast->setText(tr("Automatic c&ontrast adjustment of scanned pages"));
     m_preview->setText(tr("Scan with &preview"));
+    m_upright->setText(tr("Turn pages upright automatically"));
 }

@@ -33,4 +33,6 @@ private:
     QCheckBox *m_crop;
     QCheckBox *m_contrast;
     QCheckBox *m_preview;
+    // Scanned and imported pages turned upright by their text.
+    QCheckBox *m_upright;
 };

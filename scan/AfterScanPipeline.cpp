@@ -3,6 +3,7 @@
 #include <QTransform>
 
 #include "imaging/PageProcessor.h"
+#include "ocr/PageOrientation.h"
 
 AfterScanPipeline::AfterScanPipeline(PageProcessor &processor)
     : m_processor(processor)
@@ -49,6 +50,13 @@ AfterScanPipeline::Result AfterScanPipeline::process(const QImage &scanned,
     }
 
     Result result;
+    if (settings.autoUpright) {
+        tell(Step::TurningUpright);
+        const OcrRunner::Orientation orientation = PageOrientation::detect(image);
+        if (orientation.quarterTurns)
+            image = PageOrientation::turned(image, *orientation.quarterTurns);
+        result.upright = orientation;
+    }
     // The decoder gives 1-bit scans as grey; black-and-white pages are stored as 1-bit TIFF.
     result.blackAndWhite = settings.colourMode == 1;
     const bool bookWork = settings.bookScan && (settings.splitSpread || settings.autoCrop);

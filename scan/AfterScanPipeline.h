@@ -5,18 +5,20 @@
 
 #include <functional>
 
+#include "ocr/OcrRunner.h"
 #include "scan/ScanSettings.h"
 
 class PageProcessor;
 
 // What happens to a scanned image before it becomes one or more pages: the wizard's turn of
-// odd or even pages, then either the book processing (split into two pages and/or deskew and
-// crop through the page processing tool) or the plain automatic crop. Widget-free; the caller
-// shows a waiting window for each step it is told about.
+// odd or even pages, the turn upright by the text's orientation (when asked for), then either the
+// book processing (split into two pages and/or deskew and crop through the page processing tool) or
+// the plain automatic crop. Widget-free; the caller shows a waiting window for each step it is told
+// about.
 class AfterScanPipeline
 {
 public:
-    enum class Step { Rotating, Splitting, Processing, AutoCropping };
+    enum class Step { Rotating, TurningUpright, Splitting, Processing, AutoCropping };
     using StepListener = std::function<void(Step)>;
 
     struct Result
@@ -29,6 +31,8 @@ public:
         bool splitFailed = false;
         // The tool was needed and is not installed: the image went on unprocessed.
         bool toolMissing = false;
+        // How turning the page upright went, when it was asked for.
+        OcrRunner::Orientation upright;
     };
 
     // processor: not owned; it runs the page processing tool.

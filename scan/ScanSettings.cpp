@@ -12,6 +12,7 @@ ScanSettings ScanSettings::read()
     s.preview = Settings::readBool(SettingsKeys::Preview, false);
     s.colourMode = Settings::readInt(SettingsKeys::Grayscale, 2);
     s.autoCrop = Settings::readBool(SettingsKeys::AutoCrop, true);
+    s.autoUpright = Settings::readBool(SettingsKeys::AutoUpright, false);
     s.bookScan = Settings::readBool(SettingsKeys::BookScan, false);
     s.splitSpread = Settings::readBool(SettingsKeys::SplitSpread, false);
     s.rotateMode = Settings::readInt(SettingsKeys::RotateMode, 0);

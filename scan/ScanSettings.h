@@ -15,6 +15,8 @@ struct ScanSettings
     // The after-scan pipeline.
     int colourMode = 2; // 1 black-and-white, 2 grayscale, 4 colour
     bool autoCrop = true;
+    // Turn each page upright by the orientation of its text.
+    bool autoUpright = false;
     bool bookScan = false;
     bool splitSpread = false;
     int rotateMode = 0;  // 0 never, 1 every page, 2 pages counted even, 3 pages counted odd

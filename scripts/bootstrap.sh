@@ -18,6 +18,10 @@ packages=(
     qtkeychain-qt6-dev libsecret-1-0
     # external tools run by the program: DjVu encoders, fax and JBIG2 decoders
     djvulibre-bin libtiff-tools jbig2dec
+    # text recognition and page orientation: Tesseract's library, its orientation data, the
+    # English, German and Russian languages; the names of languages in every interface language
+    libtesseract-dev tesseract-ocr-osd tesseract-ocr-eng tesseract-ocr-deu tesseract-ocr-rus
+    iso-codes
     # icons and flags compiled into the program's resources
     breeze-icon-theme famfamfam-flag-png
     # fonts for a readable interface on a bare machine
@@ -30,6 +34,8 @@ packages=(
     dbus-daemon gnome-keyring
     desktop-file-utils appstream lintian dpkg-dev
     python3 xvfb xauth imagemagick poppler-utils qpdf libjpeg-turbo-progs zip unzip unpaper img2pdf time
+    # the recognition benchmark's reference: Tesseract's own command-line program
+    tesseract-ocr
     libreoffice-writer-nogui
     # the documentation's screens (scripts/screens.sh): a window manager for real title bars
     # and the X property reader that sees it start
