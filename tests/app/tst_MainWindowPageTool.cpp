@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/MainWindow.h"
+#include "core/Settings.h"
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
 #include "pages/PageListWidget.h"
@@ -28,6 +29,7 @@ private slots:
     void failingToolLeavesEveryFileAsItWas();
     void splittingPutsBothHalvesInPlace_data();
     void splittingPutsBothHalvesInPlace();
+    void turnUprightTurnsWhatIsSidewaysAndUndoBringsItBack();
 
 private:
     // Pages drawn at 100 dpi and added from files; a spread is two pages side by side.
@@ -41,6 +43,10 @@ private:
     {
         return TestPaths::readFile(m_window->pageList()->workingPath(position));
     }
+    // A page of text at 150 dpi, in its upper half only, turned clockwise by quarterTurns.
+    QString textPage(int quarterTurns);
+    // Dark pixels in the upper half less those in the lower half: positive when upright.
+    static int topHeaviness(const QString &file);
     // The texts the progress window shows while the call runs, in order, without repeats.
     template <typename Call> QStringList progressTexts(Call call, int cancelAfter = 0);
 
@@ -226,3 +232,69 @@ void tst_MainWindowPageTool::splittingPutsBothHalvesInPlace()
 
 QTEST_MAIN(tst_MainWindowPageTool)
 #include "tst_MainWindowPageTool.moc"
+
+QString tst_MainWindowPageTool::textPage(int quarterTurns)
+{
+    QImage image(1240, 1754, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    QFont font(QStringLiteral("DejaVu Serif"));
+    font.setPixelSize(26);
+    painter.setFont(font);
+    for (int line = 0; line < 18; ++line)
+        painter.drawText(
+            120, 160 + line * 40,
+            QStringLiteral("Line %1 of a letter that has to be read upright again").arg(line + 1));
+    painter.end();
+    image = image.transformed(QTransform().rotate(90 * quarterTurns));
+    image.setDotsPerMeterX(5906);
+    image.setDotsPerMeterY(5906);
+    const QString file = m_files.filePath(QStringLiteral("text-%1.png").arg(quarterTurns));
+    if (!image.save(file))
+        return {};
+    return file;
+}
+
+int tst_MainWindowPageTool::topHeaviness(const QString &file)
+{
+    const QImage image = QImage(file).convertToFormat(QImage::Format_Grayscale8);
+    int balance = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar *row = image.constScanLine(y);
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] < 128)
+                balance += y < image.height() / 2 ? 1 : -1;
+    }
+    return balance;
+}
+
+void tst_MainWindowPageTool::turnUprightTurnsWhatIsSidewaysAndUndoBringsItBack()
+{
+    m_window->processDroppedFiles({textPage(0), textPage(1), textPage(2)});
+    QTRY_COMPARE(m_window->pageList()->count(), 3);
+    PageListWidget *list = m_window->pageList();
+    QList<QByteArray> before;
+    for (int i = 0; i < 3; ++i)
+        before << bytesOf(i);
+    for (int i = 0; i < 3; ++i)
+        list->setCheckedAt(i, true);
+    const QStringList texts = progressTexts([this] { m_window->turnUpright(); });
+    QVERIFY(texts.contains(QStringLiteral("Turning 3 of 3 upright...")));
+    // The upright page keeps its bytes; the others stand upright with their text on top.
+    QCOMPARE(bytesOf(0), before[0]);
+    for (int i = 1; i < 3; ++i) {
+        const QSize size = QImageReader(list->workingPath(i)).size();
+        QVERIFY2(size.width() < size.height(), qPrintable(QString::number(i)));
+        QVERIFY2(topHeaviness(list->workingPath(i)) > 0, qPrintable(QString::number(i)));
+    }
+    QVERIFY(m_window->isModified());
+    m_window->undo();
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(bytesOf(i), before[i]);
+
+    // With the option on, an imported page comes in upright.
+    Settings::write(SettingsKeys::AutoUpright, true);
+    m_window->processDroppedFiles({textPage(3)});
+    QTRY_COMPARE(list->count(), 4);
+    QVERIFY(topHeaviness(list->workingPath(3)) > 0);
+}

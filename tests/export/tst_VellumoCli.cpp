@@ -131,6 +131,10 @@ void tst_VellumoCli::badArgumentsExplainUsage_data()
     QTest::newRow("unknown option")
         << QStringList({QStringLiteral("pdf"), QStringLiteral("-o"), QStringLiteral("x.pdf"),
                         QStringLiteral("--colour"), QStringLiteral("a.jpg")});
+    // A language list is handed to another program: nothing but codes joined by "+".
+    QTest::newRow("bad language list") << QStringList(
+        {QStringLiteral("pdf"), QStringLiteral("-o"), QStringLiteral("x.pdf"),
+         QStringLiteral("--ocr"), QStringLiteral("eng+../x"), QStringLiteral("a.jpg")});
 }
 
 void tst_VellumoCli::badArgumentsExplainUsage()

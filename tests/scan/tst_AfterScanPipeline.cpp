@@ -18,6 +18,7 @@ private slots:
     void wizardPageIsTurnedKeepingItsResolution();
     void failedSplitKeepsTheWholeSpread();
     void missingToolLeavesThePageAsScanned();
+    void uprightWithoutItsToolKeepsThePageAndSaysWhy();
 };
 
 void tst_AfterScanPipeline::turnRule_data()
@@ -94,6 +95,23 @@ void tst_AfterScanPipeline::missingToolLeavesThePageAsScanned()
     const auto result = AfterScanPipeline(missing).process(scanned, settings, 0, false);
     QVERIFY(result.toolMissing);
     QVERIFY(result.blackAndWhite);
+    QCOMPARE(result.pages, QList<QImage>{scanned});
+}
+
+void tst_AfterScanPipeline::uprightWithoutItsToolKeepsThePageAndSaysWhy()
+{
+    // No recognition tool beside the test program or on this PATH.
+    qputenv("PATH", "/nonexistent");
+    PageProcessor noTool{QString()};
+    ScanSettings settings;
+    settings.autoCrop = false;
+    settings.autoUpright = true;
+    const QImage scanned = TestPages::pageImage(4, QImage::Format_RGB32, 200);
+    QList<AfterScanPipeline::Step> steps;
+    const auto result = AfterScanPipeline(noTool).process(
+        scanned, settings, 0, false, [&steps](AfterScanPipeline::Step step) { steps << step; });
+    QCOMPARE(steps, QList<AfterScanPipeline::Step>{AfterScanPipeline::Step::TurningUpright});
+    QCOMPARE(result.upright.status, OcrRunner::Status::MissingTool);
     QCOMPARE(result.pages, QList<QImage>{scanned});
 }
 
