@@ -15,6 +15,7 @@ dpkg -x "$deb" "$work/root"
 status=0
 for file in \
     usr/bin/vellumo usr/bin/vellumo-cli usr/libexec/vellumo/vellumo-pagetool \
+    usr/libexec/vellumo/vellumo-ocr \
     usr/share/vellumo/locale/Vellumo_de.qm usr/share/vellumo/locale/Vellumo_ar.qm \
     usr/share/vellumo/locale/qtbase_de.qm \
     usr/share/applications/vellumo.desktop \

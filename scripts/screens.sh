@@ -155,3 +155,7 @@ shot 23-save-question 3 VELLUMO_SHOW_COMMAND=newProject
 shot 24-popup-message 3 VELLUMO_SHOW_MESSAGE='PDF file was created.<br>Open <a href="file:///tmp/book.pdf">book.pdf</a>'
 shot 25-update 4 VELLUMO_SHOW_COMMAND=update
 shot 26-about 3 VELLUMO_SHOW_COMMAND=about
+
+# A searchable PDF chosen in the export dialog, in German.
+shot 27-export-pdf-searchable 3 VELLUMO_SHOW_COMMAND=buildPdf \
+    VELLUMO_SHOW_SETTINGS="PdfOcr=true;OcrLanguage=deu"
