@@ -92,7 +92,8 @@ void tst_OptionsDlg::firstOpeningShowsTheDefaults()
     QList<bool> boxes;
     for (QCheckBox *box : controls<QCheckBox>(dialog, "ScannerPage"))
         boxes << box->isChecked();
-    QCOMPARE(boxes, QList<bool>({true, true, true, false}));
+    // Deskew, crop, contrast on; preview and turning pages upright off.
+    QCOMPARE(boxes, QList<bool>({true, true, true, false, false}));
     QVERIFY(controls<QGroupBox>(dialog, "CroppingPage").first()->isChecked());
     for (QDoubleSpinBox *margin : controls<QDoubleSpinBox>(dialog, "CroppingPage"))
         QCOMPARE(margin->value(), 0.2);
