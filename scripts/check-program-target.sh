@@ -7,7 +7,7 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 
-mapfile -t tools < <(grep -rhoE '"vellumo-[a-z]+"' app core pages imaging scan export import \
+mapfile -t tools < <(grep -rhoE '"vellumo-[a-z]+"' app core pages imaging scan export import ocr \
                          --include='*.cpp' --include='*.h' 2>/dev/null | tr -d '"' | sort -u)
 if [ "${#tools[@]}" -eq 0 ]; then
     echo "check-program-target: the code looks up no tools of its own" >&2
