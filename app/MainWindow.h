@@ -11,6 +11,7 @@
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
 #include "ocr/OcrRunner.h"
+#include "pages/PageCommand.h"
 #include "ribbon/RibbonMainWindow.h"
 
 class AutoScanWizard;
@@ -18,6 +19,7 @@ class DraggedWidget;
 class EzPrevScan;
 class ImageEditor;
 class PageHistory;
+class PdfProgress;
 class PageListWidget;
 class QCheckBox;
 class QImage;
@@ -245,6 +247,10 @@ private:
     QString splitName() const;
     void autoCropCurrent();
     void autoCropChecked(int checked);
+    // The end of a run over checked pages: one undo step when anything changed (the copies
+    // kept before are dropped otherwise), the editor and list refreshed, the progress closed.
+    void endPageBatch(PdfProgress &progress, const QString &name,
+                      const QList<PageCommand::Step> &kept, bool changed);
     // The quarter turns that make a page upright from a detection's result; nothing when the
     // page stays as it is. A detection that cannot run is reported once per session.
     std::optional<int> uprightTurns(const OcrRunner::Orientation &orientation);

@@ -146,20 +146,25 @@ void MainWindow::autoCropChecked(int checked)
         m_pageList->updateThumb(result.image, k);
     };
     batch.autoCrop(paths, next, done);
-    if (notCropped.size() < positions.size())
-        m_history->recordChange(autoCropName(), kept);
+    endPageBatch(progress, autoCropName(), kept, notCropped.size() < positions.size());
+    setModified(true);
+    if (!notCropped.isEmpty())
+        errorMessage(tr("Can't crop the pages %1.").arg(pageNumbers(notCropped)));
+}
+
+void MainWindow::endPageBatch(PdfProgress &progress, const QString &name,
+                              const QList<PageCommand::Step> &kept, bool changed)
+{
+    if (changed)
+        m_history->recordChange(name, kept);
     else
         m_history->discard(kept);
-
     m_editor->reloadImage();
     m_pageList->update();
     progress.finish();
     progress.close();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     showImageInfo(&m_editor->image());
-    setModified(true);
-    if (!notCropped.isEmpty())
-        errorMessage(tr("Can't crop the pages %1.").arg(pageNumbers(notCropped)));
 }
 
 void MainWindow::showPageAt(int position)
@@ -343,17 +348,7 @@ void MainWindow::turnUpright()
         m_pageList->updateThumb(image, k);
         ++turned;
     }
-    if (turned > 0)
-        m_history->recordChange(name, kept);
-    else
-        m_history->discard(kept);
-
-    m_editor->reloadImage();
-    m_pageList->update();
-    progress.finish();
-    progress.close();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    showImageInfo(&m_editor->image());
+    endPageBatch(progress, name, kept, turned > 0);
     if (turned > 0)
         setModified(true);
     if (!unavailable.isEmpty())

@@ -395,6 +395,25 @@ Options:
         <source>Can&apos;t keep the password: %1</source>
         <translation>تعذّر حفظ كلمة السر: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>جعل النص قابلًا للبحث (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;لغة النص:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>لم يتعذّر التعرف على نص أي صفحة.</numerusform>
+            <numerusform>تعذّر التعرف على نص صفحة واحدة؛ وهي موجودة في ملف PDF كصورة فقط.</numerusform>
+            <numerusform>تعذّر التعرف على نص صفحتين؛ وهما موجودتان في ملف PDF كصورتين فقط.</numerusform>
+            <numerusform>تعذّر التعرف على نص %n صفحات؛ وهي موجودة في ملف PDF كصور فقط.</numerusform>
+            <numerusform>تعذّر التعرف على نص %n صفحة؛ وهي موجودة في ملف PDF كصور فقط.</numerusform>
+            <numerusform>تعذّر التعرف على نص %n صفحة؛ وهي موجودة في ملف PDF كصور فقط.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1505,6 +1524,34 @@ Options:
         <source>Rescan</source>
         <translation>إعادة المسح الضوئي</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>جارٍ تصحيح اتجاه الصفحات...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>جارٍ تصحيح اتجاه %1 من %2...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>تعذّر تحديد اتجاه الصفحات %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>الصفحات المُدوَّرة: %1 من %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>ت&amp;صحيح الاتجاه</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>تدوير الصفحات المحددة، أو هذه الصفحة، إلى وضعها الصحيح حسب اتجاه نصها</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>جارٍ تصحيح اتجاه الصفحة...</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1527,6 +1574,17 @@ Options:
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>يتطلب تصحيح اتجاه الصفحات بيانات الاتجاه الخاصة بـ Tesseract، وهي غير مثبّتة. ثبّت الحزمة %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>يتطلب التعرف على النص باللغة %1 بيانات Tesseract الخاصة بهذه اللغة، وهي غير مثبّتة. ثبّت الحزمة %2.</translation>
     </message>
 </context>
 <context>
@@ -1670,14 +1728,18 @@ Options:
         <translation>لا توجد ملفات صفحات</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <source>%1 needs a text</source>
+        <translation>يحتاج %1 إلى نص</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>الاستخدام: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <translation>الاستخدام: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (رمز الخروج 0: يمكن إلحاق صفحات بملف PDF؛ - يقرؤه من الدخل القياسي)</translation>
     </message>
     <message>
-        <source>%1 needs a text</source>
-        <translation>يحتاج %1 إلى نص</translation>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>يقبل --ocr لغات Tesseract مثل eng أو eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1700,6 +1762,13 @@ Options:
     <message>
         <source>Cancel</source>
         <translation>إلغاء</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>&quot;%1&quot; ليست قائمة بلغات التعرف على النص.</translation>
     </message>
 </context>
 <context>
@@ -1919,6 +1988,10 @@ Options:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>المسح مع ال&amp;معاينة</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>تصحيح اتجاه الصفحات الممسوحة تلقائيًا</translation>
     </message>
 </context>
 <context>

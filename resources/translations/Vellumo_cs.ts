@@ -395,6 +395,22 @@ Volby:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Heslo nelze uložit: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Umožnit vyhledávání v textu (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Jazyk textu:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Text %n stránky se nepodařilo rozpoznat; v PDF je pouze jako obrázek.</numerusform>
+            <numerusform>Text %n stránek se nepodařilo rozpoznat; v PDF jsou pouze jako obrázky.</numerusform>
+            <numerusform>Text %n stránek se nepodařilo rozpoznat; v PDF jsou pouze jako obrázky.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1502,6 +1518,34 @@ Volby:
         <source>Rescan</source>
         <translation>Znovu naskenovat</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Oprava orientace stránek...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Oprava orientace %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Nelze určit orientaci stránek %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Otočené stránky: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Opr&amp;avit orientaci</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Otočit označené stránky nebo tuto stránku správnou stranou nahoru podle směru textu</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Oprava orientace stránky...</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1524,6 +1568,17 @@ Volby:
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Oprava orientace stránek vyžaduje data Tesseractu pro rozpoznání orientace, která nejsou nainstalována. Nainstalujte balíček %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Rozpoznávání textu (jazyk: %1) vyžaduje data Tesseractu pro tento jazyk, která nejsou nainstalována. Nainstalujte balíček %2.</translation>
     </message>
 </context>
 <context>
@@ -1667,14 +1722,18 @@ Volby:
         <translation>chybí soubory stránek</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>použití: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-         vellumo-cli check-pdf FILE|-   (návratový kód 0: do PDF lze připojit stránky; - načte ho ze standardního vstupu)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 vyžaduje text</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Použití: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+         vellumo-cli check-pdf FILE|-   (návratový kód 0: do PDF lze připojit stránky; - načte soubor ze standardního vstupu)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr přijímá jazyky Tesseractu, např. eng nebo eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1756,13 @@ Volby:
     <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>„%1“ není seznam jazyků pro rozpoznávání textu.</translation>
     </message>
 </context>
 <context>
@@ -1916,6 +1982,10 @@ Volby:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Skenovat s ná&amp;hledem</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Automatická oprava orientace naskenovaných stránek</translation>
     </message>
 </context>
 <context>

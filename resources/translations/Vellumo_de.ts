@@ -395,6 +395,21 @@ Optionen:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Das Passwort kann nicht gespeichert werden: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Text durchsuchbar machen (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Textsprache:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Der Text von %n Seite konnte nicht erkannt werden; sie ist nur als Bild im PDF enthalten.</numerusform>
+            <numerusform>Der Text von %n Seiten konnte nicht erkannt werden; sie sind nur als Bilder im PDF enthalten.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1501,6 +1516,34 @@ Optionen:
         <source>Rescan</source>
         <translation>Erneut scannen</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Seiten werden ausgerichtet …</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Seite %1 von %2 wird ausgerichtet …</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Die Ausrichtung der Seiten %1 lässt sich nicht erkennen.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Gedrehte Seiten: %1 von %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Nach &amp;Text ausrichten</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Die markierten Seiten oder diese Seite anhand der Textrichtung richtig herum drehen</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Seite wird ausgerichtet …</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1523,6 +1566,17 @@ Optionen:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Zum Ausrichten der Seiten werden die Ausrichtungsdaten von Tesseract benötigt, die nicht installiert sind. Installieren Sie das Paket %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Die Texterkennung für %1 benötigt die Tesseract-Daten für diese Sprache, die nicht installiert sind. Installieren Sie das Paket %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,14 +1720,18 @@ Optionen:
         <translation>keine Seitendateien</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>Aufruf: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (Exit-Status 0: Seiten können an die PDF-Datei angehängt werden; - liest sie von der Standardeingabe)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 erwartet einen Text</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Aufruf: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (Exit-Code 0: Seiten können an die PDF-Datei angehängt werden; - liest sie von der Standardeingabe)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr erwartet Tesseract-Sprachen wie eng oder eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1754,13 @@ Optionen:
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>„%1“ ist keine Liste von Sprachen für die Texterkennung.</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1980,10 @@ Optionen:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Mit &amp;Vorschau scannen</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Seiten automatisch nach dem Text ausrichten</translation>
     </message>
 </context>
 <context>

@@ -384,6 +384,21 @@ Options:
         <source>Can&apos;t keep the password: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1489,6 +1504,34 @@ Options:
         <source>Rescan</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1510,6 +1553,17 @@ Options:
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1654,12 +1708,16 @@ Options:
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <source>%1 needs a text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 needs a text</source>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1682,6 +1740,13 @@ Options:
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1901,6 +1966,10 @@ Options:
     </message>
     <message>
         <source>Scan with &amp;preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -395,6 +395,21 @@ Opciones:
         <source>Can&apos;t keep the password: %1</source>
         <translation>No se puede guardar la contraseña: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Permitir buscar en el texto (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Idioma del texto:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>No se ha podido reconocer el texto de %n página; está en el PDF solo como imagen.</numerusform>
+            <numerusform>No se ha podido reconocer el texto de %n páginas; están en el PDF solo como imágenes.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1501,6 +1516,34 @@ Opciones:
         <source>Rescan</source>
         <translation>Volver a escanear</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Corrigiendo la orientación de las páginas...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Corrigiendo la orientación de %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>No se puede determinar la orientación de las páginas %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Páginas giradas: %1 de %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>&amp;Corregir orientación</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Girar las páginas marcadas, o esta página, a su posición correcta según la dirección del texto</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Corrigiendo la orientación de la página...</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1523,6 +1566,17 @@ Opciones:
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Para corregir la orientación de las páginas se necesitan los datos de orientación de Tesseract, que no están instalados. Instale el paquete %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>El reconocimiento de texto en %1 necesita los datos de Tesseract para ese idioma, que no están instalados. Instale el paquete %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,14 +1720,18 @@ Opciones:
         <translation>no hay archivos de página</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <source>%1 needs a text</source>
+        <translation>%1 necesita un texto</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <translation>Uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
      vellumo-cli check-pdf FILE|-   (código de salida 0: se pueden añadir páginas al PDF; - lo lee de la entrada estándar)</translation>
     </message>
     <message>
-        <source>%1 needs a text</source>
-        <translation>%1 necesita un texto</translation>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr admite idiomas de Tesseract como eng o eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1754,13 @@ Opciones:
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>&quot;%1&quot; no es una lista de idiomas de reconocimiento de texto.</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1980,10 @@ Opciones:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Escanear con &amp;vista previa</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Corregir automáticamente la orientación de las páginas escaneadas</translation>
     </message>
 </context>
 <context>

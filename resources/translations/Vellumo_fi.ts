@@ -395,6 +395,21 @@ Valitsimet:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Salasanaa ei voi tallentaa: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Tee tekstistä haettava (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>Tekstin ki&amp;eli:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>%n sivun tekstiä ei voitu tunnistaa; se on PDF:ssä vain kuvana.</numerusform>
+            <numerusform>%n sivun tekstiä ei voitu tunnistaa; ne ovat PDF:ssä vain kuvina.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1501,6 +1516,34 @@ Valitsimet:
         <source>Rescan</source>
         <translation>Skannaa uudelleen</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Korjataan sivujen suuntaa...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Korjataan sivun %1/%2 suuntaa...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Sivujen %1 suuntaa ei voi päätellä.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Käännettyjä sivuja: %1/%2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Korjaa &amp;suunta</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Käännä merkityt sivut tai tämä sivu oikein päin tekstin suunnan mukaan</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Korjataan sivun suuntaa...</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1523,6 +1566,17 @@ Valitsimet:
     <message>
         <source>Cancel</source>
         <translation>Peru</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Sivujen suunnan korjaamiseen tarvitaan Tesseractin suunnantunnistustiedot, joita ei ole asennettu. Asenna paketti %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Tekstintunnistukseen (kieli: %1) tarvitaan Tesseractin tiedot tälle kielelle, joita ei ole asennettu. Asenna paketti %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,14 +1720,18 @@ Valitsimet:
         <translation>ei sivutiedostoja</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>käyttö: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (paluuarvo 0: PDF-tiedostoon voi lisätä sivuja; - lukee sen vakiosyötteestä)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 vaatii tekstin</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Käyttö: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (paluukoodi 0: PDF-tiedostoon voi lisätä sivuja; - lukee sen vakiosyötteestä)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr hyväksyy Tesseractin kielet, kuten eng tai eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1754,13 @@ Valitsimet:
     <message>
         <source>Cancel</source>
         <translation>Peru</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>&quot;%1&quot; ei ole tekstintunnistuksen kieliluettelo.</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1980,10 @@ Valitsimet:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Skannaa &amp;esikatselun kanssa</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Skannattujen sivujen automaattinen suunnan korjaus</translation>
     </message>
 </context>
 <context>

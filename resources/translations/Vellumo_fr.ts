@@ -395,6 +395,21 @@ Options :
         <source>Can&apos;t keep the password: %1</source>
         <translation>Impossible de conserver le mot de passe&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Rendre le texte interrogeable (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Langue du texte&#xa0;:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Le texte de %n page n&apos;a pas pu être reconnu&#xa0;; elle figure dans le PDF uniquement sous forme d&apos;image.</numerusform>
+            <numerusform>Le texte de %n pages n&apos;a pas pu être reconnu&#xa0;; elles figurent dans le PDF uniquement sous forme d&apos;images.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1501,6 +1516,34 @@ Options :
         <source>Rescan</source>
         <translation>Nouvelle numérisation</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Remise à l&apos;endroit des pages…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Remise à l&apos;endroit de la page %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Impossible de déterminer le sens des pages %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Pages remises à l&apos;endroit&#xa0;: %1 sur %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Remettre à l&apos;&amp;endroit</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Remettre à l&apos;endroit les pages cochées, ou cette page, d&apos;après le sens du texte</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Remise à l&apos;endroit de la page…</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1523,6 +1566,17 @@ Options :
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>La remise à l&apos;endroit des pages nécessite les données d&apos;orientation de Tesseract, qui ne sont pas installées. Veuillez installer le paquet %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>La reconnaissance de texte en %1 nécessite les données de Tesseract pour cette langue, qui ne sont pas installées. Veuillez installer le paquet %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,14 +1720,18 @@ Options :
         <translation>aucun fichier de page</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>utilisation : vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (code de sortie 0 : des pages peuvent être ajoutées au PDF ; - le lit depuis l&apos;entrée standard)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 attend un texte</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Utilisation : vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (code de sortie 0&#xa0;: des pages peuvent être ajoutées au PDF&#xa0;; - le lit depuis l&apos;entrée standard)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr accepte des langues Tesseract, par exemple eng ou eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1754,13 @@ Options :
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une liste de langues de reconnaissance de texte.</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1980,10 @@ Options :
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Numériser avec a&amp;perçu</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Remettre automatiquement les pages numérisées à l&apos;endroit</translation>
     </message>
 </context>
 <context>

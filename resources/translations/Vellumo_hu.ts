@@ -395,6 +395,20 @@ Kapcsolók:
         <source>Can&apos;t keep the password: %1</source>
         <translation>A jelszó nem menthető: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Szöveg kereshetővé tétele (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>Szöveg &amp;nyelve:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>%n oldal szövegét nem sikerült felismerni; a PDF-ben csak képként szerepel.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1500,6 +1514,34 @@ Kapcsolók:
         <source>Rescan</source>
         <translation>Újbóli beolvasás</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Oldalak elforgatása a szöveg szerint…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Forgatás: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Nem állapítható meg az oldalak tájolása: %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Elforgatott oldalak: %1 / %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Forgatás &amp;szöveg szerint</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>A bejelölt oldalak vagy ez az oldal elforgatása álló helyzetbe a szöveg iránya szerint</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Az oldal elforgatása a szöveg szerint…</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1522,6 +1564,17 @@ Kapcsolók:
     <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Az oldalak szöveg szerinti elforgatásához szükség van a Tesseract tájolási adataira, amelyek nincsenek telepítve. Telepítse a(z) %1 csomagot.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>A(z) %1 nyelvű szövegfelismeréshez szükség van a Tesseract adott nyelvre vonatkozó adataira, amelyek nincsenek telepítve. Telepítse a(z) %2 csomagot.</translation>
     </message>
 </context>
 <context>
@@ -1665,14 +1718,18 @@ Kapcsolók:
         <translation>nincsenek oldalfájlok</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>használat: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (0-s kilépési kód: a PDF-hez oldalak fűzhetők; - esetén a szabványos bemenetről olvassa)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>a(z) %1 kapcsolóhoz szöveg szükséges</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Használat: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (0-s kilépési kód: a PDF-hez hozzáfűzhetők oldalak; a - a szabványos bemenetről olvassa be)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>az --ocr értéke Tesseract-nyelv lehet, például eng vagy eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1752,13 @@ Kapcsolók:
     <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>„%1” nem szövegfelismerési nyelvek listája.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1978,10 @@ Kapcsolók:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Beolvasás &amp;előnézettel</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>A beolvasott oldalak automatikus elforgatása a szöveg szerint</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,21 @@ Opzioni:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Impossibile conservare la password: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Rendi il testo ricercabile (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Lingua del testo:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Non è stato possibile riconoscere il testo di %n pagina; è presente nel PDF solo come immagine.</numerusform>
+            <numerusform>Non è stato possibile riconoscere il testo di %n pagine; sono presenti nel PDF solo come immagini.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1501,6 +1516,34 @@ Opzioni:
         <source>Rescan</source>
         <translation>Nuova scansione</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Correzione dell&apos;orientamento delle pagine…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Correzione dell&apos;orientamento della pagina %1 di %2…</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Impossibile determinare l&apos;orientamento delle pagine %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Pagine ruotate: %1 di %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>&amp;Correggi orientamento</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Ruota nel verso giusto le pagine selezionate, o questa pagina, in base alla direzione del testo</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Correzione dell&apos;orientamento della pagina…</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1523,6 +1566,17 @@ Opzioni:
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Per correggere l&apos;orientamento delle pagine servono i dati di orientamento di Tesseract, che non sono installati. Installare il pacchetto %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Il riconoscimento del testo in %1 richiede i dati di Tesseract per questa lingua, che non sono installati. Installare il pacchetto %2.</translation>
     </message>
 </context>
 <context>
@@ -1666,14 +1720,18 @@ Opzioni:
         <translation>nessun file di pagina</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <source>%1 needs a text</source>
+        <translation>%1 richiede un testo</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
+        <translation>Uso: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
        vellumo-cli check-pdf FILE|-   (codice di uscita 0: è possibile aggiungere pagine al PDF; - lo legge dallo standard input)</translation>
     </message>
     <message>
-        <source>%1 needs a text</source>
-        <translation>%1 richiede un testo</translation>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr accetta lingue di Tesseract come eng o eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1696,6 +1754,13 @@ Opzioni:
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>&quot;%1&quot; non è un elenco di lingue per il riconoscimento del testo.</translation>
     </message>
 </context>
 <context>
@@ -1915,6 +1980,10 @@ Opzioni:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Scansione con &amp;anteprima</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Correzione automatica dell&apos;orientamento delle pagine scansionate</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,22 @@ Opcje:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Nie można zapamiętać hasła: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Umożliwij przeszukiwanie tekstu (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Język tekstu:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Nie udało się rozpoznać tekstu na %n stronie; jest ona w pliku PDF tylko jako obraz.</numerusform>
+            <numerusform>Nie udało się rozpoznać tekstu na %n stronach; są one w pliku PDF tylko jako obrazy.</numerusform>
+            <numerusform>Nie udało się rozpoznać tekstu na %n stronach; są one w pliku PDF tylko jako obrazy.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1502,6 +1518,34 @@ Opcje:
         <source>Rescan</source>
         <translation>Ponowne skanowanie</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Poprawianie orientacji stron...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Poprawianie orientacji %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Nie można ustalić orientacji stron %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Obrócone strony: %1 z %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Popraw &amp;orientację</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Obróć zaznaczone strony lub tę stronę zgodnie z kierunkiem tekstu</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Poprawianie orientacji strony...</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1524,6 +1568,17 @@ Opcje:
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Poprawianie orientacji stron wymaga danych orientacji programu Tesseract, które nie są zainstalowane. Zainstaluj pakiet %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Rozpoznawanie tekstu (język: %1) wymaga danych programu Tesseract dla tego języka, które nie są zainstalowane. Zainstaluj pakiet %2.</translation>
     </message>
 </context>
 <context>
@@ -1667,14 +1722,18 @@ Opcje:
         <translation>brak plików stron</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>użycie: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-        vellumo-cli check-pdf FILE|-   (kod wyjścia 0: do pliku PDF można dołączyć strony; - odczytuje go ze standardowego wejścia)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 wymaga podania tekstu</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Użycie: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+        vellumo-cli check-pdf FILE|-   (kod wyjścia 0: do pliku PDF można dołączyć strony; - wczytuje go ze standardowego wejścia)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr przyjmuje języki programu Tesseract, np. eng lub eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1756,13 @@ Opcje:
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>„%1” nie jest listą języków rozpoznawania tekstu.</translation>
     </message>
 </context>
 <context>
@@ -1916,6 +1982,10 @@ Opcje:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Skanuj z &amp;podglądem</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Automatyczne poprawianie orientacji zeskanowanych stron</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,22 @@ Options:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Не удалось сохранить пароль: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Сделать текст доступным для поиска (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Язык текста:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>Не удалось распознать текст на %n странице; она добавлена в PDF только как изображение.</numerusform>
+            <numerusform>Не удалось распознать текст на %n страницах; они добавлены в PDF только как изображения.</numerusform>
+            <numerusform>Не удалось распознать текст на %n страницах; они добавлены в PDF только как изображения.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1502,6 +1518,34 @@ Options:
         <source>Rescan</source>
         <translation>Пересканирование</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Исправление ориентации страниц…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Исправление ориентации: %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Не удалось определить ориентацию страниц %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Повёрнуто страниц: %1 из %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>&amp;Исправить ориентацию</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>Повернуть отмеченные страницы или текущую страницу в правильное положение по направлению текста</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Исправление ориентации страницы…</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1524,6 +1568,17 @@ Options:
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Для исправления ориентации страниц нужны данные Tesseract для определения ориентации, но они не установлены. Установите пакет %1.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>Для распознавания текста на языке «%1» нужны данные Tesseract для этого языка, но они не установлены. Установите пакет %2.</translation>
     </message>
 </context>
 <context>
@@ -1667,14 +1722,18 @@ Options:
         <translation>нет файлов страниц</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>использование: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (код завершения 0: к PDF можно добавить страницы; - читает его со стандартного ввода)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>для %1 нужно указать текст</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Использование: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (код возврата 0: к PDF можно добавить страницы; - читает его со стандартного ввода)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr принимает языки Tesseract, например eng или eng+deu</translation>
     </message>
 </context>
 <context>
@@ -1697,6 +1756,13 @@ Options:
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>«%1» не является списком языков распознавания текста.</translation>
     </message>
 </context>
 <context>
@@ -1916,6 +1982,10 @@ Options:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>Сканировать с &amp;предварительным просмотром</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Автоматическое исправление ориентации страниц</translation>
     </message>
 </context>
 <context>

@@ -395,6 +395,20 @@ Seçenekler:
         <source>Can&apos;t keep the password: %1</source>
         <translation>Parola saklanamıyor: %1</translation>
     </message>
+    <message>
+        <source>Make text searchable (OCR)</source>
+        <translation>Metni aranabilir yap (OCR)</translation>
+    </message>
+    <message>
+        <source>Text &amp;language:</source>
+        <translation>&amp;Metin dili:</translation>
+    </message>
+    <message numerus="yes">
+        <source>The text of %n page(s) could not be recognised; they are in the PDF as pictures only.</source>
+        <translation>
+            <numerusform>%n sayfanın metni tanınamadı; bu sayfalar PDF dosyasında yalnızca görüntü olarak yer alıyor.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ExportFileDlg</name>
@@ -1500,6 +1514,34 @@ Seçenekler:
         <source>Rescan</source>
         <translation>Yeniden tara</translation>
     </message>
+    <message>
+        <source>Turning pages upright...</source>
+        <translation>Sayfaların yönü düzeltiliyor…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Yön düzeltiliyor: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Can&apos;t tell which way up the pages %1 are.</source>
+        <translation>Şu sayfaların yönü belirlenemiyor: %1.</translation>
+    </message>
+    <message>
+        <source>Pages turned upright: %1 of %2.</source>
+        <translation>Döndürülen sayfalar: %1 / %2.</translation>
+    </message>
+    <message>
+        <source>Turn &amp;Upright</source>
+        <translation>Yönü &amp;düzelt</translation>
+    </message>
+    <message>
+        <source>Turn the checked pages, or this page, upright by the direction of their text</source>
+        <translation>İşaretli sayfaları ya da bu sayfayı metnin yönüne göre doğru konuma döndür</translation>
+    </message>
+    <message>
+        <source>Turning the page upright...</source>
+        <translation>Sayfanın yönü düzeltiliyor…</translation>
+    </message>
 </context>
 <context>
     <name>MoveToDlg</name>
@@ -1522,6 +1564,17 @@ Seçenekler:
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>OcrLanguages</name>
+    <message>
+        <source>Turning pages upright needs Tesseract&apos;s orientation data, which is not installed. Install the package %1.</source>
+        <translation>Sayfaların yönünü düzeltmek için Tesseract&apos;ın yön verileri gerekiyor, ancak bunlar kurulu değil. %1 paketini kurun.</translation>
+    </message>
+    <message>
+        <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
+        <translation>%1 dilinde metin tanıma için Tesseract&apos;ın bu dile ait verileri gerekiyor, ancak bunlar kurulu değil. %2 paketini kurun.</translation>
     </message>
 </context>
 <context>
@@ -1665,14 +1718,18 @@ Seçenekler:
         <translation>sayfa dosyası yok</translation>
     </message>
     <message>
-        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
-        <translation>kullanım: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] FILE...
-       vellumo-cli check-pdf FILE|-   (çıkış kodu 0: PDF&apos;ye sayfa eklenebilir; - PDF&apos;yi standart girdiden okur)</translation>
-    </message>
-    <message>
         <source>%1 needs a text</source>
         <translation>%1 için bir metin gerekli</translation>
+    </message>
+    <message>
+        <source>usage: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (exit code 0: pages can be appended to the PDF; - reads it from standard input)</source>
+        <translation>Kullanım: vellumo-cli pdf -o OUT.pdf [--append] [--password PASSWORD] [--paper A4|Letter|A0..A6] [--orientation portrait|landscape] [--scale dpi|stretch|fit] [--margins L,R,T,B] [--no-center] [--title TITLE] [--author AUTHOR] [--ocr LANG[+LANG]] FILE...
+       vellumo-cli check-pdf FILE|-   (çıkış kodu 0: PDF dosyasına sayfa eklenebilir; - dosyayı standart girdiden okur)</translation>
+    </message>
+    <message>
+        <source>--ocr takes Tesseract languages such as eng or eng+deu</source>
+        <translation>--ocr için eng veya eng+deu gibi Tesseract dilleri kullanılabilir</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1752,13 @@ Seçenekler:
     <message>
         <source>Cancel</source>
         <translation>İptal</translation>
+    </message>
+</context>
+<context>
+    <name>PdfWriter</name>
+    <message>
+        <source>&quot;%1&quot; is not a list of text recognition languages.</source>
+        <translation>&quot;%1&quot; geçerli bir metin tanıma dilleri listesi değil.</translation>
     </message>
 </context>
 <context>
@@ -1914,6 +1978,10 @@ Seçenekler:
     <message>
         <source>Scan with &amp;preview</source>
         <translation>&amp;Önizlemeyle tara</translation>
+    </message>
+    <message>
+        <source>Turn pages upright automatically</source>
+        <translation>Taranan sayfalarda otomatik yön düzeltme</translation>
     </message>
 </context>
 <context>
