@@ -198,11 +198,16 @@ QByteArray PdfTextLayer::content(const OcrPageText &text, const PagePlacement &p
         const double size = std::max(1.0, line.box.height() * sy);
         const double baseline = top - (line.box.y() + line.box.height()) * sy + descentShare * size;
         out += '/' + QByteArray(fontResource) + ' ' + number(size) + " Tf\n";
-        for (const OcrWord &word : line.words) {
+        for (qsizetype w = 0; w < line.words.size(); ++w) {
+            const OcrWord &word = line.words[w];
             int count = 0;
-            const QByteArray codes = hexCodes(word.text, &count);
+            QByteArray codes = hexCodes(word.text, &count);
             if (count == 0)
                 continue;
+            // A space after each word but the line's last: readers that rebuild text from
+            // positions alone would join words set closer than their own threshold.
+            if (w + 1 < line.words.size())
+                codes += "0020";
             const double width = word.box.width() * sx;
             const double natural =
                 count * size * GlyphlessFont::Advance / GlyphlessFont::UnitsPerEm;

@@ -132,11 +132,8 @@ PdfWriter::Result PdfWriter::fail(const QString &path, const QString &why)
 
 PdfWriter::Result PdfWriter::failOcr(const QString &file, const OcrRunner::Result &result)
 {
-    QString message;
-    if (result.status == OcrRunner::Status::MissingLanguage)
-        message = OcrLanguages::missingDataMessage(result.detail, m_uiLanguage);
-    else
-        message = ToolLocator::notFoundMessage(QStringLiteral("vellumo-ocr"));
+    const QString message =
+        OcrRunner::unavailableMessage(result.status, result.detail, m_uiLanguage);
     m_userMessage = message;
     m_errorString = message;
     qCWarning(lcExport) << "PDF export stopped on" << file << ":" << message;

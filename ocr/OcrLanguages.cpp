@@ -88,6 +88,13 @@ QString OcrLanguages::package(const QString &code)
            code.toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
 }
 
+QString OcrLanguages::missingLibraryMessage()
+{
+    return tr("Text recognition needs the Tesseract library, which is not installed. Install the "
+              "package %1.")
+        .arg(QStringLiteral("libtesseract5"));
+}
+
 QString OcrLanguages::missingDataMessage(const QString &code, const QString &uiLanguage)
 {
     if (code == orientationCode)

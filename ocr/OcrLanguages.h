@@ -32,4 +32,6 @@ public:
     // The message for a language whose data is missing ("osd" for the orientation data), the
     // language named in the interface language.
     static QString missingDataMessage(const QString &code, const QString &uiLanguage);
+    // The message for a system without the Tesseract library.
+    static QString missingLibraryMessage();
 };

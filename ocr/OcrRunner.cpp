@@ -5,6 +5,7 @@
 #include "core/LogCategories.h"
 #include "core/ProcessRunner.h"
 #include "core/ToolLocator.h"
+#include "ocr/OcrLanguages.h"
 
 namespace {
 
@@ -36,9 +37,18 @@ QString missingLanguage(const QString &standardError)
     return standardError.mid(at + marker.size()).section(QLatin1Char('\n'), 0, 0).trimmed();
 }
 
+// The dynamic loader's exit code when a library the program needs is not installed.
+constexpr int exitLibraryMissing = 127;
+
+bool libraryMissing(const ProcessRunner::Result &run)
+{
+    return run.exitedWith(exitLibraryMissing) &&
+           run.standardError.contains(QStringLiteral("error while loading shared libraries"));
+}
+
 OcrRunner::Status statusOf(const ProcessRunner::Result &run, const QString &tool)
 {
-    if (tool.isEmpty() || !run.started())
+    if (tool.isEmpty() || !run.started() || libraryMissing(run))
         return OcrRunner::Status::MissingTool;
     if (run.outcome == ProcessRunner::Outcome::Stopped)
         return OcrRunner::Status::Cancelled;
@@ -54,6 +64,18 @@ QString OcrRunner::toolPath()
     return ToolLocator::find(QStringLiteral("vellumo-ocr"));
 }
 
+QString OcrRunner::unavailableMessage(Status status, const QString &detail,
+                                      const QString &uiLanguage)
+{
+    if (status == Status::MissingLanguage)
+        return OcrLanguages::missingDataMessage(detail, uiLanguage);
+    if (status != Status::MissingTool)
+        return {};
+    if (detail == QLatin1String(MissingLibrary))
+        return OcrLanguages::missingLibraryMessage();
+    return ToolLocator::notFoundMessage(QStringLiteral("vellumo-ocr"));
+}
+
 OcrRunner::Result OcrRunner::recognize(const QString &tool, const QString &languages,
                                        const QString &image, const QString &scratchFile,
                                        const std::atomic_bool *stop)
@@ -64,7 +86,9 @@ OcrRunner::Result OcrRunner::recognize(const QString &tool, const QString &langu
         recognitionTimeoutMs, stop);
     const ProcessRunner::Result run = tool.isEmpty() ? ProcessRunner::Result() : runner.run();
     result.status = statusOf(run, tool);
-    if (result.status == Status::MissingLanguage) {
+    if (libraryMissing(run)) {
+        result.detail = QLatin1String(MissingLibrary);
+    } else if (result.status == Status::MissingLanguage) {
         result.detail = missingLanguage(run.standardError);
     } else if (result.status == Status::Done) {
         const std::optional<OcrPageText> text = OcrPageText::read(scratchFile);
@@ -92,7 +116,9 @@ OcrRunner::Orientation OcrRunner::orientation(const QString &tool, const QString
     runner.setKeepStandardOutput(true);
     const ProcessRunner::Result run = tool.isEmpty() ? ProcessRunner::Result() : runner.run();
     result.status = statusOf(run, tool);
-    if (result.status == Status::MissingLanguage) {
+    if (libraryMissing(run)) {
+        result.detail = QLatin1String(MissingLibrary);
+    } else if (result.status == Status::MissingLanguage) {
         result.detail = QStringLiteral("osd");
     } else if (result.status == Status::Done) {
         bool ok = false;

@@ -33,6 +33,12 @@ public:
 
     // The tool found beside the program (see ToolLocator); empty when missing.
     static QString toolPath();
+    // What the user is told when recognition cannot run at all: the tool or the Tesseract
+    // library missing, or a language's data (detail: its code); empty for any other status.
+    static QString unavailableMessage(Status status, const QString &detail,
+                                      const QString &uiLanguage);
+    // The detail of MissingTool when the tool is there but the Tesseract library is not.
+    static constexpr const char *MissingLibrary = "library";
 
     // The page's words in the given languages ("eng+deu"); the words file goes to scratchFile.
     // A set stop flag ends the run (Cancelled).

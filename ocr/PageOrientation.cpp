@@ -4,9 +4,6 @@
 #include <QTemporaryFile>
 #include <QTransform>
 
-#include "core/ToolLocator.h"
-#include "ocr/OcrLanguages.h"
-
 OcrRunner::Orientation PageOrientation::detect(const QString &file)
 {
     return OcrRunner::orientation(OcrRunner::toolPath(), file);
@@ -44,12 +41,5 @@ QImage PageOrientation::turned(const QImage &image, int quarterTurns)
 QString PageOrientation::unavailableMessage(const OcrRunner::Orientation &result,
                                             const QString &uiLanguage)
 {
-    switch (result.status) {
-    case OcrRunner::Status::MissingTool:
-        return ToolLocator::notFoundMessage(QStringLiteral("vellumo-ocr"));
-    case OcrRunner::Status::MissingLanguage:
-        return OcrLanguages::missingDataMessage(QStringLiteral("osd"), uiLanguage);
-    default:
-        return {};
-    }
+    return OcrRunner::unavailableMessage(result.status, result.detail, uiLanguage);
 }

@@ -1586,6 +1586,10 @@ Options:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>يتطلب التعرف على النص باللغة %1 بيانات Tesseract الخاصة بهذه اللغة، وهي غير مثبّتة. ثبّت الحزمة %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>يتطلب التعرّف على النص مكتبة Tesseract، وهي غير مثبّتة. ثبّت الحزمة %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

@@ -1580,6 +1580,10 @@ Volby:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Rozpoznávání textu (jazyk: %1) vyžaduje data Tesseractu pro tento jazyk, která nejsou nainstalována. Nainstalujte balíček %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Rozpoznávání textu vyžaduje knihovnu Tesseract, která není nainstalována. Nainstalujte balíček %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

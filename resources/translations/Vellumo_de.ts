@@ -1578,6 +1578,10 @@ Optionen:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Die Texterkennung für %1 benötigt die Tesseract-Daten für diese Sprache, die nicht installiert sind. Installieren Sie das Paket %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Die Texterkennung benötigt die Tesseract-Bibliothek, die nicht installiert ist. Installieren Sie das Paket %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

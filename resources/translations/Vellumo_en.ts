@@ -1566,6 +1566,10 @@ Options:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

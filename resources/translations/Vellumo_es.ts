@@ -1578,6 +1578,10 @@ Opciones:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>El reconocimiento de texto en %1 necesita los datos de Tesseract para ese idioma, que no están instalados. Instale el paquete %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>El reconocimiento de texto necesita la biblioteca Tesseract, que no está instalada. Instale el paquete %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

@@ -1578,6 +1578,10 @@ Valitsimet:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Tekstintunnistukseen (kieli: %1) tarvitaan Tesseractin tiedot tälle kielelle, joita ei ole asennettu. Asenna paketti %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Tekstintunnistus tarvitsee Tesseract-kirjaston, jota ei ole asennettu. Asenna paketti %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

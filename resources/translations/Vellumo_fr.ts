@@ -1578,6 +1578,10 @@ Options :
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>La reconnaissance de texte en %1 nécessite les données de Tesseract pour cette langue, qui ne sont pas installées. Veuillez installer le paquet %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>La reconnaissance de texte nécessite la bibliothèque Tesseract, qui n&apos;est pas installée. Installez le paquet %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

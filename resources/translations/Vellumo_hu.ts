@@ -1576,6 +1576,10 @@ Kapcsolók:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>A(z) %1 nyelvű szövegfelismeréshez szükség van a Tesseract adott nyelvre vonatkozó adataira, amelyek nincsenek telepítve. Telepítse a(z) %2 csomagot.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>A szövegfelismeréshez a Tesseract programkönyvtár szükséges, amely nincs telepítve. Telepítse a(z) %1 csomagot.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

@@ -1578,6 +1578,10 @@ Opzioni:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Il riconoscimento del testo in %1 richiede i dati di Tesseract per questa lingua, che non sono installati. Installare il pacchetto %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Il riconoscimento del testo richiede la libreria Tesseract, che non è installata. Installare il pacchetto %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

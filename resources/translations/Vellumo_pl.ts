@@ -1580,6 +1580,10 @@ Opcje:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Rozpoznawanie tekstu (język: %1) wymaga danych programu Tesseract dla tego języka, które nie są zainstalowane. Zainstaluj pakiet %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Rozpoznawanie tekstu wymaga biblioteki Tesseract, która nie jest zainstalowana. Zainstaluj pakiet %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

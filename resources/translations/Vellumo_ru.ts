@@ -1580,6 +1580,10 @@ Options:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>Для распознавания текста на языке «%1» нужны данные Tesseract для этого языка, но они не установлены. Установите пакет %2.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Для распознавания текста нужна библиотека Tesseract, которая не установлена. Установите пакет %1.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>

@@ -1576,6 +1576,10 @@ Seçenekler:
         <source>Text recognition in %1 needs Tesseract&apos;s data for that language, which is not installed. Install the package %2.</source>
         <translation>%1 dilinde metin tanıma için Tesseract&apos;ın bu dile ait verileri gerekiyor, ancak bunlar kurulu değil. %2 paketini kurun.</translation>
     </message>
+    <message>
+        <source>Text recognition needs the Tesseract library, which is not installed. Install the package %1.</source>
+        <translation>Metin tanıma için Tesseract kitaplığı gerekiyor, ancak yüklü değil. %1 paketini yükleyin.</translation>
+    </message>
 </context>
 <context>
     <name>OfficePopupWindow</name>
