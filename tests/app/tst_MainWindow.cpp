@@ -123,7 +123,7 @@ QString tst_MainWindow::label(int index) const
 void tst_MainWindow::pageCommandsFollowThePageList()
 {
     const RibbonCommands &commands = m_window->commands();
-    QCOMPARE(commands.pageCommands.size(), 22);
+    QCOMPARE(commands.pageCommands.size(), 23);
     for (QAction *action : commands.pageCommands)
         QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
     QVERIFY(commands.loadFile->isEnabled());
