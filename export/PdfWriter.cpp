@@ -408,6 +408,8 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                                              });
         textLayer.emplace(doc);
     }
+    std::vector<PoDoFo::PdfObject *> pageObjects;
+    pageObjects.reserve(size_t(files.size()));
     for (qsizetype t = 0; t < files.size(); ++t) {
         if (progress) {
             progress->setValue(int(t) + 1);
@@ -443,7 +445,12 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                 return fail(file, QStringLiteral("not a .jpg or .tiff page"));
         }
 
-        PdfPage *page = doc.CreatePage(PdfPage::CreateStandardPageSize(pageSize, landscape));
+        // The page joins the page tree with all the others at the end: inserting pages one by
+        // one walks the tree's whole list of pages each time, a cost that grows with the
+        // square of the page count.
+        const std::unique_ptr<PdfPage> page = std::make_unique<PdfPage>(
+            PdfPage::CreateStandardPageSize(pageSize, landscape), doc.GetObjects());
+        pageObjects.push_back(page->GetObject());
         PdfPageImage image(&doc);
         QSizeF dpi;
         try {
@@ -489,7 +496,7 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         const PagePlacement p = place(settings, QSizeF(rect.GetWidth(), rect.GetHeight()), pixels,
                                       dpi.width(), dpi.height());
         PdfPainter painter;
-        painter.SetPage(page);
+        painter.SetPage(page.get());
         painter.DrawImage(p.position.x(), p.position.y(), &image, p.scaleX, p.scaleY);
         if (words) {
             const QByteArray text = PdfTextLayer::content(*words, p, pixels);
@@ -500,5 +507,6 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         }
         painter.FinishPage();
     }
+    doc.GetPagesTree()->InsertPages(doc.GetPageCount() - 1, pageObjects);
     return Result::Finished;
 }
