@@ -16,6 +16,7 @@
 #include "scan/SaneScannerLibrary.h"
 #include "scan/TimerPage.h"
 #include "support/MainWindowFixture.h"
+#include "support/QuickExitMain.h"
 
 // The automatic scanning wizard over SANE's test device, run through the window's "Auto Scan"
 // command: the order of scans and countdowns, the keys, the turning of odd or even pages, and
@@ -281,5 +282,5 @@ void tst_AutoScanWizard::failedScanMidBookKeepsThePages()
     prepareDevice();
 }
 
-QTEST_MAIN(tst_AutoScanWizard)
+VELLUMO_TEST_MAIN_QUICK_EXIT(QApplication, tst_AutoScanWizard)
 #include "tst_AutoScanWizard.moc"

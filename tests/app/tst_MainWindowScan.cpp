@@ -20,6 +20,7 @@
 #include "scan/SaneScannerLibrary.h"
 #include "support/DialogAnswerer.h"
 #include "support/MainWindowFixture.h"
+#include "support/QuickExitMain.h"
 #include "support/TestPaths.h"
 
 // Scanning through the main window with SANE's test device (the test runner points SANE at the
@@ -289,5 +290,5 @@ void tst_MainWindowScan::previewComesFirstAndCanCancel()
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(314, 314));
 }
 
-QTEST_MAIN(tst_MainWindowScan)
+VELLUMO_TEST_MAIN_QUICK_EXIT(QApplication, tst_MainWindowScan)
 #include "tst_MainWindowScan.moc"

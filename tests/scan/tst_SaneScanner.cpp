@@ -14,6 +14,7 @@
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
 #include "scan/ScannerChoice.h"
+#include "support/QuickExitMain.h"
 
 // The scanner layer against SANE's own "test" backend, configured by tests/scan/sane.
 //
@@ -698,18 +699,5 @@ void tst_SaneScanner::grayPageDecodesToAnImage()
     QCOMPARE(image.format(), QImage::Format_Indexed8);
 }
 
-// The test device cancels its reader thread asynchronously; when that lands inside the C
-// library's locale code the lock stays taken and the exit handlers of other libraries wait for it
-// forever. Every result is written by the time qExec returns, so leave without them.
-int main(int argc, char *argv[])
-{
-    int result = 0;
-    {
-        QCoreApplication app(argc, argv);
-        tst_SaneScanner test;
-        result = QTest::qExec(&test, argc, argv);
-    }
-    std::fflush(nullptr);
-    std::_Exit(result);
-}
+VELLUMO_TEST_MAIN_QUICK_EXIT(QCoreApplication, tst_SaneScanner)
 #include "tst_SaneScanner.moc"
