@@ -159,12 +159,14 @@ int OcrTool::words(const std::string &languages, const std::string &input,
     const std::unique_ptr<tesseract::ResultIterator> it(api.GetIterator());
     if (it) {
         do {
-            if (it->Empty(tesseract::RIL_WORD))
-                continue;
+            // The line first, even when its first word turns out empty: the words that follow
+            // belong to it, not to the line before.
             int left = 0, top = 0, right = 0, bottom = 0;
             if (it->IsAtBeginningOf(tesseract::RIL_TEXTLINE) &&
                 it->BoundingBox(tesseract::RIL_TEXTLINE, &left, &top, &right, &bottom))
                 out << "line\t" << left << '\t' << top << '\t' << right << '\t' << bottom << '\n';
+            if (it->Empty(tesseract::RIL_WORD))
+                continue;
             const std::string text = oneField(takeText(it->GetUTF8Text(tesseract::RIL_WORD)));
             if (text.find_first_not_of(' ') == std::string::npos ||
                 !it->BoundingBox(tesseract::RIL_WORD, &left, &top, &right, &bottom))
