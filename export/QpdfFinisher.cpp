@@ -15,7 +15,7 @@
 
 namespace {
 
-std::string localPath(const QString &path)
+std::string qpdfPath(const QString &path)
 {
     return QFile::encodeName(path).toStdString();
 }
@@ -26,9 +26,9 @@ bool QpdfFinisher::finish(const Job &job, QString *error)
 {
     // qpdf keeps pointers to these names (the writer reads its file name only in write()), so
     // they live as long as the objects that use them.
-    const std::string pagesPath = localPath(job.pages);
-    const std::string existingPath = localPath(job.existing);
-    const std::string outputPath = localPath(job.output);
+    const std::string pagesPath = qpdfPath(job.pages);
+    const std::string existingPath = qpdfPath(job.existing);
+    const std::string outputPath = qpdfPath(job.output);
     try {
         QPDF pages;
         pages.setSuppressWarnings(true);

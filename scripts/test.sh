@@ -19,7 +19,7 @@ if [ "$sanitize" = 1 ]; then
     # Unoptimised: quicker to build, and the reports point at the right lines.
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-O0 \
         -DVELLUMO_WERROR=ON -DVELLUMO_BUILD_TESTS=ON -DVELLUMO_SANITIZE=ON \
-        -DVELLUMO_BUILD_BENCH=OFF >/dev/null
+        -DVELLUMO_BUILD_BENCH=OFF -DVELLUMO_UNITY=ON >/dev/null
     # Leaks are not judged here (Qt, fontconfig and SANE keep caches until exit); every other
     # report stops the program with a failure.
     export ASAN_OPTIONS="detect_leaks=0:abort_on_error=0:exitcode=86"
