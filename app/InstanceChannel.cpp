@@ -2,8 +2,12 @@
 
 #include <QCryptographicHash>
 #include <QDataStream>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
 
 #include "core/AppPaths.h"
 
@@ -11,6 +15,9 @@ namespace {
 
 // The message: a list of paths, then the reply: one byte.
 constexpr char Taken = 'k';
+// A socket path must fit sockaddr_un's 108 bytes, with room to spare.
+constexpr qsizetype MaxSocketPath = 100;
+constexpr int RetryMs = 100;
 
 } // namespace
 
@@ -32,9 +39,15 @@ InstanceChannel::~InstanceChannel() = default;
 QString InstanceChannel::serverName()
 {
     const QByteArray folder = AppPaths::dataFolder().toUtf8();
-    return QStringLiteral("vellumo-") +
-           QString::fromLatin1(
-               QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16));
+    const QString name =
+        QStringLiteral("vellumo-") +
+        QString::fromLatin1(
+            QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16));
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString path = runtime + QLatin1Char('/') + name;
+    if (runtime.isEmpty() || QFile::encodeName(path).size() > MaxSocketPath)
+        return name;
+    return path;
 }
 
 bool InstanceChannel::listen()
@@ -57,12 +70,19 @@ void InstanceChannel::readFrom(QLocalSocket *socket)
     emit filesReceived(files);
 }
 
-bool InstanceChannel::send(const QStringList &files, int timeoutMs)
+bool InstanceChannel::send(const QStringList &files, int timeoutMs, int startWaitMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(serverName());
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        socket.connectToServer(serverName());
+        if (socket.waitForConnected(timeoutMs))
+            break;
+        if (waited.elapsed() >= startWaitMs)
+            return false;
+        QThread::msleep(RetryMs);
+    }
     QDataStream out(&socket);
     out << files;
     if (!socket.waitForBytesWritten(timeoutMs))

@@ -20,7 +20,11 @@ public:
     // The running copy's side: false when the name cannot be taken.
     [[nodiscard]] bool listen();
     // The second copy's side: true once the running copy has taken the files (possibly none).
-    static bool send(const QStringList &files, int timeoutMs = 3000);
+    // A copy that holds the lock but is still building its window opens its channel a moment
+    // later, so connecting is tried again for up to startWaitMs.
+    static bool send(const QStringList &files, int timeoutMs = 3000, int startWaitMs = 5000);
+    // The socket's path in the runtime folder (private to the user), or a bare name, which Qt
+    // places in the shared temporary folder, when there is none or the path would be too long.
     static QString serverName();
 
 signals:

@@ -61,10 +61,11 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     if (auto *style = qobject_cast<OfficeStyle *>(QApplication::style()))
         style->setTheme(4);
 
+    // Before the splash, so that its text is in the chosen language too.
+    LanguageLoader::load();
     if (showSplash)
         this->showSplash();
 
-    LanguageLoader::load();
     buildRibbon();
     buildApplicationMenu();
     buildStatusBar();

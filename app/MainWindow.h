@@ -18,6 +18,7 @@ class AutoScanWizard;
 class DraggedWidget;
 class EzPrevScan;
 class ImageEditor;
+class InstanceChannel;
 class PageHistory;
 class PdfProgress;
 class PageListWidget;
@@ -89,6 +90,8 @@ public:
     void openFiles(const QStringList &files);
     // Shows the window in front of the others, also when it was minimised.
     void bringToFront();
+    // Files handed over by later starts are opened here, and the window comes to the front.
+    void takeFilesFrom(InstanceChannel *channel);
     ImageEditor *editor() const { return m_editor; }
     PageHistory *history() const { return m_history; }
     const RibbonCommands &commands() const { return m_commands; }

@@ -12,6 +12,7 @@
 #include <QStackedWidget>
 
 #include "app/CommandLine.h"
+#include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
 #include "app/StatusProgress.h"
 #include "app/WaitingDlg.h"
@@ -251,6 +252,14 @@ void MainWindow::openFiles(const QStringList &files)
         }
     }
     addImages();
+}
+
+void MainWindow::takeFilesFrom(InstanceChannel *channel)
+{
+    connect(channel, &InstanceChannel::filesReceived, this, [this](const QStringList &files) {
+        bringToFront();
+        openFiles(files);
+    });
 }
 
 void MainWindow::bringToFront()

@@ -11,6 +11,7 @@
 #include "app/CommandLine.h"
 #include "app/DialogTitleFit.h"
 #include "app/InstanceChannel.h"
+#include "app/LanguageLoader.h"
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
 #include "core/InstanceLock.h"
@@ -63,6 +64,8 @@ int StartUp::run(QApplication &app, FileOperations &operations)
         return 2;
     }
     prepareProcess();
+    // The start-up's own messages are in the chosen language as well.
+    LanguageLoader::load();
 
     // Taken before the clean-up, so that a second copy touches none of the first one's files.
     InstanceLock lock(AppPaths::dataFolder());
@@ -109,11 +112,7 @@ int StartUp::run(QApplication &app, FileOperations &operations)
         InstanceChannel channel;
         if (!channel.listen())
             qCWarning(lcStartup) << "Other starts cannot reach this copy:" << channel.serverName();
-        QObject::connect(&channel, &InstanceChannel::filesReceived, &window,
-                         [&window](const QStringList &files) {
-                             window.bringToFront();
-                             window.openFiles(files);
-                         });
+        window.takeFilesFrom(&channel);
         app.setQuitOnLastWindowClosed(true);
         if (!terminate)
             exitCode = app.exec();

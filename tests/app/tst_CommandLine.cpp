@@ -1,6 +1,7 @@
 // The window program's command line: what it parses, and with the real program started as a
 // separate process (VELLUMO_BIN_DIR/vellumo): files given at start become pages, and a second
-// start hands its files to the copy that runs instead of being refused.
+// start hands its files to the copy that runs instead of being refused, and brings its window to
+// the front.
 
 #include <QDir>
 #include <QProcess>
@@ -9,10 +10,15 @@
 #include <QTest>
 
 #include <algorithm>
+#include <chrono>
+#include <future>
 
 #include "app/CommandLine.h"
+#include "app/InstanceChannel.h"
+#include "app/MainWindow.h"
 #include "core/AppPaths.h"
 #include "pages/PageFiles.h"
+#include "pages/PageListWidget.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
 
@@ -24,6 +30,7 @@ private slots:
     void initTestCase();
     void parse_data();
     void parse();
+    void laterStartRaisesTheWindow();
     void filesAtStartAndFromASecondStart();
 
 private:
@@ -78,6 +85,28 @@ void tst_CommandLine::parse()
     QCOMPARE(line.version, flags.contains(QLatin1Char('v')));
     QCOMPARE(line.demoScanner, flags.contains(QLatin1Char('d')));
     QCOMPARE(!line.error.isEmpty(), flags.contains(QLatin1Char('!')));
+}
+
+void tst_CommandLine::laterStartRaisesTheWindow()
+{
+    MainWindowFixture window;
+    QVERIFY(window.open());
+    InstanceChannel channel;
+    QVERIFY(channel.listen());
+    window->takeFilesFrom(&channel);
+    window->showMinimized();
+    QTRY_VERIFY(window->isMinimized());
+    const QString file = m_dir.filePath(QStringLiteral("raised.png"));
+    QVERIFY(TestPages::pageImage(3).save(file, "PNG"));
+
+    // The later start's side blocks, as in its own process; here it gets a thread of its own.
+    auto sent = std::async(std::launch::async, [file] { return InstanceChannel::send({file}); });
+    QTRY_VERIFY(sent.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
+    QVERIFY(sent.get());
+    QTRY_COMPARE(window->pageList()->count(), 1);
+    QVERIFY(!window->isMinimized());
+    QTRY_VERIFY(window->isActiveWindow());
+    window.close();
 }
 
 void tst_CommandLine::filesAtStartAndFromASecondStart()
