@@ -3,7 +3,8 @@
 rich-text tags kept. Prints one line per problem and exits 1 when there is any.
     scripts/check-translations.py [--lupdate LUPDATE --project JSON --lrelease LRELEASE]
                                   [resources/translations/Vellumo_de.ts ...]
-Without files every translation but the English one is checked. With --lupdate, copies of the
+Without files every translation is checked, the English one too: it gives every text, with the
+misspelt source texts corrected and the plural forms written out. With --lupdate, copies of the
 files are first brought up to date with the sources (lupdate's project file), so a text that no
 file has yet counts as untranslated, and lrelease must compile each one without an unfinished
 text."""
@@ -105,8 +106,7 @@ def main():
     lrelease = option(args, "--lrelease")
     here = os.path.dirname(os.path.abspath(__file__))
     files = args or sorted(
-        f for f in glob.glob(os.path.join(here, "..", "resources", "translations", "*.ts"))
-        if not f.endswith("_en.ts"))
+        glob.glob(os.path.join(here, "..", "resources", "translations", "*.ts")))
     problems = []
     with tempfile.TemporaryDirectory() as folder:
         if lupdate:
