@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QImageReader>
 #include <QSettings>
 #include <QSignalSpy>
@@ -6,6 +7,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include "app/MainWindow.h"
@@ -184,10 +186,14 @@ void tst_AutoScanWizard::countdownPausesScansNowAndFinishes()
         QCOMPARE(shown, QStringLiteral("05 03 03 02 01 00").split(QLatin1Char(' ')));
         QCOMPARE(wizard->windowTitle(), QStringLiteral("00 - Vellumo"));
         QCOMPARE(list->count(), 0);
-        // Enter scans at once, and the count starts again.
+        // Return, or Enter on the keypad, scans at once, and the count starts again.
         QTest::keyClick(wizard, Qt::Key_Return);
         QTRY_COMPARE(list->count(), 1);
         QCOMPARE(wizard->currentId(), int(AutoScanWizard::TimerPageId));
+        QCOMPARE(timer->countdownText(), QStringLiteral("05"));
+        tick(timer);
+        QTest::keyClick(wizard, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE(list->count(), 2);
         QCOMPARE(timer->countdownText(), QStringLiteral("05"));
         click(wizard, QWizard::FinishButton);
     });
@@ -199,9 +205,15 @@ void tst_AutoScanWizard::countdownPausesScansNowAndFinishes()
         auto *interval = wizard->introPage()->findChild<QSpinBox *>();
         QVERIFY(interval);
         QCOMPARE(interval->value(), 5);
+        const QList<QCheckBox *> boxes = wizard->introPage()->findChildren<QCheckBox *>();
+        const auto scanNow = std::find_if(boxes.begin(), boxes.end(), [](QCheckBox *box) {
+            return box->text() == QStringLiteral("Scan first page now (don't wait)");
+        });
+        QVERIFY(scanNow != boxes.end());
+        QVERIFY(!(*scanNow)->isChecked());
         QTest::keyClick(wizard, Qt::Key_Escape);
     });
-    QCOMPARE(list->count(), 1);
+    QCOMPARE(list->count(), 2);
 }
 
 void tst_AutoScanWizard::oddOrEvenPagesAreTurned_data()
@@ -261,6 +273,9 @@ void tst_AutoScanWizard::closingDuringAScanStopsAdvancing()
     QCOMPARE(wizard->currentId(), -1);
     QVERIFY(!disconnect(frame, &EzPrevScan::pageScanned, wizard, &AutoScanWizard::pageScanned));
     QVERIFY(!disconnect(frame, &EzPrevScan::failedScan, wizard, &AutoScanWizard::finish));
+    QVERIFY(!disconnect(frame, &EzPrevScan::percentScan, wizard, &AutoScanWizard::scanPercent));
+    QVERIFY(!disconnect(wizard, &AutoScanWizard::cancelScan, m_window.window(),
+                        &MainWindow::cancelAutoScan));
 }
 
 void tst_AutoScanWizard::failedScanMidBookKeepsThePages()
