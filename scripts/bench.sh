@@ -2,7 +2,7 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup|batch] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup|batch|print] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
@@ -13,7 +13,9 @@
 # arguments are page counts). startup: the real program's start with the system's SANE
 # configuration, until its window is built and until its scanners are listed
 # (bench/startup_bench.sh). batch: automatic cropping of 50 checked pages, one page tool run at a
-# time against two at once. The remaining arguments go to the benchmark (for example --pages 50).
+# time against two at once. print: 50 and 200 colour A4 pages printed to a PDF printer and shown in
+# the print preview, with the peak memory, against img2pdf (bench/print_bench.sh; its arguments are
+# the two page counts). The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -22,7 +24,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing | scan | pdf | startup | batch)
+    pagestore | project | editing | scan | pdf | startup | batch | print)
         bench="$1"
         shift
         ;;
@@ -38,6 +40,9 @@ fi
 if [[ $bench == pdf ]]; then
     cmake --build "$build" --target vellumo-cli
     run=(bash "$root/bench/pdf_bench.sh" "$build")
+elif [[ $bench == print ]]; then
+    cmake --build "$build" --target bench_print
+    run=(bash "$root/bench/print_bench.sh" "$build")
 else
     cmake --build "$build" --target "bench_$bench"
     run=("$build/bin/bench_$bench")
