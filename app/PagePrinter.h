@@ -20,8 +20,9 @@ public:
 
     // Most resolution of the images kept by the print preview.
     static constexpr int PreviewDpi = 96;
-    // Memory the preview's pictures may take together.
-    static constexpr qint64 PreviewBudgetBytes = 256LL * 1024 * 1024;
+    // Memory the preview's pictures may take together: with the window and the preview itself,
+    // a long document's preview stays under 400 MB (200 colour A4 pages get about 60 dpi).
+    static constexpr qint64 PreviewBudgetBytes = 192LL * 1024 * 1024;
 
     // printer: not owned, set up by the caller.
     explicit PagePrinter(QPrinter *printer);
