@@ -12,7 +12,8 @@ set(CPACK_PACKAGE_DESCRIPTION
  spread on a timer, and imports images and the images inside PDF files. Pages
  can be turned, deskewed, cropped, split and lightened, and are saved as PDF
  (new, appended, password-protected or searchable by their recognised text),
- image files, Word documents or DjVu, or printed. The page list is kept as a project and survives a crash.")
+ image files, Word documents or DjVu, or printed. The page list is kept as a
+ project and survives a crash.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "graphics")
