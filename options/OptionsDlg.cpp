@@ -101,6 +101,12 @@ void OptionsDlg::selected(const QModelIndex &current, const QModelIndex &)
 
 void OptionsDlg::showEvent(QShowEvent *event)
 {
+    // Shown again by the window system (the main window restored from minimised): the controls
+    // keep what the user has changed but not yet stored.
+    if (event->spontaneous()) {
+        QDialog::showEvent(event);
+        return;
+    }
     for (PropertyPage *page : std::as_const(m_pages))
         page->load();
     const QString last = Settings::readString(SettingsKeys::LastOptionsPage, QString());

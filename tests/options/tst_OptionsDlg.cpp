@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QShowEvent>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTreeView>
 
@@ -26,6 +28,7 @@ private slots:
     void firstOpeningShowsTheDefaults();
     void okStoresTheControlsAndThePage();
     void defaultThenCancelStoresNothing();
+    void restoredWindowKeepsTheEdits();
     void unknownLanguageLeavesTheList();
 
 private:
@@ -149,6 +152,24 @@ void tst_OptionsDlg::defaultThenCancelStoresNothing()
     QCOMPARE(settings.value(QStringLiteral("InsertAutoMargins")).toBool(), false);
     QCOMPARE(settings.value(QStringLiteral("AutoMarginBottom")).toDouble(), 1.0);
     QVERIFY(!settings.contains(QStringLiteral("LastOptionsPage")));
+}
+
+void tst_OptionsDlg::restoredWindowKeepsTheEdits()
+{
+    OptionsDlg dialog;
+    QVERIFY(show(dialog));
+    QCheckBox *autoCrop = controls<QCheckBox>(dialog, "ScannerPage").at(1);
+    QVERIFY(autoCrop->isChecked());
+    autoCrop->setChecked(false);
+    // The window system shows the dialog again, as after the main window was minimised and
+    // restored: the edits are still there, and OK stores them.
+    QShowEvent again;
+    QSpontaneKeyEvent::setSpontaneous(&again);
+    // Straight to notify(): sendEvent() would clear the spontaneous mark.
+    QCoreApplication::instance()->notify(&dialog, &again);
+    QVERIFY(!autoCrop->isChecked());
+    press(dialog, QDialogButtonBox::Ok);
+    QCOMPARE(QSettings().value(QStringLiteral("AutoCrop")).toBool(), false);
 }
 
 void tst_OptionsDlg::unknownLanguageLeavesTheList()
