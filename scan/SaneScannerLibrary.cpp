@@ -8,8 +8,11 @@
 #include <chrono>
 #include <csignal>
 #include <memory>
+#include <poll.h>
+#include <pthread.h>
 #include <sane/sane.h>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 #include "core/LogCategories.h"
@@ -277,11 +280,8 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
     }
     const auto status = SANE_Status(result.status);
     if (status != SANE_STATUS_GOOD) {
-        // A read can fail right after sane_start, while the backend's reader thread is still
-        // starting. Backends that cancel that thread asynchronously would stop it inside the C
-        // library's loader with its lock taken, and the next thread start of the program would
-        // wait for that lock forever; a moment's grace lets the thread get going first.
-        std::this_thread::sleep_for(std::chrono::milliseconds(ReaderStartGraceMs));
+        // The read may fail right after sane_start, with the backend's reader thread still
+        // starting; endBatch lets it settle before the cancel.
         endBatch();
         if (isError(status))
             fail(QStringLiteral("Scanning failed: %1").arg(statusText(status)));
@@ -414,8 +414,11 @@ QByteArray SaneScannerLibrary::openDevice() const
 
 void SaneScannerLibrary::closeSource()
 {
-    if (!m_busy)
+    if (!m_busy) {
+        if (m_startedAhead)
+            endBatch(); // a page started ahead: its reader settles before the device closes
         m_device.reset();
+    }
     m_startedAhead = false;
 }
 
@@ -496,6 +499,9 @@ void SaneScannerLibrary::runInWorker(const std::function<void()> &work)
     } else {
         QEventLoop loop;
         std::thread worker([&] {
+            // Named so that the backend's reader threads, which take the name of the thread that
+            // starts them, are known apart from the program's others (BackendThreads).
+            pthread_setname_np(pthread_self(), WorkerThreadName);
             work();
             QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
         });
@@ -520,14 +526,18 @@ SaneScannerLibrary::PageResult SaneScannerLibrary::readPage(double dotsPerInch, 
         result.status = SANE_STATUS_INVAL;
         return result;
     }
-    if (startNext && !m_cancelled)
+    if (startNext && !m_cancelled) {
+        m_readers.mark();
         result.nextStart = sane_start(m_device->handle());
+    }
     return result;
 }
 
 int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
 {
     const SANE_Handle handle = m_device->handle();
+    if (!started)
+        m_readers.mark();
     SANE_Status status = started ? SANE_STATUS_GOOD : sane_start(handle);
     std::vector<SANE_Byte> buffer(256 * 1024);
     int lastPercent = -1;
@@ -552,6 +562,10 @@ int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
                SANE_STATUS_GOOD) {
             bytes.append(reinterpret_cast<const char *>(buffer.data()), length);
             reportPercent(readBefore + bytes.size(), total, lastPercent);
+            // The whole frame is here: the reader is leaving, and the read that answers the end
+            // of the frame may cancel it in the backend, so it is let go first (BackendThreads).
+            if (length > 0 && bytes.size() == frameBytes)
+                (void)m_readers.settle(ReaderSettleLimitMs);
         }
         if (status != SANE_STATUS_EOF)
             break;
@@ -562,6 +576,7 @@ int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
             return SANE_STATUS_INVAL;
         if (image.isComplete())
             return SANE_STATUS_GOOD;
+        m_readers.mark();
         status = sane_start(handle);
     }
     return status;
@@ -588,9 +603,45 @@ double SaneScannerLibrary::effectiveResolution() const
 
 void SaneScannerLibrary::endBatch()
 {
-    if (m_device)
+    if (m_device) {
+        if (!drainReader())
+            qCWarning(lcScan) << "The scanner's reader was still busy when the run was cancelled";
         sane_cancel(m_device->handle());
+    }
+    m_readers.clear();
     m_startedAhead = false;
+}
+
+bool SaneScannerLibrary::drainReader()
+{
+    // sane_cancel closes the backend's pipe and cancels its reader at once; a reader blocked on
+    // the full pipe would run into the C library with the failed write just then (BackendThreads).
+    // Where the backend shows its pipe, the rest of the page is read away so that the reader ends
+    // by itself; either way its threads are given time to finish or fall asleep.
+    SANE_Int fd = -1;
+    const bool piped = m_readers.isMarked() &&
+                       sane_get_select_fd(m_device->handle(), &fd) == SANE_STATUS_GOOD && fd >= 0;
+    if (!piped)
+        return m_readers.settle(ReaderSettleLimitMs);
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(ReaderSettleLimitMs);
+    std::vector<char> discard(64 * 1024);
+    int quietLooks = 0;
+    while (Clock::now() < deadline) {
+        pollfd waiting{fd, POLLIN, 0};
+        if (poll(&waiting, 1, 2) > 0 && (waiting.revents & POLLIN)) {
+            if (read(fd, discard.data(), discard.size()) <= 0)
+                return m_readers.settle(ReaderSettleLimitMs); // its end is closed
+            quietLooks = 0;
+            continue;
+        }
+        // Nothing to read, and nothing of the reader's left running: it has ended, or it waits
+        // for the device.
+        quietLooks = m_readers.quiet() ? quietLooks + 1 : 0;
+        if (quietLooks >= 2)
+            return true;
+    }
+    return false;
 }
 
 void SaneScannerLibrary::fail(const QString &message)

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "scan/BackendThreads.h"
 #include "scan/ScannerLibrary.h"
 
 class SaneDevice;
@@ -55,8 +56,10 @@ public:
     // with the real scan. Installed by the UI; used when the device dialog is not hidden.
     using Previewer = std::function<bool(QObject *owner, const QByteArray &preview)>;
     static constexpr double PreviewResolution = 50.0;
-    // Wait before cancelling a run whose read failed (see acquireImage).
-    static constexpr int ReaderStartGraceMs = 50;
+    // Longest wait, before a cancel, for the backend's reader threads to settle (BackendThreads).
+    static constexpr int ReaderSettleLimitMs = 2000;
+    // The name of the thread that drives SANE during a scan.
+    static constexpr const char *WorkerThreadName = "vellumo-scan";
 
     // choice: where the chosen scanner is kept (not owned; it must outlive this object); null
     // keeps it in this object only.
@@ -155,6 +158,9 @@ private:
     bool applyPixelType(int pixelTypeMask);
     double effectiveResolution() const;
     void endBatch();
+    // Before a cancel: reads away what the backend's reader still hands over and waits for its
+    // threads to settle, for at most ReaderSettleLimitMs. False when they did not.
+    bool drainReader();
     void fail(const QString &message);
     void reportPercent(qint64 done, qint64 total, int &lastPercent);
 
@@ -179,6 +185,7 @@ private:
 
     bool m_busy = false;
     bool m_startedAhead = false; // the next page is already started (feeder batches)
+    BackendThreads m_readers;    // marked at each sane_start, settled before the cancel
     bool m_done = false;
     bool m_lastError = false;
     QString m_errorString;

@@ -5,12 +5,18 @@
 #include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <pthread.h>
 #include <sane/sane.h>
+#include <thread>
+#include <unistd.h>
 
+#include "scan/BackendThreads.h"
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
 #include "scan/ScannerChoice.h"
@@ -239,6 +245,7 @@ private slots:
     void failedReadGivesNoImage();
     void cancelDropsTheShortPage();
     void progressRisesToOneHundred();
+    void readerThreadsSettleBeforeACancel();
 
     void grayPageDecodesToAnImage();
 
@@ -684,6 +691,60 @@ void tst_SaneScanner::progressRisesToOneHundred()
     for (const QList<QVariant> &report : percent) {
         QVERIFY(report.at(0).toInt() > previous);
         previous = report.at(0).toInt();
+    }
+}
+
+void tst_SaneScanner::readerThreadsSettleBeforeACancel()
+{
+    // A cancel waits for threads started after the mark: one blocked on a full pipe, as a
+    // reader the caller stopped reading from, counts as settled; one still working does not.
+    int fds[2];
+    QCOMPARE(pipe(fds), 0);
+    std::atomic<bool> stop{false};
+    BackendThreads threads;
+    threads.mark();
+    QVERIFY(threads.settle(100)); // nothing started yet
+    std::thread writer([&] {
+        const std::vector<char> chunk(1 << 20, 'x'); // more than a pipe holds
+        (void)!write(fds[1], chunk.data(), chunk.size());
+    });
+    QVERIFY(threads.settle(2000));
+    std::thread spinner([&] {
+        while (!stop.load())
+            ;
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!threads.settle(300));
+    QVERIFY(clock.elapsed() >= 300);
+    // The program's own threads carry other names and are not waited for.
+    pthread_setname_np(spinner.native_handle(), "Thread (pooled)");
+    QVERIFY(threads.settle(2000));
+    stop = true;
+    spinner.join();
+    std::vector<char> drained(1 << 16);
+    qint64 left = 1 << 20; // the writer ends once all of it has been read
+    while (left > 0) {
+        const ssize_t got = read(fds[0], drained.data(), drained.size());
+        QVERIFY(got > 0);
+        left -= got;
+    }
+    writer.join();
+    close(fds[0]);
+    close(fds[1]);
+    QVERIFY(threads.settle(100));
+    const std::vector<int> ids = BackendThreads::threadIds();
+    QVERIFY(std::find(ids.begin(), ids.end(), int(gettid())) != ids.end());
+
+    // A read that fails at once, over and over, leaves the program able to start threads.
+    auto scanner = openScanner(
+        QStringLiteral("test:0"),
+        SmallPage + Options{{"read-return-value", QStringLiteral("SANE_STATUS_IO_ERROR")}});
+    QVERIFY(scanner);
+    for (int i = 0; i < 20; ++i) {
+        QVERIFY(scanner->acquireImage(nullptr, ScannerLibrary::Colour).isEmpty());
+        QVERIFY(scanner->lastError());
+        std::thread([] {}).join();
     }
 }
 
