@@ -410,6 +410,9 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
     }
     std::vector<PoDoFo::PdfObject *> pageObjects;
     pageObjects.reserve(size_t(files.size()));
+    // One buffer for every JPEG file: a fresh one per page costs the kernel's zeroing of new
+    // memory and its page faults, page after page.
+    QByteArray jpeg;
     for (qsizetype t = 0; t < files.size(); ++t) {
         if (progress) {
             progress->setValue(int(t) + 1);
@@ -456,7 +459,12 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
         try {
             if (isJpeg) {
                 // Read in one go; PoDoFo would read the file in pieces of 4 KiB.
-                const QByteArray jpeg = input.readAll();
+                const qint64 size = input.size();
+                if (size > qint64(ProgramInfo::ImageAllocationLimitMb) << 20)
+                    return fail(file, QStringLiteral("the file is larger than any page"));
+                jpeg.resize(size);
+                if (input.read(jpeg.data(), size) != size)
+                    return fail(file, input.errorString());
                 const ImageHeaders::JpegFrame frame = ImageHeaders::jpegFrame(jpeg);
                 // A header may claim any size; a reader would have to decode that much.
                 const qint64 megabytes = qint64(frame.pixels.width()) * frame.pixels.height() *
