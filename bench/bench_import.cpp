@@ -31,7 +31,10 @@ double peakMb()
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // The window opens the files named on its command line by itself: it is given none, so
+    // that the PDF is imported once, by the drop below.
+    int windowArgc = 1;
+    QApplication app(windowArgc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Leafkin"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumo"));
     if (argc < 2) {
