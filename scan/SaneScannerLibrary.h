@@ -59,7 +59,7 @@ public:
     // Longest wait, before a cancel, for the backend's reader threads to settle (BackendThreads).
     static constexpr int ReaderSettleLimitMs = 2000;
     // The name of the thread that drives SANE during a scan.
-    static constexpr const char *WorkerThreadName = "vellumo-scan";
+    static constexpr const char *WorkerThreadName = "Scan worker";
 
     // choice: where the chosen scanner is kept (not owned; it must outlive this object); null
     // keeps it in this object only.
