@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QScopeGuard>
 #include <QTemporaryFile>
 #include <QThread>
 
@@ -408,6 +409,13 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
                                              });
         textLayer.emplace(doc);
     }
+    // A page's own drawing is a line or two, not worth a compressor set up per page (deflate's
+    // tables, about a tenth of the writer's work); with a text layer it is kept compressed.
+    const PoDoFo::EPdfFilter usualFilter = PoDoFo::PdfStream::eDefaultFilter;
+    if (!settings.ocr)
+        PoDoFo::PdfStream::eDefaultFilter = PoDoFo::ePdfFilter_None;
+    const auto restoreFilter =
+        qScopeGuard([usualFilter] { PoDoFo::PdfStream::eDefaultFilter = usualFilter; });
     std::vector<PoDoFo::PdfObject *> pageObjects;
     pageObjects.reserve(size_t(files.size()));
     // One buffer for every JPEG file: a fresh one per page costs the kernel's zeroing of new
@@ -455,6 +463,11 @@ PdfWriter::Result PdfWriter::addPages(PoDoFo::PdfDocument &doc, const PdfExportS
             PdfPage::CreateStandardPageSize(pageSize, landscape), doc.GetObjects());
         pageObjects.push_back(page->GetObject());
         PdfPageImage image(&doc);
+        // The page's contents object is numbered right after its image: the two are written
+        // one after the other, and PoDoFo's table of file offsets keeps them in one block.
+        // Every gap opens a block of its own, and the table sorts all its blocks at each new
+        // one, a cost that grows with the square of the page count.
+        (void)page->GetContents();
         QSizeF dpi;
         try {
             if (isJpeg) {
