@@ -565,7 +565,7 @@ int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
             // The whole frame is here: the reader is leaving, and the read that answers the end
             // of the frame may cancel it in the backend, so it is let go first (BackendThreads).
             if (length > 0 && bytes.size() == frameBytes)
-                (void)m_readers.settle(ReaderSettleLimitMs);
+                (void)m_readers.settle(ReaderLeaveLimitMs);
         }
         if (status != SANE_STATUS_EOF)
             break;

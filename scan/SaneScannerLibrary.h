@@ -58,6 +58,9 @@ public:
     static constexpr double PreviewResolution = 50.0;
     // Longest wait, before a cancel, for the backend's reader threads to settle (BackendThreads).
     static constexpr int ReaderSettleLimitMs = 2000;
+    // The same after a whole frame has been read, when the reader only has to leave; a backend
+    // whose reader goes on working then is not waited for longer than this, page after page.
+    static constexpr int ReaderLeaveLimitMs = 250;
     // The name of the thread that drives SANE during a scan.
     static constexpr const char *WorkerThreadName = "Scan worker";
 
