@@ -67,7 +67,11 @@ void InstanceChannel::readFrom(QLocalSocket *socket)
         return; // the rest is still on its way
     socket->write(&Taken, 1);
     socket->flush();
-    emit filesReceived(files);
+    // Handed on from the event loop, not from inside the socket's readyRead: opening the files
+    // can run a nested loop, in which the sender's hang-up deletes this socket while Qt is still
+    // in its readyRead dispatch.
+    QMetaObject::invokeMethod(
+        this, [this, files] { emit filesReceived(files); }, Qt::QueuedConnection);
 }
 
 bool InstanceChannel::send(const QStringList &files, int timeoutMs, int startWaitMs)

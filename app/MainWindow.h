@@ -12,6 +12,7 @@
 #include "app/ScannerChoiceSettings.h"
 #include "ocr/OcrRunner.h"
 #include "pages/PageCommand.h"
+#include "pages/PageStore.h"
 #include "ribbon/RibbonMainWindow.h"
 
 class AutoScanWizard;
@@ -288,7 +289,8 @@ private:
     void showEmptyDocument();
     void loadImageFiles(const QStringList &files);
     // The pages of one image file (every page of a multi-page TIFF); says what went wrong.
-    int addPagesFromFile(const QString &file, const QString &madeThumbnail = {});
+    int addPagesFromFile(const QString &file, const QString &madeThumbnail = {},
+                         PageStore::FileUse use = PageStore::FileUse::Copy);
     // The images of a PDF file as pages, in page order.
     void extractPdf(const QString &pdf);
     // Asks, in the box that says a PDF holds no images, whether to draw its pages at dpi.

@@ -173,7 +173,8 @@ bool MainWindow::prepareEmptyWorkingFolder()
     return true;
 }
 
-int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbnail)
+int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbnail,
+                                 PageStore::FileUse use)
 {
     const QString name = QFileInfo(file).fileName();
     // A JPEG page keeps its bytes: no quality is lost and nothing is encoded again.
@@ -188,7 +189,7 @@ int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbna
             if (!turned.isNull())
                 return m_pageList->addImage(turned, false) ? 1 : 0;
         }
-        return m_pageList->addJpegFile(file, madeThumbnail) ? 1 : 0;
+        return m_pageList->addJpegFile(file, madeThumbnail, use) ? 1 : 0;
     }
     const QList<ImageFileLoader::Page> pages = ImageFileLoader::readAll(file);
     const ImageFileLoader::Page &first = pages.first();

@@ -90,7 +90,8 @@ void MainWindow::extractPdf(const QString &pdf)
             callbacks.image = [&](int index, const QString &file) {
                 progress.setValue(index);
                 const QString thumbnail = PdfImport::thumbnailPath(file);
-                added += addPagesFromFile(file, thumbnail);
+                // The extracted files are the window's own: moved into pages, not copied.
+                added += addPagesFromFile(file, thumbnail, PageStore::FileUse::Move);
                 QFile::remove(file);
                 QFile::remove(thumbnail);
                 return !progress.isCancelled();

@@ -6,6 +6,10 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
 #include <vector>
 
 #include "core/FileOperations.h"
@@ -291,6 +295,35 @@ bool copyFile(const QString &from, const QString &to, QString *error)
             *error = QCoreApplication::translate("PageImages", "Can't write %1: %2").arg(to, why);
         return false;
     }
+    return true;
+}
+
+bool moveFile(const QString &from, const QString &to, QString *error)
+{
+    const auto fail = [error](const char *text, const QString &path, const QString &why) {
+        if (error)
+            *error = QCoreApplication::translate("PageImages", text).arg(path, why);
+        return false;
+    };
+    {
+        // Whoever wrote the file may not have waited for the disk; under its new name it is
+        // expected to survive a crash.
+        QFile file(from);
+        if (!file.open(QIODevice::ReadOnly))
+            return fail(QT_TRANSLATE_NOOP("PageImages", "Can't read %1: %2"), from,
+                        file.errorString());
+        if (::fdatasync(file.handle()) != 0)
+            return fail(QT_TRANSLATE_NOOP("PageImages", "Can't write %1: %2"), to,
+                        QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    if (errno != EXDEV)
+        return fail(QT_TRANSLATE_NOOP("PageImages", "Can't write %1: %2"), to,
+                    QString::fromLocal8Bit(std::strerror(errno)));
+    if (!copyFile(from, to, error))
+        return false;
+    QFile::remove(from);
     return true;
 }
 

@@ -27,5 +27,8 @@ QImage readThumbnail(QImageReader &reader, const QSize &box);
 [[nodiscard]] bool writeThumbnail(const QImage &thumbnail, const QString &path, QString *error);
 // A byte copy of a file; an existing target is replaced only when the copy is complete.
 [[nodiscard]] bool copyFile(const QString &from, const QString &to, QString *error);
+// Moves a file to another name (replacing the target) once its bytes are on the disk; across
+// file systems the file is copied, then deleted.
+[[nodiscard]] bool moveFile(const QString &from, const QString &to, QString *error);
 
 } // namespace PageImages

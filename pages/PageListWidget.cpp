@@ -62,10 +62,11 @@ bool PageListWidget::addImage(const QImage &image, bool blackAndWhite)
     return addedToStore(added, thumbnail);
 }
 
-bool PageListWidget::addJpegFile(const QString &path, const QString &madeThumbnail)
+bool PageListWidget::addJpegFile(const QString &path, const QString &madeThumbnail,
+                                 PageStore::FileUse use)
 {
     QImage thumbnail;
-    const bool added = m_store->addJpegFile(path, &thumbnail, madeThumbnail);
+    const bool added = m_store->addJpegFile(path, &thumbnail, madeThumbnail, use);
     return addedToStore(added, thumbnail);
 }
 

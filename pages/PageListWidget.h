@@ -28,7 +28,8 @@ public:
     bool addImage(const QImage &image, bool blackAndWhite);
     // A page whose working image is the JPEG file's bytes as they are; madeThumbnail as for
     // PageStore::addJpegFile.
-    bool addJpegFile(const QString &path, const QString &madeThumbnail = {});
+    bool addJpegFile(const QString &path, const QString &madeThumbnail = {},
+                     PageStore::FileUse use = PageStore::FileUse::Copy);
     // Appends a page from an existing working image file name (no folder); true when its
     // thumbnail file was found.
     bool loadPage(const QString &fileName);

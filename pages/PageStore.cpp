@@ -25,6 +25,14 @@ QString withoutAside(QString path)
         path.chop(PageFiles::AsideSuffix.size());
     return path;
 }
+
+// A hard link, or a byte copy where the file system has no links.
+bool linkOrCopy(const QString &from, const QString &to, QString *error)
+{
+    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
+        return true;
+    return PageImages::copyFile(from, to, error);
+}
 } // namespace
 
 PageStore::PageStore(const QString &workingFolder, FileOperations *operations)
@@ -126,7 +134,8 @@ bool PageStore::addImage(const QImage &image, bool blackAndWhite, QImage *thumbn
     return true;
 }
 
-bool PageStore::addJpegFile(const QString &path, QImage *thumbnail, const QString &madeThumbnail)
+bool PageStore::addJpegFile(const QString &path, QImage *thumbnail, const QString &madeThumbnail,
+                            FileUse use)
 {
     const int number = nextNumber();
     const QString working = pathInFolder(PageFiles::workingFileName(number, false));
@@ -150,10 +159,19 @@ bool PageStore::addJpegFile(const QString &path, QImage *thumbnail, const QStrin
         }
     }
     const QString thumbPath = PageFiles::thumbPath(working);
-    if (!PageImages::copyFile(path, working, &m_error) ||
-        !(thumbMade ? PageImages::copyFile(madeThumbnail, thumbPath, &m_error)
+    // Files handed over are moved in. The source may then share the working image's bytes:
+    // every writer replaces a page file through a new file, never in place, so a later change
+    // of the working image leaves the source as it was.
+    const bool move = use == FileUse::Move;
+    const auto place = [this, move](const QString &from, const QString &to) {
+        return move ? PageImages::moveFile(from, to, &m_error)
+                    : PageImages::copyFile(from, to, &m_error);
+    };
+    if (!place(path, working) ||
+        !(thumbMade ? place(madeThumbnail, thumbPath)
                     : PageImages::writeThumbnail(thumb, thumbPath, &m_error)) ||
-        !PageImages::copyFile(working, PageFiles::sourcePath(working), &m_error)) {
+        !(move ? linkOrCopy(working, PageFiles::sourcePath(working), &m_error)
+               : PageImages::copyFile(working, PageFiles::sourcePath(working), &m_error))) {
         removeFile(working);
         removeFile(PageFiles::thumbPath(working));
         removeFile(PageFiles::sourcePath(working));
@@ -426,14 +444,6 @@ QString heldIn(const QString &folder, const QString &stem)
             return path;
     }
     return {};
-}
-
-// A hard link, or a byte copy where the file system has no links.
-bool linkOrCopy(const QString &from, const QString &to, QString *error)
-{
-    if (::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
-        return true;
-    return PageImages::copyFile(from, to, error);
 }
 } // namespace
 

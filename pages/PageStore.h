@@ -71,9 +71,12 @@ public:
     [[nodiscard]] bool addImage(const QImage &image, bool blackAndWhite, QImage *thumbnail);
     // Appends a page whose working image is the JPEG file's bytes as they are (no decoding and
     // encoding again), with its source copy and a thumbnail from a reduced decode, or the one
-    // in madeThumbnail when it is given and has the size this store's thumbnails have.
+    // in madeThumbnail when it is given and has the size this store's thumbnails have. With
+    // FileUse::Move, the files given are the caller's to give away: they are moved in rather
+    // than copied (and are gone afterwards, also when false is returned after the move).
+    enum class FileUse { Copy, Move };
     [[nodiscard]] bool addJpegFile(const QString &path, QImage *thumbnail,
-                                   const QString &madeThumbnail = {});
+                                   const QString &madeThumbnail = {}, FileUse use = FileUse::Copy);
     // Appends a page whose working image already exists (rebuilding from the working folder).
     // Writes nothing; true when its thumbnail file exists (then read into thumbnail).
     bool loadPage(const QString &fileName, QImage *thumbnail);

@@ -54,6 +54,7 @@ private slots:
     void fastThumbnailMatchesSmoothScaling();
     void madeThumbnailIsTakenOnlyWhenItFits_data();
     void madeThumbnailIsTakenOnlyWhenItFits();
+    void movedJpegKeepsItsSourceThroughChanges();
     void removalRenumbersInOnePass();
     void removingOnlyPageEmptiesTheFolder();
     void moveLastToTopKeepsTiffExtension();
@@ -238,6 +239,35 @@ void tst_PageStore::madeThumbnailIsTakenOnlyWhenItFits()
     QCOMPARE(thumbnail.size(), QSize(66, 100));
     QCOMPARE(qRed(stored.pixel(30, 50)) > 200 && qGreen(stored.pixel(30, 50)) < 60, taken);
     QCOMPARE(qRed(thumbnail.pixel(30, 50)) > 200 && qGreen(thumbnail.pixel(30, 50)) < 60, taken);
+}
+
+void tst_PageStore::movedJpegKeepsItsSourceThroughChanges()
+{
+    const QString jpeg = m_dir->filePath(QStringLiteral("extracted.jpg"));
+    const QString made = m_dir->filePath(QStringLiteral("extracted-thumb.jpg"));
+    QVERIFY(TestPages::pageImage(1).save(jpeg, "JPG"));
+    QVERIFY(TestPages::pageImage(1).scaled(QSize(100, 100), Qt::KeepAspectRatio).save(made, "JPG"));
+    const auto bytes = [](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray original = bytes(jpeg);
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("pages")));
+    PageStore store(m_dir->filePath(QStringLiteral("pages")));
+    store.setThumbSize(QSize(100, 100));
+    QVERIFY(store.addJpegFile(jpeg, nullptr, made, PageStore::FileUse::Move));
+    QVERIFY(!QFile::exists(jpeg));
+    QVERIFY(!QFile::exists(made));
+    QCOMPARE(bytes(store.workingPath(0)), original);
+    QVERIFY(!QImage(store.thumbPath(0)).isNull());
+
+    // The source must not follow the working image when the page is edited.
+    QVERIFY(PageImages::writeWorkingImage(TestPages::pageImage(2), store.workingPath(0), false, 85,
+                                          nullptr));
+    QVERIFY(bytes(store.workingPath(0)) != original);
+    QCOMPARE(bytes(store.sourcePath(0)), original);
+    QVERIFY(store.restoreSource(0, nullptr));
+    QCOMPARE(bytes(store.workingPath(0)), original);
 }
 
 void tst_PageStore::removalRenumbersInOnePass()
