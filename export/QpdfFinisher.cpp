@@ -4,6 +4,8 @@
 
 #include <exception>
 #include <memory>
+
+#include "export/PdfUpdateAppender.h"
 // This code uses no PointerHolder, the old smart pointer of qpdf's interface.
 #define POINTERHOLDER_TRANSITION 4
 #include <qpdf/QPDF.hh>
@@ -29,6 +31,17 @@ bool QpdfFinisher::finish(const Job &job, QString *error)
     const std::string pagesPath = qpdfPath(job.pages);
     const std::string existingPath = qpdfPath(job.existing);
     const std::string outputPath = qpdfPath(job.output);
+    // Pages added to a plain file go after its last byte; the rest is written anew.
+    if (!job.existing.isEmpty() && job.password.isEmpty()) {
+        switch (PdfUpdateAppender::append(job.pages, job.existing, job.output, error)) {
+        case PdfUpdateAppender::Outcome::Written:
+            return true;
+        case PdfUpdateAppender::Outcome::Failed:
+            return false;
+        case PdfUpdateAppender::Outcome::Unsuitable:
+            break;
+        }
+    }
     try {
         QPDF pages;
         pages.setSuppressWarnings(true);
