@@ -662,6 +662,8 @@ private Q_SLOTS:
         QTest::newRow("cross-reference table") << QStringLiteral("table") << true;
         QTest::newRow("cross-reference stream") << QStringLiteral("stream") << true;
         QTest::newRow("last line without an end") << QStringLiteral("unended") << true;
+        QTest::newRow("linearized") << QStringLiteral("linearized") << true;
+        QTest::newRow("an earlier update") << QStringLiteral("updated") << true;
         QTest::newRow("page tree root with a turn") << QStringLiteral("turned") << false;
     }
 
@@ -676,9 +678,9 @@ private Q_SLOTS:
             pdf.chop(1);
         if (kind == QLatin1String("turned"))
             pdf.replace("/Count 1 >>", "/Count 1 /Rotate 90 >>");
-        QVERIFY(TestPaths::writeFile(
-            kind == QLatin1String("table") || kind == QLatin1String("unended") ? target : made,
-            pdf));
+        const bool handMade = kind == QLatin1String("table") || kind == QLatin1String("unended") ||
+                              kind == QLatin1String("updated");
+        QVERIFY(TestPaths::writeFile(handMade ? target : made, pdf));
         // qpdf writes the stream form, and repairs the offsets the turn has moved.
         if (kind == QLatin1String("stream"))
             QCOMPARE(run(QStringLiteral("qpdf"),
@@ -687,26 +689,38 @@ private Q_SLOTS:
                      0);
         if (kind == QLatin1String("turned"))
             QVERIFY(run(QStringLiteral("qpdf"), {made, target}).exitCode != 2);
-        const QByteArray before = fileBytes(target);
-        QVERIFY(!before.isEmpty());
-
+        if (kind == QLatin1String("linearized"))
+            QCOMPARE(
+                run(QStringLiteral("qpdf"), {QStringLiteral("--linearize"), made, target}).exitCode,
+                0);
         PdfExportSettings s;
         s.appendFolder = target;
         PdfWriter writer;
+        // A second update builds on the first one's numbers and cross-references.
+        const int earlier = kind == QLatin1String("updated") ? 1 : 0;
+        if (earlier > 0)
+            QCOMPARE(writer.write(s, {m_jpg1}, true, nullptr), PdfWriter::Result::Finished);
+        const QByteArray before = fileBytes(target);
+        QVERIFY(!before.isEmpty());
+
         QCOMPARE(writer.write(s, {m_jpg2}, true, nullptr), PdfWriter::Result::Finished);
         QCOMPARE(fileBytes(target).startsWith(before), kept);
-        QCOMPARE(pageCount(target), 2);
+        QCOMPARE(pageCount(target), 2 + earlier);
         QCOMPARE(run(QStringLiteral("qpdf"), {QStringLiteral("--check"), target}).exitCode, 0);
-        const Run second =
-            run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("2"),
-                                            QStringLiteral("-l"), QStringLiteral("2"), target});
-        QVERIFY2(
-            second.output.contains(QRegularExpression(QStringLiteral("Page\\s+2 rot:\\s+0\\n"))),
-            qPrintable(second.output));
+        const QString last = QString::number(2 + earlier);
+        const Run added = run(QStringLiteral("pdfinfo"),
+                              {QStringLiteral("-f"), last, QStringLiteral("-l"), last, target});
+        QVERIFY2(added.output.contains(
+                     QRegularExpression(QStringLiteral("Page\\s+%1 rot:\\s+0\\n").arg(last))),
+                 qPrintable(added.output));
         const QString prefix = m_dir.filePath(QStringLiteral("update"));
         QCOMPARE(
             run(QStringLiteral("pdfimages"), {QStringLiteral("-all"), target, prefix}).exitCode, 0);
-        QCOMPARE(fileBytes(prefix + QStringLiteral("-000.jpg")), fileBytes(m_jpg2));
+        if (earlier > 0)
+            QCOMPARE(fileBytes(prefix + QStringLiteral("-000.jpg")), fileBytes(m_jpg1));
+        QCOMPARE(
+            fileBytes(prefix + QStringLiteral("-%1.jpg").arg(earlier, 3, 10, QLatin1Char('0'))),
+            fileBytes(m_jpg2));
     }
 
     void passwordEncryptsWithAes256_data()
