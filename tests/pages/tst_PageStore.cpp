@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QScopeGuard>
 #include <QSet>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +55,7 @@ private slots:
     void fastThumbnailMatchesSmoothScaling();
     void madeThumbnailIsTakenOnlyWhenItFits_data();
     void madeThumbnailIsTakenOnlyWhenItFits();
+    void movedJpegKeepsItsSourceThroughChanges_data();
     void movedJpegKeepsItsSourceThroughChanges();
     void removalRenumbersInOnePass();
     void removingOnlyPageEmptiesTheFolder();
@@ -241,10 +243,24 @@ void tst_PageStore::madeThumbnailIsTakenOnlyWhenItFits()
     QCOMPARE(qRed(thumbnail.pixel(30, 50)) > 200 && qGreen(thumbnail.pixel(30, 50)) < 60, taken);
 }
 
+void tst_PageStore::movedJpegKeepsItsSourceThroughChanges_data()
+{
+    QTest::addColumn<bool>("otherFileSystem");
+    QTest::newRow("same file system") << false;
+    // Where the files cannot be renamed into place, they are copied and then deleted.
+    QTest::newRow("another file system") << true;
+}
+
 void tst_PageStore::movedJpegKeepsItsSourceThroughChanges()
 {
-    const QString jpeg = m_dir->filePath(QStringLiteral("extracted.jpg"));
-    const QString made = m_dir->filePath(QStringLiteral("extracted-thumb.jpg"));
+    QFETCH(bool, otherFileSystem);
+    QTemporaryDir memory(QStringLiteral("/dev/shm/vellumo-test-XXXXXX"));
+    if (otherFileSystem && (!memory.isValid() || QStorageInfo(memory.path()).device() ==
+                                                     QStorageInfo(m_dir->path()).device()))
+        QSKIP("no file system other than the temporary folder's");
+    const QDir from(otherFileSystem ? memory.path() : m_dir->path());
+    const QString jpeg = from.filePath(QStringLiteral("extracted.jpg"));
+    const QString made = from.filePath(QStringLiteral("extracted-thumb.jpg"));
     QVERIFY(TestPages::pageImage(1).save(jpeg, "JPG"));
     QVERIFY(TestPages::pageImage(1).scaled(QSize(100, 100), Qt::KeepAspectRatio).save(made, "JPG"));
     const auto bytes = [](const QString &path) {
