@@ -275,6 +275,23 @@ void tst_Ocr::searchablePdfFindsAndPlacesTheWords()
                 .contains(
                     QRegularExpression(QStringLiteral("CID TrueType +Identity-H +yes +no +yes"))));
     QCOMPARE(QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}), 0);
+
+    // A page with its text layer appended to a file: its font and words come along whole.
+    settings.ocr = true;
+    settings.appendFolder = m_dir.filePath(QStringLiteral("plain.pdf"));
+    QCOMPARE(writer.write(settings, {files[1]}, true, nullptr), PdfWriter::Result::Finished);
+    const QList<QList<FoundWord>> appended = wordsOf(settings.appendFolder);
+    QCOMPARE(appended.size(), pages.size() + 1);
+    QStringList before;
+    QStringList after;
+    for (const FoundWord &word : found[1])
+        before << word.text;
+    for (const FoundWord &word : appended.last())
+        after << word.text;
+    QCOMPARE(after, before);
+    QCOMPARE(QProcess::execute(QStringLiteral("qpdf"),
+                               {QStringLiteral("--check"), settings.appendFolder}),
+             0);
 }
 
 void tst_Ocr::missingLanguageDataStopsBeforeWritingAndNamesThePackage()
