@@ -3,7 +3,7 @@
 // decoders stay off, and the size limit is small so that the fuzzer's memory limit is not what
 // stops a large image). The sanitizers catch memory faults; the checks below catch a result
 // that broke its promises: a picture of another size than the image, a JPEG without its markers,
-// a skipped image without a reason.
+// a skipped image without a reason, Group 4 data that passes the check without decoding.
 #include <QCoreApplication>
 #include <QImage>
 #include <QLoggingCategory>
@@ -69,7 +69,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const qsizetype count = std::min(extractor.images().size(), maxImages);
-    for (qsizetype i = 0; i < count; ++i)
-        check(extractor.images().at(i), extractor.decode(i));
+    for (qsizetype i = 0; i < count; ++i) {
+        const PdfDecodedImage decoded = extractor.decode(i);
+        check(extractor.images().at(i), decoded);
+        // Group 4 data that is only checked must never pass when it does not decode: the page
+        // is decoded by libtiff later.
+        extractor.decoder().setGroup4PicturesEnabled(false);
+        const PdfDecodedImage checked = extractor.decode(i);
+        extractor.decoder().setGroup4PicturesEnabled(true);
+        if (!checked.group4.isEmpty() &&
+            (decoded.group4.isEmpty() || checked.group4Size != decoded.image.size()))
+            std::abort();
+    }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Group4Codec.h"
+#include "core/Group4Validator.h"
 #include "import/PdfBilevelDecoders.h"
 
 namespace {
@@ -205,12 +206,21 @@ PdfDecodedImage PdfImageDecoder::decode(const PdfImageInfo &info, const QByteArr
         if (params.k < 0 && !params.encodedByteAlign && params.columns == info.width &&
             (params.rows <= 0 || params.rows == info.height)) {
             QString error;
-            PdfDecodedImage result = fromBilevel(
-                info, Group4Codec::decode(bytes, int(info.width), int(info.height), &error),
-                inverted);
-            if (result.kind == PdfDecodedImage::Kind::Skipped)
+            PdfDecodedImage result;
+            if (m_group4Pictures) {
+                result = fromBilevel(
+                    info, Group4Codec::decode(bytes, int(info.width), int(info.height), &error),
+                    inverted);
+                if (result.kind == PdfDecodedImage::Kind::Skipped)
+                    return skipped(error);
+            } else if (Group4Validator::validate(bytes, int(info.width), int(info.height),
+                                                 &error)) {
+                result.kind = PdfDecodedImage::Kind::Bilevel;
+            } else {
                 return skipped(error);
+            }
             result.group4 = bytes;
+            result.group4Size = QSize(int(info.width), int(info.height));
             result.group4RunsWhite = inverted;
             return result;
         }

@@ -20,9 +20,11 @@ struct PdfDecodedImage
     Kind kind = Kind::Skipped;
     QByteArray jpeg;
     QImage image;
-    // A Bilevel image that came as Group 4 fax data decoding exactly to image: that data, to be
-    // stored as it is; group4RunsWhite when its coded black runs show white.
+    // A Bilevel image that came as Group 4 fax data of group4Size pixels: that data, to be
+    // stored as it is; group4RunsWhite when its coded black runs show white. image holds the
+    // decoded picture unless the decoder was told to only check such data.
     QByteArray group4;
+    QSize group4Size;
     bool group4RunsWhite = false;
     QString reason;
 };
@@ -40,6 +42,9 @@ public:
     void setSizeLimitMb(int megabytes) { m_limitBytes = qint64(megabytes) * 1024 * 1024; }
     // Without the external programs, CCITT and JBIG2 images are skipped (the fuzz target).
     void setExternalToolsEnabled(bool enabled) { m_externalTools = enabled; }
+    // Off, plain Group 4 data is only checked, code by code, and kept without a picture: for
+    // callers that store the data as it is, at a fraction of the cost of decoding it.
+    void setGroup4PicturesEnabled(bool enabled) { m_group4Pictures = enabled; }
 
     // data is the stream as stored (decrypted, still filtered); globals the JBIG2 global
     // segments with their own stream's filters undone, or empty.
@@ -65,4 +70,5 @@ private:
 
     qint64 m_limitBytes = qint64(ProgramInfo::ImageAllocationLimitMb) * 1024 * 1024;
     bool m_externalTools = true;
+    bool m_group4Pictures = true;
 };

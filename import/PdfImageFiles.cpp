@@ -88,9 +88,10 @@ bool write(const PdfDecodedImage &image, double dpiX, double dpiY, const QString
             if (image.kind == PdfDecodedImage::Kind::Jpeg)
                 return writeBytes(file, image.jpeg);
             if (!image.group4.isEmpty())
-                return writeBytes(file, Group4Codec::tiffFile(image.group4, image.image.width(),
-                                                              image.image.height(),
-                                                              image.group4RunsWhite, dpiX, dpiY));
+                return writeBytes(file,
+                                  Group4Codec::tiffFile(image.group4, image.group4Size.width(),
+                                                        image.group4Size.height(),
+                                                        image.group4RunsWhite, dpiX, dpiY));
             QImage picture = image.image;
             picture.setDotsPerMeterX(int(std::lround(dpiX / metresPerInch)));
             picture.setDotsPerMeterY(int(std::lround(dpiY / metresPerInch)));

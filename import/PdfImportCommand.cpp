@@ -115,6 +115,8 @@ int extract(const QStringList &arguments)
     const QString &folder = options.folder;
     const QSize &thumbnailBox = options.thumbnailBox;
     PdfImageExtractor extractor;
+    // Group 4 pages are written as the data they came as, so the data is checked, not decoded.
+    extractor.decoder().setGroup4PicturesEnabled(false);
     switch (extractor.open(options.pdf, options.password)) {
     case PdfImageExtractor::OpenResult::Opened:
         break;
