@@ -3,10 +3,12 @@
 #include <QFile>
 
 #include <exception>
+#include <istream>
 #include <podofo/podofo.h>
 
 #include "core/LogCategories.h"
 #include "core/OpenSslProviders.h"
+#include "import/PdfFileBuffer.h"
 #include "import/PdfImageWalker.h"
 #include "import/PdfObjects.h"
 
@@ -37,8 +39,24 @@ PdfImageExtractor::OpenResult PdfImageExtractor::open(const QString &path, const
         m_errorString = QStringLiteral("%1 does not exist").arg(path);
         return OpenResult::CannotOpen;
     }
-    const QByteArray localPath = QFile::encodeName(path);
-    return load([&] { m_document->Load(localPath.constData()); }, password);
+    // The document reads the file through the stream until it goes: it goes first.
+    m_document.reset();
+    m_fileStream.reset();
+    m_file = std::make_unique<PdfFileBuffer>();
+    QString error;
+    if (!m_file->open(path, &error)) {
+        m_errorString = QStringLiteral("%1 cannot be read: %2").arg(path, error);
+        return OpenResult::CannotOpen;
+    }
+    m_fileStream = std::make_unique<std::istream>(m_file.get());
+    return load(
+        [&] {
+            // The device does not own the stream; the document owns the device.
+            const PoDoFo::PdfRefCountedInputDevice device(
+                new PoDoFo::PdfInputDevice(m_fileStream.get()));
+            m_document->LoadFromDevice(device);
+        },
+        password);
 }
 
 PdfImageExtractor::OpenResult PdfImageExtractor::openData(const QByteArray &pdf,

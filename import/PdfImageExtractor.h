@@ -5,10 +5,13 @@
 #include <QString>
 
 #include <functional>
+#include <iosfwd>
 #include <memory>
 
 #include "import/PdfImageDecoder.h"
 #include "import/PdfImageInfo.h"
+
+class PdfFileBuffer;
 
 namespace PoDoFo {
 class PdfMemDocument;
@@ -74,6 +77,10 @@ private:
     OpenResult load(const std::function<void()> &loader, const QString &password);
     void listImages();
 
+    // The file open() reads, through its stream: they outlive the document, which reads them
+    // for as long as it lives.
+    std::unique_ptr<PdfFileBuffer> m_file;
+    std::unique_ptr<std::istream> m_fileStream;
     std::unique_ptr<PoDoFo::PdfMemDocument> m_document;
     QList<PdfImageInfo> m_images;
     PdfImageDecoder m_decoder;
