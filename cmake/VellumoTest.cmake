@@ -20,6 +20,10 @@ function(vellumo_add_test name)
     if(VELLUMO_PCH)
         vellumo_test_pch_owner(owner ${support})
         target_precompile_headers(${name} REUSE_FROM ${owner})
+        # Each test includes its own moc output, which leaves AUTOMOC's collection file empty;
+        # with the precompiled headers it took seconds a test to compile.
+        set_source_files_properties("${CMAKE_CURRENT_BINARY_DIR}/${name}_autogen/mocs_compilation.cpp"
+            PROPERTIES GENERATED TRUE SKIP_PRECOMPILE_HEADERS ON)
     endif()
     vellumo_set_warnings(${name})
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests/bin")
