@@ -127,7 +127,8 @@ bool encode(const QImage &image, const QByteArray &format, int quality, QByteArr
             QString *reason)
 {
     QBuffer buffer(bytes);
-    buffer.open(QIODevice::WriteOnly);
+    // Truncate: the array still holds the previous page, and a shorter page must not keep its tail.
+    buffer.open(QIODevice::WriteOnly | QIODevice::Truncate);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
     if (writer.write(image))

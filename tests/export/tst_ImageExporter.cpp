@@ -1,6 +1,8 @@
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -211,6 +213,53 @@ private Q_SLOTS:
         else
             QCOMPARE(result.convertToFormat(QImage::Format_RGB32),
                      QImage(page).convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Workers reuse their encoding buffers from page to page: a smaller page after a larger one
+    // must not carry the larger page's tail. Each file is exactly what the encoder makes of its page.
+    void filesEndWhereTheirImageEnds_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("jpg") << "jpg";
+        QTest::newRow("png") << "png";
+        QTest::newRow("tiff") << "tiff";
+    }
+    void filesEndWhereTheirImageEnds()
+    {
+        QFETCH(QString, format);
+        QStringList files;
+        for (int n = 8; n >= 1; --n) { // falling sizes
+            const QString path = m_dir.filePath(QStringLiteral("pages/falling%1").arg(n));
+            QImage image(40 * n, 30 * n, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x)
+                    image.setPixel(x, y, qRgb((x * 7 + n) % 256, (y * 3) % 256, (x * y) % 256));
+            }
+            QVERIFY(image.save(path, "png"));
+            files << path;
+        }
+        ImageExporter exporter;
+        const ImageExportSettings s = settings(newFolder(QStringLiteral("falling")),
+                                               QStringLiteral("p_[C]"), format, 80);
+        QCOMPARE(exporter.run(files, s, nullptr), Outcome::AllSaved);
+        QCOMPARE(exporter.writtenPaths().size(), files.size());
+        for (int n = 0; n < files.size(); ++n) {
+            const QByteArray written = TestPaths::readFile(exporter.writtenPaths().at(n));
+            if (format == QLatin1String("png")) {
+                // The exporter picks its own compression level: one end chunk, at the end.
+                const QByteArray end("IEND\xae\x42\x60\x82", 8);
+                QVERIFY(written.endsWith(end));
+                QCOMPARE(written.count(end), 1);
+                continue;
+            }
+            QByteArray expected;
+            QBuffer buffer(&expected);
+            QVERIFY(buffer.open(QIODevice::WriteOnly));
+            QImageWriter writer(&buffer, format.toLatin1());
+            writer.setQuality(80);
+            QVERIFY(writer.write(QImage(files.at(n))));
+            QCOMPARE(written, expected);
+        }
     }
 
     void failuresAndMissingFolders_data()
