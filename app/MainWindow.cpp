@@ -32,6 +32,7 @@
 #include "app/WorkspaceWidget.h"
 #include "core/AppPaths.h"
 #include "core/FileOperations.h"
+#include "core/JobRunner.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 #include "core/StaleFileCleanup.h"
@@ -66,6 +67,11 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     if (showSplash)
         this->showSplash();
 
+    m_jobs = new JobRunner(this);
+    connect(m_jobs, &JobRunner::busyChanged, this, &MainWindow::updateCommands);
+    connect(m_jobs, &JobRunner::progressChanged, this, &MainWindow::jobProgressed);
+    connect(m_jobs, &JobRunner::finished, this, &MainWindow::jobFinished);
+
     buildRibbon();
     buildApplicationMenu();
     buildStatusBar();
@@ -79,7 +85,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     fillScannerList();
     m_autoScanWizard = new AutoScanWizard(this);
     connect(m_autoScanWizard, &AutoScanWizard::needAutoScan, this, &MainWindow::startAutoScan);
-    setPageCommandsEnabled(false);
+    updateCommands();
 
     buildPrinter();
     m_network = new QNetworkAccessManager(this);
@@ -215,6 +221,8 @@ void MainWindow::buildCentralArea()
     connect(m_pageList, &ImageListWidget::slabDropped, this, &MainWindow::pageDropped);
     connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
     connect(m_editor, &ImageEditor::contrastNotSaved, this, [this] { afterPictureChange(false); });
+    connect(m_editor, &ImageEditor::contrastChanged, this, &MainWindow::brightnessApplied);
+    connect(m_editor, &ImageEditor::contrastClosed, this, &MainWindow::brightnessClosed);
     connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
     connect(m_editor, &ImageEditor::panelCrop, this, &MainWindow::crop);
     connect(m_editor, &ImageEditor::panelBookCrop, this, &MainWindow::splitSpread);

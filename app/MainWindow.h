@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,7 @@
 
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
+#include "core/Job.h"
 #include "ocr/OcrRunner.h"
 #include "pages/PageCommand.h"
 #include "pages/PageStore.h"
@@ -20,6 +22,8 @@ class DraggedWidget;
 class EzPrevScan;
 class ImageEditor;
 class InstanceChannel;
+class JobRunner;
+class PageBatch;
 class PageHistory;
 class PdfProgress;
 class PageListWidget;
@@ -75,6 +79,10 @@ public:
     bool isFirstStart() const { return m_firstStart; }
     // True once the scanners have been listed (in the background, after construction).
     bool isScannerListReady() const { return m_scannerListReady; }
+    // What runs now: a scan, the job runner's job, or nothing.
+    JobKind runningJob() const;
+    // A job or a scan runs: commands that change pages are off until it ends.
+    bool isBusy() const { return runningJob() != JobKind::None; }
     // The project has changes that are not saved.
     bool isModified() const { return m_modified; }
     // Also shows the state in the title ("book.vlmpj*").
@@ -250,11 +258,21 @@ private:
     QString autoCropName() const;
     QString splitName() const;
     void autoCropCurrent();
-    void autoCropChecked(int checked);
-    // The end of a run over checked pages: one undo step when anything changed (the copies
-    // kept before are dropped otherwise), the editor and list refreshed, the progress closed.
-    void endPageBatch(PdfProgress &progress, const QString &name,
-                      const QList<PageCommand::Step> &kept, bool changed);
+    void autoCropChecked();
+    // The one place that switches commands on and off: from the running job (see BusyState),
+    // whether there are pages, and whether a scanner was found.
+    void updateCommands();
+    // Starts a page batch as the job, behind a progress window with Cancel; name is the undo
+    // step's, text the progress window's first. m_batchKept holds the copies kept for undo.
+    void startPageBatch(std::unique_ptr<PageBatch> batch, const QString &name, const QString &text);
+    void jobProgressed(int done, int total, const QString &text);
+    void jobFinished(Job *job, Job::Outcome outcome);
+    // The end of a page batch: its results into the list, one undo step when anything changed
+    // (the copies kept before are dropped otherwise), and what failed told once.
+    void pageBatchEnded(const PageBatch &batch, Job::Outcome outcome);
+    // The brightness dialog's answers: the change recorded for undo, or the copy dropped.
+    void brightnessApplied();
+    void brightnessClosed();
     // The quarter turns that make a page upright from a detection's result; nothing when the
     // page stays as it is. A detection that cannot run is reported once per session.
     std::optional<int> uprightTurns(const OcrRunner::Orientation &orientation);
@@ -281,8 +299,6 @@ private:
     void fitToScreen();
 
     void retranslateRibbon();
-    // Enables or disables the 22 page commands; disabling returns the ribbon to its first page.
-    void setPageCommandsEnabled(bool enabled);
     // After pages were added: the page list in front, the current page shown, commands on.
     void showPages();
     // After the list became empty: the drop zone, an empty editor, page commands off.
@@ -333,6 +349,19 @@ private:
     QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
     PageHistory *m_history = nullptr;
+    // Runs the window's long work; created first, so that it is destroyed (waiting for its job)
+    // before the widgets.
+    JobRunner *m_jobs = nullptr;
+    QPointer<PdfProgress> m_jobProgress;
+    // The running page batch's undo copies, step name and the page current at its start.
+    QList<PageCommand::Step> m_batchKept;
+    QString m_batchName;
+    int m_batchStart = 0;
+    bool m_scannersFound = false;
+    // The current page's copy for undo while the brightness dialog is open.
+    QList<PageCommand::Step> m_brightnessKept;
+    // A scan runs (the scanner is not driven by the job runner).
+    bool m_scanning = false;
     std::unique_ptr<StatusProgress> m_statusProgress;
     // Identities (inode numbers) of the source files of pages that came from the scanner;
     // rescanning any other page asks first. Renames and undo keep a file's identity.

@@ -124,7 +124,7 @@ void MainWindow::showPages()
     m_sidePanel->setCurrentIndex(PageListPanel);
     if (m_workArea->currentIndex() == DropZonePage)
         m_workArea->setCurrentIndex(EditorPage);
-    setPageCommandsEnabled(true);
+    updateCommands();
 }
 
 void MainWindow::showEmptyDocument()
@@ -133,7 +133,7 @@ void MainWindow::showEmptyDocument()
     showImageInfo(nullptr);
     m_workArea->setCurrentIndex(DropZonePage);
     m_sidePanel->setCurrentIndex(TitlePanel);
-    setPageCommandsEnabled(false);
+    updateCommands();
 }
 
 void MainWindow::processDroppedFiles(const QStringList &files)

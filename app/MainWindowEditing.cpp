@@ -9,6 +9,8 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 
+#include <utility>
+
 #include "app/MainWindow.h"
 #include "app/ToolPanel.h"
 #include "app/WaitingDlg.h"
@@ -203,17 +205,26 @@ void MainWindow::cropCancelled()
 
 void MainWindow::brightness()
 {
-    if (!m_editor->hasImage())
+    if (!m_editor->hasImage() || !m_brightnessKept.isEmpty())
         return;
-    bool saved = false;
-    const QMetaObject::Connection connection =
-        connect(m_editor, &ImageEditor::contrastChanged, this, [&saved] { saved = true; });
-    changeCurrentPage(m_commands.brightness->iconText(), [&] {
-        m_editor->contrast();
-        return saved;
-    });
-    disconnect(connection);
+    // The dialog answers later (it is opened, not run): the copy for undo is kept now and
+    // recorded or dropped when the dialog has said whether the picture changed.
+    m_brightnessKept = m_history->keep({m_pageList->currentPosition()});
+    m_editor->contrast();
+}
+
+void MainWindow::brightnessApplied()
+{
+    if (m_brightnessKept.isEmpty())
+        return;
+    m_history->recordChange(m_commands.brightness->iconText(), std::exchange(m_brightnessKept, {}));
     setModified(true);
+}
+
+void MainWindow::brightnessClosed()
+{
+    // Closed without a change (Cancel, or a picture that could not be saved).
+    m_history->discard(std::exchange(m_brightnessKept, {}));
 }
 
 void MainWindow::undoPage()

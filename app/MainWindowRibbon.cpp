@@ -324,11 +324,3 @@ void MainWindow::retranslateRibbon()
     c.quit->setText(tr("&Quit"));
     c.quit->setStatusTip(tr("Close the application"));
 }
-
-void MainWindow::setPageCommandsEnabled(bool enabled)
-{
-    for (QAction *action : std::as_const(m_commands.pageCommands))
-        action->setEnabled(enabled);
-    if (!enabled)
-        ribbonBar()->setCurrentPage(0);
-}

@@ -52,8 +52,8 @@ void MainWindow::fillScannerList()
     // Listing may take seconds while SANE's backends probe: the window, the recovery offer and
     // a project named on the command line do not wait for it. Scanning waits.
     m_scannerListReady = false;
-    for (QAction *action : std::as_const(m_commands.scanCommands))
-        action->setEnabled(false);
+    m_scannersFound = false;
+    updateCommands();
     fillChoosers();
     if (m_scanner)
         m_scanner->listSourcesInBackground();
@@ -71,8 +71,8 @@ void MainWindow::scannersListed()
     }
     if (names.isEmpty())
         errorMessage(tr("Scanners not found.<br>Please plug a scanner."));
-    for (QAction *action : std::as_const(m_commands.scanCommands))
-        action->setEnabled(!names.isEmpty());
+    m_scannersFound = !names.isEmpty();
+    updateCommands();
     Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
     m_scannerListReady = true;
     showChosenScanner();
@@ -221,23 +221,13 @@ void MainWindow::startScan(bool showFrame, QWidget *owner)
     if (owner == m_autoScanWizard)
         connectAutoScan();
 
-    // Nothing may start another scan or change the pages while this one runs; the window
-    // keeps painting meanwhile.
-    const QList<QAction *> locked =
-        m_commands.pageCommands + m_commands.scanCommands +
-        QList<QAction *>{m_commands.loadFile, m_commands.loadPdf, m_commands.newProject,
-                         m_commands.openProject, m_commands.recoverProject};
-    QList<bool> wasEnabled;
-    for (QAction *action : locked) {
-        wasEnabled << action->isEnabled();
-        action->setEnabled(false);
-    }
-    m_pageList->setEnabled(false);
+    // Nothing may start another scan or change the pages while this one runs (undo and redo
+    // included); the window keeps painting meanwhile.
+    m_scanning = true;
+    updateCommands();
     const auto unlock = qScopeGuard([&] {
-        for (int i = 0; i < locked.size(); ++i)
-            locked.at(i)->setEnabled(wasEnabled.at(i));
-        m_pageList->setEnabled(true);
-        setPageCommandsEnabled(m_pageList->count() > 0);
+        m_scanning = false;
+        updateCommands();
         if (m_workArea->currentIndex() == ScannerPage)
             m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
     });
@@ -326,7 +316,7 @@ void MainWindow::pageFromScanner()
     m_pageList->blockSignals(false);
     m_pageList->selectPosition(m_pageList->currentPosition(), 0);
     m_pageList->blockSignals(true);
-    setPageCommandsEnabled(true);
+    updateCommands();
 }
 
 void MainWindow::scanCancel()

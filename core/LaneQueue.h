@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
@@ -10,8 +11,9 @@
 #include <memory>
 
 // Work on numbered items, up to `lanes` items at a time, each in a thread of its own, taken in
-// order by the calling thread. While the caller waits for an item, its thread's events are
-// processed (without user input unless asked for), so a window stays responsive. Items are
+// order by the calling thread. A caller on a job's thread simply blocks while it waits for an
+// item; on the window's thread its events are processed meanwhile (without user input unless
+// asked for), for the callers that do not run as jobs yet. Items are
 // started ahead only as lanes come free; the destructor waits for any still running.
 template <typename Result> class LaneQueue
 {
@@ -76,7 +78,11 @@ private:
     static void waitFor(QThread &thread, QEventLoop::ProcessEventsFlags flags,
                         const std::function<void()> &poll)
     {
-        if (!thread.isFinished()) {
+        // A job's own thread has nothing to paint: it simply blocks until the item is done (the
+        // work itself watches the job's cancel flag).
+        const QCoreApplication *application = QCoreApplication::instance();
+        const bool windowThread = application && QThread::currentThread() == application->thread();
+        if (windowThread && !thread.isFinished()) {
             QEventLoop loop;
             QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
             QTimer timer;

@@ -1,9 +1,13 @@
 #include "ProcessRunner.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <sys/resource.h>
 #include <utility>
 
@@ -125,9 +129,22 @@ ProcessRunner::Result ProcessRunner::run()
         process.write(m_input);
         process.closeWriteChannel();
     }
-    timeLimit.start(m_timeoutMs);
-    if (process.state() != QProcess::NotRunning)
-        loop.exec();
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (application && QThread::currentThread() == application->thread()) {
+        timeLimit.start(m_timeoutMs);
+        if (process.state() != QProcess::NotRunning)
+            loop.exec();
+    } else {
+        // Off the window's thread nothing needs painting: the thread blocks in the process's own
+        // waits, which keep its pipes flowing and hand each line to the handler as it comes,
+        // and looks at the stop check between them.
+        const QDeadlineTimer deadline(m_timeoutMs);
+        while (process.state() != QProcess::NotRunning && !stopped && !deadline.hasExpired()) {
+            process.waitForFinished(int(std::clamp<qint64>(deadline.remainingTime(), 1, 100)));
+            if (m_stopCheck && m_stopCheck())
+                stop();
+        }
+    }
 
     if (process.state() != QProcess::NotRunning) {
         process.kill();

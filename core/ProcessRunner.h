@@ -8,9 +8,11 @@
 
 #include <functional>
 
-// Runs one external program to its end and tells how it ended. The caller's thread waits in a
-// local event loop, so a window keeps painting; the loop ends on the program's finished signal or
-// when the time limit passes, and a program still running then is killed. Nothing is shared
+// Runs one external program to its end and tells how it ended. On a job's thread (or the command
+// line's) the caller blocks in the process's own waits; on the window's thread, for the callers
+// that do not run as jobs yet, it waits in a local event loop, so the window keeps painting. The
+// wait ends when the program does or the time limit passes, and a program still running then is
+// killed. Nothing is shared
 // between runs: each call owns its own process object.
 class ProcessRunner
 {
@@ -65,7 +67,7 @@ public:
     // Asked about ten times a second while the program runs; returning true ends it.
     void setStopCheck(std::function<bool()> check) { m_stopCheck = std::move(check); }
 
-    // Spins a local event loop until the program ends or the time limit passes.
+    // Waits (see above) until the program ends or the time limit passes.
     Result run();
     // Standard output of the last run, when it was kept.
     QByteArray standardOutput() const { return m_output; }

@@ -379,6 +379,7 @@ void ImageEditor::contrast()
     if (!m_brightnessDialog) {
         m_brightnessDialog = new BrightnessDlg(this);
         connect(m_brightnessDialog, &BrightnessDlg::applied, this, &ImageEditor::brightnessApplied);
+        connect(m_brightnessDialog, &QDialog::finished, this, &ImageEditor::contrastClosed);
     }
     m_brightnessDialog->setWindowModality(Qt::WindowModal);
     m_brightnessDialog->open();

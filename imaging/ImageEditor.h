@@ -118,6 +118,8 @@ signals:
     void contrastChanged(int brightness, int contrast);
     // The adjusted working image could not be written: the page is as it was.
     void contrastNotSaved();
+    // The brightness dialog closed, applied or not (after contrastChanged when it was applied).
+    void contrastClosed();
     void panelContrast();
     void panelCrop(bool on);
     void panelBookCrop();

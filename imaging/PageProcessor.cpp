@@ -85,6 +85,8 @@ bool PageProcessor::runTool(const QStringList &arguments, int timeoutMs)
         return false;
     ProcessRunner runner(QDir::cleanPath(m_tool), arguments);
     runner.setTimeout(timeoutMs);
+    if (m_stop)
+        runner.setStopCheck([stop = m_stop] { return stop->load(); });
     // The exit code is not judged: the files the tool leaves tell what it did.
     return runner.run().started();
 }

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
+
 // Runs the page processing tool (deskew, content cut with white margins, illumination, colour
 // mode, spread splitting) on one page at a time. Every run empties the exchange folders first,
 // reads the processing settings afresh and waits for the tool in a local event loop; runs must
@@ -36,6 +38,9 @@ public:
 
     // Time limits in milliseconds (tests shorten them).
     void setTimeouts(int autoCropMs, int otherMs);
+    // A set flag ends a tool run at once (not owned; must outlive the runs); the page then
+    // stays as it was.
+    void setStopFlag(const std::atomic_bool *stop) { m_stop = stop; }
 
     static QString processingFolder();
     static QString outputFolder();
@@ -55,4 +60,5 @@ private:
     int m_lane = 0;
     int m_autoCropTimeout = 120000;
     int m_otherTimeout = 180000;
+    const std::atomic_bool *m_stop = nullptr;
 };

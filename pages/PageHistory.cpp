@@ -50,8 +50,8 @@ void PageHistory::retranslate()
         return;
     const bool canUndo = m_stack->canUndo();
     const bool canRedo = m_stack->canRedo();
-    m_undoAction->setEnabled(canUndo);
-    m_redoAction->setEnabled(canRedo);
+    m_undoAction->setEnabled(canUndo && !m_locked);
+    m_redoAction->setEnabled(canRedo && !m_locked);
     m_undoAction->setText(canUndo ? tr("&Undo %1").arg(m_stack->undoText()) : tr("&Undo"));
     m_redoAction->setText(canRedo ? tr("Re&do %1").arg(m_stack->redoText()) : tr("Re&do"));
     m_undoAction->setIconText(tr("&Undo").remove(QLatin1Char('&')));
@@ -173,9 +173,19 @@ void PageHistory::clear()
     retranslate();
 }
 
+void PageHistory::setLocked(bool locked)
+{
+    if (m_locked == locked)
+        return;
+    m_locked = locked;
+    retranslate();
+}
+
 void PageHistory::takeStep(bool undo)
 {
-    if (undo ? !m_stack->canUndo() : !m_stack->canRedo())
+    // A shortcut may still reach a disabled action's slot through another path: the lock itself
+    // is what keeps the pages still.
+    if (m_locked || (undo ? !m_stack->canUndo() : !m_stack->canRedo()))
         return;
     const int index = undo ? m_stack->index() - 1 : m_stack->index();
     if (undo)

@@ -62,6 +62,10 @@ public:
     // Between these, whatever is recorded becomes the one step endGroup() names.
     void beginGroup();
     void endGroup(const QString &text);
+    // While locked (a job works on the pages), undo and redo are off and take no step; steps
+    // are still recorded. Unlocking enables them as the stack allows.
+    void setLocked(bool locked);
+    bool isLocked() const { return m_locked; }
     // Forgets every step and empties the undo area.
     void clear();
     // The actions' texts in the current language.
@@ -86,6 +90,7 @@ private:
     QString m_area;
     int m_nextFolder = 1;
     bool m_grouping = false;
+    bool m_locked = false;
     QList<PageCommand::Step> m_group;
     int m_maxSteps = DefaultMaxSteps;
     qint64 m_maxBytes = DefaultMaxBytes;

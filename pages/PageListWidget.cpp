@@ -124,6 +124,12 @@ void PageListWidget::updateThumb(const QImage &image, int position)
     slab->setImage(thumbnail);
 }
 
+void PageListWidget::showThumbnail(int position, const QImage &thumbnail)
+{
+    if (KSlabWidget *slab = slabAt(position))
+        slab->setImage(thumbnail);
+}
+
 void PageListWidget::reloadThumb(int position)
 {
     if (KSlabWidget *slab = slabAt(position)) {

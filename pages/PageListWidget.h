@@ -39,6 +39,8 @@ public:
     // Makes the page's thumbnail from its new image; position outside the list means the
     // current page.
     void updateThumb(const QImage &image, int position = -1);
+    // Shows a thumbnail already written to the page's thumbnail file.
+    void showThumbnail(int position, const QImage &thumbnail);
     void reloadThumb(int position);
     // Makes the page's thumbnail file again from its working image (a page rebuilt from files
     // without one).

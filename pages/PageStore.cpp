@@ -217,6 +217,25 @@ bool PageStore::replaceImage(int position, const QImage &image, bool blackAndWhi
     return true;
 }
 
+bool PageStore::writeChangedImage(const QString &workingPath, const QImage &image, int jpegQuality,
+                                  const QSize &thumbSize, QImage *thumbnail, QString *error)
+{
+    if (image.isNull()) {
+        *error = tr("The page image is empty.");
+        return false;
+    }
+    const bool mono = PageFiles::extension(workingPath) == QLatin1String("tiff");
+    // The picture first: a thumbnail never shows a change that is not on the disk.
+    if (!PageImages::writeWorkingImage(image, workingPath, mono, jpegQuality, error))
+        return false;
+    const QImage thumb = PageImages::makeThumbnail(image, thumbSize);
+    if (!PageImages::writeThumbnail(thumb, PageFiles::thumbPath(workingPath), error))
+        return false;
+    if (thumbnail)
+        *thumbnail = thumb;
+    return true;
+}
+
 bool PageStore::restoreSource(int position, QImage *thumbnail)
 {
     const QString working = workingPath(position);

@@ -84,6 +84,13 @@ public:
     // are complete before the old ones of another extension are deleted.
     [[nodiscard]] bool replaceImage(int position, const QImage &image, bool blackAndWhite,
                                     QImage *thumbnail);
+    // Writes a changed picture of a page over its working image, in the format its name has
+    // (TIFF 1-bit or JPEG at jpegQuality), and its thumbnail (fitting thumbSize), leaving its
+    // source as it was, so that undo can go back to it. Touches no store, so a job may call it on
+    // its own thread with the figures it took from the store (jpegQuality(), thumbSize()).
+    [[nodiscard]] static bool writeChangedImage(const QString &workingPath, const QImage &image,
+                                                int jpegQuality, const QSize &thumbSize,
+                                                QImage *thumbnail, QString *error);
     // Copies the source image back over the working image and remakes the thumbnail. False,
     // changing nothing, when the page has no source file.
     bool restoreSource(int position, QImage *thumbnail);

@@ -1422,10 +1422,6 @@ Options:
         <translation>تعذّر اقتصاص الصفحة.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>جارٍ اقتصاص %1 من %2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>تعذّر اقتصاص الصفحات %1.</translation>
     </message>
@@ -1436,14 +1432,6 @@ Options:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>تعذّر تقسيم الصفحة.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>جارٍ تقسيم %1 من %2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>تعذّر تقسيم الصفحة %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1527,10 +1515,6 @@ Options:
     <message>
         <source>Turning pages upright...</source>
         <translation>جارٍ تصحيح اتجاه الصفحات...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>جارٍ تصحيح اتجاه %1 من %2...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1634,6 +1618,25 @@ Options:
     <message>
         <source>How to translate to your language</source>
         <translation>كيفية الترجمة إلى لغتك</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>تعذّر إنشاء المجلد %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>جارٍ تقسيم %1 من %2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>جارٍ اقتصاص %1 من %2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>جارٍ تصحيح اتجاه %1 من %2...</translation>
     </message>
 </context>
 <context>

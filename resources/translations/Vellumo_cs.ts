@@ -1419,10 +1419,6 @@ Volby:
         <translation>Stránku nelze oříznout.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Ořezávání %1 z %2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Stránky %1 nelze oříznout.</translation>
     </message>
@@ -1433,14 +1429,6 @@ Volby:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Stránku nelze rozdělit.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Rozdělování %1 z %2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Stránku %1 nelze rozdělit.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1521,10 +1509,6 @@ Volby:
     <message>
         <source>Turning pages upright...</source>
         <translation>Oprava orientace stránek...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Oprava orientace %1 z %2...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1628,6 +1612,25 @@ Volby:
     <message>
         <source>How to translate to your language</source>
         <translation>Jak přeložit Vellumo do vašeho jazyka</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Nelze vytvořit složku %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Rozdělování %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Ořezávání %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Oprava orientace %1 z %2...</translation>
     </message>
 </context>
 <context>

@@ -1418,10 +1418,6 @@ Optionen:
         <translation>Die Seite kann nicht zugeschnitten werden.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Seite %1 von %2 wird zugeschnitten …</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Die Seiten %1 können nicht zugeschnitten werden.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Optionen:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Die Seite kann nicht geteilt werden.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Seite %1 von %2 wird geteilt …</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Die Seite %1 kann nicht geteilt werden.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Optionen:
     <message>
         <source>Turning pages upright...</source>
         <translation>Seiten werden ausgerichtet …</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Seite %1 von %2 wird ausgerichtet …</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Optionen:
     <message>
         <source>How to translate to your language</source>
         <translation>So übersetzen Sie Vellumo in Ihre Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Seite %1 von %2 wird geteilt …</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Seite %1 von %2 wird zugeschnitten …</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Seite %1 von %2 wird ausgerichtet …</translation>
     </message>
 </context>
 <context>

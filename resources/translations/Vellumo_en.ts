@@ -1418,10 +1418,6 @@ Options:
         <translation>Can&apos;t crop the page.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Cropping %1 of %2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Can&apos;t crop the pages %1.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Options:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Can&apos;t split the page.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Splitting %1 of %2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Can&apos;t split the page %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Options:
     <message>
         <source>Turning pages upright...</source>
         <translation>Turning pages upright...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Turning %1 of %2 upright...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Options:
     <message>
         <source>How to translate to your language</source>
         <translation>How to translate to your language</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Can&apos;t create the folder %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Splitting %1 of %2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Cropping %1 of %2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Turning %1 of %2 upright...</translation>
     </message>
 </context>
 <context>

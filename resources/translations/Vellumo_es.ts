@@ -1418,10 +1418,6 @@ Opciones:
         <translation>No se puede recortar la página.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Recortando %1 de %2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>No se pueden recortar las páginas %1.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Opciones:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>No se puede dividir la página.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Dividiendo %1 de %2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>No se puede dividir la página %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Opciones:
     <message>
         <source>Turning pages upright...</source>
         <translation>Corrigiendo la orientación de las páginas...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Corrigiendo la orientación de %1 de %2...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Opciones:
     <message>
         <source>How to translate to your language</source>
         <translation>Cómo traducir Vellumo a su idioma</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>No se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Dividiendo %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Recortando %1 de %2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Corrigiendo la orientación de %1 de %2...</translation>
     </message>
 </context>
 <context>

@@ -1418,10 +1418,6 @@ Valitsimet:
         <translation>Sivua ei voi rajata.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Rajataan sivua %1/%2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Sivuja %1 ei voi rajata.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Valitsimet:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Sivua ei voi jakaa.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Jaetaan sivua %1/%2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Sivua %1 ei voi jakaa.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Valitsimet:
     <message>
         <source>Turning pages upright...</source>
         <translation>Korjataan sivujen suuntaa...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Korjataan sivun %1/%2 suuntaa...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Valitsimet:
     <message>
         <source>How to translate to your language</source>
         <translation>Ohjeet ohjelman kääntämiseen omalle kielellesi</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Kansiota %1 ei voi luoda.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Jaetaan sivua %1/%2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Rajataan sivua %1/%2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Korjataan sivun %1/%2 suuntaa...</translation>
     </message>
 </context>
 <context>

@@ -1418,10 +1418,6 @@ Options :
         <translation>Impossible de recadrer la page.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Recadrage de la page %1 sur %2…</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Impossible de recadrer les pages %1.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Options :
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Impossible de séparer la page.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Séparation de la page %1 sur %2…</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Impossible de séparer la page %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Options :
     <message>
         <source>Turning pages upright...</source>
         <translation>Remise à l&apos;endroit des pages…</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Remise à l&apos;endroit de la page %1 sur %2…</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Options :
     <message>
         <source>How to translate to your language</source>
         <translation>Comment traduire Vellumo dans votre langue</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Séparation de la page %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Recadrage de la page %1 sur %2…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Remise à l&apos;endroit de la page %1 sur %2…</translation>
     </message>
 </context>
 <context>

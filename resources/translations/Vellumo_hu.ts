@@ -1417,10 +1417,6 @@ Kapcsolók:
         <translation>Az oldal nem vágható körbe.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Körbevágás: %1 / %2…</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Az oldalak nem vághatók körbe: %1.</translation>
     </message>
@@ -1431,14 +1427,6 @@ Kapcsolók:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Az oldal nem választható szét.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Szétválasztás: %1 / %2…</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>A(z) %1. oldal nem választható szét.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1517,10 +1505,6 @@ Kapcsolók:
     <message>
         <source>Turning pages upright...</source>
         <translation>Oldalak elforgatása a szöveg szerint…</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Forgatás: %1 / %2…</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1624,6 +1608,25 @@ Kapcsolók:
     <message>
         <source>How to translate to your language</source>
         <translation>Hogyan fordíthatja le a programot a saját nyelvére</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>A(z) %1 mappa nem hozható létre.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Szétválasztás: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Körbevágás: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Forgatás: %1 / %2…</translation>
     </message>
 </context>
 <context>

@@ -1418,10 +1418,6 @@ Opzioni:
         <translation>Impossibile ritagliare la pagina.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Ritaglio della pagina %1 di %2…</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Impossibile ritagliare le pagine %1.</translation>
     </message>
@@ -1432,14 +1428,6 @@ Opzioni:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Impossibile dividere la pagina.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Divisione della pagina %1 di %2…</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Impossibile dividere la pagina %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1519,10 +1507,6 @@ Opzioni:
     <message>
         <source>Turning pages upright...</source>
         <translation>Correzione dell&apos;orientamento delle pagine…</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Correzione dell&apos;orientamento della pagina %1 di %2…</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1626,6 +1610,25 @@ Opzioni:
     <message>
         <source>How to translate to your language</source>
         <translation>Come tradurre Vellumo nella propria lingua</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Impossibile creare la cartella %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Divisione della pagina %1 di %2…</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Ritaglio della pagina %1 di %2…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Correzione dell&apos;orientamento della pagina %1 di %2…</translation>
     </message>
 </context>
 <context>

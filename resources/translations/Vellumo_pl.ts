@@ -1419,10 +1419,6 @@ Opcje:
         <translation>Nie można przyciąć strony.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Przycinanie %1 z %2...</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Nie można przyciąć stron %1.</translation>
     </message>
@@ -1433,14 +1429,6 @@ Opcje:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Nie można podzielić strony.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Dzielenie %1 z %2...</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Nie można podzielić strony %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1521,10 +1509,6 @@ Opcje:
     <message>
         <source>Turning pages upright...</source>
         <translation>Poprawianie orientacji stron...</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Poprawianie orientacji %1 z %2...</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1628,6 +1612,25 @@ Opcje:
     <message>
         <source>How to translate to your language</source>
         <translation>Jak przetłumaczyć Vellumo na swój język</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Nie można utworzyć folderu %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Dzielenie %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Przycinanie %1 z %2...</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Poprawianie orientacji %1 z %2...</translation>
     </message>
 </context>
 <context>

@@ -1419,10 +1419,6 @@ Options:
         <translation>Не удалось обрезать страницу.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Обрезка: %1 из %2…</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Не удалось обрезать страницы %1.</translation>
     </message>
@@ -1433,14 +1429,6 @@ Options:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Не удалось разделить страницу.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Разделение: %1 из %2…</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Не удалось разделить страницу %1.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1521,10 +1509,6 @@ Options:
     <message>
         <source>Turning pages upright...</source>
         <translation>Исправление ориентации страниц…</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Исправление ориентации: %1 из %2…</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1628,6 +1612,25 @@ Options:
     <message>
         <source>How to translate to your language</source>
         <translation>Как перевести программу на ваш язык</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>Не удалось создать папку %1.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Разделение: %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Обрезка: %1 из %2…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Исправление ориентации: %1 из %2…</translation>
     </message>
 </context>
 <context>

@@ -1417,10 +1417,6 @@ Seçenekler:
         <translation>Sayfa kırpılamıyor.</translation>
     </message>
     <message>
-        <source>Cropping %1 of %2...</source>
-        <translation>Kırpılıyor: %1 / %2…</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the pages %1.</source>
         <translation>Şu sayfalar kırpılamıyor: %1.</translation>
     </message>
@@ -1431,14 +1427,6 @@ Seçenekler:
     <message>
         <source>Can&apos;t split the page.</source>
         <translation>Sayfa ayrılamıyor.</translation>
-    </message>
-    <message>
-        <source>Splitting %1 of %2...</source>
-        <translation>Ayrılıyor: %1 / %2…</translation>
-    </message>
-    <message>
-        <source>Can&apos;t split the page %1.</source>
-        <translation>Sayfa %1 ayrılamıyor.</translation>
     </message>
     <message>
         <source>Can&apos;t split the pages %1.</source>
@@ -1517,10 +1505,6 @@ Seçenekler:
     <message>
         <source>Turning pages upright...</source>
         <translation>Sayfaların yönü düzeltiliyor…</translation>
-    </message>
-    <message>
-        <source>Turning %1 of %2 upright...</source>
-        <translation>Yön düzeltiliyor: %1 / %2…</translation>
     </message>
     <message>
         <source>Can&apos;t tell which way up the pages %1 are.</source>
@@ -1624,6 +1608,25 @@ Seçenekler:
     <message>
         <source>How to translate to your language</source>
         <translation>Kendi dilinize nasıl çeviri yapabilirsiniz</translation>
+    </message>
+</context>
+<context>
+    <name>PageBatch</name>
+    <message>
+        <source>Can&apos;t create the folder %1.</source>
+        <translation>%1 klasörü oluşturulamıyor.</translation>
+    </message>
+    <message>
+        <source>Splitting %1 of %2...</source>
+        <translation>Ayrılıyor: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Cropping %1 of %2...</source>
+        <translation>Kırpılıyor: %1 / %2…</translation>
+    </message>
+    <message>
+        <source>Turning %1 of %2 upright...</source>
+        <translation>Yön düzeltiliyor: %1 / %2…</translation>
     </message>
 </context>
 <context>

@@ -220,7 +220,9 @@ void tst_MainWindowEditing::brightnessPreviewsThenChangesPageAndThumbnail()
     const QRgb before = m_window->editor()->image().pixel(400, 300);
     const QRgb inFile = QImage(working).pixel(400, 300);
     const QImage thumbnail = m_window->pageList()->slabAt(0)->image();
-    // Cancelled: the page is as it was, the project is marked changed all the same.
+    QAction *undo = m_window->commands().undo;
+    const QString undoBefore = undo->text();
+    // Cancelled: the page is as it was, and so is the project.
     m_window->brightness();
     BrightnessDlg *dialog = m_window->editor()->brightnessDialog();
     QVERIFY(dialog && dialog->isVisible());
@@ -241,7 +243,8 @@ void tst_MainWindowEditing::brightnessPreviewsThenChangesPageAndThumbnail()
     dialog->reject();
     QCOMPARE(QImage(working).pixel(400, 300), inFile);
     QCOMPARE(m_window->editor()->image().pixel(400, 300), before);
-    QVERIFY(m_window->isModified());
+    QVERIFY(!m_window->isModified());
+    QCOMPARE(undo->text(), undoBefore);
 
     // Applied: every colour byte through the table, on screen, in the file and the thumbnail.
     m_window->brightness();
@@ -258,6 +261,14 @@ void tst_MainWindowEditing::brightnessPreviewsThenChangesPageAndThumbnail()
             meanGray(QImage(m_window->pageList()->store().sourcePath(0))) - 60);
     QVERIFY(qAbs(meanGray(QImage(working)) - meanGray(m_window->editor()->image())) <= 3);
     QVERIFY(m_window->pageList()->slabAt(0)->image() != thumbnail);
+    QVERIFY(m_window->isModified());
+
+    // One step for undo, which brings back the page as it was before the change.
+    QVERIFY(undo->text() != undoBefore);
+    m_window->undo();
+    QCOMPARE(QImage(working).pixel(400, 300), inFile);
+    QCOMPARE(m_window->editor()->image().pixel(400, 300), inFile);
+    QCOMPARE(undo->text(), undoBefore);
 }
 
 QTEST_MAIN(tst_MainWindowEditing)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -41,6 +42,7 @@ private slots:
     void highResolutionChosenInTheOptions();
     void blackAndWhiteIsStoredAsTiff();
     void feederDeliversEveryPage();
+    void undoWaitsForTheFeederRun();
     void missingPageToolIsReportedOncePerScan();
     void rescanReplacesTheCurrentPage();
     void scanIntoEmptyListClearsLeftovers();
@@ -190,6 +192,50 @@ void tst_MainWindowScan::feederDeliversEveryPage()
     m_window->scanPage();
     QCOMPARE(m_window->pageList()->count(), 10);
     QCOMPARE(m_window->pageList()->currentPosition(), 9);
+}
+
+void tst_MainWindowScan::undoWaitsForTheFeederRun()
+{
+    prepareDevice(20.0);
+    // A page from a file first: a step to undo before the run.
+    QTemporaryDir folder;
+    QImage page(200, 300, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    const QString file = folder.filePath(QStringLiteral("page.png"));
+    QVERIFY(page.save(file));
+    m_window->processDroppedFiles({file});
+    QTRY_COMPARE(m_window->pageList()->count(), 1);
+    QAction *undo = m_window->commands().undo;
+    QVERIFY(undo->isEnabled());
+
+    QSettings settings;
+    settings.setValue(QStringLiteral("PaperSource"), 1);
+    settings.setValue(QStringLiteral("AcquireImage"), 1);
+    // Between feeder pages: Ctrl+Z, the Undo command and its slot must change nothing.
+    int tries = 0;
+    bool undoWasOff = true;
+    QTimer presser;
+    connect(&presser, &QTimer::timeout, this, [&] {
+        const int count = m_window->pageList()->count();
+        if (!m_window->isBusy() || count < 3 || tries > 0)
+            return;
+        ++tries;
+        undoWasOff = !undo->isEnabled() && !m_window->commands().rotateLeft->isEnabled();
+        QTest::keyClick(m_window.window(), Qt::Key_Z, Qt::ControlModifier);
+        undo->trigger();
+        m_window->undo();
+        QCOMPARE(m_window->pageList()->count(), count);
+    });
+    presser.start(1);
+    m_window->scanPage();
+    presser.stop();
+    QCOMPARE(m_window->pageList()->count(), 11);
+    QCOMPARE(tries, 1);
+    QVERIFY(undoWasOff);
+    // Afterwards undo works again (each scanned page is a step of its own).
+    QVERIFY(undo->isEnabled());
+    m_window->undo();
+    QCOMPARE(m_window->pageList()->count(), 10);
 }
 
 void tst_MainWindowScan::missingPageToolIsReportedOncePerScan()

@@ -1,4 +1,9 @@
+#include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
 
 #include "core/ProcessRunner.h"
 
@@ -12,6 +17,7 @@ private slots:
     void endingsAreToldApart_data();
     void endingsAreToldApart();
     void standardInputReachesTheProgram();
+    void jobThreadSeesLinesAndStops();
 };
 
 void tst_ProcessRunner::endingsAreToldApart_data()
@@ -43,15 +49,54 @@ void tst_ProcessRunner::endingsAreToldApart()
     QFETCH(int, outcome);
     QFETCH(int, exitCode);
     QFETCH(QString, standardError);
-    ProcessRunner runner(program, arguments);
-    runner.setTimeout(500);
-    runner.setNoCoreDump(true);
-    const ProcessRunner::Result result = runner.run();
-    QCOMPARE(int(result.outcome), outcome);
-    QCOMPARE(result.exitCode, exitCode);
-    QCOMPARE(result.standardError, standardError);
-    QCOMPARE(result.started(), outcome != int(ProcessRunner::Outcome::NotStarted));
-    QVERIFY(!result.describe().isEmpty());
+    // The window's thread waits in an event loop, a job's thread in the process's own waits:
+    // both must tell the same endings apart.
+    for (const bool onJobThread : {false, true}) {
+        ProcessRunner runner(program, arguments);
+        runner.setTimeout(500);
+        runner.setNoCoreDump(true);
+        ProcessRunner::Result result;
+        if (onJobThread) {
+            std::unique_ptr<QThread> thread(QThread::create([&] { result = runner.run(); }));
+            thread->start();
+            QVERIFY(thread->wait(10000));
+        } else {
+            result = runner.run();
+        }
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.standardError, standardError);
+        QCOMPARE(result.started(), outcome != int(ProcessRunner::Outcome::NotStarted));
+        QVERIFY(!result.describe().isEmpty());
+    }
+}
+
+void tst_ProcessRunner::jobThreadSeesLinesAndStops()
+{
+    // Lines reach the handler while the program runs, and a stop check ends it long before its
+    // time limit, without an event loop on the waiting thread.
+    std::atomic_bool stop{false};
+    QStringList lines;
+    ProcessRunner::Result result;
+    ProcessRunner runner(
+        QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"), QStringLiteral("echo 1 >&2; echo 2 >&2; sleep 30")});
+    runner.setTimeout(60000);
+    runner.setErrorLineHandler([&](const QString &line) {
+        lines << line;
+        if (lines.size() == 2)
+            stop = true;
+        return true;
+    });
+    runner.setStopCheck([&stop] { return stop.load(); });
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QThread> thread(QThread::create([&] { result = runner.run(); }));
+    thread->start();
+    QVERIFY(thread->wait(20000));
+    QCOMPARE(int(result.outcome), int(ProcessRunner::Outcome::Stopped));
+    QCOMPARE(lines, (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+    QVERIFY(clock.elapsed() < 20000);
 }
 
 void tst_ProcessRunner::standardInputReachesTheProgram()

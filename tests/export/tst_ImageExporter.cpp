@@ -216,7 +216,8 @@ private Q_SLOTS:
     }
 
     // Workers reuse their encoding buffers from page to page: a smaller page after a larger one
-    // must not carry the larger page's tail. Each file is exactly what the encoder makes of its page.
+    // must not carry the larger page's tail. Each file is exactly what the encoder makes of its
+    // page.
     void filesEndWhereTheirImageEnds_data()
     {
         QTest::addColumn<QString>("format");
@@ -239,8 +240,8 @@ private Q_SLOTS:
             files << path;
         }
         ImageExporter exporter;
-        const ImageExportSettings s = settings(newFolder(QStringLiteral("falling")),
-                                               QStringLiteral("p_[C]"), format, 80);
+        const ImageExportSettings s =
+            settings(newFolder(QStringLiteral("falling")), QStringLiteral("p_[C]"), format, 80);
         QCOMPARE(exporter.run(files, s, nullptr), Outcome::AllSaved);
         QCOMPARE(exporter.writtenPaths().size(), files.size());
         for (int n = 0; n < files.size(); ++n) {
