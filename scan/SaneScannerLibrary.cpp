@@ -329,8 +329,12 @@ void SaneScannerLibrary::cancel()
     if (!m_device)
         return;
     if (m_busy) {
-        sane_cancel(m_device->handle());
-    } else if (m_startedAhead) {
+        // The thread reading the page sees the flag at its next read, reads away what the
+        // backend's reader still hands over and only then cancels (endBatch). Cancelling here,
+        // under a reader blocked on its pipe, is what can leave a lock of the C library taken.
+        return;
+    }
+    if (m_startedAhead) {
         // Between two pages of a batch: the started page is dropped and the run ends.
         endBatch();
         m_done = true;
@@ -560,6 +564,8 @@ int SaneScannerLibrary::readFrames(SaneImage &image, bool started)
         SANE_Int length = 0;
         while ((status = sane_read(handle, buffer.data(), SANE_Int(buffer.size()), &length)) ==
                SANE_STATUS_GOOD) {
+            if (m_cancelled)
+                return SANE_STATUS_CANCELLED;
             bytes.append(reinterpret_cast<const char *>(buffer.data()), length);
             reportPercent(readBefore + bytes.size(), total, lastPercent);
             // The whole frame is here: the reader is leaving, and the read that answers the end

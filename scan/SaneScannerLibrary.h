@@ -98,7 +98,8 @@ public:
     [[nodiscard]] bool isDone() const override;
     void finishFeeder() override;
     [[nodiscard]] bool lastError() const override;
-    // Safe to call at any time; calls sane_cancel at once when a scan is running. The cancel
+    // Safe to call at any time, from any thread. A page being read stops at the next read; the
+    // reading thread then drains the backend's reader and cancels the device itself. The cancel
     // holds for the rest of the run: openSource starts a new one.
     void cancel() override;
 

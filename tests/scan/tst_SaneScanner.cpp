@@ -1,4 +1,5 @@
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -245,6 +246,7 @@ private slots:
     void failedReadGivesNoImage();
     void cancelDropsTheShortPage();
     void progressRisesToOneHundred();
+    void cancelsAtAnyMomentNeverHang();
     void readerThreadsSettleBeforeACancel();
 
     void grayPageDecodesToAnImage();
@@ -676,6 +678,45 @@ void tst_SaneScanner::cancelDropsTheShortPage()
     const DibHeader h = readHeader(scanner->acquireImage(nullptr, ScannerLibrary::Grayscale));
     QCOMPARE(h.width, A4Width);
     QVERIFY(h.height >= 1753);
+}
+
+void tst_SaneScanner::cancelsAtAnyMomentNeverHang()
+{
+    // Small reads, each a little late: a run of a few dozen reads, cancelled at random moments
+    // from the first read to the last (and past it), 200 times over. A cancel that cut off the
+    // backend's reader at the wrong moment would hang the next run for good.
+    auto scanner = openScanner(QStringLiteral("test:0"), Options{{"tl-x", 0.0},
+                                                                 {"tl-y", 0.0},
+                                                                 {"br-x", 30.0},
+                                                                 {"br-y", 30.0},
+                                                                 {"read-limit", true},
+                                                                 {"read-limit-size", 2048},
+                                                                 {"read-delay", true},
+                                                                 {"read-delay-duration", 1000}});
+    QVERIFY(scanner);
+    QRandomGenerator random(20261209);
+    int whole = 0;
+    int cancelled = 0;
+    for (int trial = 0; trial < 200; ++trial) {
+        QVERIFY(scanner->openSource());
+        QTimer::singleShot(int(random.bounded(60)), scanner.get(), &ScannerLibrary::cancel);
+        const QByteArray dib = scanner->acquireImage(nullptr, ScannerLibrary::Grayscale);
+        QVERIFY(!scanner->lastError());
+        QVERIFY(scanner->isDone());
+        if (dib.isEmpty())
+            ++cancelled;
+        else
+            ++whole;
+        // Let a cancel that came after the page go off before the next run starts.
+        QTest::qWait(0);
+    }
+    // Both kinds of ending were tried.
+    QVERIFY2(cancelled > 20 && whole > 0,
+             qPrintable(QStringLiteral("%1 cancelled, %2 whole").arg(cancelled).arg(whole)));
+    // And the device still reads a whole page afterwards.
+    QVERIFY(scanner->openSource());
+    QVERIFY(scanner->setDeviceOption("read-delay", false));
+    QVERIFY(!scanner->acquireImage(nullptr, ScannerLibrary::Grayscale).isEmpty());
 }
 
 void tst_SaneScanner::progressRisesToOneHundred()
