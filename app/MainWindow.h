@@ -16,6 +16,7 @@
 #include "pages/PageCommand.h"
 #include "pages/PageStore.h"
 #include "ribbon/RibbonMainWindow.h"
+#include "scan/HImage.h"
 
 class AutoScanWizard;
 class DraggedWidget;
@@ -43,6 +44,7 @@ class RotatePreview;
 class SplashScreen;
 class StatusProgress;
 class ScannerLibrary;
+class ScannerThread;
 class QAction;
 class QDial;
 class QPushButton;
@@ -104,7 +106,8 @@ public:
     ImageEditor *editor() const { return m_editor; }
     PageHistory *history() const { return m_history; }
     const RibbonCommands &commands() const { return m_commands; }
-    ScannerLibrary *scannerLibrary() const { return m_scanner; }
+    ScannerLibrary *scannerLibrary() const;
+    ScannerThread *scannerThread() const { return m_scanner; }
     AutoScanWizard *autoScanWizard() const { return m_autoScanWizard; }
     QPrinter *printer() const { return m_printer.get(); }
     // Re-reads the three quality resolutions into the quality chooser and restores the choices
@@ -237,7 +240,15 @@ private:
     // the scan commands are off until scannersListed() has the list.
     void fillScannerList();
     // Takes the listed scanners: the scan commands on when there is one, else a message.
-    void scannersListed();
+    void scannersListed(const QStringList &names, int current);
+    // Lets the user pick one of the names (a dialog answering through a signal).
+    void chooseScanner(const QStringList &names, int current);
+    // The scan run is over: commands on again, the scanner view gone.
+    void scanFinished();
+    // One delivered page through the after-scan steps into the list.
+    void takeScannedPage(const HImage &delivered);
+    // The preview pass of a scan, shown for the scanner thread, which waits for the answer.
+    void showScanPreview(const HImage &preview);
     void fillChoosers();
     // The "Select Scanner" button shows the name of the scanner a scan would use.
     void showChosenScanner();
@@ -388,7 +399,17 @@ private:
     bool m_rescan = false;
     bool m_singlePage = false;
     ScannerChoiceSettings m_scannerChoice;
-    ScannerLibrary *m_scanner = nullptr;
+    ScannerThread *m_scanner = nullptr;
+    // The window that owns the running scan's dialogs (the preview).
+    QPointer<QWidget> m_scanOwner;
+    // The user asked to choose a scanner: the chooser follows the fresh list.
+    bool m_chooseWhenListed = false;
+    // Delivered pages waiting for the one being made a page, and the run's failure and end
+    // held back until they are in the list.
+    QList<HImage> m_scannedPages;
+    bool m_takingPages = false;
+    bool m_scanFailPending = false;
+    bool m_scanEndPending = false;
     AutoScanWizard *m_autoScanWizard = nullptr;
     // Pages added by the scanning wizard's current run, for the message when a scan fails.
     int m_autoScanPages = 0;

@@ -3,13 +3,14 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QInputDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTimer>
+
+#include <utility>
 
 #include "app/MainWindow.h"
 #include "app/WaitingDlg.h"
@@ -26,25 +27,32 @@
 #include "scan/HImage.h"
 #include "scan/SaneScannerLibrary.h"
 #include "scan/ScanPreviewDlg.h"
+#include "scan/ScannerThread.h"
 
 void MainWindow::buildScanner()
 {
-    auto *scanner = new SaneScannerLibrary(&m_scannerChoice, this);
-    scanner->setSourceChooser([](QObject *owner, const QStringList &names, int current) {
-        bool ok = false;
-        const QString picked =
-            QInputDialog::getItem(qobject_cast<QWidget *>(owner), MainWindow::tr("Select Scanner"),
-                                  MainWindow::tr("Scanner:"), names, qMax(0, current), false, &ok);
-        return ok ? int(names.indexOf(picked)) : -1;
+    m_scanner = new ScannerThread(std::make_unique<SaneScannerLibrary>(&m_scannerChoice), this);
+    m_scannerView->setScanner(m_scanner);
+    connect(m_scanner, &ScannerThread::sourcesListed, this, &MainWindow::scannersListed);
+    connect(m_scanner, &ScannerThread::previewReady, this, &MainWindow::showScanPreview);
+    connect(m_scannerView, &EzPrevScan::scanFinished, this, &MainWindow::scanFinished);
+}
+
+ScannerLibrary *MainWindow::scannerLibrary() const
+{
+    return m_scanner ? m_scanner->library() : nullptr;
+}
+
+void MainWindow::showScanPreview(const HImage &preview)
+{
+    // The scanner thread waits for the answer; the dialog gives it when it closes.
+    auto *dialog = new ScanPreviewDlg(m_scanOwner ? m_scanOwner.data() : this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setPreview(preview);
+    connect(dialog, &QDialog::finished, m_scanner, [scanner = m_scanner](int result) {
+        scanner->answerPreview(result == QDialog::Accepted);
     });
-    scanner->setPreviewer([](QObject *owner, const QByteArray &preview) {
-        ScanPreviewDlg dialog(qobject_cast<QWidget *>(owner));
-        dialog.setPreview(HImage(preview));
-        return dialog.exec() == QDialog::Accepted;
-    });
-    m_scanner = scanner;
-    m_scannerView->setLibrary(m_scanner);
-    connect(m_scanner, &ScannerLibrary::sourcesListed, this, &MainWindow::scannersListed);
+    dialog->open();
 }
 
 void MainWindow::fillScannerList()
@@ -56,26 +64,41 @@ void MainWindow::fillScannerList()
     updateCommands();
     fillChoosers();
     if (m_scanner)
-        m_scanner->listSourcesInBackground();
+        m_scanner->listSources();
     else
-        scannersListed();
+        scannersListed({}, -1);
 }
 
-void MainWindow::scannersListed()
+void MainWindow::scannersListed(const QStringList &names, int current)
 {
-    QStringList names;
-    if (m_scanner && m_scanner->sourceListBegin()) {
-        QString name;
-        while (m_scanner->sourceListNext(name))
-            names << name;
-    }
-    if (names.isEmpty())
+    const bool choosing = std::exchange(m_chooseWhenListed, false);
+    // Said at the first listing, and when the user looks for a scanner; not after a choice.
+    if (names.isEmpty() && (!m_scannerListReady || choosing))
         errorMessage(tr("Scanners not found.<br>Please plug a scanner."));
     m_scannersFound = !names.isEmpty();
     updateCommands();
     Settings::write(SettingsKeys::Scanners, names.join(QStringLiteral("--")));
     m_scannerListReady = true;
     showChosenScanner();
+    if (choosing && !names.isEmpty())
+        chooseScanner(names, current);
+}
+
+void MainWindow::chooseScanner(const QStringList &names, int current)
+{
+    auto *dialog = new QInputDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Select Scanner"));
+    dialog->setLabelText(tr("Scanner:"));
+    dialog->setComboBoxItems(names);
+    dialog->setComboBoxEditable(false);
+    dialog->setTextValue(names.value(qMax(0, current)));
+    connect(dialog, &QInputDialog::textValueSelected, this, [this, names](const QString &picked) {
+        const int index = int(names.indexOf(picked));
+        if (index >= 0 && m_scanner)
+            m_scanner->chooseSource(index);
+    });
+    dialog->open();
 }
 
 void MainWindow::fillChoosers()
@@ -106,16 +129,17 @@ void MainWindow::refreshQualities()
 
 void MainWindow::selectSource()
 {
-    if (m_scanner)
-        m_scanner->chooseSource(this);
-    showChosenScanner();
+    // Listed afresh (a scanner may have been plugged in since); the choice follows the list.
+    if (!m_scanner)
+        return;
+    m_chooseWhenListed = true;
+    m_scanner->listSources();
 }
 
 void MainWindow::showChosenScanner()
 {
     // The chosen scanner's name, shortened to the button, once there is one.
-    const auto *sane = qobject_cast<SaneScannerLibrary *>(m_scanner);
-    const QString name = sane ? sane->currentSourceName() : QString();
+    const QString name = m_scanner ? m_scanner->currentSourceName() : QString();
     QPushButton *button = m_commands.selectScanner;
     const int room = qMax(40, button->width() - 2 * button->fontMetrics().averageCharWidth() - 8);
     button->setText(name.isEmpty() ? tr("Select Scanner")
@@ -201,10 +225,8 @@ void MainWindow::startScan(bool showFrame, QWidget *owner)
     if (m_scannerView->isScanning())
         return;
     m_toolMissingSaid = false;
-    if (showFrame) {
+    if (showFrame)
         m_workArea->setCurrentIndex(ScannerPage);
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
     const int pixelType = m_commands.colorChooser->currentData().toInt();
     const int dpi = m_commands.qualityChooser->currentData().toInt();
     Settings::write(SettingsKeys::Resolution, dpi);
@@ -222,16 +244,24 @@ void MainWindow::startScan(bool showFrame, QWidget *owner)
         connectAutoScan();
 
     // Nothing may start another scan or change the pages while this one runs (undo and redo
-    // included); the window keeps painting meanwhile.
+    // included); the window goes on meanwhile, and scanFinished() unlocks.
     m_scanning = true;
+    m_scanOwner = owner;
     updateCommands();
-    const auto unlock = qScopeGuard([&] {
-        m_scanning = false;
-        updateCommands();
-        if (m_workArea->currentIndex() == ScannerPage)
-            m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
-    });
-    m_scannerView->scan(owner, ScanSettings::read());
+    m_scannerView->scan(ScanSettings::read());
+}
+
+void MainWindow::scanFinished()
+{
+    if (m_takingPages) {
+        m_scanEndPending = true;
+        return;
+    }
+    m_scanning = false;
+    m_scanOwner = nullptr;
+    updateCommands();
+    if (m_workArea->currentIndex() == ScannerPage)
+        m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
 }
 
 void MainWindow::pageFromScanner()
@@ -239,6 +269,26 @@ void MainWindow::pageFromScanner()
     const HImage *scanned = m_scannerView->image();
     if (!scanned || scanned->isNull())
         return;
+    // Pages come as the scanner thread reads them. Making one a page can still wait in a local
+    // event loop (a tool run), where the next may arrive: it waits its turn, and so do the
+    // failure and the end of the run, so that pages go into the list in order and the run ends
+    // after its last page.
+    m_scannedPages.append(*scanned);
+    if (m_takingPages)
+        return;
+    m_takingPages = true;
+    while (!m_scannedPages.isEmpty())
+        takeScannedPage(m_scannedPages.takeFirst());
+    m_takingPages = false;
+    if (std::exchange(m_scanFailPending, false))
+        scanFailed();
+    if (std::exchange(m_scanEndPending, false))
+        scanFinished();
+}
+
+void MainWindow::takeScannedPage(const HImage &delivered)
+{
+    const HImage *scanned = &delivered;
     if (m_pageList->count() == 0)
         prepareEmptyWorkingFolder();
     const bool wizardShown = m_autoScanWizard->isVisible();
@@ -307,10 +357,7 @@ void MainWindow::pageFromScanner()
     }
 
     setModified(true);
-    m_scannerView->releaseImage();
     showCount(m_pageList->count());
-    // Paints the new slab; clicks wait until the page is selected below.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_sidePanel->setCurrentIndex(PageListPanel);
     // Re-selected with notification, so the editor shows the page.
     m_pageList->blockSignals(false);
@@ -322,11 +369,14 @@ void MainWindow::pageFromScanner()
 void MainWindow::scanCancel()
 {
     m_workArea->setCurrentIndex(m_pageList->count() > 0 ? EditorPage : DropZonePage);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::scanFailed()
 {
+    if (m_takingPages) {
+        m_scanFailPending = true;
+        return;
+    }
     scanCancel();
     if (m_autoScanWizard->isVisible() && m_autoScanPages > 0) {
         // A book run that stops half-way: the pages so far are in the list, and the user

@@ -117,7 +117,6 @@ void ImageListWidget::removeSlab(KSlabWidget *slab, bool deleteSlab)
         delete slab;
     // The layout closed the gap when it gave up the item; the positions follow it.
     syncPositions();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     resetTabOrder();
     m_flow->invalidate();
     emit countChanged(count());
@@ -189,7 +188,9 @@ void ImageListWidget::focusSlab(KSlabWidget *slab)
     slab->focusIn();
     giveKeyboardFocus(slab);
     m_focused = slab;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The slab's place is known once the pending layout requests have run (posted events of
+    // that one kind: nothing else, no input, runs here).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const QRect cell = slab->geometry();
     ensureVisible(cell.left(), cell.bottom());
 }

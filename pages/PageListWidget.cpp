@@ -50,7 +50,6 @@ bool PageListWidget::addedToStore(bool added, const QImage &thumbnail)
         return false;
     }
     KSlabWidget *slab = newSlab(count() + 1, thumbnail);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     focusSlab(slab);
     return true;
 }
@@ -91,7 +90,6 @@ bool PageListWidget::replaceImage(const QImage &image, bool blackAndWhite, int p
         return false;
     }
     slab->setImage(thumbnail);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     focusSlab(slab);
     return true;
 }

@@ -4,12 +4,9 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QVBoxLayout>
 
-#include "scan/HImage.h"
-#include "scan/ScanRun.h"
-#include "scan/ScannerLibrary.h"
+#include "scan/ScannerThread.h"
 
 EzPrevScan::EzPrevScan(QWidget *parent)
     : QWidget(parent)
@@ -38,69 +35,73 @@ EzPrevScan::EzPrevScan(QWidget *parent)
 
 EzPrevScan::~EzPrevScan() = default;
 
-void EzPrevScan::setLibrary(ScannerLibrary *library)
+void EzPrevScan::setScanner(ScannerThread *scanner)
 {
-    delete m_run;
-    m_run = nullptr;
-    m_library = library;
-    if (!library)
+    if (m_scanner)
+        disconnect(m_scanner, nullptr, this, nullptr);
+    m_scanner = scanner;
+    if (!scanner)
         return;
-    m_run = new ScanRun(library, this);
-    m_run->setPixelType(m_pixelType);
-    m_run->setScanResolution(m_resolution);
-    connect(m_run, &ScanRun::pageScanned, this, &EzPrevScan::pageScanned);
-    connect(m_run, &ScanRun::failedScan, this, &EzPrevScan::failedScan);
-    connect(library, &ScannerLibrary::percentScan, m_progress, &QProgressBar::setValue);
-    connect(library, &ScannerLibrary::percentScan, this, &EzPrevScan::percentScan);
+    connect(scanner, &ScannerThread::pageScanned, this, &EzPrevScan::takePage);
+    connect(scanner, &ScannerThread::scanEnded, this, &EzPrevScan::runEnded);
+    connect(scanner, &ScannerThread::percentScan, this, [this](int percent) {
+        if (!m_scanning)
+            return;
+        m_progress->setValue(percent);
+        emit percentScan(percent);
+    });
 }
 
 void EzPrevScan::setPixelType(int pixelType)
 {
     m_pixelType = pixelType;
-    if (m_run)
-        m_run->setPixelType(pixelType);
 }
 
 void EzPrevScan::setScanResolution(int dpi)
 {
     m_resolution = dpi;
-    if (m_run)
-        m_run->setScanResolution(dpi);
 }
 
-void EzPrevScan::scan(QWidget *owner, const ScanSettings &settings)
+void EzPrevScan::scan(const ScanSettings &settings)
 {
-    if (!m_run || m_scanning) {
-        if (!m_run)
+    if (!m_scanner || m_scanning) {
+        if (!m_scanner) {
             emit failedScan();
+            emit scanFinished();
+        }
         return;
     }
     m_scanning = true;
     m_progress->setValue(0);
     m_cancel->setEnabled(true);
-    const auto done = qScopeGuard([this] {
-        m_scanning = false;
-        m_cancel->setEnabled(false);
-    });
-    m_run->scan(owner, settings);
+    m_scanner->scan(settings, m_pixelType, m_resolution);
 }
 
-const HImage *EzPrevScan::image() const
+void EzPrevScan::takePage(const HImage &page)
 {
-    return m_run ? m_run->image() : nullptr;
+    if (!m_scanning)
+        return;
+    m_image = page;
+    emit pageScanned();
+    releaseImage();
 }
 
-void EzPrevScan::releaseImage()
+void EzPrevScan::runEnded(bool failed)
 {
-    if (m_run)
-        m_run->releaseImage();
+    if (!m_scanning)
+        return;
+    m_scanning = false;
+    m_cancel->setEnabled(false);
+    if (failed)
+        emit failedScan();
+    emit scanFinished();
 }
 
 void EzPrevScan::cancelScan()
 {
-    if (!m_scanning || !m_library)
+    if (!m_scanning || !m_scanner)
         return;
-    m_library->cancel();
+    m_scanner->cancel();
     emit scanCancelled();
 }
 

@@ -3,17 +3,17 @@
 #include <QImage>
 #include <QWidget>
 
-class HImage;
+#include "scan/HImage.h"
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
-class ScanRun;
 struct ScanSettings;
-class ScannerLibrary;
+class ScannerThread;
 
-// The scanner frame: the work-area page shown while a scan runs. It drives one scan run at a
-// time over the scanner library, shows how much of the page has arrived and offers Cancel,
-// which stops the device itself.
+// The scanner frame: the work-area page shown while a scan runs. It starts one scan run at a
+// time on the scanner thread, shows how much of the page has arrived and offers Cancel. Pages
+// and the end of the run come back as signals; nothing here waits for the scanner.
 class EzPrevScan : public QWidget
 {
     Q_OBJECT
@@ -22,18 +22,18 @@ public:
     explicit EzPrevScan(QWidget *parent = nullptr);
     ~EzPrevScan() override;
 
-    // The scanner library to drive (not owned); none means no scanner.
-    void setLibrary(ScannerLibrary *library);
-    ScannerLibrary *library() const { return m_library; }
+    // The scanner thread to drive (not owned); none means no scanner.
+    void setScanner(ScannerThread *scanner);
+    ScannerThread *scanner() const { return m_scanner; }
     // 1 black-and-white, 2 grayscale, 4 colour.
     void setPixelType(int pixelType);
     void setScanResolution(int dpi);
-    // Runs a scan to its end (see ScanRun); owner: the window that owns device dialogs.
-    void scan(QWidget *owner, const ScanSettings &settings);
+    // Starts a scan run and returns; scanFinished() follows once it is over.
+    void scan(const ScanSettings &settings);
     bool isScanning() const { return m_scanning; }
     // The image delivered last, valid during pageScanned(); null when none.
-    const HImage *image() const;
-    void releaseImage();
+    const HImage *image() const { return m_image.isNull() ? nullptr : &m_image; }
+    void releaseImage() { m_image = HImage(); }
 
 signals:
     void pageScanned();
@@ -41,6 +41,8 @@ signals:
     void percentScan(int percent);
     void scanCancelled();
     void failedScan();
+    // The run is over (after failedScan() when it failed).
+    void scanFinished();
 
 public slots:
     // Stops the device; the page being read is dropped.
@@ -51,9 +53,11 @@ protected:
 
 private:
     void retranslateUi();
+    void takePage(const HImage &page);
+    void runEnded(bool failed);
 
-    ScannerLibrary *m_library = nullptr;
-    ScanRun *m_run = nullptr;
+    ScannerThread *m_scanner = nullptr;
+    HImage m_image;
     QLabel *m_title;
     QProgressBar *m_progress;
     QPushButton *m_cancel;

@@ -1,7 +1,6 @@
 #include "SaneScannerLibrary.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHash>
 
 #include <algorithm>
@@ -9,9 +8,7 @@
 #include <csignal>
 #include <memory>
 #include <poll.h>
-#include <pthread.h>
 #include <sane/sane.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -75,9 +72,6 @@ SaneScannerLibrary::SaneScannerLibrary(ScannerChoice *choice, QObject *parent)
 
 SaneScannerLibrary::~SaneScannerLibrary()
 {
-    // A listing still running ends first; its report is dropped with this object.
-    if (m_listing.joinable())
-        m_listing.join();
     m_busy = false;
     closeSource();
     --liveLibraries;
@@ -113,9 +107,6 @@ void SaneScannerLibrary::chooseSource(QObject *owner)
 bool SaneScannerLibrary::sourceListBegin()
 {
     m_nextListed = 0;
-    // The list a background listing has just made is used once instead of listing again.
-    if (std::exchange(m_freshListing, false))
-        return true;
     return listSources();
 }
 
@@ -170,10 +161,8 @@ bool SaneScannerLibrary::openSource()
     } else {
         closeSource();
         SANE_Status status = SANE_STATUS_GOOD;
-        // Opened into a local and handed over once the worker has ended: cancel() reads the
-        // device on this thread meanwhile.
         std::unique_ptr<SaneDevice> opened;
-        runInWorker([&] { opened = SaneDevice::open(device, status); });
+        runBusy([&] { opened = SaneDevice::open(device, status); });
         m_device = std::move(opened);
         if (!m_device) {
             fail(QStringLiteral("Cannot open the scanner %1: %2")
@@ -248,7 +237,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
         (void)m_device->selectResolution(PreviewResolution);
         const double previewDpi = effectiveResolution();
         PageResult preview;
-        runInWorker([&] { preview = readPage(previewDpi, false, false); });
+        runBusy([&] { preview = readPage(previewDpi, false, false); });
         (void)m_device->selectResolution(wanted);
         if (preview.cancelled || preview.status != SANE_STATUS_GOOD) {
             m_done = true;
@@ -270,7 +259,7 @@ QByteArray SaneScannerLibrary::acquireImage(QObject *owner, int pixelTypeMask)
     const bool startNext = m_feeder && m_transferCount != 1;
 
     PageResult result;
-    runInWorker([&] { result = readPage(dpi, started, startNext); });
+    runBusy([&] { result = readPage(dpi, started, startNext); });
 
     m_done = true;
     if (result.cancelled) {
@@ -308,7 +297,8 @@ void SaneScannerLibrary::freeImage(QByteArray &image)
 
 bool SaneScannerLibrary::isDone() const
 {
-    return m_done;
+    // A cancelled run gives no further image, also when the next page was started ahead.
+    return m_done || m_cancelled;
 }
 
 void SaneScannerLibrary::finishFeeder()
@@ -324,21 +314,12 @@ bool SaneScannerLibrary::lastError() const
 
 void SaneScannerLibrary::cancel()
 {
-    // Kept until the next openSource, so a cancel while the device opens is not lost.
+    // Only the flag, so that any thread may cancel: the thread that drives the device sees it
+    // at its next read, or before the next page, reads away what the backend's reader still
+    // hands over and cancels the device itself (endBatch). Cancelling the device from here,
+    // under a reader blocked on its pipe, is what can leave a lock of the C library taken. The
+    // flag holds until the next openSource, so a cancel while the device opens is not lost.
     m_cancelled = true;
-    if (!m_device)
-        return;
-    if (m_busy) {
-        // The thread reading the page sees the flag at its next read, reads away what the
-        // backend's reader still hands over and only then cancels (endBatch). Cancelling here,
-        // under a reader blocked on its pipe, is what can leave a lock of the C library taken.
-        return;
-    }
-    if (m_startedAhead) {
-        // Between two pages of a batch: the started page is dropped and the run ends.
-        endBatch();
-        m_done = true;
-    }
 }
 
 QStringList SaneScannerLibrary::sourceNames()
@@ -466,52 +447,14 @@ bool SaneScannerLibrary::listSources()
     }
     int status = SANE_STATUS_GOOD;
     std::vector<Source> found;
-    runInWorker([&] { status = querySources(found); });
+    runBusy([&] { status = querySources(found); });
     return adoptSources(std::move(found), status);
 }
 
-void SaneScannerLibrary::listSourcesInBackground()
-{
-    if (m_busy)
-        return;
-    if (!ensureSane()) {
-        fail(QStringLiteral("SANE could not be initialised"));
-        emit sourcesListed();
-        return;
-    }
-    m_busy = true;
-    m_listing = std::thread([this] {
-        auto found = std::make_shared<std::vector<Source>>();
-        const int status = querySources(*found);
-        QMetaObject::invokeMethod(
-            this,
-            [this, found, status] {
-                m_listing.join();
-                m_busy = false;
-                m_freshListing = adoptSources(std::move(*found), status);
-                emit sourcesListed();
-            },
-            Qt::QueuedConnection);
-    });
-}
-
-void SaneScannerLibrary::runInWorker(const std::function<void()> &work)
+void SaneScannerLibrary::runBusy(const std::function<void()> &work)
 {
     m_busy = true;
-    if (!QCoreApplication::instance()) {
-        work();
-    } else {
-        QEventLoop loop;
-        std::thread worker([&] {
-            // Named so that the backend's reader threads, which take the name of the thread that
-            // starts them, are known apart from the program's others (BackendThreads).
-            pthread_setname_np(pthread_self(), WorkerThreadName);
-            work();
-            QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        });
-        loop.exec();
-        worker.join();
-    }
+    work();
     m_busy = false;
 }
 
@@ -665,7 +608,6 @@ void SaneScannerLibrary::reportPercent(qint64 done, qint64 total, int &lastPerce
     if (percent == lastPercent)
         return;
     lastPercent = percent;
-    // Delivered on this object's thread, before acquireImage returns.
-    QMetaObject::invokeMethod(
-        this, [this, percent] { emit percentScan(percent); }, Qt::QueuedConnection);
+    // From the thread that reads; a receiver on another thread gets it queued.
+    emit percentScan(percent);
 }

@@ -8,7 +8,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <vector>
 
 #include "scan/BackendThreads.h"
@@ -39,10 +38,10 @@ class SaneImage;
 // started as soon as a page has been read, so that the end of the documents is known before
 // the caller asks for another image; finishFeeder (or the next openSource) ends the batch.
 //
-// Slow SANE calls (listing, opening, scanning) run on a worker thread while the calling thread
-// spins a local event loop: windows keep painting and timers and input are handled, so a Cancel
-// button can call cancel(). While such a call runs, the only call this object accepts is
-// cancel(); it must not be destroyed then.
+// Every call runs on the caller's thread and blocks it while SANE works (listing, opening and
+// scanning can take seconds): the program drives it from its scanner thread (ScannerThread) only.
+// While such a call runs, the only call this object accepts is cancel(), from any thread; it must
+// not be destroyed then.
 class SaneScannerLibrary : public ScannerLibrary
 {
     Q_OBJECT
@@ -61,7 +60,7 @@ public:
     // The same after a whole frame has been read, when the reader only has to leave; a backend
     // whose reader goes on working then is not waited for longer than this, page after page.
     static constexpr int ReaderLeaveLimitMs = 250;
-    // The name of the thread that drives SANE during a scan.
+    // The name of the program's thread that drives SANE (ScannerThread).
     static constexpr const char *WorkerThreadName = "Scan worker";
 
     // choice: where the chosen scanner is kept (not owned; it must outlive this object); null
@@ -76,10 +75,6 @@ public:
 
     void chooseSource(QObject *owner) override;
     [[nodiscard]] bool sourceListBegin() override;
-    // Lists the devices on a worker thread without blocking the caller, and emits
-    // sourcesListed() on this object's thread when done; the next sourceListBegin() uses that
-    // list. While it runs, the object is busy as during a scan (cancel() aside).
-    void listSourcesInBackground() override;
     [[nodiscard]] bool sourceListNext(QString &name) override;
     void setHideDeviceDialog(bool hide) override;
     void setAutoContrast(bool on) override;
@@ -99,8 +94,8 @@ public:
     void finishFeeder() override;
     [[nodiscard]] bool lastError() const override;
     // Safe to call at any time, from any thread. A page being read stops at the next read; the
-    // reading thread then drains the backend's reader and cancels the device itself. The cancel
-    // holds for the rest of the run: openSource starts a new one.
+    // driving thread then drains the backend's reader and cancels the device itself. The cancel
+    // holds for the rest of the run (isDone() is true): openSource starts a new one.
     void cancel() override;
 
     // The display names of the last listing (sourceListBegin lists when nothing was listed yet).
@@ -114,7 +109,7 @@ public:
     QString chosenDevice() const;
     // The display name of the source a scan would use (the remembered one, else the first one
     // listed), from the last listing; empty when nothing is listed.
-    QString currentSourceName() const;
+    QString currentSourceName() const override;
     void setSourceChooser(SourceChooser chooser);
     void setPreviewer(Previewer previewer);
     bool hidesDeviceDialog() const { return m_hideDeviceDialog; }
@@ -155,8 +150,9 @@ private:
     static int querySources(std::vector<Source> &found);
     // Takes a listing's result as the list of sources; false (and a failure) on a bad status.
     bool adoptSources(std::vector<Source> found, int status);
-    void runInWorker(const std::function<void()> &work);
-    // Run on the worker thread. `started`: sane_start was already called for this page.
+    // Runs a slow SANE call with the object marked busy.
+    void runBusy(const std::function<void()> &work);
+    // `started`: sane_start was already called for this page.
     PageResult readPage(double dotsPerInch, bool started, bool startNext);
     int readFrames(SaneImage &image, bool started);
     bool applyPixelType(int pixelTypeMask);
@@ -172,8 +168,6 @@ private:
     QString m_ownChoice; // used without a ScannerChoice
 
     std::vector<Source> m_sources;
-    std::thread m_listing;
-    bool m_freshListing = false;
     bool m_listed = false;
     std::size_t m_nextListed = 0;
     SourceChooser m_chooser;

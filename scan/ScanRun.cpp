@@ -1,7 +1,5 @@
 #include "ScanRun.h"
 
-#include <QCoreApplication>
-
 #include "scan/ScannerLibrary.h"
 
 ScanRun::ScanRun(ScannerLibrary *library, QObject *parent)
@@ -58,8 +56,6 @@ void ScanRun::scan(QObject *owner, const ScanSettings &settings)
                 return;
             }
             emit pageScanned();
-            // Not limited to painting: the scanner view's Cancel must be pressable between pages.
-            QCoreApplication::processEvents();
             m_library->freeImage(bitmap);
             more = allImages && !m_library->isDone();
         }

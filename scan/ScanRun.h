@@ -28,9 +28,10 @@ public:
     void setScanResolution(int dpi) { m_resolution = dpi; }
     double scanResolution() const { return m_resolution; }
 
-    // Runs the scan to its end; blocks the caller while the window keeps painting (the library
-    // waits in a local event loop). owner: the window that owns the library's dialogs; the
-    // scan-run part of settings is used (source, all images, preview, deskew, contrast).
+    // Runs the scan to its end, blocking the caller (the program's scanner thread). A cancel
+    // comes through the library, from any thread. owner: the object that owns the library's
+    // dialogs; the scan-run part of settings is used (source, all images, preview, deskew,
+    // contrast).
     void scan(QObject *owner, const ScanSettings &settings);
     // The image delivered last, valid during pageScanned() and until released; null if none.
     const HImage *image() const { return m_image.get(); }

@@ -30,10 +30,6 @@ public:
     virtual void chooseSource(QObject *owner) = 0;
     // True when sources can be listed; restarts the listing.
     [[nodiscard]] virtual bool sourceListBegin() = 0;
-    // Prepares the list of sources without blocking the caller where the layer can (listing
-    // may take seconds) and emits sourcesListed() when sourceListBegin() can follow. The
-    // default emits at once.
-    virtual void listSourcesInBackground() { emit sourcesListed(); }
     // True while it has written the next source's display name into `name`.
     [[nodiscard]] virtual bool sourceListNext(QString &name) = 0;
 
@@ -66,13 +62,13 @@ public:
     // True when the run ended in an error (not the end of the documents, not a cancel).
     [[nodiscard]] virtual bool lastError() const = 0;
 
-    // Not part of a run's sequence: stops a running acquireImage from another event (a Cancel
-    // button), which then returns no image and reports no error.
+    // Not part of a run's sequence, and callable from any thread: stops a running acquireImage
+    // (a Cancel button), which then returns no image and reports no error.
     virtual void cancel() = 0;
+    // The display name of the source a scan would use; empty when unknown.
+    virtual QString currentSourceName() const { return {}; }
 
 signals:
-    // The list started by listSourcesInBackground() is ready.
-    void sourcesListed();
     // Share of the current image read so far, 0 to 100, while acquireImage runs; not reported
     // for a page whose height the device does not know in advance.
     void percentScan(int percent);

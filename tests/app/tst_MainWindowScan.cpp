@@ -18,6 +18,7 @@
 #include "options/OptionsDlg.h"
 #include "options/PropertyPage.h"
 #include "pages/PageListWidget.h"
+#include "scan/EzPrevScan.h"
 #include "scan/SaneScannerLibrary.h"
 #include "support/DialogAnswerer.h"
 #include "support/MainWindowFixture.h"
@@ -43,6 +44,7 @@ private slots:
     void blackAndWhiteIsStoredAsTiff();
     void feederDeliversEveryPage();
     void undoWaitsForTheFeederRun();
+    void cancelDuringAPageEndsTheRun();
     void missingPageToolIsReportedOncePerScan();
     void rescanReplacesTheCurrentPage();
     void scanIntoEmptyListClearsLeftovers();
@@ -50,6 +52,8 @@ private slots:
     void previewComesFirstAndCanCancel();
 
 private:
+    // A scan only starts the run: its pages and its end come while this waits.
+    void waitForScan() { QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000); }
     // A small page (side x side mm) at the "Middle" quality (200 dpi) from test:0.
     void prepareDevice(double side = 40.0, const QString &readResult = QStringLiteral("Default"));
 
@@ -94,6 +98,7 @@ void tst_MainWindowScan::scannedPageBecomesAPage()
     QVERIFY(m_window->commands().selectScanner->toolTip().contains(QStringLiteral("Noname")));
     QVERIFY(m_window->commands().selectScanner->text() != QStringLiteral("Select Scanner"));
     m_window->scanPage();
+    waitForScan();
     PageListWidget *list = m_window->pageList();
     QCOMPARE(list->count(), 1);
     const QImage page(list->workingPath(0));
@@ -131,6 +136,7 @@ void tst_MainWindowScan::colourModesArriveAsPages()
     prepareDevice();
     m_window->commands().colorChooser->setCurrentIndex(colourIndex);
     m_window->scanPage();
+    waitForScan();
     const QString working = m_window->pageList()->workingPath(0);
     const QImage page(working);
     QCOMPARE(QFileInfo(working).suffix(), suffix);
@@ -149,6 +155,7 @@ void tst_MainWindowScan::changedQualityIsScannedAt()
     QCOMPARE(m_window->commands().qualityChooser->currentIndex(), 0);
     prepareDevice();
     m_window->scanPage();
+    waitForScan();
     QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 100);
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(157, 157));
 }
@@ -169,6 +176,7 @@ void tst_MainWindowScan::highResolutionChosenInTheOptions()
     prepareDevice(10.0);
     m_window->commands().qualityChooser->setCurrentIndex(2);
     m_window->scanPage();
+    waitForScan();
     QCOMPARE(QSettings().value(QStringLiteral("Resolution")).toInt(), 1200);
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(472, 472));
 }
@@ -178,6 +186,7 @@ void tst_MainWindowScan::blackAndWhiteIsStoredAsTiff()
     prepareDevice();
     m_window->commands().colorChooser->setCurrentIndex(0);
     m_window->scanPage();
+    waitForScan();
     const QString working = m_window->pageList()->workingPath(0);
     QCOMPARE(QFileInfo(working).suffix(), QStringLiteral("tiff"));
     QCOMPARE(QImage(working).depth(), 1);
@@ -190,6 +199,7 @@ void tst_MainWindowScan::feederDeliversEveryPage()
     settings.setValue(QStringLiteral("PaperSource"), 1);
     settings.setValue(QStringLiteral("AcquireImage"), 1);
     m_window->scanPage();
+    waitForScan();
     QCOMPARE(m_window->pageList()->count(), 10);
     QCOMPARE(m_window->pageList()->currentPosition(), 9);
 }
@@ -228,6 +238,7 @@ void tst_MainWindowScan::undoWaitsForTheFeederRun()
     });
     presser.start(1);
     m_window->scanPage();
+    waitForScan();
     presser.stop();
     QCOMPARE(m_window->pageList()->count(), 11);
     QCOMPARE(tries, 1);
@@ -236,6 +247,37 @@ void tst_MainWindowScan::undoWaitsForTheFeederRun()
     QVERIFY(undo->isEnabled());
     m_window->undo();
     QCOMPARE(m_window->pageList()->count(), 10);
+}
+
+void tst_MainWindowScan::cancelDuringAPageEndsTheRun()
+{
+    // Slowed to about a second and a half a page, read on the scanner's own thread.
+    prepareDevice();
+    auto *scanner = qobject_cast<SaneScannerLibrary *>(m_window->scannerLibrary());
+    QVERIFY(scanner->setDeviceOption("read-limit", true));
+    QVERIFY(scanner->setDeviceOption("read-limit-size", 4096));
+    QVERIFY(scanner->setDeviceOption("read-delay", true));
+    QVERIFY(scanner->setDeviceOption("read-delay-duration", 20000));
+    int ticks = 0;
+    QTimer ticker;
+    connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    ticker.start(10);
+    m_window->scanPage();
+    QVERIFY(m_window->isBusy());
+    QTest::qWait(200);
+    // The window's thread went on while the page was read.
+    QVERIFY2(ticks >= 3, qPrintable(QString::number(ticks)));
+    auto *view = m_window->findChild<EzPrevScan *>();
+    QVERIFY(view && view->isScanning());
+    view->cancelScan();
+    waitForScan();
+    QCOMPARE(m_window->pageList()->count(), 0);
+    QVERIFY(m_window->commands().scanPage->isEnabled());
+    // The next scan reads a whole page.
+    QVERIFY(scanner->setDeviceOption("read-delay", false));
+    m_window->scanPage();
+    waitForScan();
+    QCOMPARE(m_window->pageList()->count(), 1);
 }
 
 void tst_MainWindowScan::missingPageToolIsReportedOncePerScan()
@@ -250,6 +292,7 @@ void tst_MainWindowScan::missingPageToolIsReportedOncePerScan()
     settings.setValue(QStringLiteral("PaperSource"), 1);
     settings.setValue(QStringLiteral("AcquireImage"), 1);
     m_window->scanPage();
+    waitForScan();
     // Every sheet still became a page, as scanned; the user heard of the tool once.
     QCOMPARE(m_window->pageList()->count(), 10);
     const QStringList said = m_window.popupMessages().filter(QStringLiteral("vellumo-pagetool"));
@@ -262,11 +305,14 @@ void tst_MainWindowScan::rescanReplacesTheCurrentPage()
 {
     prepareDevice();
     m_window->scanPage();
+    waitForScan();
     m_window->scanPage();
+    waitForScan();
     PageListWidget *list = m_window->pageList();
     list->selectPosition(0, 0);
     prepareDevice(30.0);
     m_window->rescanPage();
+    waitForScan();
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->currentPosition(), 0);
     QCOMPARE(QImageReader(list->workingPath(0)).size(), QSize(236, 236));
@@ -280,12 +326,14 @@ void tst_MainWindowScan::rescanReplacesTheCurrentPage()
     {
         DialogAnswerer answer(QStringLiteral("No"));
         m_window->rescanPage();
+        waitForScan();
         QCOMPARE(answer.text(), QStringLiteral("Replace this page with a new scan?"));
     }
     QCOMPARE(QImageReader(list->workingPath(2)).size(), QSize(120, 90));
     {
         DialogAnswerer answer(QStringLiteral("Yes"));
         m_window->rescanPage();
+        waitForScan();
     }
     QCOMPARE(QImageReader(list->workingPath(2)).size(), QSize(236, 236));
 }
@@ -297,6 +345,7 @@ void tst_MainWindowScan::scanIntoEmptyListClearsLeftovers()
     prepareDevice();
     DialogAnswerer no(QStringLiteral("No"));
     m_window->scanPage();
+    waitForScan();
     QVERIFY(no.hasAnswered()); // the earlier page was offered first
     QVERIFY(!QFile::exists(leftover));
     QCOMPARE(m_window->pageList()->count(), 1);
@@ -306,8 +355,10 @@ void tst_MainWindowScan::failedRunSaysSoAndKeepsPages()
 {
     prepareDevice();
     m_window->scanPage();
+    waitForScan();
     prepareDevice(40.0, QStringLiteral("SANE_STATUS_IO_ERROR"));
     m_window->scanPage();
+    waitForScan();
     QCOMPARE(m_window->pageList()->count(), 1);
     QVERIFY(m_window.popupMessages().contains(QStringLiteral("Scanning has cancelled.")));
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
@@ -321,6 +372,7 @@ void tst_MainWindowScan::previewComesFirstAndCanCancel()
     {
         DialogAnswerer cancel(QStringLiteral("Cancel"));
         m_window->scanPage();
+        waitForScan();
         QVERIFY(cancel.hasAnswered());
         QCOMPARE(cancel.title(), QStringLiteral("Scan Preview"));
     }
@@ -329,6 +381,7 @@ void tst_MainWindowScan::previewComesFirstAndCanCancel()
     {
         DialogAnswerer scan(QStringLiteral("Scan"));
         m_window->scanPage();
+        waitForScan();
         QVERIFY(scan.hasAnswered());
     }
     QCOMPARE(m_window->pageList()->count(), 1);

@@ -187,8 +187,14 @@ int drive(const QString &folder, quint32 seed)
             break;
         }
         case 1:
-            if (canScan)
+            if (canScan) {
+                // The scan runs on the scanner's thread: the step is done once its page is in.
                 window.scanPage();
+                QElapsedTimer clock;
+                clock.start();
+                while (window.isBusy() && clock.elapsed() < WaitMs)
+                    QTest::qWait(10);
+            }
             break;
         case 2:
             window.rotateRight();

@@ -1,5 +1,6 @@
 #include <QElapsedTimer>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -659,7 +661,12 @@ void tst_SaneScanner::cancelDropsTheShortPage()
                                Options{{"read-delay", true}, {"read-delay-duration", 20000}});
     QVERIFY(scanner);
     QSignalSpy percent(scanner.get(), &ScannerLibrary::percentScan);
-    QTimer::singleShot(200, scanner.get(), &ScannerLibrary::cancel);
+    // Cancel comes from another thread (the window's), while this one reads.
+    std::thread canceller([&scanner] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        scanner->cancel();
+    });
+    const auto joinCanceller = qScopeGuard([&canceller] { canceller.join(); });
     QElapsedTimer clock;
     clock.start();
     const QByteArray dib = scanner->acquireImage(nullptr, ScannerLibrary::Grayscale);
@@ -699,16 +706,21 @@ void tst_SaneScanner::cancelsAtAnyMomentNeverHang()
     int cancelled = 0;
     for (int trial = 0; trial < 200; ++trial) {
         QVERIFY(scanner->openSource());
-        QTimer::singleShot(int(random.bounded(60)), scanner.get(), &ScannerLibrary::cancel);
+        // From another thread, as the window's Cancel comes.
+        const auto delay = std::chrono::microseconds(random.bounded(60000));
+        std::thread canceller([&scanner, delay] {
+            std::this_thread::sleep_for(delay);
+            scanner->cancel();
+        });
         const QByteArray dib = scanner->acquireImage(nullptr, ScannerLibrary::Grayscale);
+        // A cancel that comes after the page belongs to this run, not the next.
+        canceller.join();
         QVERIFY(!scanner->lastError());
         QVERIFY(scanner->isDone());
         if (dib.isEmpty())
             ++cancelled;
         else
             ++whole;
-        // Let a cancel that came after the page go off before the next run starts.
-        QTest::qWait(0);
     }
     // Both kinds of ending were tried.
     QVERIFY2(cancelled > 20 && whole > 0,
