@@ -39,6 +39,7 @@
 #include "imaging/DraggedWidget.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
+#include "import/PdfImportSession.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/FusionStyle.h"

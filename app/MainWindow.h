@@ -25,6 +25,8 @@ class ImageEditor;
 class InstanceChannel;
 class JobRunner;
 class PageBatch;
+class PdfImportJob;
+class PdfImportSession;
 class PageHistory;
 class PdfProgress;
 class PageListWidget;
@@ -318,10 +320,20 @@ private:
     // The pages of one image file (every page of a multi-page TIFF); says what went wrong.
     int addPagesFromFile(const QString &file, const QString &madeThumbnail = {},
                          PageStore::FileUse use = PageStore::FileUse::Copy);
-    // The images of a PDF file as pages, in page order.
+    // Starts bringing the images of a PDF file in as pages, in page order (a PdfImportSession).
     void extractPdf(const QString &pdf);
+    // The session's next extraction job, behind a progress window with Cancel.
+    void startPdfJob();
+    // The images the running extraction has handed over, into the list.
+    void takePdfImages(PdfImportJob &job);
+    // An extraction ended: what it could not do told, then the session's next step.
+    void pdfJobEnded(PdfImportJob &job);
+    // The session is over: one undo step for its pages, the next waiting file opened.
+    void endPdfImport();
     // Asks, in the box that says a PDF holds no images, whether to draw its pages at dpi.
-    bool offerRendering(int dpi);
+    void offerRendering(int dpi);
+    // Opens the files that wait for an import before them, up to the next PDF file.
+    void openPendingFiles();
     // Answers whether the working folder may receive the pages of a new document.
     bool prepareEmptyWorkingFolder();
     // The save question; true when the caller may go on.
@@ -410,6 +422,12 @@ private:
     bool m_takingPages = false;
     bool m_scanFailPending = false;
     bool m_scanEndPending = false;
+    // The PDF file being imported, the list's size before it and the pages it added so far.
+    std::unique_ptr<PdfImportSession> m_pdfSession;
+    int m_pdfPagesBefore = 0;
+    int m_pdfAdded = 0;
+    // Files opened together, waiting for the PDF import before them.
+    QStringList m_pendingFiles;
     AutoScanWizard *m_autoScanWizard = nullptr;
     // Pages added by the scanning wizard's current run, for the message when a scan fails.
     int m_autoScanPages = 0;

@@ -16,6 +16,8 @@
 #include "core/LogCategories.h"
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
+#include "import/PdfImportJob.h"
+#include "import/PdfImportSession.h"
 #include "pages/PageBatch.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
@@ -38,7 +40,10 @@ JobKind MainWindow::runningJob() const
 {
     if (m_scanning)
         return JobKind::Scan;
-    return m_jobs ? m_jobs->runningKind() : JobKind::None;
+    if (m_jobs && m_jobs->isBusy())
+        return m_jobs->runningKind();
+    // Between the jobs of a PDF import (the password question, the offer to draw the pages).
+    return m_pdfSession ? JobKind::Import : JobKind::None;
 }
 
 void MainWindow::updateCommands()
@@ -115,6 +120,8 @@ void MainWindow::startPageBatch(std::unique_ptr<PageBatch> batch, const QString 
 
 void MainWindow::jobProgressed(int done, int total, const QString &text)
 {
+    if (auto *import = dynamic_cast<PdfImportJob *>(m_jobs->job()))
+        takePdfImages(*import);
     if (!m_jobProgress)
         return;
     m_jobProgress->setRange(0, total);
@@ -131,6 +138,8 @@ void MainWindow::jobFinished(Job *job, Job::Outcome outcome)
     }
     if (auto *batch = dynamic_cast<PageBatch *>(job))
         pageBatchEnded(*batch, outcome);
+    else if (auto *import = dynamic_cast<PdfImportJob *>(job))
+        pdfJobEnded(*import);
 }
 
 void MainWindow::pageBatchEnded(const PageBatch &batch, Job::Outcome outcome)

@@ -227,13 +227,21 @@ void MainWindow::loadProjectFromArgs()
 
 void MainWindow::openFiles(const QStringList &files)
 {
+    m_pendingFiles += files;
+    if (!m_pdfSession)
+        openPendingFiles();
+}
+
+void MainWindow::openPendingFiles()
+{
     QStringList images;
     const auto addImages = [this, &images] {
         if (!images.isEmpty())
             loadImageFiles(images);
         images.clear();
     };
-    for (const QString &file : files) {
+    while (!m_pendingFiles.isEmpty() && !m_pdfSession) {
+        const QString file = m_pendingFiles.takeFirst();
         if (!QFileInfo(file).isFile()) {
             errorMessage(tr("Can't open file %1.").arg(file));
             continue;
@@ -246,6 +254,7 @@ void MainWindow::openFiles(const QStringList &files)
             openProjectFile(file, m_pageList->count() > 0);
         } else if (suffix == QLatin1String("PDF")) {
             addImages();
+            // The files after it wait until its import is over (endPdfImport).
             extractPdf(file);
         } else {
             images << file;

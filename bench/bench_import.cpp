@@ -50,6 +50,9 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     window.processDroppedFiles({pdf});
+    // The import runs as a job: the clock stops once its last page is in.
+    while (window.isBusy())
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
     const double seconds = clock.elapsed() / 1000.0;
     std::printf("import %.3f %d %.1f %.1f\n", seconds, window.pageList()->count(), before,
                 peakMb());

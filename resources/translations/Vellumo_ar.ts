@@ -1394,14 +1394,6 @@ Options:
         <translation>جارٍ استخراج الصور من ملف PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>كلمة السر غير صحيحة.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>ملف PDF ‏%1 محمي بكلمة سر.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>تعذّر استخراج الصورة.</translation>
     </message>
@@ -1754,6 +1746,17 @@ Options:
     <message>
         <source>image %1: %2</source>
         <translation>الصورة %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>كلمة السر غير صحيحة.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>ملف PDF ‏%1 محمي بكلمة سر.</translation>
     </message>
 </context>
 <context>

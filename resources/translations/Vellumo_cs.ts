@@ -1391,14 +1391,6 @@ Volby:
         <translation>Extrahování obrázků ze souboru PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Heslo není správné.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Soubor PDF %1 je chráněn heslem.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Obrázek nelze extrahovat.</translation>
     </message>
@@ -1748,6 +1740,17 @@ Volby:
     <message>
         <source>image %1: %2</source>
         <translation>obrázek %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Heslo není správné.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Soubor PDF %1 je chráněn heslem.</translation>
     </message>
 </context>
 <context>

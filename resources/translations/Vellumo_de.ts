@@ -1390,14 +1390,6 @@ Optionen:
         <translation>Bilder werden aus der PDF-Datei extrahiert.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Das Passwort ist falsch.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Die PDF-Datei %1 ist passwortgeschützt.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Das Bild kann nicht extrahiert werden.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Optionen:
     <message>
         <source>image %1: %2</source>
         <translation>Bild %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Das Passwort ist falsch.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Die PDF-Datei %1 ist passwortgeschützt.</translation>
     </message>
 </context>
 <context>

@@ -1390,14 +1390,6 @@ Options:
         <translation>Extracting images from PDF file.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>The password is not right.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>The PDF file %1 is protected by a password.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Can&apos;t extract image.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Options:
     <message>
         <source>image %1: %2</source>
         <translation>image %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>The password is not right.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>The PDF file %1 is protected by a password.</translation>
     </message>
 </context>
 <context>

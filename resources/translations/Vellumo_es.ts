@@ -1390,14 +1390,6 @@ Opciones:
         <translation>Extrayendo las imágenes del archivo PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>La contraseña no es correcta.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>El archivo PDF %1 está protegido con contraseña.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>No se puede extraer la imagen.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Opciones:
     <message>
         <source>image %1: %2</source>
         <translation>imagen %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>La contraseña no es correcta.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>El archivo PDF %1 está protegido con contraseña.</translation>
     </message>
 </context>
 <context>

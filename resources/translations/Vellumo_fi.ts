@@ -1390,14 +1390,6 @@ Valitsimet:
         <translation>Puretaan kuvia PDF-tiedostosta.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Salasana on väärä.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>PDF-tiedosto %1 on suojattu salasanalla.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Kuvaa ei voi purkaa.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Valitsimet:
     <message>
         <source>image %1: %2</source>
         <translation>kuva %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Salasana on väärä.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>PDF-tiedosto %1 on suojattu salasanalla.</translation>
     </message>
 </context>
 <context>

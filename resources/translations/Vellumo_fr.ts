@@ -1390,14 +1390,6 @@ Options :
         <translation>Extraction des images du fichier PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Le mot de passe est incorrect.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Le fichier PDF %1 est protégé par un mot de passe.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Impossible d&apos;extraire l&apos;image.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Options :
     <message>
         <source>image %1: %2</source>
         <translation>image %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Le mot de passe est incorrect.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Le fichier PDF %1 est protégé par un mot de passe.</translation>
     </message>
 </context>
 <context>

@@ -1389,14 +1389,6 @@ Kapcsolók:
         <translation>Képek kinyerése a PDF-fájlból.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>A jelszó hibás.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>A(z) %1 PDF-fájl jelszóval védett.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>A kép nem nyerhető ki.</translation>
     </message>
@@ -1744,6 +1736,17 @@ Kapcsolók:
     <message>
         <source>image %1: %2</source>
         <translation>%1. kép: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>A jelszó hibás.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>A(z) %1 PDF-fájl jelszóval védett.</translation>
     </message>
 </context>
 <context>

@@ -1390,14 +1390,6 @@ Opzioni:
         <translation>Estrazione delle immagini dal file PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>La password non è corretta.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Il file PDF %1 è protetto da password.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Impossibile estrarre l&apos;immagine.</translation>
     </message>
@@ -1746,6 +1738,17 @@ Opzioni:
     <message>
         <source>image %1: %2</source>
         <translation>immagine %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>La password non è corretta.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Il file PDF %1 è protetto da password.</translation>
     </message>
 </context>
 <context>

@@ -1391,14 +1391,6 @@ Opcje:
         <translation>Wyodrębnianie obrazów z pliku PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Nieprawidłowe hasło.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Plik PDF %1 jest chroniony hasłem.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Nie można wyodrębnić obrazu.</translation>
     </message>
@@ -1748,6 +1740,17 @@ Opcje:
     <message>
         <source>image %1: %2</source>
         <translation>obraz %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Nieprawidłowe hasło.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Plik PDF %1 jest chroniony hasłem.</translation>
     </message>
 </context>
 <context>

@@ -1391,14 +1391,6 @@ Options:
         <translation>Извлечение изображений из файла PDF.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Неверный пароль.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>Файл PDF %1 защищён паролем.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Не удалось извлечь изображение.</translation>
     </message>
@@ -1748,6 +1740,17 @@ Options:
     <message>
         <source>image %1: %2</source>
         <translation>изображение %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Неверный пароль.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>Файл PDF %1 защищён паролем.</translation>
     </message>
 </context>
 <context>

@@ -1389,14 +1389,6 @@ Seçenekler:
         <translation>PDF dosyasındaki görüntüler çıkarılıyor.</translation>
     </message>
     <message>
-        <source>The password is not right.</source>
-        <translation>Parola yanlış.</translation>
-    </message>
-    <message>
-        <source>The PDF file %1 is protected by a password.</source>
-        <translation>%1 PDF dosyası parola ile korunuyor.</translation>
-    </message>
-    <message>
         <source>Can&apos;t extract image.</source>
         <translation>Görüntü çıkarılamıyor.</translation>
     </message>
@@ -1744,6 +1736,17 @@ Seçenekler:
     <message>
         <source>image %1: %2</source>
         <translation>görüntü %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PdfImportSession</name>
+    <message>
+        <source>The password is not right.</source>
+        <translation>Parola yanlış.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 is protected by a password.</source>
+        <translation>%1 PDF dosyası parola ile korunuyor.</translation>
     </message>
 </context>
 <context>

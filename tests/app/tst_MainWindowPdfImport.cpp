@@ -101,6 +101,8 @@ void tst_MainWindowPdfImport::droppedPdf()
     if (QByteArray(QTest::currentDataTag()) == "no images")
         close.emplace(QStringLiteral("Close"));
     m_window->processDroppedFiles({pdf});
+    // The import runs as a job; questions and pages come while this waits.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
     if (close)
         QCOMPARE(close->text(), QStringLiteral("This PDF file doesn't contain images."));
     QCOMPARE(m_window->pageList()->count(), pages);
@@ -129,6 +131,8 @@ void tst_MainWindowPdfImport::realPdfGivesItsJpegPagesUnchanged()
                                                               << QStringLiteral("-o") << pdf),
              0);
     m_window->processDroppedFiles({pdf});
+    // The import runs as a job; questions and pages come while this waits.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
     PageListWidget *list = m_window->pageList();
     QCOMPARE(list->count(), 3);
     for (int i = 0; i < 3; ++i)
@@ -153,6 +157,8 @@ void tst_MainWindowPdfImport::pagesWithoutImagesAreDrawnOnRequest()
     }
     DialogAnswerer draw(QStringLiteral("Draw Pages"));
     m_window->processDroppedFiles({pdf});
+    // The import runs as a job; questions and pages come while this waits.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->isBusy(), 60000);
     QVERIFY(draw.informativeText().contains(QStringLiteral("100 dpi")));
     PageListWidget *list = m_window->pageList();
     QCOMPARE(list->count(), 2);
