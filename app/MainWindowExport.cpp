@@ -45,11 +45,14 @@ void openIfWanted(SettingsKeys::Key key, const QString &path)
 
 void MainWindow::buildPdf()
 {
-    ExportDlg dialog(this);
-    connect(&dialog, &ExportDlg::applied, this, &MainWindow::exported);
-    connect(&dialog, &ExportDlg::failed, this, &MainWindow::exportFailed);
-    dialog.setFiles(m_pageList->exportPaths());
-    dialog.exec();
+    // Opened, not run: the PDF is written as the window's job, and the results come as signals.
+    auto *dialog = new ExportDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setJobRunner(m_jobs);
+    connect(dialog, &ExportDlg::applied, this, &MainWindow::exported);
+    connect(dialog, &ExportDlg::failed, this, &MainWindow::exportFailed);
+    dialog->setFiles(m_pageList->exportPaths());
+    dialog->open();
 }
 
 void MainWindow::buildWord()

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGridLayout>
@@ -33,10 +32,11 @@
 
 #include <algorithm>
 
+#include "core/JobRunner.h"
 #include "core/Settings.h"
 #include "core/ToolLocator.h"
 #include "export/PaperSizes.h"
-#include "export/PdfLoadCheck.h"
+#include "export/PdfExportJob.h"
 #include "export/PdfPasswordStore.h"
 #include "export/PdfPreviewLayout.h"
 #include "export/PdfProgress.h"
@@ -501,62 +501,88 @@ void ExportDlg::apply()
     if (!PdfPasswordStore::save(settings.pdfPassword, settings.keepPassword, &keepError))
         warn(tr("Can't keep the password: %1").arg(keepError));
 
-    PdfProgress progress(int(m_files.size()), this);
-    progress.start();
-    progress.open();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const auto closeProgress = [&progress] {
-        progress.finish();
-        progress.close();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
-
     if (!append && settings.docName.isEmpty()) {
-        closeProgress();
         warn(tr("Please enter a file name."));
         return;
     }
     if (append && settings.appendFolder.isEmpty()) {
-        closeProgress();
         warn(tr("Please select an existing PDF file."));
         return;
     }
-    // An existing PDF is only read after the checking program has survived it.
-    if (append && PdfLoadCheck().toolPath().isEmpty()) {
-        closeProgress();
-        warn(ToolLocator::notFoundMessage(QString(PdfLoadCheck::ToolName)));
+    if (isExporting())
+        return;
+    if (!m_runner)
+        setJobRunner(new JobRunner(this));
+
+    auto *progress = new PdfProgress(int(m_files.size()), this);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    progress->start();
+    progress->setWindowModality(Qt::WindowModal);
+    connect(progress, &PdfProgress::cancelled, m_runner, &JobRunner::cancel);
+    m_progress = progress;
+    m_exporting = true;
+    if (!m_runner->start(std::make_unique<PdfExportJob>(
+            settings, m_files, append,
+            Settings::readString(SettingsKeys::Language, QStringLiteral("en"))))) {
+        m_exporting = false;
+        progress->finish();
+        progress->close();
         return;
     }
+    progress->open();
+}
 
-    PdfWriter writer;
-    connect(&writer, &PdfWriter::applied, this, &ExportDlg::applied);
-    connect(&writer, &PdfWriter::failed, this, &ExportDlg::failed);
-    writer.setUiLanguage(Settings::readString(SettingsKeys::Language, QStringLiteral("en")));
-    const PdfWriter::Result result = writer.write(settings, m_files, append, &progress);
-    closeProgress();
-    switch (result) {
+void ExportDlg::setJobRunner(JobRunner *runner)
+{
+    if (m_runner)
+        disconnect(m_runner, nullptr, this, nullptr);
+    m_runner = runner;
+    connect(runner, &JobRunner::progressChanged, this, [this](int done, int total) {
+        if (!m_exporting || !m_progress)
+            return;
+        m_progress->setRange(0, total);
+        m_progress->setValue(done);
+    });
+    connect(runner, &JobRunner::finished, this, [this](Job *job) { exportEnded(job); });
+}
+
+void ExportDlg::exportEnded(Job *job)
+{
+    auto *written = dynamic_cast<PdfExportJob *>(job);
+    if (!m_exporting || !written)
+        return;
+    m_exporting = false;
+    if (m_progress) {
+        m_progress->finish();
+        m_progress->close();
+    }
+    switch (written->result()) {
     case PdfWriter::Result::Finished:
-        if (writer.pagesWithoutText() > 0)
+        emit applied(written->appliedPath());
+        if (written->pagesWithoutText() > 0)
             warn(tr("The text of %n page(s) could not be recognised; they are in the PDF as "
                     "pictures only.",
-                    "", writer.pagesWithoutText()));
+                    "", written->pagesWithoutText()));
         accept();
         break;
     case PdfWriter::Result::OcrUnavailable:
         // Nothing was written; the user can install the package or turn recognition off.
-        warn(writer.userMessage());
+        warn(written->userMessage());
         break;
     case PdfWriter::Result::Cancelled:
         reject();
         break;
     case PdfWriter::Result::TargetUnwritable:
+        emit failed(written->failedPath());
         hide();
         reject();
         break;
     case PdfWriter::Result::Failed:
+        // The user may change the choices and retry.
+        emit failed(written->failedPath());
+        break;
     case PdfWriter::Result::NoPages:
     case PdfWriter::Result::NoTarget:
-        // The report went out through failed(); the user may change the choices and retry.
         break;
     }
 }

@@ -5,6 +5,9 @@
 
 #include "export/PdfExportSettings.h"
 
+class Job;
+class JobRunner;
+class PdfProgress;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -22,8 +25,9 @@ class SelectFileWidget;
 class SelectSaveFileWidget;
 
 // "Build PDF": the layout, file and password choices of a PDF export, kept in the settings, a
-// live preview of the current page on the chosen paper, and "Save to PDF", which runs the PDF
-// writer. The writer's outcome comes out of applied() and failed().
+// live preview of the current page on the chosen paper, and "Save to PDF", which starts the PDF
+// writer as a job (on the window's job runner, or one of the dialog's own) behind a progress
+// window and returns. The writer's outcome comes out of applied() and failed() when it ends.
 class ExportDlg : public QDialog
 {
     Q_OBJECT
@@ -35,6 +39,10 @@ public:
     // The working images to export, in page order. Loads the stored choices and the kept password
     // into the controls and shows the first page.
     void setFiles(const QStringList &files);
+    // The runner the export job runs on (not owned); without one the dialog uses its own.
+    void setJobRunner(JobRunner *runner);
+    // A PDF is being written.
+    bool isExporting() const { return m_exporting; }
 
     // The choices as the controls show them now.
     PdfExportSettings readControls() const;
@@ -78,11 +86,15 @@ private:
     void retranslateUi();
     void showPage(int index);
     void warn(const QString &text);
+    void exportEnded(Job *job);
     void setSecretStoreAvailable(bool available);
     // The installed recognition languages named in the interface language, selected kept.
     void fillOcrLanguages(const QString &selected);
 
     QStringList m_files;
+    JobRunner *m_runner = nullptr;
+    PdfProgress *m_progress = nullptr;
+    bool m_exporting = false;
     QString m_previewFile;
     int m_previewIndex = 0;
     QTimer *m_timer;

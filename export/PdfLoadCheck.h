@@ -3,12 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-// Finds out in a separate process whether PoDoFo can take an existing PDF for appending to it.
-// PoDoFo does not only throw on malformed files: some of them (dictionaries nested many
-// thousand levels deep, a negative key length in the encryption dictionary) crash the process
-// that reads them, others keep it busy for many minutes. An existing PDF may come from
-// anywhere, so the writer hands its bytes to "vellumo-cli check-pdf -" first, which does with
-// them what the writer would do and may die in its place.
+// Finds out in a separate process whether PoDoFo can load an existing PDF and add a page to it
+// ("vellumo-cli check-pdf -"). PoDoFo does not only throw on malformed files: some of them
+// (dictionaries nested many thousand levels deep, a negative key length in the encryption
+// dictionary) crash the process that reads them, others keep it busy for many minutes, so the
+// child may die in the caller's place. Appending does not use it: PdfWriter reads the existing
+// file with libqpdf (see PdfUpdateAppender and QpdfFinisher).
 class PdfLoadCheck
 {
 public:
@@ -22,8 +22,8 @@ public:
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     static constexpr int defaultTimeoutMs() { return 120 * 1000; }
 
-    // Writes pdf to the child's standard input and spins a local event loop (a window keeps
-    // painting) until the child ends or the time limit passes. True only when the child exited
+    // Writes pdf to the child's standard input and waits (see ProcessRunner) until the child
+    // ends or the time limit passes. True only when the child exited
     // normally with code 0; a crash, another exit code, the time limit, a child that cannot be
     // started or no checking program at all give false, with the reason in errorString().
     [[nodiscard]] bool check(const QByteArray &pdf);

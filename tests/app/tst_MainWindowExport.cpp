@@ -12,6 +12,7 @@
 #include "core/AppPaths.h"
 #include "core/Settings.h"
 #include "core/SettingsKeys.h"
+#include "export/ExportDlg.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/OfficePopupWindow.h"
 #include "support/DialogAnswerer.h"
@@ -84,6 +85,8 @@ void tst_MainWindowExport::checkedPagesAreExportedAndOpened()
     DialogAnswerer save(QStringLiteral("Save to PDF"));
     FileDialogAnswerer name(target);
     m_window->buildPdf();
+    // The dialog is opened and the PDF written as a job: both end while this waits.
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<ExportDlg *>(), 60000);
     QVERIFY(save.hasAnswered());
     QCOMPARE(save.title(), QStringLiteral("Build PDF"));
     QVERIFY(name.hasAnswered());
@@ -114,6 +117,7 @@ void tst_MainWindowExport::notOpenedWhenNotWantedButChecksCleared()
     DialogAnswerer save(QStringLiteral("Save to PDF"));
     FileDialogAnswerer name(target);
     m_window->buildPdf();
+    QTRY_VERIFY_WITH_TIMEOUT(!m_window->findChild<ExportDlg *>(), 60000);
     QVERIFY(QFile::exists(target));
     QCOMPARE(m_window->pageList()->checkedCount(), 0);
     QVERIFY(m_catcher.urls.isEmpty());

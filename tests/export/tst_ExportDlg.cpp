@@ -352,6 +352,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer answer(target);
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(answer.hasAnswered());
         QCOMPARE(answer.title(), QStringLiteral("Save file"));
         QCOMPARE(answer.nameFilters(), QStringList{QStringLiteral("PDF File (*.pdf)")});
@@ -374,6 +375,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer answer{QString()};
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(answer.hasAnswered());
         QVERIFY(dialog.isVisible());
         QCOMPARE(applied.size() + failed.size(), 0);
@@ -387,6 +389,7 @@ private Q_SLOTS:
         QCOMPARE(dialog.counterText(), QStringLiteral("Pages: 1/1"));
         dialog.show();
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(dialog.isVisible());
         QVERIFY(!QSettings().contains(QString(SettingsKeys::PaperSize)));
     }
@@ -412,6 +415,7 @@ private Q_SLOTS:
 
         DialogAnswerer ok(QStringLiteral("OK"));
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(ok.hasAnswered());
         QCOMPARE(ok.title(), QStringLiteral("Vellumo"));
         QCOMPARE(ok.text(), QStringLiteral("Please select an existing PDF file."));
@@ -433,6 +437,7 @@ private Q_SLOTS:
             // The picker starts empty, so the name is asked for.
             FileDialogAnswerer save(existing);
             first.apply();
+            QTRY_VERIFY_WITH_TIMEOUT(!first.isExporting(), 60000);
         }
         QCOMPARE(pageCount(existing), 1);
         Settings::write(SettingsKeys::AppendFolder, existing);
@@ -445,6 +450,7 @@ private Q_SLOTS:
                 box->setChecked(true);
         }
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 0);
         QCOMPARE(applied.size(), 1);
         QCOMPARE(applied.first().first().toString(), existing);
@@ -461,6 +467,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer save(m_dir.filePath(QStringLiteral("no/such/x.pdf")));
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(),
                  QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("no/such/x.pdf"))));
@@ -478,31 +485,31 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer save(m_dir.filePath(QStringLiteral("odd.pdf")));
         dialog.apply();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(), odd);
         QVERIFY(dialog.isVisible());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("odd.pdf"))));
     }
 
-    // Cancel is pressed in the progress window once the first page is reached.
+    // Cancel is pressed in the progress window as soon as it shows; the job, writing many pages
+    // on its own thread, stops at its next page.
     void cancelInProgressWritesNothingAndCloses()
     {
         const QString target = m_dir.filePath(QStringLiteral("cancelled.pdf"));
         ExportDlg dialog;
-        dialog.setFiles(m_pages);
+        QStringList many;
+        for (int copy = 0; copy < 40; ++copy)
+            many += m_pages;
+        dialog.setFiles(many);
         dialog.show();
         QSignalSpy applied(&dialog, &ExportDlg::applied);
         FileDialogAnswerer save(target);
-        QTimer presser;
-        connect(&presser, &QTimer::timeout, &dialog, [&dialog] {
-            auto *progress = dialog.findChild<PdfProgress *>();
-            if (!progress || !progress->isCancelEnabled())
-                return;
-            for (QPushButton *button : progress->findChildren<QPushButton *>())
-                button->click();
-        });
-        presser.start(0);
         dialog.apply();
+        auto *progress = dialog.findChild<PdfProgress *>();
+        QVERIFY(progress);
+        progress->cancelClicked();
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(applied.size(), 0);
         QVERIFY(!QFile::exists(target));
         QVERIFY(!dialog.isVisible());
