@@ -57,33 +57,41 @@ void MainWindow::buildPdf()
 
 void MainWindow::buildWord()
 {
-    ExportWordDlg dialog(this);
-    connect(&dialog, &ExportWordDlg::applied, this, &MainWindow::exportedWord);
-    connect(&dialog, &ExportWordDlg::failed, this, &MainWindow::exportedWordFailed);
-    dialog.setFiles(m_pageList->exportPaths());
-    dialog.exec();
+    auto *dialog = new ExportWordDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setJobRunner(m_jobs);
+    connect(dialog, &ExportWordDlg::applied, this, &MainWindow::exportedWord);
+    connect(dialog, &ExportWordDlg::failed, this, &MainWindow::exportedWordFailed);
+    dialog->setFiles(m_pageList->exportPaths());
+    dialog->open();
 }
 
 void MainWindow::buildDjvu()
 {
-    ExportDjvuDlg dialog(this);
-    connect(&dialog, &ExportDjvuDlg::applied, this, &MainWindow::exportedDjvu);
-    connect(&dialog, &ExportDjvuDlg::failed, this, &MainWindow::exportedDjvuFailed);
-    dialog.setFiles(m_pageList->exportPaths());
-    dialog.exec();
-    // What went wrong (which page, which encoder, what it said) follows the failure message.
-    if (!dialog.errorString().isEmpty())
-        errorMessage(dialog.errorString().toHtmlEscaped());
+    auto *dialog = new ExportDjvuDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setJobRunner(m_jobs);
+    connect(dialog, &ExportDjvuDlg::applied, this, &MainWindow::exportedDjvu);
+    connect(dialog, &ExportDjvuDlg::failed, this, [this, dialog](const QString &path) {
+        exportedDjvuFailed(path);
+        // What went wrong (which page, which encoder, what it said) follows the failure message.
+        if (!dialog->errorString().isEmpty())
+            errorMessage(dialog->errorString().toHtmlEscaped());
+    });
+    dialog->setFiles(m_pageList->exportPaths());
+    dialog->open();
 }
 
 void MainWindow::exportFiles()
 {
-    ExportFileDlg dialog(this);
-    connect(&dialog, &ExportFileDlg::applied, this, &MainWindow::exportedImages);
-    connect(&dialog, &ExportFileDlg::failed, this, &MainWindow::exportImageFailed);
-    connect(&dialog, &ExportFileDlg::errorAppeared, this, &MainWindow::errorMessage);
-    dialog.setFiles(m_pageList->exportPaths());
-    dialog.exec();
+    auto *dialog = new ExportFileDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setJobRunner(m_jobs);
+    connect(dialog, &ExportFileDlg::applied, this, &MainWindow::exportedImages);
+    connect(dialog, &ExportFileDlg::failed, this, &MainWindow::exportImageFailed);
+    connect(dialog, &ExportFileDlg::errorAppeared, this, &MainWindow::errorMessage);
+    dialog->setFiles(m_pageList->exportPaths());
+    dialog->open();
 }
 
 void MainWindow::savePage()

@@ -11,9 +11,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include "core/LogCategories.h"
 #include "export/DjvuGenerator.h"
 #include "export/DjvuProgress.h"
+#include "export/ExportJob.h"
+#include "export/ExportRun.h"
 #include "export/SelectSaveFileWidget.h"
 
 ExportDjvuDlg::ExportDjvuDlg(QWidget *parent)
@@ -25,6 +29,7 @@ ExportDjvuDlg::ExportDjvuDlg(QWidget *parent)
     , m_compression(new QSpinBox(this))
     , m_openDocument(new QCheckBox(this))
 {
+    m_run = new ExportRun(this);
     setModal(true);
     setMinimumSize(480, 340);
     m_fileLabel->setBuddy(m_file);
@@ -110,21 +115,43 @@ void ExportDjvuDlg::apply()
     const QString target =
         DocGenerator::targetPath(settings.folder, settings.name, QStringLiteral("djvu"));
 
-    DjvuProgress progress(int(m_files.size()), this);
-    progress.begin();
-    DjvuGenerator generator(&progress);
-    generator.setCompression(settings.compression);
-    generator.setFiles(m_files);
-    const bool done = generator.generate(target);
-    progress.finish();
-    progress.close();
-    hide();
-    if (!done) {
-        m_error = generator.errorString();
-        qCWarning(lcExport).noquote() << "DjVu export to" << target << "failed:" << m_error;
-        emit failed(target);
-    } else if (!generator.isCancelled()) {
-        emit applied(target);
-    }
-    close();
+    if (isExporting())
+        return;
+    const QStringList files = m_files;
+    const int compression = settings.compression;
+    // What went wrong, kept by the job for the report.
+    auto error = std::make_shared<QString>();
+    auto job =
+        std::make_unique<ExportJob>([files, target, compression, error](ExportProgress &progress) {
+            DjvuGenerator generator(&progress);
+            generator.setCompression(compression);
+            generator.setFiles(files);
+            const bool done = generator.generate(target);
+            if (!done)
+                *error = generator.errorString();
+            return done;
+        });
+    m_run->start(std::move(job), new DjvuProgress(int(m_files.size()), this),
+                 [this, target, error](Job &, Job::Outcome outcome) {
+                     hide();
+                     if (outcome == Job::Outcome::Failed) {
+                         m_error = *error;
+                         qCWarning(lcExport).noquote()
+                             << "DjVu export to" << target << "failed:" << m_error;
+                         emit failed(target);
+                     } else if (outcome == Job::Outcome::Finished) {
+                         emit applied(target);
+                     }
+                     close();
+                 });
+}
+
+void ExportDjvuDlg::setJobRunner(JobRunner *runner)
+{
+    m_run->setJobRunner(runner);
+}
+
+bool ExportDjvuDlg::isExporting() const
+{
+    return m_run->isRunning();
 }

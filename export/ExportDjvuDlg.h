@@ -5,6 +5,8 @@
 
 #include "export/DjvuExportSettings.h"
 
+class ExportRun;
+class JobRunner;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -33,6 +35,11 @@ public:
     // The reason of the last failed run, for the log.
     QString errorString() const { return m_error; }
 
+    // The runner the export job runs on (not owned); without one the dialog uses its own.
+    void setJobRunner(JobRunner *runner);
+    // The export is being written (apply() starts it and returns).
+    bool isExporting() const;
+
 Q_SIGNALS:
     void applied(const QString &path);
     void failed(const QString &path);
@@ -56,4 +63,5 @@ private:
     QCheckBox *m_openDocument = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
+    ExportRun *m_run = nullptr;
 };

@@ -32,9 +32,9 @@
 
 #include <algorithm>
 
-#include "core/JobRunner.h"
 #include "core/Settings.h"
 #include "core/ToolLocator.h"
+#include "export/ExportRun.h"
 #include "export/PaperSizes.h"
 #include "export/PdfExportJob.h"
 #include "export/PdfPasswordStore.h"
@@ -79,6 +79,7 @@ int currentData(const QComboBox *combo)
 
 ExportDlg::ExportDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint)
+    , m_run(new ExportRun(this))
     , m_timer(new QTimer(this))
     , m_appendFile(new SelectFileWidget(QString(), this))
     , m_saveFile(new SelectSaveFileWidget(QString(), QString(), this))
@@ -511,51 +512,28 @@ void ExportDlg::apply()
     }
     if (isExporting())
         return;
-    if (!m_runner)
-        setJobRunner(new JobRunner(this));
-
-    auto *progress = new PdfProgress(int(m_files.size()), this);
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    progress->start();
-    progress->setWindowModality(Qt::WindowModal);
-    connect(progress, &PdfProgress::cancelled, m_runner, &JobRunner::cancel);
-    m_progress = progress;
-    m_exporting = true;
-    if (!m_runner->start(std::make_unique<PdfExportJob>(
-            settings, m_files, append,
-            Settings::readString(SettingsKeys::Language, QStringLiteral("en"))))) {
-        m_exporting = false;
-        progress->finish();
-        progress->close();
-        return;
-    }
-    progress->open();
+    m_run->start(std::make_unique<PdfExportJob>(
+                     settings, m_files, append,
+                     Settings::readString(SettingsKeys::Language, QStringLiteral("en"))),
+                 new PdfProgress(int(m_files.size()), this),
+                 [this](Job &job, Job::Outcome) { exportEnded(job); });
 }
 
 void ExportDlg::setJobRunner(JobRunner *runner)
 {
-    if (m_runner)
-        disconnect(m_runner, nullptr, this, nullptr);
-    m_runner = runner;
-    connect(runner, &JobRunner::progressChanged, this, [this](int done, int total) {
-        if (!m_exporting || !m_progress)
-            return;
-        m_progress->setRange(0, total);
-        m_progress->setValue(done);
-    });
-    connect(runner, &JobRunner::finished, this, [this](Job *job) { exportEnded(job); });
+    m_run->setJobRunner(runner);
 }
 
-void ExportDlg::exportEnded(Job *job)
+bool ExportDlg::isExporting() const
 {
-    auto *written = dynamic_cast<PdfExportJob *>(job);
-    if (!m_exporting || !written)
+    return m_run->isRunning();
+}
+
+void ExportDlg::exportEnded(Job &job)
+{
+    auto *written = dynamic_cast<PdfExportJob *>(&job);
+    if (!written)
         return;
-    m_exporting = false;
-    if (m_progress) {
-        m_progress->finish();
-        m_progress->close();
-    }
     switch (written->result()) {
     case PdfWriter::Result::Finished:
         emit applied(written->appliedPath());

@@ -7,7 +7,7 @@
 
 class Job;
 class JobRunner;
-class PdfProgress;
+class ExportRun;
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -42,7 +42,7 @@ public:
     // The runner the export job runs on (not owned); without one the dialog uses its own.
     void setJobRunner(JobRunner *runner);
     // A PDF is being written.
-    bool isExporting() const { return m_exporting; }
+    bool isExporting() const;
 
     // The choices as the controls show them now.
     PdfExportSettings readControls() const;
@@ -86,15 +86,13 @@ private:
     void retranslateUi();
     void showPage(int index);
     void warn(const QString &text);
-    void exportEnded(Job *job);
+    void exportEnded(Job &job);
     void setSecretStoreAvailable(bool available);
     // The installed recognition languages named in the interface language, selected kept.
     void fillOcrLanguages(const QString &selected);
 
     QStringList m_files;
-    JobRunner *m_runner = nullptr;
-    PdfProgress *m_progress = nullptr;
-    bool m_exporting = false;
+    ExportRun *m_run;
     QString m_previewFile;
     int m_previewIndex = 0;
     QTimer *m_timer;

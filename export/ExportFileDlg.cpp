@@ -15,6 +15,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <memory>
+
+#include "export/ExportJob.h"
+#include "export/ExportRun.h"
 #include "export/ImageExporter.h"
 #include "export/ImgProgress.h"
 #include "export/SelectFolderWidget.h"
@@ -42,6 +46,7 @@ ExportFileDlg::ExportFileDlg(QWidget *parent)
     , m_date(new QPushButton(this))
     , m_openFolder(new QCheckBox(this))
 {
+    m_run = new ExportRun(this);
     setModal(true);
     setMinimumSize(480, 340);
 
@@ -173,27 +178,47 @@ void ExportFileDlg::insertDate()
 
 void ExportFileDlg::apply()
 {
-    if (m_files.isEmpty())
+    if (m_files.isEmpty() || isExporting())
         return;
-    ImgProgress progress(int(m_files.size()), this);
-    progress.begin();
-
     const ImageExportSettings settings = readControls();
     settings.write();
-    ImageExporter exporter;
-    const ImageExporter::Outcome outcome = exporter.run(m_files, settings, &progress);
-    if (outcome == ImageExporter::Outcome::FolderMissing) {
-        progress.finish();
-        progress.close();
-        emit errorAppeared(tr("Folder %1 isn't exists.").arg(settings.folder));
-        return;
-    }
-    for (const QString &path : exporter.failedPaths())
-        emit failed(path);
-    progress.finish();
-    progress.close();
-    hide();
-    if (outcome == ImageExporter::Outcome::AllSaved)
-        emit applied(exporter.folder());
-    close();
+    // The exporter's report, kept by the job for the end.
+    struct Report
+    {
+        ImageExporter::Outcome outcome = ImageExporter::Outcome::NothingToDo;
+        QStringList failedPaths;
+        QString folder;
+    };
+    auto report = std::make_shared<Report>();
+    const QStringList files = m_files;
+    auto job = std::make_unique<ExportJob>([files, settings, report](ExportProgress &progress) {
+        ImageExporter exporter;
+        report->outcome = exporter.run(files, settings, &progress);
+        report->failedPaths = exporter.failedPaths();
+        report->folder = exporter.folder();
+        return report->outcome != ImageExporter::Outcome::FolderMissing;
+    });
+    m_run->start(std::move(job), new ImgProgress(int(m_files.size()), this),
+                 [this, settings, report](Job &, Job::Outcome) {
+                     if (report->outcome == ImageExporter::Outcome::FolderMissing) {
+                         emit errorAppeared(tr("Folder %1 isn't exists.").arg(settings.folder));
+                         return;
+                     }
+                     for (const QString &path : std::as_const(report->failedPaths))
+                         emit failed(path);
+                     hide();
+                     if (report->outcome == ImageExporter::Outcome::AllSaved)
+                         emit applied(report->folder);
+                     close();
+                 });
+}
+
+void ExportFileDlg::setJobRunner(JobRunner *runner)
+{
+    m_run->setJobRunner(runner);
+}
+
+bool ExportFileDlg::isExporting() const
+{
+    return m_run->isRunning();
 }

@@ -5,6 +5,8 @@
 
 #include "export/ImageExportSettings.h"
 
+class ExportRun;
+class JobRunner;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -34,6 +36,11 @@ public:
     // leaves that control as it is; the check box is not touched.
     void applySettings(const ImageExportSettings &settings);
     bool isQualityVisible() const;
+
+    // The runner the export job runs on (not owned); without one the dialog uses its own.
+    void setJobRunner(JobRunner *runner);
+    // The export is being written (apply() starts it and returns).
+    bool isExporting() const;
 
 Q_SIGNALS:
     // Every page was saved; the folder with a trailing "/".
@@ -70,4 +77,5 @@ private:
     QCheckBox *m_openFolder = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
+    ExportRun *m_run = nullptr;
 };

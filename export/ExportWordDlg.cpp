@@ -10,7 +10,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <memory>
+
 #include "export/DocxGenerator.h"
+#include "export/ExportJob.h"
+#include "export/ExportRun.h"
 #include "export/SelectSaveFileWidget.h"
 #include "export/WordProgress.h"
 
@@ -21,6 +25,7 @@ ExportWordDlg::ExportWordDlg(QWidget *parent)
     , m_file(new SelectSaveFileWidget(QString(), QString(), this))
     , m_openDocument(new QCheckBox(this))
 {
+    m_run = new ExportRun(this);
     setModal(true);
     setMinimumSize(480, 340);
     m_fileLabel->setBuddy(m_file);
@@ -93,17 +98,31 @@ void ExportWordDlg::apply()
     const QString target =
         DocGenerator::targetPath(settings.folder, settings.name, QStringLiteral("docx"));
 
-    WordProgress progress(int(m_files.size()), this);
-    progress.begin();
-    DocxGenerator generator(&progress);
-    generator.setFiles(m_files);
-    const bool done = generator.generate(target);
-    progress.finish();
-    progress.close();
-    hide();
-    if (!done)
-        emit failed(target);
-    else if (!generator.isCancelled())
-        emit applied(target);
-    close();
+    if (isExporting())
+        return;
+    const QStringList files = m_files;
+    auto job = std::make_unique<ExportJob>([files, target](ExportProgress &progress) {
+        DocxGenerator generator(&progress);
+        generator.setFiles(files);
+        return generator.generate(target);
+    });
+    m_run->start(std::move(job), new WordProgress(int(m_files.size()), this),
+                 [this, target](Job &, Job::Outcome outcome) {
+                     hide();
+                     if (outcome == Job::Outcome::Failed)
+                         emit failed(target);
+                     else if (outcome == Job::Outcome::Finished)
+                         emit applied(target);
+                     close();
+                 });
+}
+
+void ExportWordDlg::setJobRunner(JobRunner *runner)
+{
+    m_run->setJobRunner(runner);
+}
+
+bool ExportWordDlg::isExporting() const
+{
+    return m_run->isRunning();
 }

@@ -5,6 +5,8 @@
 
 #include "export/WordExportSettings.h"
 
+class ExportRun;
+class JobRunner;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -29,6 +31,11 @@ public:
     // The choices as the controls show them now: the picker's folder and file name.
     WordExportSettings readControls() const;
 
+    // The runner the export job runs on (not owned); without one the dialog uses its own.
+    void setJobRunner(JobRunner *runner);
+    // The export is being written (apply() starts it and returns).
+    bool isExporting() const;
+
 Q_SIGNALS:
     void applied(const QString &path);
     void failed(const QString &path);
@@ -49,4 +56,5 @@ private:
     QCheckBox *m_openDocument = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
+    ExportRun *m_run = nullptr;
 };

@@ -200,6 +200,8 @@ void tst_MainWindowExport::imagesWordAndDjvuFromThePages()
     {
         DialogAnswerer save(QStringLiteral("Save"));
         m_window->exportFiles();
+        // Opened, then written as a job: both end while this waits.
+        QTRY_VERIFY_WITH_TIMEOUT(save.hasAnswered() && !m_window->isBusy(), 60000);
         QCOMPARE(save.title(), QStringLiteral("Export to image list"));
     }
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
@@ -215,6 +217,8 @@ void tst_MainWindowExport::imagesWordAndDjvuFromThePages()
         DialogAnswerer save(QStringLiteral("Save"));
         FileDialogAnswerer name(docx);
         m_window->buildWord();
+        // Opened, then written as a job: both end while this waits.
+        QTRY_VERIFY_WITH_TIMEOUT(save.hasAnswered() && !m_window->isBusy(), 60000);
         QCOMPARE(save.title(), QStringLiteral("Export to Microsoft Word"));
     }
     QVERIFY(QFile::exists(docx));
@@ -226,6 +230,8 @@ void tst_MainWindowExport::imagesWordAndDjvuFromThePages()
         DialogAnswerer save(QStringLiteral("Save"));
         FileDialogAnswerer name(djvu);
         m_window->buildDjvu();
+        // Opened, then written as a job: both end while this waits.
+        QTRY_VERIFY_WITH_TIMEOUT(save.hasAnswered() && !m_window->isBusy(), 60000);
         QCOMPARE(save.title(), QStringLiteral("Export to DjVu"));
     }
     QProcess pages;

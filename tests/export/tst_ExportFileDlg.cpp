@@ -82,6 +82,7 @@ void tst_ExportFileDlg::missingFolderKeepsTheDialogOpen()
     QSignalSpy applied(&dialog, &ExportFileDlg::applied);
     dialog.show();
     dialog.apply();
+    QTRY_VERIFY(!dialog.isExporting());
     QCOMPARE(errors.size(), 1);
     QCOMPARE(errors.first().first().toString(),
              QStringLiteral("Folder %1 isn't exists.").arg(missing));
