@@ -7,7 +7,6 @@
 #include <QDateTime>
 #include <QDir>
 #include <QEvent>
-#include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -108,15 +107,15 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     // Connected after the position is set, so the first thumbnails keep 220 x 220.
     connect(m_thumbSlider, &RibbonSliderPane::valueChanged, this, &MainWindow::resizeThumbs);
 
-    // Lets the window lay itself out and paint before the splash screen goes.
-    QEventLoop settle;
-    QTimer::singleShot(SettleTimeMs, &settle, &QEventLoop::quit);
-    settle.exec();
-
+    // The splash screen goes at the first turn of the event loop, once the window is shown.
     if (m_splash) {
-        m_splash->finish(this);
-        m_splash->deleteLater();
-        m_splash = nullptr;
+        QTimer::singleShot(0, this, [this] {
+            if (!m_splash)
+                return;
+            m_splash->close();
+            m_splash->deleteLater();
+            m_splash = nullptr;
+        });
     }
 
     QTimer::singleShot(CheckInstallDelayMs, this, &MainWindow::checkInstall);
@@ -151,7 +150,8 @@ void MainWindow::showSplash()
     m_splash = new SplashScreen;
     m_splash->show();
     m_splash->activateWindow();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Painted now, before the window is built; nothing else runs meanwhile.
+    m_splash->repaint();
 }
 
 void MainWindow::buildCentralArea()

@@ -12,6 +12,7 @@
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
 #include "core/Job.h"
+#include "import/PdfImport.h"
 #include "ocr/OcrRunner.h"
 #include "pages/PageCommand.h"
 #include "pages/PageStore.h"
@@ -118,7 +119,6 @@ public:
     int workAreaIndex() const;
     int sidePanelIndex() const;
 
-    static constexpr int SettleTimeMs = 300;
     // The smallest window, unless the screen's available area is smaller.
     static constexpr int MinimumWidth = 1024;
     static constexpr int MinimumHeight = 768;
@@ -128,6 +128,8 @@ public:
     static constexpr int CheckInstallDelayMs = 1000;
     // How soon the wizard's next scan is tried again while a feeder run is still delivering.
     static constexpr int AutoScanRetryMs = 250;
+    // Longest run of page adding from a PDF import before the window takes its events again.
+    static constexpr int PdfAddSliceMs = 10;
 
 public slots:
     void processDroppedFiles(const QStringList &files);
@@ -324,10 +326,15 @@ private:
     void extractPdf(const QString &pdf);
     // The session's next extraction job, behind a progress window with Cancel.
     void startPdfJob();
-    // The images the running extraction has handed over, into the list.
+    // The images the running extraction has handed over, queued for the list.
     void takePdfImages(PdfImportJob &job);
-    // An extraction ended: what it could not do told, then the session's next step.
+    void scheduleAddingPdfImages();
+    // Queued images into the list, for at most PdfAddSliceMs at a time.
+    void addPdfImages();
+    // An extraction ended: its last images queued; pdfImagesAdded() follows once all are in.
     void pdfJobEnded(PdfImportJob &job);
+    // What the ended extraction could not do told, then the session's next step.
+    void pdfImagesAdded();
     // The session is over: one undo step for its pages, the next waiting file opened.
     void endPdfImport();
     // Asks, in the box that says a PDF holds no images, whether to draw its pages at dpi.
@@ -426,6 +433,16 @@ private:
     std::unique_ptr<PdfImportSession> m_pdfSession;
     int m_pdfPagesBefore = 0;
     int m_pdfAdded = 0;
+    // Extracted images (file, thumbnail) waiting to become pages, and how the extraction they
+    // came from ended, once it has.
+    QList<std::pair<QString, QString>> m_pdfImages;
+    bool m_pdfAddingScheduled = false;
+    struct PdfJobEnd
+    {
+        PdfImport::Outcome outcome;
+        QStringList skipped;
+    };
+    std::optional<PdfJobEnd> m_pdfEnd;
     // Files opened together, waiting for the PDF import before them.
     QStringList m_pendingFiles;
     AutoScanWizard *m_autoScanWizard = nullptr;

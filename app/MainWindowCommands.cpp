@@ -112,7 +112,9 @@ void MainWindow::selectPage(const QString &path)
     if (path.isEmpty())
         return;
     m_workArea->setCurrentIndex(EditorPage);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // The editor takes its size from the pending layout before it fits the page (posted layout
+    // requests only: no input and no other event runs here).
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (m_editor->loadImage(path))
         showImageInfo(&m_editor->image());
     else

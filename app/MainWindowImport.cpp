@@ -2,6 +2,7 @@
 // process (so that no PDF can take the window down) run as a job; pages appear as the images
 // arrive, and the password question and the offer to draw the pages answer through signals.
 
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -9,6 +10,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTimer>
+
+#include <utility>
 
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
@@ -81,30 +85,66 @@ void MainWindow::startPdfJob()
 
 void MainWindow::takePdfImages(PdfImportJob &job)
 {
-    const QSignalBlocker blocker(m_pageList);
-    for (const PdfImportJob::Image &image : job.takeImages()) {
-        // The extracted files are the window's own: moved into pages, not copied.
-        m_pdfAdded += addPagesFromFile(image.file, image.thumbnail, PageStore::FileUse::Move);
-        QFile::remove(image.file);
-        QFile::remove(image.thumbnail);
+    for (const PdfImportJob::Image &image : job.takeImages())
+        m_pdfImages.append({image.file, image.thumbnail});
+    scheduleAddingPdfImages();
+}
+
+void MainWindow::scheduleAddingPdfImages()
+{
+    if (m_pdfAddingScheduled)
+        return;
+    m_pdfAddingScheduled = true;
+    // A timer, not a posted call: timers and input get their turn between two slices.
+    QTimer::singleShot(1, Qt::PreciseTimer, this, &MainWindow::addPdfImages);
+}
+
+void MainWindow::addPdfImages()
+{
+    m_pdfAddingScheduled = false;
+    if (!m_pdfSession)
+        return;
+    // A few pages at a time, so that the window answers between them; the rest at the next
+    // turn of the event loop.
+    QElapsedTimer clock;
+    clock.start();
+    {
+        const QSignalBlocker blocker(m_pageList);
+        while (!m_pdfImages.isEmpty() && clock.elapsed() < PdfAddSliceMs) {
+            const auto [file, thumbnail] = m_pdfImages.takeFirst();
+            // The extracted files are the window's own: moved into pages, not copied.
+            m_pdfAdded += addPagesFromFile(file, thumbnail, PageStore::FileUse::Move);
+            QFile::remove(file);
+            QFile::remove(thumbnail);
+        }
     }
     showCount(m_pageList->count());
+    if (!m_pdfImages.isEmpty())
+        scheduleAddingPdfImages();
+    else if (m_pdfEnd)
+        pdfImagesAdded();
 }
 
 void MainWindow::pdfJobEnded(PdfImportJob &job)
 {
+    m_pdfEnd = PdfJobEnd{job.importOutcome(), job.skipped()};
     takePdfImages(job);
+}
+
+void MainWindow::pdfImagesAdded()
+{
+    const PdfJobEnd end = *std::exchange(m_pdfEnd, std::nullopt);
     const QString name = QFileInfo(m_pdfSession->pdf()).fileName().toHtmlEscaped();
-    if (job.importOutcome() == PdfImport::Outcome::CannotOpen)
+    if (end.outcome == PdfImport::Outcome::CannotOpen)
         errorMessage(tr("Can't open file %1.").arg(name));
-    if (!job.skipped().isEmpty()) {
+    if (!end.skipped.isEmpty()) {
         QStringList lines;
-        for (const QString &line : job.skipped())
+        for (const QString &line : end.skipped)
             lines << line.toHtmlEscaped();
         errorMessage(tr("Can't extract image.") + QStringLiteral("<br>") +
                      lines.join(QStringLiteral("<br>")));
     }
-    switch (m_pdfSession->jobEnded(job, m_pdfAdded)) {
+    switch (m_pdfSession->jobEnded(end.outcome, m_pdfAdded)) {
     case PdfImportSession::Next::AskPassword: {
         auto *dialog = new QInputDialog(this);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -127,7 +167,7 @@ void MainWindow::pdfJobEnded(PdfImportJob &job)
     case PdfImportSession::Next::Done:
         break;
     }
-    if (m_pdfAdded == 0 && job.importOutcome() == PdfImport::Outcome::NoImages)
+    if (m_pdfAdded == 0 && end.outcome == PdfImport::Outcome::NoImages)
         errorMessage(tr("This PDF file doesn't contain images."));
     endPdfImport();
 }
@@ -136,6 +176,8 @@ void MainWindow::endPdfImport()
 {
     const int before = m_pdfPagesBefore;
     m_pdfSession.reset();
+    m_pdfImages.clear();
+    m_pdfEnd.reset();
     if (m_pageList->count() > before) {
         m_history->recordAdded(m_commands.loadPdf->iconText(), before,
                                m_pageList->count() - before);

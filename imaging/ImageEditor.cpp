@@ -2,7 +2,6 @@
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -330,10 +329,6 @@ void ImageEditor::showWorkingImage()
 
 bool ImageEditor::rotateImage(int degrees)
 {
-    if (!m_pixmapItem)
-        return false;
-    // Lets a waiting window that the caller has just shown paint before the long work.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (!m_pixmapItem)
         return false;
     // turned() keeps a 1-bit page 1-bit, so the file type chosen by saveImage() is the one the

@@ -33,9 +33,9 @@ std::unique_ptr<PdfImportJob> PdfImportSession::nextJob() const
                                           m_drawing ? m_drawingDpi : 0, m_thumbnailSize);
 }
 
-PdfImportSession::Next PdfImportSession::jobEnded(const PdfImportJob &job, int pagesSoFar)
+PdfImportSession::Next PdfImportSession::jobEnded(PdfImport::Outcome outcome, int pagesSoFar)
 {
-    switch (job.importOutcome()) {
+    switch (outcome) {
     case PdfImport::Outcome::PasswordNeeded:
         // Asked again after a wrong one, with a word that it was wrong.
         m_wrongPassword = !m_password.isEmpty();

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "import/PdfImport.h"
+
 class PdfImportJob;
 
 // Bringing the images of one PDF file in as pages, over as many extraction jobs as it takes: a
@@ -36,8 +38,9 @@ public:
 
     // The job to run next: extraction with the password given so far, or drawing once asked.
     std::unique_ptr<PdfImportJob> nextJob() const;
-    // What follows the ended job; pagesSoFar counts the pages the session has added in all.
-    Next jobEnded(const PdfImportJob &job, int pagesSoFar);
+    // What follows a job that ended with outcome; pagesSoFar counts the pages the session has
+    // added in all.
+    Next jobEnded(PdfImport::Outcome outcome, int pagesSoFar);
 
     QString passwordPrompt() const;
     // An empty password ends the session.

@@ -2,7 +2,7 @@
 # Builds a benchmark (Release) and runs it in a private temporary home folder, offscreen, so it
 # never touches the user's settings or pages.
 #
-#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup|batch|print] [arguments...]
+#   scripts/bench.sh [pagestore|project|editing|scan|pdf|startup|batch|print|responsive] [arguments...]
 #
 # pagestore (the default when no name is given): adding pages, thumbnails, JPEG encoding,
 # renumbering and the memory of a long page list. project: saving and opening a long project file
@@ -15,7 +15,9 @@
 # (bench/startup_bench.sh). batch: automatic cropping of 50 checked pages, one page tool run at a
 # time against two at once. print: 50 and 200 colour A4 pages printed to a PDF printer and shown in
 # the print preview, with the peak memory, against img2pdf (bench/print_bench.sh; its arguments are
-# the two page counts). The remaining arguments go to the benchmark (for example --pages 50).
+# the two page counts). responsive: the longest gap of a 10 ms timer on the window's thread while
+# a 100-page PDF import, a 20-page crop batch, a 50-page searchable PDF export and a 20-page feeder
+# scan run (goal: 50 ms). The remaining arguments go to the benchmark (for example --pages 50).
 # The figures go to stdout, progress to stderr. The page files are written under TMPDIR (default
 # /tmp): the figures depend on that disk.
 set -euo pipefail
@@ -24,7 +26,7 @@ build="${VELLUMO_BUILD_DIR:-$root/build}"
 
 bench=pagestore
 case "${1:-}" in
-    pagestore | project | editing | scan | pdf | startup | batch | print)
+    pagestore | project | editing | scan | pdf | startup | batch | print | responsive)
         bench="$1"
         shift
         ;;

@@ -224,8 +224,10 @@ void tst_MainWindowScan::undoWaitsForTheFeederRun()
     // Between feeder pages: Ctrl+Z, the Undo command and its slot must change nothing.
     int tries = 0;
     bool undoWasOff = true;
-    QTimer presser;
-    connect(&presser, &QTimer::timeout, this, [&] {
+    // Right after a page has come in (the window takes it first), with more to come.
+    auto *view = m_window->findChild<EzPrevScan *>();
+    QVERIFY(view);
+    const QMetaObject::Connection presser = connect(view, &EzPrevScan::pageScanned, this, [&] {
         const int count = m_window->pageList()->count();
         if (!m_window->isBusy() || count < 3 || tries > 0)
             return;
@@ -236,10 +238,9 @@ void tst_MainWindowScan::undoWaitsForTheFeederRun()
         m_window->undo();
         QCOMPARE(m_window->pageList()->count(), count);
     });
-    presser.start(1);
     m_window->scanPage();
     waitForScan();
-    presser.stop();
+    disconnect(presser);
     QCOMPARE(m_window->pageList()->count(), 11);
     QCOMPARE(tries, 1);
     QVERIFY(undoWasOff);
