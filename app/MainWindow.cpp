@@ -22,6 +22,7 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "app/LanguageLoader.h"

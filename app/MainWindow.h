@@ -18,6 +18,7 @@
 #include "pages/PageStore.h"
 #include "ribbon/RibbonMainWindow.h"
 #include "scan/HImage.h"
+#include "scan/ScanSettings.h"
 
 class AutoScanWizard;
 class DraggedWidget;
@@ -26,7 +27,9 @@ class ImageEditor;
 class InstanceChannel;
 class JobRunner;
 class PageBatch;
+class AfterScanJob;
 class PdfImportJob;
+class QTemporaryDir;
 class PdfImportSession;
 class PageHistory;
 class PdfProgress;
@@ -249,8 +252,12 @@ private:
     void chooseScanner(const QStringList &names, int current);
     // The scan run is over: commands on again, the scanner view gone.
     void scanFinished();
-    // One delivered page through the after-scan steps into the list.
-    void takeScannedPage(const HImage &delivered);
+    // Pages delivered and not yet in the list (waiting, or in their after-scan job).
+    bool scannedPagesOutstanding() const;
+    // The next delivered page's after-scan job, when none runs.
+    void startNextScannedPage();
+    // A page's after-scan job ended: its pages into the list, the next page's job started.
+    void scannedPageReady(const AfterScanJob &job);
     // The preview pass of a scan, shown for the scanner thread, which waits for the answer.
     void showScanPreview(const HImage &preview);
     void fillChoosers();
@@ -423,10 +430,20 @@ private:
     QPointer<QWidget> m_scanOwner;
     // The user asked to choose a scanner: the chooser follows the fresh list.
     bool m_chooseWhenListed = false;
-    // Delivered pages waiting for the one being made a page, and the run's failure and end
-    // held back until they are in the list.
-    QList<HImage> m_scannedPages;
-    bool m_takingPages = false;
+    // Delivered pages waiting for their after-scan job, and the run's failure and end held back
+    // until they are in the list.
+    struct ScannedPage
+    {
+        HImage image;
+        ScanSettings settings;
+        int number = 0;      // the wizard's count of pages, for its turns
+        bool wizard = false; // delivered while the scanning wizard was shown
+    };
+    QList<ScannedPage> m_scannedPages;
+    bool m_scannedWizardPage = false;
+    int m_scanSerial = 0;
+    // The prepared page files of the running scan.
+    std::unique_ptr<QTemporaryDir> m_scanFolder;
     bool m_scanFailPending = false;
     bool m_scanEndPending = false;
     // The PDF file being imported, the list's size before it and the pages it added so far.

@@ -22,6 +22,7 @@
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 #include "ribbon/RibbonBar.h"
+#include "scan/AfterScanJob.h"
 
 namespace {
 
@@ -140,6 +141,8 @@ void MainWindow::jobFinished(Job *job, Job::Outcome outcome)
         pageBatchEnded(*batch, outcome);
     else if (auto *import = dynamic_cast<PdfImportJob *>(job))
         pdfJobEnded(*import);
+    else if (auto *scanned = dynamic_cast<AfterScanJob *>(job))
+        scannedPageReady(*scanned);
 }
 
 void MainWindow::pageBatchEnded(const PageBatch &batch, Job::Outcome outcome)

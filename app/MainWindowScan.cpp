@@ -3,24 +3,28 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QInputDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <utility>
 
 #include "app/MainWindow.h"
-#include "app/WaitingDlg.h"
+#include "core/AppPaths.h"
 #include "core/FileOperations.h"
+#include "core/JobRunner.h"
 #include "core/Settings.h"
 #include "core/ToolLocator.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/PageProcessor.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
+#include "scan/AfterScanJob.h"
 #include "scan/AfterScanPipeline.h"
 #include "scan/AutoScanWizard.h"
 #include "scan/EzPrevScan.h"
@@ -253,11 +257,12 @@ void MainWindow::startScan(bool showFrame, QWidget *owner)
 
 void MainWindow::scanFinished()
 {
-    if (m_takingPages) {
+    if (scannedPagesOutstanding()) {
         m_scanEndPending = true;
         return;
     }
     m_scanning = false;
+    m_scanFolder.reset();
     m_scanOwner = nullptr;
     updateCommands();
     if (m_workArea->currentIndex() == ScannerPage)
@@ -269,65 +274,52 @@ void MainWindow::pageFromScanner()
     const HImage *scanned = m_scannerView->image();
     if (!scanned || scanned->isNull())
         return;
-    // Pages come as the scanner thread reads them. Making one a page can still wait in a local
-    // event loop (a tool run), where the next may arrive: it waits its turn, and so do the
-    // failure and the end of the run, so that pages go into the list in order and the run ends
-    // after its last page.
-    m_scannedPages.append(*scanned);
-    if (m_takingPages)
-        return;
-    m_takingPages = true;
-    while (!m_scannedPages.isEmpty())
-        takeScannedPage(m_scannedPages.takeFirst());
-    m_takingPages = false;
-    if (std::exchange(m_scanFailPending, false))
-        scanFailed();
-    if (std::exchange(m_scanEndPending, false))
-        scanFinished();
+    // Pages come as the scanner thread reads them. Each goes through the after-scan steps as a
+    // job of its own, in the order they came; the run's failure and end wait until the last
+    // one is in the list.
+    ScannedPage page;
+    page.image = *scanned;
+    page.wizard = m_autoScanWizard->isVisible();
+    page.number = Settings::readInt(SettingsKeys::PageNumber, 0);
+    Settings::write(SettingsKeys::PageNumber, page.number + 1);
+    Settings::write(SettingsKeys::Scanned, Settings::readInt(SettingsKeys::Scanned, 0) + 1);
+    page.settings = ScanSettings::read();
+    m_scannedPages.append(page);
+    if (page.wizard)
+        m_autoScanWizard->stopBusyIndicator();
+    startNextScannedPage();
 }
 
-void MainWindow::takeScannedPage(const HImage &delivered)
+bool MainWindow::scannedPagesOutstanding() const
 {
-    const HImage *scanned = &delivered;
+    return !m_scannedPages.isEmpty() || dynamic_cast<AfterScanJob *>(m_jobs->job());
+}
+
+void MainWindow::startNextScannedPage()
+{
+    if (m_scannedPages.isEmpty() || m_jobs->isBusy())
+        return;
+    if (!m_scanFolder) {
+        QDir().mkpath(AppPaths::tempFolder());
+        m_scanFolder = std::make_unique<QTemporaryDir>(AppPaths::tempFolder() +
+                                                       QStringLiteral("/scan-XXXXXX"));
+    }
+    const ScannedPage page = m_scannedPages.takeFirst();
+    m_scannedWizardPage = page.wizard;
+    const QString folder = m_scanFolder->isValid() ? m_scanFolder->path() : QString();
+    m_jobs->start(std::make_unique<AfterScanJob>(
+        page.image, page.settings, page.number, !m_rescan && !m_singlePage, folder, ++m_scanSerial,
+        m_pageList->store().jpegQuality(), m_pageList->thumbSize()));
+}
+
+void MainWindow::scannedPageReady(const AfterScanJob &job)
+{
+    const AfterScanPipeline::Result &result = job.result();
     if (m_pageList->count() == 0)
         prepareEmptyWorkingFolder();
-    const bool wizardShown = m_autoScanWizard->isVisible();
-    if (wizardShown)
-        m_autoScanWizard->stopBusyIndicator();
-
+    const bool wizardShown = m_scannedWizardPage;
     const QSignalBlocker blocker(m_pageList);
     m_sidePanel->setCurrentIndex(PageListPanel);
-    Settings::write(SettingsKeys::Scanned, Settings::readInt(SettingsKeys::Scanned, 0) + 1);
-    const int n = Settings::readInt(SettingsKeys::PageNumber, 0);
-    Settings::write(SettingsKeys::PageNumber, n + 1);
-    const ScanSettings settings = ScanSettings::read();
-
-    QPointer<WaitingDlg> wait = new WaitingDlg(this);
-    const auto closeWait = qScopeGuard([wait] {
-        if (wait)
-            wait->finish();
-    });
-    const auto showStep = [wait](AfterScanPipeline::Step step) {
-        if (!wait)
-            return;
-        switch (step) {
-        case AfterScanPipeline::Step::Rotating:
-            return wait->setText(tr("Rotating..."));
-        case AfterScanPipeline::Step::TurningUpright:
-            return wait->setText(tr("Turning the page upright..."));
-        case AfterScanPipeline::Step::Splitting:
-            return wait->setText(tr("Splitting on pages..."));
-        case AfterScanPipeline::Step::Processing:
-            return wait->setText(tr("Processing the page..."));
-        case AfterScanPipeline::Step::AutoCropping:
-            return wait->setText(tr("Auto cropping..."));
-        }
-    };
-    PageProcessor processor;
-    const AfterScanPipeline::Result result = AfterScanPipeline(processor).process(
-        *scanned, settings, n, !m_rescan && !m_singlePage, showStep);
-    if (wait)
-        wait->hide();
     if (result.toolMissing && !m_toolMissingSaid) {
         m_toolMissingSaid = true;
         errorMessage(ToolLocator::notFoundMessage(QString(PageProcessor::ToolName)));
@@ -336,7 +328,7 @@ void MainWindow::takeScannedPage(const HImage &delivered)
     if (result.splitFailed)
         errorMessage(tr("Can't split the scanned page. It has been kept as one page."));
     const int before = m_pageList->count();
-    if (m_rescan && !settings.bookScan) {
+    if (m_rescan && !ScanSettings::read().bookScan) {
         const int position = m_pageList->currentPosition();
         const bool replaced = changeCurrentPage(tr("Rescan"), [&] {
             return m_pageList->replaceImage(result.pages.first(), result.blackAndWhite, -1);
@@ -345,8 +337,12 @@ void MainWindow::takeScannedPage(const HImage &delivered)
             m_scannedSources.insert(
                 FileOperations::identity(m_pageList->store().sourcePath(position)));
     } else {
-        for (const QImage &page : result.pages)
-            m_pageList->addImage(page, result.blackAndWhite);
+        for (const AfterScanJob::Page &page : job.pages()) {
+            // Prepared by the job: only moved in. Otherwise written here.
+            if (page.jpeg.isEmpty() ||
+                !m_pageList->addJpegFile(page.jpeg, page.thumbnail, PageStore::FileUse::Move))
+                m_pageList->addImage(page.image, result.blackAndWhite);
+        }
         if (wizardShown)
             m_autoScanPages += int(result.pages.size());
         for (int position = before; position < m_pageList->count(); ++position)
@@ -359,11 +355,27 @@ void MainWindow::takeScannedPage(const HImage &delivered)
     setModified(true);
     showCount(m_pageList->count());
     m_sidePanel->setCurrentIndex(PageListPanel);
-    // Re-selected with notification, so the editor shows the page.
-    m_pageList->blockSignals(false);
-    m_pageList->selectPosition(m_pageList->currentPosition(), 0);
-    m_pageList->blockSignals(true);
+    // The new page in the editor, from the picture the job made rather than read again.
+    const int current = m_pageList->currentPosition();
+    m_pageList->selectPosition(current, 0);
+    const QList<AfterScanJob::Page> &pages = job.pages();
+    m_workArea->setCurrentIndex(EditorPage);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_editor->loadImage(m_pageList->workingPath(current), current == m_pageList->count() - 1 &&
+                                                                  !pages.isEmpty() &&
+                                                                  !result.blackAndWhite
+                                                              ? pages.last().image
+                                                              : QImage());
+    showImageInfo(&m_editor->image());
     updateCommands();
+
+    startNextScannedPage();
+    if (scannedPagesOutstanding())
+        return;
+    if (std::exchange(m_scanFailPending, false))
+        scanFailed();
+    if (std::exchange(m_scanEndPending, false))
+        scanFinished();
 }
 
 void MainWindow::scanCancel()
@@ -373,7 +385,7 @@ void MainWindow::scanCancel()
 
 void MainWindow::scanFailed()
 {
-    if (m_takingPages) {
+    if (scannedPagesOutstanding()) {
         m_scanFailPending = true;
         return;
     }

@@ -139,6 +139,14 @@ bool ImageEditor::loadImage(const QString &path)
     return true;
 }
 
+void ImageEditor::loadImage(const QString &path, const QImage &image)
+{
+    if (image.isNull() && loadImage(path))
+        return;
+    m_path = path;
+    showImage(image);
+}
+
 void ImageEditor::reloadImage()
 {
     const QImage image = readImage(m_path);

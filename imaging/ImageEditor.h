@@ -50,6 +50,9 @@ public:
     // Reads the file, remembers its path and shows it; true when it was read. A file that cannot
     // be read leaves the editor as it was.
     bool loadImage(const QString &path);
+    // The page at path, whose picture the caller already holds (as just written): shown without
+    // reading the file again.
+    void loadImage(const QString &path, const QImage &image);
     // Reads the remembered path again and shows it; unreadable leaves the editor as it was.
     void reloadImage();
     // Shows a copy of the image as the working image: a new hidden crop box, the crop button
