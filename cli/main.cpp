@@ -13,13 +13,13 @@
 #include <cstdio>
 
 #include "core/OpenSslProviders.h"
+#include "core/StderrProgress.h"
 #include "export/DjvuCommand.h"
 #include "export/DocxCommand.h"
 #include "export/ImageExportCommand.h"
 #include "export/PdfCommandLine.h"
 #include "export/PdfLoadCheck.h"
 #include "export/PdfWriter.h"
-#include "export/StderrProgress.h"
 #include "import/PdfImportCommand.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 
+#include "core/ExportProgress.h"
+#include "core/StderrProgress.h"
 #include "export/DjvuExportSettings.h"
 #include "export/DjvuGenerator.h"
-#include "export/ExportProgress.h"
-#include "export/StderrProgress.h"
 
 namespace DjvuCommand {
 

@@ -23,12 +23,12 @@
 #include <memory>
 #include <vector>
 
+#include "core/ExportProgress.h"
+#include "core/ImageHeaders.h"
 #include "core/LogCategories.h"
 #include "core/ProcessRunner.h"
 #include "core/ToolLocator.h"
 #include "export/DjvuExportSettings.h"
-#include "export/ExportProgress.h"
-#include "export/ImageHeaders.h"
 
 namespace {
 

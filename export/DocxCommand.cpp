@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
+#include "core/ExportProgress.h"
+#include "core/StderrProgress.h"
 #include "export/DocxGenerator.h"
-#include "export/ExportProgress.h"
-#include "export/StderrProgress.h"
 
 namespace DocxCommand {
 

@@ -18,10 +18,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/ExportProgress.h"
+#include "core/ImageHeaders.h"
 #include "core/LogCategories.h"
-#include "export/ExportProgress.h"
-#include "export/ImageHeaders.h"
-#include "pages/ZipWriter.h"
+#include "core/ZipWriter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "export/ExportJob.h"
 
-#include "export/ExportProgress.h"
+#include "core/ExportProgress.h"
 
 namespace {
 

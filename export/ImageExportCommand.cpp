@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
+#include "core/StderrProgress.h"
 #include "export/ImageExporter.h"
-#include "export/StderrProgress.h"
 
 namespace ImageExportCommand {
 

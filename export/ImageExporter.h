@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "export/ExportProgress.h"
+#include "core/ExportProgress.h"
 #include "export/ImageExportSettings.h"
 
 class QImage;

@@ -5,7 +5,7 @@
 
 #include <podofo/podofo.h>
 
-#include "export/ImageHeaders.h"
+#include "core/ImageHeaders.h"
 
 // A page image object. JPEG bytes go into its stream in one piece and unchanged, with the
 // dictionary PoDoFo's own JPEG loader writes; that loader would copy the file through a

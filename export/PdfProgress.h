@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "export/ExportProgress.h"
+#include "core/ExportProgress.h"
 
 class QLabel;
 class QProgressBar;

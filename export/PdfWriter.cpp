@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "core/Group4Codec.h"
+#include "core/ImageHeaders.h"
 #include "core/LogCategories.h"
 #include "core/ProgramInfo.h"
 #include "core/ToolLocator.h"
 #include "export/DocumentFile.h"
-#include "export/ImageHeaders.h"
 #include "export/PaperSizes.h"
 #include "export/PdfLibrary.h"
 #include "export/PdfPageImage.h"

@@ -6,7 +6,7 @@
 #include <QSizeF>
 #include <QStringList>
 
-#include "export/ExportProgress.h"
+#include "core/ExportProgress.h"
 #include "export/PdfExportSettings.h"
 #include "ocr/OcrRunner.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "export/ImageHeaders.h"
+#include "core/ImageHeaders.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QImageReader>
 #include <QPainter>
 
-#include "export/ImageHeaders.h"
+#include "core/ImageHeaders.h"
 
 namespace {
 

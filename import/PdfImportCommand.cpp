@@ -14,7 +14,7 @@
 #include <future>
 
 #include "core/PageImages.h"
-#include "export/StderrProgress.h"
+#include "core/StderrProgress.h"
 #include "import/PdfImageExtractor.h"
 #include "import/PdfImageFiles.h"
 #include "import/PdfImport.h"

@@ -21,8 +21,8 @@
 
 #include "core/FileOperations.h"
 #include "core/PageImages.h"
+#include "core/ZipWriter.h"
 #include "pages/PageFiles.h"
-#include "pages/ZipWriter.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/ExportProgress.h"
 #include "export/DjvuGenerator.h"
-#include "export/ExportProgress.h"
 #include "support/TestPaths.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include <cstring>
 
+#include "core/ExportProgress.h"
 #include "export/DocxGenerator.h"
-#include "export/ExportProgress.h"
 #include "support/TestPages.h"
 #include "support/TestPaths.h"
 

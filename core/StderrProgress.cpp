@@ -1,4 +1,4 @@
-#include "export/StderrProgress.h"
+#include "core/StderrProgress.h"
 
 #include <cstdio>
 

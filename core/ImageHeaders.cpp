@@ -1,4 +1,4 @@
-#include "export/ImageHeaders.h"
+#include "core/ImageHeaders.h"
 
 #include <QIODevice>
 

@@ -3,7 +3,7 @@
 #include <QImageWriter>
 #include <QTest>
 
-#include "export/ImageHeaders.h"
+#include "core/ImageHeaders.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "export/ExportProgress.h"
+#include "core/ExportProgress.h"
 
 // The command line's progress: "page i of n" on standard error for each page, never cancelled.
 // report() writes any line there at once, for whoever reads the lines as they come.

@@ -1,4 +1,4 @@
-#include "pages/ZipWriter.h"
+#include "core/ZipWriter.h"
 
 #include <QFile>
 
