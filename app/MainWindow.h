@@ -215,13 +215,14 @@ public slots:
     void printPreview(QPrinter *printer);
     void replyFinished(QNetworkReply *reply);
     void exported(const QString &path);
-    void exportFailed(const QString &path);
+    // reason: the writer's, shown after the message in the same pop-up when there is one.
+    void exportFailed(const QString &path, const QString &reason = {});
     void exportedImages(const QString &folder);
     void exportImageFailed(const QString &path);
     void exportedWord(const QString &path);
     void exportedDjvu(const QString &path);
-    void exportedWordFailed(const QString &path);
-    void exportedDjvuFailed(const QString &path);
+    void exportedWordFailed(const QString &path, const QString &reason = {});
+    void exportedDjvuFailed(const QString &path, const QString &reason = {});
     void scaleUpdate(qreal factor);
     void scaleChanged(int percent);
     void setKeepScale(bool keep);

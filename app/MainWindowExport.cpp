@@ -41,6 +41,12 @@ void openIfWanted(SettingsKeys::Key key, const QString &path)
         QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::fromNativeSeparators(path)));
 }
 
+// The writer's reason on a line of its own after a message; nothing without one.
+QString withReason(const QString &reason)
+{
+    return reason.isEmpty() ? QString() : QStringLiteral("<br>") + reason.toHtmlEscaped();
+}
+
 } // namespace
 
 void MainWindow::buildPdf()
@@ -50,7 +56,8 @@ void MainWindow::buildPdf()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setJobRunner(m_jobs);
     connect(dialog, &ExportDlg::applied, this, &MainWindow::exported);
-    connect(dialog, &ExportDlg::failed, this, &MainWindow::exportFailed);
+    connect(dialog, &ExportDlg::failed, this,
+            [this, dialog](const QString &path) { exportFailed(path, dialog->errorString()); });
     dialog->setFiles(m_pageList->exportPaths());
     dialog->open();
 }
@@ -61,7 +68,9 @@ void MainWindow::buildWord()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setJobRunner(m_jobs);
     connect(dialog, &ExportWordDlg::applied, this, &MainWindow::exportedWord);
-    connect(dialog, &ExportWordDlg::failed, this, &MainWindow::exportedWordFailed);
+    connect(dialog, &ExportWordDlg::failed, this, [this, dialog](const QString &path) {
+        exportedWordFailed(path, dialog->errorString());
+    });
     dialog->setFiles(m_pageList->exportPaths());
     dialog->open();
 }
@@ -73,10 +82,7 @@ void MainWindow::buildDjvu()
     dialog->setJobRunner(m_jobs);
     connect(dialog, &ExportDjvuDlg::applied, this, &MainWindow::exportedDjvu);
     connect(dialog, &ExportDjvuDlg::failed, this, [this, dialog](const QString &path) {
-        exportedDjvuFailed(path);
-        // What went wrong (which page, which encoder, what it said) follows the failure message.
-        if (!dialog->errorString().isEmpty())
-            errorMessage(dialog->errorString().toHtmlEscaped());
+        exportedDjvuFailed(path, dialog->errorString());
     });
     dialog->setFiles(m_pageList->exportPaths());
     dialog->open();
@@ -132,12 +138,14 @@ void MainWindow::exported(const QString &path)
     openIfWanted(SettingsKeys::NeedOpen, path);
 }
 
-void MainWindow::exportFailed(const QString &path)
+void MainWindow::exportFailed(const QString &path, const QString &reason)
 {
-    // One failure, one pop-up: the hint follows the file name, as for the other exports.
+    // One failure, one pop-up: the hint follows the file name, as for the other exports, and
+    // the writer's reason (which page, what went wrong) follows the hint.
     errorMessage(tr("Error while PDF file creating.<br>Can't write file %1. Probably, file is "
                     "opened or you can't write to folder.")
-                     .arg(fileName(path)));
+                     .arg(fileName(path)) +
+                 withReason(reason));
 }
 
 void MainWindow::exportedWord(const QString &path)
@@ -147,11 +155,12 @@ void MainWindow::exportedWord(const QString &path)
     openIfWanted(SettingsKeys::WordNeedOpen, path);
 }
 
-void MainWindow::exportedWordFailed(const QString &path)
+void MainWindow::exportedWordFailed(const QString &path, const QString &reason)
 {
     errorMessage(tr("Error while Word file creating.<br>Can't write file %1. Probably, file is "
                     "opened or you can't write to folder.")
-                     .arg(fileName(path)));
+                     .arg(fileName(path)) +
+                 withReason(reason));
 }
 
 void MainWindow::exportedDjvu(const QString &path)
@@ -161,11 +170,12 @@ void MainWindow::exportedDjvu(const QString &path)
     openIfWanted(SettingsKeys::DjvuNeedOpen, path);
 }
 
-void MainWindow::exportedDjvuFailed(const QString &path)
+void MainWindow::exportedDjvuFailed(const QString &path, const QString &reason)
 {
     errorMessage(tr("Error while DjVu file creating.<br>Can't write file %1. Probably, file is "
                     "opened or you can't write to folder.")
-                     .arg(fileName(path)));
+                     .arg(fileName(path)) +
+                 withReason(reason));
 }
 
 void MainWindow::exportedImages(const QString &folder)

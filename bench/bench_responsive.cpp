@@ -220,7 +220,8 @@ int main(int argc, char **argv)
                     auto *dialog = window.findChild<ExportDlg *>();
                     if (dialog && dialog->isVisible() && !saved) {
                         saved = true;
-                        dialog->apply();
+                        // Queued: the dialog may run the picker, which this timer must answer.
+                        QMetaObject::invokeMethod(dialog, &ExportDlg::apply, Qt::QueuedConnection);
                         return;
                     }
                     for (QWidget *widget : QApplication::topLevelWidgets()) {

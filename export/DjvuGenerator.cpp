@@ -460,16 +460,18 @@ QStringList DjvuGenerator::djvmArguments(const QString &target, const QStringLis
 bool DjvuGenerator::generate(const QString &target)
 {
     resetOutcome();
+    if (!allPagesPresent())
+        return false;
     const QString shownTarget = QDir::toNativeSeparators(target);
 
     std::vector<Page> pages;
     const QStringList pageFiles = files();
     for (qsizetype i = 0; i < pageFiles.size(); ++i) {
         QFile file(pageFiles.at(i));
-        if (!QFileInfo(file).isFile()) {
-            qCDebug(lcExport) << "page file gone:" << file.fileName();
-            continue;
-        }
+        if (!QFileInfo(file).isFile())
+            return fail(tr("Page %1 is missing: %2")
+                            .arg(i + 1)
+                            .arg(QDir::toNativeSeparators(file.fileName())));
         if (!file.open(QIODevice::ReadOnly)) {
             return fail(tr("Can't read page %1 (%2): %3")
                             .arg(i + 1)

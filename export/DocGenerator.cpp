@@ -28,6 +28,17 @@ bool DocGenerator::fail(const QString &reason)
     return false;
 }
 
+bool DocGenerator::allPagesPresent()
+{
+    for (qsizetype i = 0; i < m_files.size(); ++i) {
+        if (!QFileInfo(m_files.at(i)).isFile())
+            return fail(tr("Page %1 is missing: %2")
+                            .arg(i + 1)
+                            .arg(QDir::toNativeSeparators(m_files.at(i))));
+    }
+    return true;
+}
+
 void DocGenerator::resetOutcome()
 {
     m_cancelled = false;

@@ -46,6 +46,9 @@ protected:
     bool fail(const QString &reason);
     // Clears the outcome of an earlier run.
     void resetOutcome();
+    // Every page file is there. A page that has gone fails the whole export, naming it, as in
+    // every export: a document quietly short of a page is worse than none.
+    bool allPagesPresent();
     // The last step of a run: the complete document at written (inside scratch, the run's own
     // folder beside the target) replaces target in one rename, with the permissions an existing
     // target had; then scratch goes. False, with the reason recorded, when either fails.

@@ -207,6 +207,8 @@ QSize DocxGenerator::extentEmu(const QSize &pixels, double dpi)
 bool DocxGenerator::generate(const QString &target)
 {
     resetOutcome();
+    if (!allPagesPresent())
+        return false;
     const QStringList pageFiles = files();
     if (progress())
         progress()->setRange(0, int(pageFiles.size()));

@@ -534,6 +534,7 @@ void ExportDlg::exportEnded(Job &job)
     auto *written = dynamic_cast<PdfExportJob *>(&job);
     if (!written)
         return;
+    m_error = written->detail();
     switch (written->result()) {
     case PdfWriter::Result::Finished:
         emit applied(written->appliedPath());

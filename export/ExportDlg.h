@@ -43,6 +43,8 @@ public:
     void setJobRunner(JobRunner *runner);
     // A PDF is being written.
     bool isExporting() const;
+    // Why the last export failed (the writer's reason), when failed() was emitted.
+    QString errorString() const { return m_error; }
 
     // The choices as the controls show them now.
     PdfExportSettings readControls() const;
@@ -93,6 +95,7 @@ private:
 
     QStringList m_files;
     ExportRun *m_run;
+    QString m_error;
     QString m_previewFile;
     int m_previewIndex = 0;
     QTimer *m_timer;

@@ -101,18 +101,25 @@ void ExportWordDlg::apply()
     if (isExporting())
         return;
     const QStringList files = m_files;
-    auto job = std::make_unique<ExportJob>([files, target](ExportProgress &progress) {
+    // What went wrong, kept by the job for the report.
+    auto error = std::make_shared<QString>();
+    auto job = std::make_unique<ExportJob>([files, target, error](ExportProgress &progress) {
         DocxGenerator generator(&progress);
         generator.setFiles(files);
-        return generator.generate(target);
+        const bool done = generator.generate(target);
+        if (!done)
+            *error = generator.errorString();
+        return done;
     });
     m_run->start(std::move(job), new WordProgress(int(m_files.size()), this),
-                 [this, target](Job &, Job::Outcome outcome) {
+                 [this, target, error](Job &, Job::Outcome outcome) {
                      hide();
-                     if (outcome == Job::Outcome::Failed)
+                     if (outcome == Job::Outcome::Failed) {
+                         m_error = *error;
                          emit failed(target);
-                     else if (outcome == Job::Outcome::Finished)
+                     } else if (outcome == Job::Outcome::Finished) {
                          emit applied(target);
+                     }
                      close();
                  });
 }

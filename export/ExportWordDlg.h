@@ -35,6 +35,8 @@ public:
     void setJobRunner(JobRunner *runner);
     // The export is being written (apply() starts it and returns).
     bool isExporting() const;
+    // Why the last export failed, naming the file, when failed() was emitted.
+    QString errorString() const { return m_error; }
 
 Q_SIGNALS:
     void applied(const QString &path);
@@ -57,4 +59,5 @@ private:
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
     ExportRun *m_run = nullptr;
+    QString m_error;
 };

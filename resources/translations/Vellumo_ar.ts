@@ -165,6 +165,10 @@ Options:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>يحتوي المستند المدمج على %1 فقط من صفحاته البالغ عددها %2؛ لم يُكتب %3.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>الصفحة %1 مفقودة: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Options:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>كُتب المستند %1، لكن تعذّرت إزالة المجلد المؤقت %2.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>الصفحة %1 مفقودة: %2</translation>
     </message>
 </context>
 <context>
@@ -1294,14 +1302,6 @@ Options:
         <translation>لم يُعثر على أي ماسح ضوئي.&lt;br&gt;الرجاء توصيل ماسح ضوئي.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>جارٍ التقسيم إلى صفحات...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>جارٍ معالجة الصفحة...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>جارٍ الاقتصاص التلقائي...</translation>
     </message>
@@ -1523,10 +1523,6 @@ Options:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>تدوير الصفحات المحددة، أو هذه الصفحة، إلى وضعها الصحيح حسب اتجاه نصها</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>جارٍ تصحيح اتجاه الصفحة...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Volby:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Spojený dokument obsahuje %1 z %2 stránek; soubor %3 nebyl zapsán.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Stránka %1 chybí: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Volby:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Dokument %1 byl zapsán, ale dočasnou složku %2 nelze odstranit.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Stránka %1 chybí: %2</translation>
     </message>
 </context>
 <context>
@@ -1291,14 +1299,6 @@ Volby:
         <translation>Nebyly nalezeny žádné skenery.&lt;br&gt;Připojte skener.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Rozdělování na stránky...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Zpracování stránky...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Automatické ořezávání...</translation>
     </message>
@@ -1517,10 +1517,6 @@ Volby:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Otočit označené stránky nebo tuto stránku správnou stranou nahoru podle směru textu</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Oprava orientace stránky...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Optionen:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Das zusammengefügte Dokument enthält nur %1 seiner %2 Seiten; %3 wurde nicht geschrieben.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Seite %1 fehlt: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Optionen:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Das Dokument %1 wurde geschrieben, aber der temporäre Ordner %2 konnte nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Seite %1 fehlt: %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Optionen:
         <translation>Es wurde kein Scanner gefunden.&lt;br&gt;Bitte schließen Sie einen Scanner an.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Wird in Seiten geteilt …</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Seite wird verarbeitet …</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Wird automatisch zugeschnitten …</translation>
     </message>
@@ -1515,10 +1515,6 @@ Optionen:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Die markierten Seiten oder diese Seite anhand der Textrichtung richtig herum drehen</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Seite wird ausgerichtet …</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Options:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>The combined document holds %1 of its %2 pages; %3 was not written.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Page %1 is missing: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Options:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>The document %1 was written, but the temporary folder %2 could not be removed.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Page %1 is missing: %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Options:
         <translation>No scanner was found.&lt;br&gt;Please connect a scanner.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Splitting into pages...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Processing the page...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Auto cropping...</translation>
     </message>
@@ -1515,10 +1515,6 @@ Options:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Turn the checked pages, or this page, upright by the direction of their text</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Turning the page upright...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Opciones:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>El documento combinado contiene %1 de sus %2 páginas; no se ha escrito %3.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Falta la página %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Opciones:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Se ha escrito el documento %1, pero no se ha podido eliminar la carpeta temporal %2.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Falta la página %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Opciones:
         <translation>No se ha encontrado ningún escáner.&lt;br&gt;Conecte un escáner.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Dividiendo en páginas...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Procesando la página...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Recortando automáticamente...</translation>
     </message>
@@ -1515,10 +1515,6 @@ Opciones:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Girar las páginas marcadas, o esta página, a su posición correcta según la dirección del texto</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Corrigiendo la orientación de la página...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Valitsimet:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Yhdistetyssä asiakirjassa on %1 sivua, vaikka sivuja pitäisi olla %2; tiedostoa %3 ei kirjoitettu.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Sivu %1 puuttuu: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Valitsimet:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Asiakirja %1 kirjoitettiin, mutta väliaikaista kansiota %2 ei voitu poistaa.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Sivu %1 puuttuu: %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Valitsimet:
         <translation>Skannereita ei löytynyt.&lt;br&gt;Liitä skanneri tietokoneeseen.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Jaetaan sivuiksi...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Käsitellään sivua...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Rajataan automaattisesti...</translation>
     </message>
@@ -1515,10 +1515,6 @@ Valitsimet:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Käännä merkityt sivut tai tämä sivu oikein päin tekstin suunnan mukaan</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Korjataan sivun suuntaa...</translation>
     </message>
 </context>
 <context>

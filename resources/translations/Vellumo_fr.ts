@@ -165,6 +165,10 @@ Options :
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Le document réuni ne contient que %1 de ses %2 pages&#xa0;; %3 n&apos;a pas été écrit.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>La page %1 est manquante : %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Options :
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Le document %1 a été écrit, mais le dossier temporaire %2 n&apos;a pas pu être supprimé.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>La page %1 est manquante : %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Options :
         <translation>Aucun scanner trouvé.&lt;br&gt;Veuillez brancher un scanner.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Séparation en pages…</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Traitement de la page…</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Recadrage automatique…</translation>
     </message>
@@ -1515,10 +1515,6 @@ Options :
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Remettre à l&apos;endroit les pages cochées, ou cette page, d&apos;après le sens du texte</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Remise à l&apos;endroit de la page…</translation>
     </message>
 </context>
 <context>

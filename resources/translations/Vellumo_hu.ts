@@ -165,6 +165,10 @@ Kapcsolók:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Az egyesített dokumentum %2 oldalából csak %1 található meg benne; a(z) %3 nem lett kiírva.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>A(z) %1. oldal hiányzik: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Kapcsolók:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>A(z) %1 dokumentum elkészült, de a(z) %2 ideiglenes mappa nem törölhető.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>A(z) %1. oldal hiányzik: %2</translation>
     </message>
 </context>
 <context>
@@ -1289,14 +1297,6 @@ Kapcsolók:
         <translation>Nem található lapolvasó.&lt;br&gt;Csatlakoztasson egy lapolvasót.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Szétválasztás oldalakra…</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Az oldal feldolgozása…</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Automatikus körbevágás…</translation>
     </message>
@@ -1513,10 +1513,6 @@ Kapcsolók:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>A bejelölt oldalak vagy ez az oldal elforgatása álló helyzetbe a szöveg iránya szerint</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Az oldal elforgatása a szöveg szerint…</translation>
     </message>
 </context>
 <context>

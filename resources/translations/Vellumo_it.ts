@@ -165,6 +165,10 @@ Opzioni:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Il documento unito contiene %1 delle sue %2 pagine; %3 non è stato scritto.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Manca la pagina %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Opzioni:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Il documento %1 è stato scritto, ma non è stato possibile rimuovere la cartella temporanea %2.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Manca la pagina %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1290,14 +1298,6 @@ Opzioni:
         <translation>Nessuno scanner trovato.&lt;br&gt;Collegare uno scanner.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Divisione in pagine…</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Elaborazione della pagina…</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Ritaglio automatico…</translation>
     </message>
@@ -1515,10 +1515,6 @@ Opzioni:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Ruota nel verso giusto le pagine selezionate, o questa pagina, in base alla direzione del testo</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Correzione dell&apos;orientamento della pagina…</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Opcje:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Połączony dokument zawiera %1 z %2 stron; nie zapisano %3.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Brak strony %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Opcje:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Dokument %1 został zapisany, ale nie udało się usunąć folderu tymczasowego %2.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Brak strony %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1291,14 +1299,6 @@ Opcje:
         <translation>Nie znaleziono skanerów.&lt;br&gt;Podłącz skaner.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Dzielenie na strony...</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Przetwarzanie strony...</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Automatyczne przycinanie...</translation>
     </message>
@@ -1517,10 +1517,6 @@ Opcje:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Obróć zaznaczone strony lub tę stronę zgodnie z kierunkiem tekstu</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Poprawianie orientacji strony...</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Options:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Объединённый документ содержит %1 из %2 страниц; %3 не записан.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Страница %1 отсутствует: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Options:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>Документ %1 записан, но не удалось удалить временную папку %2.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Страница %1 отсутствует: %2</translation>
     </message>
 </context>
 <context>
@@ -1291,14 +1299,6 @@ Options:
         <translation>Сканеры не найдены.&lt;br&gt;Подключите сканер.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Разделение на страницы…</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Обработка страницы…</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Автообрезка…</translation>
     </message>
@@ -1517,10 +1517,6 @@ Options:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>Повернуть отмеченные страницы или текущую страницу в правильное положение по направлению текста</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Исправление ориентации страницы…</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@ Seçenekler:
         <source>The combined document holds %1 of its %2 pages; %3 was not written.</source>
         <translation>Birleştirilmiş belge, %2 sayfanın yalnızca %1 tanesini içeriyor; %3 yazılmadı.</translation>
     </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Sayfa %1 eksik: %2</translation>
+    </message>
 </context>
 <context>
     <name>DjvuProgress</name>
@@ -186,6 +190,10 @@ Seçenekler:
     <message>
         <source>The document %1 was written, but the temporary folder %2 could not be removed.</source>
         <translation>%1 belgesi yazıldı, ancak %2 geçici klasörü silinemedi.</translation>
+    </message>
+    <message>
+        <source>Page %1 is missing: %2</source>
+        <translation>Sayfa %1 eksik: %2</translation>
     </message>
 </context>
 <context>
@@ -1289,14 +1297,6 @@ Seçenekler:
         <translation>Tarayıcı bulunamadı.&lt;br&gt;Lütfen bir tarayıcı bağlayın.</translation>
     </message>
     <message>
-        <source>Splitting on pages...</source>
-        <translation>Sayfalara ayrılıyor…</translation>
-    </message>
-    <message>
-        <source>Processing the page...</source>
-        <translation>Sayfa işleniyor…</translation>
-    </message>
-    <message>
         <source>Auto cropping...</source>
         <translation>Otomatik kırpılıyor…</translation>
     </message>
@@ -1513,10 +1513,6 @@ Seçenekler:
     <message>
         <source>Turn the checked pages, or this page, upright by the direction of their text</source>
         <translation>İşaretli sayfaları ya da bu sayfayı metnin yönüne göre doğru konuma döndür</translation>
-    </message>
-    <message>
-        <source>Turning the page upright...</source>
-        <translation>Sayfanın yönü düzeltiliyor…</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
+#include "core/JobRunner.h"
 #include "imaging/ImageEditor.h"
 #include "options/OptionsDlg.h"
 #include "options/PropertyPage.h"
@@ -224,10 +225,11 @@ void tst_MainWindowScan::undoWaitsForTheFeederRun()
     // Between feeder pages: Ctrl+Z, the Undo command and its slot must change nothing.
     int tries = 0;
     bool undoWasOff = true;
-    // Right after a page has come in (the window takes it first), with more to come.
-    auto *view = m_window->findChild<EzPrevScan *>();
-    QVERIFY(view);
-    const QMetaObject::Connection presser = connect(view, &EzPrevScan::pageScanned, this, [&] {
+    // Right after a page has gone into the list (the window takes each page's end first), with
+    // more to come.
+    auto *jobs = m_window->findChild<JobRunner *>();
+    QVERIFY(jobs);
+    const QMetaObject::Connection presser = connect(jobs, &JobRunner::finished, this, [&] {
         const int count = m_window->pageList()->count();
         if (!m_window->isBusy() || count < 3 || tries > 0)
             return;

@@ -226,7 +226,6 @@ private Q_SLOTS:
             files << path(QStringLiteral("kinds/") + QLatin1String(kind.name));
             QVERIFY(save(kind.image, files.last(), kind.dpi, kind.format));
         }
-        files.insert(2, path(QStringLiteral("kinds/gone.jpg")));
         // A folder of the user's own with the name older versions used for their scratch files.
         const QString own = path(QStringLiteral("out/vlmpjtmp/keep.txt"));
         QVERIFY(TestPaths::writeFile(own));

@@ -222,12 +222,6 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QStringList>("relations");
         QTest::addColumn<QStringList>("pictures");
-        QTest::newRow("missing file is skipped")
-            << QStringList{QStringLiteral("a/one.jpg"), QStringLiteral("-a/gone.jpg"),
-                           QStringLiteral("a/two.jpg")}
-            << QStringList{QStringLiteral("rId10 media/one.jpeg"),
-                           QStringLiteral("rId11 media/two.jpeg")}
-            << QStringList{QStringLiteral("rId10"), QStringLiteral("rId11")};
         QTest::newRow("same base name keeps the earlier media")
             << QStringList{QStringLiteral("a/page.jpg"), QStringLiteral("b/Page.1.jpg")}
             << QStringList{QStringLiteral("rId10 media/page.jpeg"),
@@ -255,12 +249,11 @@ private Q_SLOTS:
         QStringList paths;
         int id = 0;
         for (const QString &file : files) {
-            const bool missing = file.startsWith(QLatin1Char('-'));
             const bool text = file.startsWith(QLatin1Char('!'));
-            const QString name = dir.filePath(missing || text ? file.mid(1) : file);
+            const QString name = dir.filePath(text ? file.mid(1) : file);
             if (text)
                 QVERIFY(TestPaths::writeFile(name, "just text"));
-            else if (!missing)
+            else
                 QVERIFY(saveImage(TestPages::pageImage(++id), name, 300, "jpeg"));
             paths << name;
         }

@@ -488,6 +488,8 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(), odd);
+        // The writer's reason is there for the window to show, not only the file's name.
+        QCOMPARE(dialog.errorString(), QStringLiteral("not a .jpg or .tiff page"));
         QVERIFY(dialog.isVisible());
         QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("odd.pdf"))));
     }
