@@ -1,29 +1,6 @@
 #include "export/PdfExportJob.h"
 
-#include "core/ExportProgress.h"
-
-namespace {
-
-// The writer's progress as the job's.
-class JobProgress : public ExportProgress
-{
-public:
-    JobProgress(std::function<void(int, int)> report, std::function<bool()> cancelled)
-        : m_report(std::move(report))
-        , m_cancelled(std::move(cancelled))
-    {
-    }
-    void setRange(int, int maximum) override { m_total = maximum; }
-    void setValue(int value) override { m_report(value, m_total); }
-    bool wasCanceled() override { return m_cancelled(); }
-
-private:
-    std::function<void(int, int)> m_report;
-    std::function<bool()> m_cancelled;
-    int m_total = 0;
-};
-
-} // namespace
+#include "core/JobExportProgress.h"
 
 PdfExportJob::PdfExportJob(const PdfExportSettings &settings, const QStringList &files, bool append,
                            const QString &uiLanguage)
@@ -42,8 +19,7 @@ Job::Outcome PdfExportJob::run()
     QObject::connect(&writer, &PdfWriter::applied,
                      [this](const QString &path) { m_applied = path; });
     QObject::connect(&writer, &PdfWriter::failed, [this](const QString &path) { m_failed = path; });
-    JobProgress progress([this](int done, int total) { reportProgress(done, total); },
-                         [this] { return isCancelled(); });
+    JobExportProgress progress(*this, [this](int done, int total) { reportProgress(done, total); });
     m_result = writer.write(m_settings, m_files, m_append, &progress);
     m_pagesWithoutText = writer.pagesWithoutText();
     m_userMessage = writer.userMessage();
