@@ -39,7 +39,7 @@ bool JobRunner::start(std::unique_ptr<Job> job)
     });
     Job *running = m_job.get();
     m_thread = QThread::create([this, running] { m_outcome = running->run(); });
-    m_thread->setObjectName(QStringLiteral("vellumo-job"));
+    m_thread->setObjectName(QStringLiteral("Job worker"));
     // Emitted on the worker thread as it ends; delivered here once it has.
     connect(m_thread, &QThread::finished, this, &JobRunner::jobEnded, Qt::QueuedConnection);
     const JobKind kind = m_job->kind();
