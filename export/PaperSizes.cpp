@@ -2,10 +2,12 @@
 
 #include <array>
 
-using namespace PoDoFo;
-
 namespace PaperSizes {
 namespace {
+
+// Within this file only: a using-directive at file scope would reach every source that a unity
+// build compiles after it.
+using namespace PoDoFo;
 
 constexpr int a4Code = 0;
 

@@ -14,26 +14,27 @@ PdfExportJob::PdfExportJob(const PdfExportSettings &settings, const QStringList 
 
 Job::Outcome PdfExportJob::run()
 {
-    PdfWriter writer;
+    ::PdfWriter writer;
     writer.setUiLanguage(m_uiLanguage);
-    QObject::connect(&writer, &PdfWriter::applied,
+    QObject::connect(&writer, &::PdfWriter::applied,
                      [this](const QString &path) { m_applied = path; });
-    QObject::connect(&writer, &PdfWriter::failed, [this](const QString &path) { m_failed = path; });
+    QObject::connect(&writer, &::PdfWriter::failed,
+                     [this](const QString &path) { m_failed = path; });
     JobExportProgress progress(*this, [this](int done, int total) { reportProgress(done, total); });
     m_result = writer.write(m_settings, m_files, m_append, &progress);
     m_pagesWithoutText = writer.pagesWithoutText();
     m_userMessage = writer.userMessage();
     m_detail = writer.errorString();
     switch (m_result) {
-    case PdfWriter::Result::Finished:
+    case ::PdfWriter::Result::Finished:
         return Outcome::Finished;
-    case PdfWriter::Result::Cancelled:
+    case ::PdfWriter::Result::Cancelled:
         return Outcome::Cancelled;
-    case PdfWriter::Result::Failed:
-    case PdfWriter::Result::TargetUnwritable:
-    case PdfWriter::Result::NoPages:
-    case PdfWriter::Result::NoTarget:
-    case PdfWriter::Result::OcrUnavailable:
+    case ::PdfWriter::Result::Failed:
+    case ::PdfWriter::Result::TargetUnwritable:
+    case ::PdfWriter::Result::NoPages:
+    case ::PdfWriter::Result::NoTarget:
+    case ::PdfWriter::Result::OcrUnavailable:
         break;
     }
     setErrorString(m_detail);

@@ -17,7 +17,7 @@ public:
 
     Outcome run() override;
 
-    PdfWriter::Result result() const { return m_result; }
+    ::PdfWriter::Result result() const { return m_result; }
     // The written file (Finished), or the file at fault (Failed, TargetUnwritable).
     QString appliedPath() const { return m_applied; }
     QString failedPath() const { return m_failed; }
@@ -31,7 +31,7 @@ private:
     const bool m_append;
     const QString m_uiLanguage;
 
-    PdfWriter::Result m_result = PdfWriter::Result::Failed;
+    ::PdfWriter::Result m_result = ::PdfWriter::Result::Failed;
     QString m_applied;
     QString m_failed;
     int m_pagesWithoutText = 0;
