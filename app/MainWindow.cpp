@@ -48,6 +48,7 @@
 #include "ribbon/RibbonSliderPane.h"
 #include "scan/AutoScanWizard.h"
 #include "scan/EzPrevScan.h"
+#include "scan/ScannerThread.h"
 
 MainWindow::MainWindow(bool showSplash, QWidget *parent)
     : RibbonMainWindow(parent)

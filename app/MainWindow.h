@@ -113,7 +113,7 @@ public:
     PageHistory *history() const { return m_history; }
     const RibbonCommands &commands() const { return m_commands; }
     ScannerLibrary *scannerLibrary() const;
-    ScannerThread *scannerThread() const { return m_scanner; }
+    ScannerThread *scannerThread() const { return m_scanner.get(); }
     AutoScanWizard *autoScanWizard() const { return m_autoScanWizard; }
     QPrinter *printer() const { return m_printer.get(); }
     // Re-reads the three quality resolutions into the quality chooser and restores the choices
@@ -426,7 +426,8 @@ private:
     bool m_rescan = false;
     bool m_singlePage = false;
     ScannerChoiceSettings m_scannerChoice;
-    ScannerThread *m_scanner = nullptr;
+    // Declared after the scanner choice its thread reads, so that it ends first.
+    std::unique_ptr<ScannerThread> m_scanner;
     // The window that owns the running scan's dialogs (the preview).
     QPointer<QWidget> m_scanOwner;
     // The user asked to choose a scanner: the chooser follows the fresh list.

@@ -35,10 +35,13 @@
 
 void MainWindow::buildScanner()
 {
-    m_scanner = new ScannerThread(std::make_unique<SaneScannerLibrary>(&m_scannerChoice), this);
-    m_scannerView->setScanner(m_scanner);
-    connect(m_scanner, &ScannerThread::sourcesListed, this, &MainWindow::scannersListed);
-    connect(m_scanner, &ScannerThread::previewReady, this, &MainWindow::showScanPreview);
+    // Owned by the window, not parented to it: it must end (and its thread stop using the
+    // scanner choice) before the window's members go.
+    m_scanner =
+        std::make_unique<ScannerThread>(std::make_unique<SaneScannerLibrary>(&m_scannerChoice));
+    m_scannerView->setScanner(m_scanner.get());
+    connect(m_scanner.get(), &ScannerThread::sourcesListed, this, &MainWindow::scannersListed);
+    connect(m_scanner.get(), &ScannerThread::previewReady, this, &MainWindow::showScanPreview);
     connect(m_scannerView, &EzPrevScan::scanFinished, this, &MainWindow::scanFinished);
 }
 
@@ -53,7 +56,7 @@ void MainWindow::showScanPreview(const HImage &preview)
     auto *dialog = new ScanPreviewDlg(m_scanOwner ? m_scanOwner.data() : this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setPreview(preview);
-    connect(dialog, &QDialog::finished, m_scanner, [scanner = m_scanner](int result) {
+    connect(dialog, &QDialog::finished, m_scanner.get(), [scanner = m_scanner.get()](int result) {
         scanner->answerPreview(result == QDialog::Accepted);
     });
     dialog->open();
