@@ -25,7 +25,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <utility>
+
 #include "app/LanguageLoader.h"
+#include "app/PageImporter.h"
 #include "app/SplashScreen.h"
 #include "app/StatusProgress.h"
 #include "app/ToolPanel.h"
@@ -83,6 +86,16 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     StaleFileCleanup(AppPaths::tempFolder(), operations).runLenient();
 
     buildCentralArea();
+    m_importer = new PageImporter(m_pageList, m_jobs, this);
+    connect(m_importer, &PageImporter::message, this, &MainWindow::errorMessage);
+    connect(m_importer, &PageImporter::uprightUnavailable, this,
+            &MainWindow::reportUprightUnavailable);
+    connect(m_importer, &PageImporter::countChanged, this, [this](int count) {
+        if (count > 0)
+            m_workArea->setCurrentIndex(EditorPage);
+        showCount(count);
+    });
+    connect(m_importer, &PageImporter::finished, this, &MainWindow::importFinished);
     buildScanner();
     fillScannerList();
     m_autoScanWizard = new AutoScanWizard(this);
@@ -378,12 +391,23 @@ void MainWindow::closeEvent(QCloseEvent *event)
         QTimer::singleShot(0, this, &QWidget::close);
         return;
     }
-    if (!maySave()) {
-        event->ignore();
+    if (std::exchange(m_closeApproved, false) || (!isBusy() && saveQuestion().isEmpty())) {
+        saveGeometry();
+        event->accept();
         return;
     }
-    saveGeometry();
-    event->accept();
+    event->ignore();
+    if (isBusy()) {
+        // The running job is cancelled (a save runs to its end); the window closes once it
+        // is over.
+        m_jobs->cancel();
+        m_closeWhenIdle = true;
+        return;
+    }
+    maySave([this] {
+        m_closeApproved = true;
+        close();
+    });
 }
 
 int MainWindow::workAreaIndex() const

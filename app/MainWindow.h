@@ -12,7 +12,6 @@
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
 #include "core/Job.h"
-#include "import/PdfImport.h"
 #include "ocr/OcrRunner.h"
 #include "pages/PageCommand.h"
 #include "pages/PageStore.h"
@@ -28,11 +27,12 @@ class InstanceChannel;
 class JobRunner;
 class PageBatch;
 class AfterScanJob;
-class PdfImportJob;
 class QTemporaryDir;
-class PdfImportSession;
 class PageHistory;
+class PageImporter;
 class PdfProgress;
+class ProjectJob;
+class WaitingDlg;
 class PageListWidget;
 class QCheckBox;
 class QImage;
@@ -132,7 +132,6 @@ public:
     // How soon the wizard's next scan is tried again while a feeder run is still delivering.
     static constexpr int AutoScanRetryMs = 250;
     // Longest run of page adding from a PDF import before the window takes its events again.
-    static constexpr int PdfAddSliceMs = 10;
 
 public slots:
     void processDroppedFiles(const QStringList &files);
@@ -296,12 +295,8 @@ private:
     // The brightness dialog's answers: the change recorded for undo, or the copy dropped.
     void brightnessApplied();
     void brightnessClosed();
-    // The quarter turns that make a page upright from a detection's result; nothing when the
-    // page stays as it is. A detection that cannot run is reported once per session.
-    std::optional<int> uprightTurns(const OcrRunner::Orientation &orientation);
+    // A detection that cannot run is reported once per session.
     void reportUprightUnavailable(const OcrRunner::Orientation &orientation);
-    // An imported picture turned upright when the option is on.
-    QImage importedUpright(const QImage &image);
     // Makes the page at position current and shows it in the editor.
     void showPageAt(int position);
     // Switches a checkable mode action off: once normally, then with its signals blocked.
@@ -326,33 +321,25 @@ private:
     void showPages();
     // After the list became empty: the drop zone, an empty editor, page commands off.
     void showEmptyDocument();
+    // Picture files, or the images of a PDF file, in as pages (PageImporter).
     void loadImageFiles(const QStringList &files);
-    // The pages of one image file (every page of a multi-page TIFF); says what went wrong.
-    int addPagesFromFile(const QString &file, const QString &madeThumbnail = {},
-                         PageStore::FileUse use = PageStore::FileUse::Copy);
-    // Starts bringing the images of a PDF file in as pages, in page order (a PdfImportSession).
     void extractPdf(const QString &pdf);
-    // The session's next extraction job, behind a progress window with Cancel.
-    void startPdfJob();
-    // The images the running extraction has handed over, queued for the list.
-    void takePdfImages(PdfImportJob &job);
-    void scheduleAddingPdfImages();
-    // Queued images into the list, for at most PdfAddSliceMs at a time.
-    void addPdfImages();
-    // An extraction ended: its last images queued; pdfImagesAdded() follows once all are in.
-    void pdfJobEnded(PdfImportJob &job);
-    // What the ended extraction could not do told, then the session's next step.
-    void pdfImagesAdded();
-    // The session is over: one undo step for its pages, the next waiting file opened.
-    void endPdfImport();
-    // Asks, in the box that says a PDF holds no images, whether to draw its pages at dpi.
-    void offerRendering(int dpi);
-    // Opens the files that wait for an import before them, up to the next PDF file.
+    // An import is over: one undo step for its pages, the next waiting file opened.
+    void importFinished(int before, int added, const QString &command);
+    // Opens the files that wait for an import before them.
     void openPendingFiles();
     // Answers whether the working folder may receive the pages of a new document.
     bool prepareEmptyWorkingFolder();
-    // The save question; true when the caller may go on.
-    bool maySave();
+    // The question asked before the document is closed; empty when there is nothing to save.
+    QString saveQuestion() const;
+    // The save question; then runs once the user said No, or Yes and the project was saved.
+    void maySave(const std::function<void()> &then);
+    // Saves (asking for a name first when there is none); then runs once the save succeeded.
+    void saveProjectThen(const std::function<void()> &then);
+    // A project job behind a wait window; false when another job runs.
+    bool startProjectJob(std::unique_ptr<ProjectJob> job, const QString &text);
+    // A save told and its follow-up run; an opened project's pages brought in.
+    void projectJobEnded(const ProjectJob &job, Job::Outcome outcome);
     // Deletes every file of the working folder (not its subfolders).
     void clearWorkingFolder();
     // Empties the working folder, the page list and the editor.
@@ -448,21 +435,15 @@ private:
     std::unique_ptr<QTemporaryDir> m_scanFolder;
     bool m_scanFailPending = false;
     bool m_scanEndPending = false;
-    // The PDF file being imported, the list's size before it and the pages it added so far.
-    std::unique_ptr<PdfImportSession> m_pdfSession;
-    int m_pdfPagesBefore = 0;
-    int m_pdfAdded = 0;
-    // Extracted images (file, thumbnail) waiting to become pages, and how the extraction they
-    // came from ended, once it has.
-    QList<std::pair<QString, QString>> m_pdfImages;
-    bool m_pdfAddingScheduled = false;
-    struct PdfJobEnd
-    {
-        PdfImport::Outcome outcome;
-        QStringList skipped;
-    };
-    std::optional<PdfJobEnd> m_pdfEnd;
-    // Files opened together, waiting for the PDF import before them.
+    PageImporter *m_importer = nullptr;
+    // What waits for the running save, and its wait window.
+    std::function<void()> m_afterSave;
+    QPointer<WaitingDlg> m_projectWait;
+    // The window closes once the running job is over.
+    bool m_closeWhenIdle = false;
+    // The save question was answered: the next close goes through.
+    bool m_closeApproved = false;
+    // Files opened together, waiting for the import before them.
     QStringList m_pendingFiles;
     AutoScanWizard *m_autoScanWizard = nullptr;
     // Pages added by the scanning wizard's current run, for the message when a scan fails.

@@ -29,7 +29,6 @@
 #include "app/MainWindow.h"
 #include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
-#include "app/StatusProgress.h"
 #include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
@@ -138,31 +137,6 @@ void MainWindow::showEmptyDocument()
     updateCommands();
 }
 
-void MainWindow::processDroppedFiles(const QStringList &files)
-{
-    if (files.isEmpty())
-        return;
-    const QString suffix = QFileInfo(files.first()).suffix().toUpper();
-    if (suffix == QLatin1String("PDF"))
-        extractPdf(files.first());
-    else if (suffix == QLatin1String("VLMPJ"))
-        openProjectFile(files.first(), true);
-    else
-        loadImageFiles(files);
-}
-
-void MainWindow::loadFile()
-{
-    const QString start = AppPaths::dialogStart(
-        Settings::readString(SettingsKeys::LastPath, QString()), AppPaths::StartKind::Pictures);
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Open Image"), start,
-        tr("All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image "
-           "File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;"));
-    if (!files.isEmpty())
-        loadImageFiles(files);
-}
-
 bool MainWindow::prepareEmptyWorkingFolder()
 {
     if (m_pageList->count() > 0)
@@ -175,86 +149,8 @@ bool MainWindow::prepareEmptyWorkingFolder()
     return true;
 }
 
-int MainWindow::addPagesFromFile(const QString &file, const QString &madeThumbnail,
-                                 PageStore::FileUse use)
-{
-    const QString name = QFileInfo(file).fileName();
-    // A JPEG page keeps its bytes: no quality is lost and nothing is encoded again.
-    if (ImageFileLoader::isStorableJpeg(file)) {
-        m_workArea->setCurrentIndex(EditorPage);
-        // Turned upright only when it has to be; otherwise its bytes are kept as they are.
-        const std::optional<int> turns = Settings::readBool(SettingsKeys::AutoUpright, false)
-                                             ? uprightTurns(PageOrientation::detect(file))
-                                             : std::nullopt;
-        if (turns) {
-            const QImage turned = PageOrientation::turned(QImage(file), *turns);
-            if (!turned.isNull())
-                return m_pageList->addImage(turned, false) ? 1 : 0;
-        }
-        return m_pageList->addJpegFile(file, madeThumbnail, use) ? 1 : 0;
-    }
-    const QList<ImageFileLoader::Page> pages = ImageFileLoader::readAll(file);
-    const ImageFileLoader::Page &first = pages.first();
-    if (first.tooLarge) {
-        errorMessage(tr("Sorry, can't load file %1.<br>The image is too large: %2 x %3 pixels.")
-                         .arg(name.toHtmlEscaped())
-                         .arg(first.size.width())
-                         .arg(first.size.height()));
-        return 0;
-    }
-    if (first.image.isNull()) {
-        errorMessage(tr("Sorry, can't load file. Wrong file format.<br>%1").arg(name));
-        return 0;
-    }
-    int added = 0;
-    for (const ImageFileLoader::Page &page : pages) {
-        m_workArea->setCurrentIndex(EditorPage);
-        if (m_pageList->addImage(importedUpright(page.image), page.blackAndWhite))
-            ++added;
-    }
-    if (first.damaged)
-        errorMessage(tr("The file %1 is damaged: part of its picture may be missing.")
-                         .arg(name.toHtmlEscaped()));
-    return added;
-}
-
-void MainWindow::loadImageFiles(const QStringList &files)
-{
-    if (!prepareEmptyWorkingFolder())
-        return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const int before = m_pageList->count();
-    int added = 0;
-    m_statusProgress->begin(tr("Opening..."), int(files.size()));
-    const auto endProgress = qScopeGuard([this] { m_statusProgress->end(); });
-    {
-        const QSignalBlocker blocker(m_pageList);
-        int opened = 0;
-        for (const QString &file : files) {
-            m_statusProgress->setValue(opened++);
-            const int pages = addPagesFromFile(file);
-            if (pages > 0)
-                Settings::write(SettingsKeys::LastPath, QFileInfo(file).absoluteFilePath());
-            added += pages;
-        }
-    }
-    if (m_pageList->count() > before)
-        m_history->recordAdded(m_commands.loadFile->iconText(), before,
-                               m_pageList->count() - before);
-    showCount(m_pageList->count());
-    if (added > 0) {
-        setModified(true);
-        showPages();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        m_pageList->selectPosition(m_pageList->currentPosition(), 0);
-    } else if (m_pageList->count() == 0) {
-        showEmptyDocument();
-    }
-}
-
 void MainWindow::help()
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     const QString host = Settings::readString(SettingsKeys::AppUrl, QString(ProgramInfo::WebHost));
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://%1").arg(host), QUrl::TolerantMode));
 }
@@ -268,10 +164,11 @@ void MainWindow::about()
 
 void MainWindow::settings()
 {
-    OptionsDlg dialog(this);
-    connect(&dialog, &OptionsDlg::languageChanged, this, [] { LanguageLoader::load(); });
-    if (dialog.exec() == QDialog::Accepted)
-        refreshQualities();
+    auto *dialog = new OptionsDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &OptionsDlg::languageChanged, this, [] { LanguageLoader::load(); });
+    connect(dialog, &QDialog::accepted, this, &MainWindow::refreshQualities);
+    dialog->open();
 }
 
 // Kept for the command set; no command of this build raises it.

@@ -1,212 +1,129 @@
-// The main window's PDF import: the images of a PDF file become pages, extracted in a child
-// process (so that no PDF can take the window down) run as a job; pages appear as the images
-// arrive, and the password question and the offer to draw the pages answer through signals.
+// The main window's imports: picture files and the images of PDF files become pages through the
+// page importer (jobs, pages added as they come), files opened together wait their turn, and each
+// import ends as one undo step.
 
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QSignalBlocker>
-#include <QTimer>
 
 #include <utility>
 
 #include "app/MainWindow.h"
+#include "app/PageImporter.h"
+#include "app/StatusProgress.h"
 #include "core/AppPaths.h"
-#include "core/JobRunner.h"
-#include "core/ProgramInfo.h"
 #include "core/Settings.h"
-#include "export/PdfProgress.h"
-#include "import/PdfImport.h"
-#include "import/PdfImportJob.h"
-#include "import/PdfImportSession.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
-
-namespace {
-
-// The Good scan resolution when the settings hold none, in dots per inch.
-constexpr int GoodDpi = 300;
-
-} // namespace
 
 void MainWindow::loadPdf()
 {
     const QString start =
         AppPaths::dialogStart(Settings::readString(SettingsKeys::LastPath, QString()));
-    const QString file = QFileDialog::getOpenFileName(this, tr("Extract images from PDF"), start,
-                                                      tr("PDF File (*.pdf)"));
-    if (!file.isEmpty())
-        extractPdf(file);
+    auto *dialog =
+        new QFileDialog(this, tr("Extract images from PDF"), start, tr("PDF File (*.pdf)"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this, &MainWindow::extractPdf);
+    dialog->open();
+}
+
+void MainWindow::loadFile()
+{
+    const QString start = AppPaths::dialogStart(
+        Settings::readString(SettingsKeys::LastPath, QString()), AppPaths::StartKind::Pictures);
+    auto *dialog = new QFileDialog(
+        this, tr("Open Image"), start,
+        tr("All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image "
+           "File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFiles);
+    connect(dialog, &QFileDialog::filesSelected, this, &MainWindow::loadImageFiles);
+    dialog->open();
+}
+
+void MainWindow::processDroppedFiles(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    const QString suffix = QFileInfo(files.first()).suffix().toUpper();
+    if (suffix == QLatin1String("PDF"))
+        extractPdf(files.first());
+    else if (suffix == QLatin1String("VLMPJ"))
+        openProjectFile(files.first(), true);
+    else
+        loadImageFiles(files);
+}
+
+void MainWindow::loadImageFiles(const QStringList &files)
+{
+    if (files.isEmpty() || isBusy() || !prepareEmptyWorkingFolder())
+        return;
+    if (m_importer->loadImages(files, m_commands.loadFile->iconText()))
+        updateCommands();
 }
 
 void MainWindow::extractPdf(const QString &pdf)
 {
-    if (m_pdfSession || isBusy() || !prepareEmptyWorkingFolder())
+    if (isBusy() || !prepareEmptyWorkingFolder())
         return;
-    const QFileInfo info(pdf);
-    Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
-    m_pdfSession = std::make_unique<PdfImportSession>(
-        pdf, m_pageList->thumbSize(), Settings::readInt(SettingsKeys::GoodQuality, GoodDpi));
-    m_pdfPagesBefore = m_pageList->count();
-    m_pdfAdded = 0;
-    if (!m_pdfSession->isValid()) {
-        errorMessage(tr("Can't open file %1.").arg(info.fileName().toHtmlEscaped()));
-        endPdfImport();
-        return;
-    }
-    updateCommands();
-    startPdfJob();
+    if (m_importer->extractPdf(pdf, m_commands.loadPdf->iconText()))
+        updateCommands();
 }
 
-void MainWindow::startPdfJob()
+void MainWindow::importFinished(int before, int added, const QString &command)
 {
-    auto *progress = new PdfProgress(1, this);
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    progress->start();
-    progress->setText(m_pdfSession->isDrawing() ? tr("Drawing the pages of the PDF file.")
-                                                : tr("Extracting images from PDF file."));
-    // Cancel from the start: reading a damaged file may take long before the first image.
-    progress->setValue(0);
-    progress->setWindowModality(Qt::WindowModal);
-    connect(progress, &PdfProgress::cancelled, m_jobs, &JobRunner::cancel);
-    m_jobProgress = progress;
-    if (!m_jobs->start(m_pdfSession->nextJob())) {
-        progress->finish();
-        progress->close();
-        endPdfImport();
-        return;
-    }
-    progress->open();
-}
-
-void MainWindow::takePdfImages(PdfImportJob &job)
-{
-    for (const PdfImportJob::Image &image : job.takeImages())
-        m_pdfImages.append({image.file, image.thumbnail});
-    scheduleAddingPdfImages();
-}
-
-void MainWindow::scheduleAddingPdfImages()
-{
-    if (m_pdfAddingScheduled)
-        return;
-    m_pdfAddingScheduled = true;
-    // A timer, not a posted call: timers and input get their turn between two slices.
-    QTimer::singleShot(1, Qt::PreciseTimer, this, &MainWindow::addPdfImages);
-}
-
-void MainWindow::addPdfImages()
-{
-    m_pdfAddingScheduled = false;
-    if (!m_pdfSession)
-        return;
-    // A few pages at a time, so that the window answers between them; the rest at the next
-    // turn of the event loop.
-    QElapsedTimer clock;
-    clock.start();
-    {
-        const QSignalBlocker blocker(m_pageList);
-        while (!m_pdfImages.isEmpty() && clock.elapsed() < PdfAddSliceMs) {
-            const auto [file, thumbnail] = m_pdfImages.takeFirst();
-            // The extracted files are the window's own: moved into pages, not copied.
-            m_pdfAdded += addPagesFromFile(file, thumbnail, PageStore::FileUse::Move);
-            QFile::remove(file);
-            QFile::remove(thumbnail);
-        }
-    }
-    showCount(m_pageList->count());
-    if (!m_pdfImages.isEmpty())
-        scheduleAddingPdfImages();
-    else if (m_pdfEnd)
-        pdfImagesAdded();
-}
-
-void MainWindow::pdfJobEnded(PdfImportJob &job)
-{
-    m_pdfEnd = PdfJobEnd{job.importOutcome(), job.skipped()};
-    takePdfImages(job);
-}
-
-void MainWindow::pdfImagesAdded()
-{
-    const PdfJobEnd end = *std::exchange(m_pdfEnd, std::nullopt);
-    const QString name = QFileInfo(m_pdfSession->pdf()).fileName().toHtmlEscaped();
-    if (end.outcome == PdfImport::Outcome::CannotOpen)
-        errorMessage(tr("Can't open file %1.").arg(name));
-    if (!end.skipped.isEmpty()) {
-        QStringList lines;
-        for (const QString &line : end.skipped)
-            lines << line.toHtmlEscaped();
-        errorMessage(tr("Can't extract image.") + QStringLiteral("<br>") +
-                     lines.join(QStringLiteral("<br>")));
-    }
-    switch (m_pdfSession->jobEnded(end.outcome, m_pdfAdded)) {
-    case PdfImportSession::Next::AskPassword: {
-        auto *dialog = new QInputDialog(this);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        dialog->setWindowTitle(tr("Vellumo"));
-        dialog->setLabelText(m_pdfSession->passwordPrompt());
-        dialog->setTextEchoMode(QLineEdit::Password);
-        connect(dialog, &QInputDialog::finished, this, [this, dialog](int result) {
-            const QString password = dialog->textValue();
-            if (result != QDialog::Accepted || password.isEmpty())
-                return endPdfImport();
-            m_pdfSession->setPassword(password);
-            startPdfJob();
-        });
-        dialog->open();
-        return;
-    }
-    case PdfImportSession::Next::OfferDrawing:
-        offerRendering(m_pdfSession->drawingDpi());
-        return;
-    case PdfImportSession::Next::Done:
-        break;
-    }
-    if (m_pdfAdded == 0 && end.outcome == PdfImport::Outcome::NoImages)
-        errorMessage(tr("This PDF file doesn't contain images."));
-    endPdfImport();
-}
-
-void MainWindow::endPdfImport()
-{
-    const int before = m_pdfPagesBefore;
-    m_pdfSession.reset();
-    m_pdfImages.clear();
-    m_pdfEnd.reset();
-    if (m_pageList->count() > before) {
-        m_history->recordAdded(m_commands.loadPdf->iconText(), before,
-                               m_pageList->count() - before);
+    m_statusProgress->end();
+    if (added > 0) {
+        m_history->recordAdded(command, before, added);
         setModified(true);
         showPages();
         m_pageList->selectPosition(m_pageList->currentPosition(), 0);
     } else if (m_pageList->count() == 0) {
         showEmptyDocument();
     }
+    showCount(m_pageList->count());
     updateCommands();
     // Files named together with this one wait for it.
     openPendingFiles();
+    if (!isBusy() && std::exchange(m_closeWhenIdle, false))
+        close();
 }
 
-void MainWindow::offerRendering(int dpi)
+void MainWindow::openFiles(const QStringList &files)
 {
-    auto *box =
-        new QMessageBox(QMessageBox::Information, QString(ProgramInfo::ApplicationName),
-                        tr("This PDF file doesn't contain images."), QMessageBox::Close, this);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setInformativeText(tr("Its pages can be drawn as images instead, at %1 dpi.").arg(dpi));
-    QPushButton *render = box->addButton(tr("&Draw Pages"), QMessageBox::AcceptRole);
-    box->setDefaultButton(render);
-    connect(box, &QMessageBox::finished, this, [this, box, render] {
-        if (box->clickedButton() != render)
-            return endPdfImport();
-        // Pages made of text and drawings still become pages, drawn at the Good resolution.
-        m_pdfSession->drawPages();
-        startPdfJob();
-    });
-    box->open();
+    m_pendingFiles += files;
+    openPendingFiles();
+}
+
+void MainWindow::openPendingFiles()
+{
+    // One at a time: each import or project waits for whatever runs before it.
+    while (!m_pendingFiles.isEmpty() && !isBusy()) {
+        const QString file = m_pendingFiles.takeFirst();
+        if (!QFileInfo(file).isFile()) {
+            errorMessage(tr("Can't open file %1.").arg(file));
+            continue;
+        }
+        const QString suffix = QFileInfo(file).suffix().toUpper();
+        if (suffix == QLatin1String("VLMPJ")) {
+            // Pages already in the window (recovered ones too) are not replaced without the
+            // save question.
+            openProjectFile(file, m_pageList->count() > 0);
+        } else if (suffix == QLatin1String("PDF")) {
+            // The files after it wait until its import is over (importFinished).
+            extractPdf(file);
+        } else {
+            // The pictures that follow one another are loaded together.
+            QStringList images{file};
+            while (!m_pendingFiles.isEmpty()) {
+                const QFileInfo next(m_pendingFiles.first());
+                const QString nextSuffix = next.suffix().toUpper();
+                if (!next.isFile() || nextSuffix == QLatin1String("VLMPJ") ||
+                    nextSuffix == QLatin1String("PDF"))
+                    break;
+                images << m_pendingFiles.takeFirst();
+            }
+            loadImageFiles(images);
+        }
+    }
 }

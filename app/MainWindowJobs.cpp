@@ -10,17 +10,19 @@
 #include <utility>
 
 #include "app/MainWindow.h"
+#include "app/PageImporter.h"
 #include "app/RibbonCommands.h"
+#include "app/StatusProgress.h"
 #include "core/BusyState.h"
 #include "core/JobRunner.h"
 #include "core/LogCategories.h"
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
-#include "import/PdfImportJob.h"
-#include "import/PdfImportSession.h"
+#include "import/ImageLoadJob.h"
 #include "pages/PageBatch.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
+#include "pages/ProjectJob.h"
 #include "ribbon/RibbonBar.h"
 #include "scan/AfterScanJob.h"
 
@@ -43,8 +45,9 @@ JobKind MainWindow::runningJob() const
         return JobKind::Scan;
     if (m_jobs && m_jobs->isBusy())
         return m_jobs->runningKind();
-    // Between the jobs of a PDF import (the password question, the offer to draw the pages).
-    return m_pdfSession ? JobKind::Import : JobKind::None;
+    // Between the jobs of a PDF import (the password question, the offer to draw the pages),
+    // and while the last pages of an import go into the list.
+    return m_importer && m_importer->isRunning() ? JobKind::Import : JobKind::None;
 }
 
 void MainWindow::updateCommands()
@@ -121,8 +124,11 @@ void MainWindow::startPageBatch(std::unique_ptr<PageBatch> batch, const QString 
 
 void MainWindow::jobProgressed(int done, int total, const QString &text)
 {
-    if (auto *import = dynamic_cast<PdfImportJob *>(m_jobs->job()))
-        takePdfImages(*import);
+    if (dynamic_cast<ImageLoadJob *>(m_jobs->job())) {
+        if (!m_statusProgress->isRunning())
+            m_statusProgress->begin(text, total);
+        m_statusProgress->setValue(done);
+    }
     if (!m_jobProgress)
         return;
     m_jobProgress->setRange(0, total);
@@ -139,10 +145,16 @@ void MainWindow::jobFinished(Job *job, Job::Outcome outcome)
     }
     if (auto *batch = dynamic_cast<PageBatch *>(job))
         pageBatchEnded(*batch, outcome);
-    else if (auto *import = dynamic_cast<PdfImportJob *>(job))
-        pdfJobEnded(*import);
     else if (auto *scanned = dynamic_cast<AfterScanJob *>(job))
         scannedPageReady(*scanned);
+    else if (auto *project = dynamic_cast<ProjectJob *>(job))
+        projectJobEnded(*project, outcome);
+    // Files opened while something ran, and a close that waited for the job.
+    if (!isBusy()) {
+        openPendingFiles();
+        if (std::exchange(m_closeWhenIdle, false))
+            close();
+    }
 }
 
 void MainWindow::pageBatchEnded(const PageBatch &batch, Job::Outcome outcome)

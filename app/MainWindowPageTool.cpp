@@ -119,23 +119,6 @@ void MainWindow::reportUprightUnavailable(const OcrRunner::Orientation &orientat
     errorMessage(message);
 }
 
-std::optional<int> MainWindow::uprightTurns(const OcrRunner::Orientation &orientation)
-{
-    reportUprightUnavailable(orientation);
-    if (orientation.status != OcrRunner::Status::Done || !orientation.quarterTurns ||
-        *orientation.quarterTurns == 0)
-        return std::nullopt;
-    return orientation.quarterTurns;
-}
-
-QImage MainWindow::importedUpright(const QImage &image)
-{
-    if (!Settings::readBool(SettingsKeys::AutoUpright, false))
-        return image;
-    const std::optional<int> turns = uprightTurns(PageOrientation::detect(image));
-    return turns ? PageOrientation::turned(image, *turns) : image;
-}
-
 void MainWindow::turnUpright()
 {
     if (!m_editor->hasImage())

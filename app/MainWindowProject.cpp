@@ -2,7 +2,6 @@
 // command line, the save question and the offer to recover pages left from an earlier run.
 
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -14,9 +13,9 @@
 #include "app/CommandLine.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
-#include "app/StatusProgress.h"
 #include "app/WaitingDlg.h"
 #include "core/AppPaths.h"
+#include "core/JobRunner.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 #include "imaging/ImageEditor.h"
@@ -24,6 +23,7 @@
 #include "pages/PageListWidget.h"
 #include "pages/PageRecovery.h"
 #include "pages/ProjectArchive.h"
+#include "pages/ProjectJob.h"
 #include "pages/WorkingFolder.h"
 
 namespace {
@@ -35,27 +35,31 @@ QString projectFilter()
 
 } // namespace
 
-bool MainWindow::maySave()
+QString MainWindow::saveQuestion() const
 {
-    const QStringList pages = m_pageList->workingPaths();
-    QString question;
-    if (m_projectPath.isEmpty() && !pages.isEmpty())
-        question = tr("The current project is not saved yet. Do you want to save it?");
-    else if (!m_projectPath.isEmpty() && m_modified)
-        question = tr("The current project has been changed. Do you want to save it?");
+    if (m_projectPath.isEmpty() && m_pageList->count() > 0)
+        return tr("The current project is not saved yet. Do you want to save it?");
+    if (!m_projectPath.isEmpty() && m_modified)
+        return tr("The current project has been changed. Do you want to save it?");
+    return {};
+}
+
+void MainWindow::maySave(const std::function<void()> &then)
+{
+    const QString question = saveQuestion();
     if (question.isEmpty())
-        return true;
-    QMessageBox box(QMessageBox::Question, QString(ProgramInfo::ApplicationName), question,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    switch (box.exec()) {
-    case QMessageBox::Yes:
-        saveProject();
-        return true;
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
+        return then();
+    auto *box =
+        new QMessageBox(QMessageBox::Question, QString(ProgramInfo::ApplicationName), question,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, then](int answer) {
+        if (answer == QMessageBox::Yes)
+            saveProjectThen(then); // goes on only once the project is saved
+        else if (answer == QMessageBox::No)
+            then();
+    });
+    box->open();
 }
 
 void MainWindow::clearWorkingFolder()
@@ -75,69 +79,73 @@ void MainWindow::clearDocument()
 
 void MainWindow::newProject()
 {
-    if (!maySave())
+    if (isBusy())
         return;
-    clearDocument();
-    m_projectPath.clear();
-    setModified(false);
-    updateTitle();
-    errorMessage(tr("New project has been begun."));
+    maySave([this] {
+        clearDocument();
+        m_projectPath.clear();
+        setModified(false);
+        updateTitle();
+        errorMessage(tr("New project has been begun."));
+    });
 }
 
 void MainWindow::openProject()
 {
     const QString start =
         AppPaths::dialogStart(Settings::readString(SettingsKeys::ProjectPath, QString()));
-    const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open Project"), start, projectFilter());
-    if (!path.isEmpty())
-        openProjectFile(path, true);
+    auto *dialog = new QFileDialog(this, tr("Open Project"), start, projectFilter());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    connect(dialog, &QFileDialog::fileSelected, this,
+            [this](const QString &path) { openProjectFile(path, true); });
+    dialog->open();
 }
 
 void MainWindow::openProjectFile(const QString &path, bool askToSave)
 {
-    if (askToSave && !maySave())
+    if (isBusy())
         return;
-    const auto wait = showWaiting(this, tr("Opening..."));
-    // Unpacked beside the working folder first: a file that is not a project, or a damaged
-    // one, leaves the open document, its project path and its changed flag as they were.
-    const QString staging = WorkingFolder::stagingFolder(m_pageList->workingFolder());
-    QDir(staging).removeRecursively();
-    QDir().mkpath(staging);
-    const auto removeStaging = qScopeGuard([staging] { QDir(staging).removeRecursively(); });
-    ProjectArchive archive;
-    archive.extract(path, staging);
-    const QString name = QFileInfo(path).fileName().toHtmlEscaped();
-    if (!archive.errorString().isEmpty() || PageRecovery::pageCount(staging) == 0) {
-        const QString why = archive.errorString().isEmpty() ? tr("It holds no pages.")
-                                                            : archive.errorString().toHtmlEscaped();
-        errorMessage(tr("Can't open the project %1.<br>%2").arg(name, why));
-        return;
-    }
-    clearDocument();
-    if (!WorkingFolder::moveFiles(staging, m_pageList->workingFolder()))
-        errorMessage(tr("Some pages of the project %1 could not be unpacked.").arg(name));
-    m_projectPath = path;
-    restoreProject();
-    updateTitle();
-    setModified(false);
-    if (!archive.skipped().isEmpty())
-        errorMessage(
-            tr("Some entries of the project %1 were left out: %2")
-                .arg(name, archive.skipReasons().join(QStringLiteral(", ")).toHtmlEscaped()));
+    const auto open = [this, path] {
+        // Unpacked beside the working folder first, as a job: a file that is not a project, or
+        // a damaged one, leaves the open document, its project path and its changed flag as
+        // they were.
+        const QString staging = WorkingFolder::stagingFolder(m_pageList->workingFolder());
+        startProjectJob(ProjectJob::open(path, staging), tr("Opening..."));
+    };
+    if (askToSave)
+        maySave(open);
+    else
+        open();
 }
 
 void MainWindow::saveProject()
 {
+    saveProjectThen({});
+}
+
+void MainWindow::saveProjectThen(const std::function<void()> &then)
+{
+    if (isBusy())
+        return;
     if (m_pageList->count() == 0) {
         errorMessage(tr("Empty project. Scan a document before the saving."));
         return;
     }
-    if (m_projectPath.isEmpty()) {
-        const QString start =
-            AppPaths::dialogStart(Settings::readString(SettingsKeys::ProjectPath, QString()));
-        QString path =
-            QFileDialog::getSaveFileName(this, tr("Save Project"), start, projectFilter());
+    const auto write = [this, then] {
+        m_afterSave = then;
+        if (!startProjectJob(ProjectJob::save(m_projectPath, m_pageList->workingPaths()),
+                             tr("Saving...")))
+            m_afterSave = nullptr;
+    };
+    if (!m_projectPath.isEmpty())
+        return write();
+    const QString start =
+        AppPaths::dialogStart(Settings::readString(SettingsKeys::ProjectPath, QString()));
+    auto *dialog = new QFileDialog(this, tr("Save Project"), start, projectFilter());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, write](QString path) {
         if (path.isEmpty())
             return;
         // Without its suffix the file would not be recognised as a project when dropped.
@@ -145,16 +153,57 @@ void MainWindow::saveProject()
             path += QStringLiteral(".vlmpj");
         Settings::write(SettingsKeys::ProjectPath, QFileInfo(path).absolutePath());
         setProjectPath(path);
-    }
-    const auto wait = showWaiting(this, tr("Saving..."));
-    ProjectArchive archive;
-    if (!archive.writeProject(m_projectPath, m_pageList->workingPaths())) {
-        errorMessage(
-            tr("Can't save the project to %1.<br>%2").arg(m_projectPath, archive.errorString()));
+        write();
+    });
+    dialog->open();
+}
+
+bool MainWindow::startProjectJob(std::unique_ptr<ProjectJob> job, const QString &text)
+{
+    if (!m_jobs->start(std::move(job)))
+        return false;
+    m_projectWait = new WaitingDlg(this);
+    m_projectWait->setText(text);
+    return true;
+}
+
+void MainWindow::projectJobEnded(const ProjectJob &job, Job::Outcome outcome)
+{
+    if (m_projectWait)
+        m_projectWait->finish();
+    if (job.kind() == JobKind::ProjectSave) {
+        const std::function<void()> then = std::exchange(m_afterSave, nullptr);
+        if (outcome != Job::Outcome::Finished) {
+            errorMessage(
+                tr("Can't save the project to %1.<br>%2").arg(job.path(), job.errorString()));
+            return;
+        }
+        errorMessage(tr("Project has been saved."));
+        setModified(false);
+        if (then)
+            then();
         return;
     }
-    errorMessage(tr("Project has been saved."));
+    const QString staging = job.folder();
+    const auto removeStaging = qScopeGuard([staging] { QDir(staging).removeRecursively(); });
+    const QString name = QFileInfo(job.path()).fileName().toHtmlEscaped();
+    if (outcome != Job::Outcome::Finished) {
+        errorMessage(
+            tr("Can't open the project %1.<br>%2").arg(name, job.errorString().toHtmlEscaped()));
+        openPendingFiles();
+        return;
+    }
+    clearDocument();
+    if (!WorkingFolder::moveFiles(staging, m_pageList->workingFolder()))
+        errorMessage(tr("Some pages of the project %1 could not be unpacked.").arg(name));
+    m_projectPath = job.path();
+    restoreProject();
+    updateTitle();
     setModified(false);
+    if (!job.skipReasons().isEmpty())
+        errorMessage(tr("Some entries of the project %1 were left out: %2")
+                         .arg(name, job.skipReasons().join(QStringLiteral(", ")).toHtmlEscaped()));
+    openPendingFiles();
 }
 
 bool MainWindow::restoreProject()
@@ -164,18 +213,15 @@ bool MainWindow::restoreProject()
     const QStringList names = PageRecovery::preparePages(m_pageList->workingFolder());
     bool cameBack = false;
     {
+        // The files are in the working folder already: only their thumbnails are read here.
         const QSignalBlocker blocker(m_pageList);
-        m_statusProgress->begin(tr("Opening..."), int(names.size()));
-        const auto endProgress = qScopeGuard([this] { m_statusProgress->end(); });
         for (const QString &name : names) {
-            m_statusProgress->setValue(m_pageList->count());
             const int position = m_pageList->count();
             if (!m_pageList->loadPage(name))
                 m_pageList->rebuildThumb(position);
-            m_sidePanel->setCurrentIndex(PageListPanel);
             cameBack = true;
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
+        m_sidePanel->setCurrentIndex(PageListPanel);
     }
     showCount(m_pageList->count());
     if (!cameBack)
@@ -183,7 +229,6 @@ bool MainWindow::restoreProject()
     // Pages from elsewhere may be numbered with gaps: new pages are named by position.
     if (!WorkingFolder::isInOrder(names))
         m_pageList->renumberPages();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     showPages();
     m_pageList->selectPosition(0, -m_pageList->count());
     return true;
@@ -191,7 +236,6 @@ bool MainWindow::restoreProject()
 
 void MainWindow::recoverProject()
 {
-    const auto wait = showWaiting(this, tr("Recovering..."));
     m_pageList->clearPages();
     showEmptyDocument();
     if (restoreProject())
@@ -223,44 +267,6 @@ void MainWindow::loadProjectFromArgs()
         offerRecovery();
     // The program works in its own folder; a relative path is meant from where it was started.
     openFiles(CommandLine::parse(QCoreApplication::arguments(), m_launchFolder).files);
-}
-
-void MainWindow::openFiles(const QStringList &files)
-{
-    m_pendingFiles += files;
-    if (!m_pdfSession)
-        openPendingFiles();
-}
-
-void MainWindow::openPendingFiles()
-{
-    QStringList images;
-    const auto addImages = [this, &images] {
-        if (!images.isEmpty())
-            loadImageFiles(images);
-        images.clear();
-    };
-    while (!m_pendingFiles.isEmpty() && !m_pdfSession) {
-        const QString file = m_pendingFiles.takeFirst();
-        if (!QFileInfo(file).isFile()) {
-            errorMessage(tr("Can't open file %1.").arg(file));
-            continue;
-        }
-        const QString suffix = QFileInfo(file).suffix().toUpper();
-        if (suffix == QLatin1String("VLMPJ")) {
-            addImages();
-            // Pages already in the window (recovered ones too) are not replaced without the
-            // save question.
-            openProjectFile(file, m_pageList->count() > 0);
-        } else if (suffix == QLatin1String("PDF")) {
-            addImages();
-            // The files after it wait until its import is over (endPdfImport).
-            extractPdf(file);
-        } else {
-            images << file;
-        }
-    }
-    addImages();
 }
 
 void MainWindow::takeFilesFrom(InstanceChannel *channel)

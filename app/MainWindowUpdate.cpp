@@ -1,6 +1,5 @@
 // The update check and the install report of the first start.
 
-#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -27,7 +26,6 @@ void MainWindow::checkInstall()
 void MainWindow::update()
 {
     errorMessage(tr("Checking for update"));
-    QCoreApplication::processEvents();
     const QUrl url = UpdateServer::updateUrl();
     if (!url.isValid()) {
         // An address that is not allowed is never asked; to the user it is a server that
@@ -54,8 +52,11 @@ void MainWindow::replyFinished(QNetworkReply *reply)
         errorMessage(tr("You use a latest version of Vellumo."));
         return;
     }
-    UpdateDlg dialog(offer->version, offer->path, this);
-    if (dialog.exec() == QDialog::Accepted)
+    auto *dialog = new UpdateDlg(offer->version, offer->path, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] {
         errorMessage(tr("Thank you for updating Vellumo.<p>Please close the program and run the "
                         "install file."));
+    });
+    dialog->open();
 }

@@ -1,6 +1,5 @@
 #include "StatusProgress.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -37,8 +36,6 @@ void StatusProgress::setValue(int done)
         m_label->show();
         m_progress->show();
     }
-    if (isShown())
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void StatusProgress::end()

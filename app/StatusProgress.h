@@ -7,8 +7,8 @@ class QLabel;
 class QProgressBar;
 class QStatusBar;
 
-// Progress of a long page operation (many files added, a large project opened) in the status
-// bar, so the window does not sit blank. It shows only once the work has taken longer than
+// Progress of a long page operation (many files added) in the status bar, fed by the job's
+// progress. It shows only once the work has taken longer than
 // ShowDelayMs, and goes with end() or when it is destroyed.
 class StatusProgress
 {
@@ -24,6 +24,7 @@ public:
     void setValue(int done);
     void end();
     bool isShown() const;
+    bool isRunning() const { return m_running; }
 
 private:
     QLabel *m_label;

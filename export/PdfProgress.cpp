@@ -1,7 +1,6 @@
 #include "export/PdfProgress.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -53,14 +52,6 @@ void PdfProgress::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
-void PdfProgress::begin()
-{
-    start();
-    setWindowModality(Qt::WindowModal);
-    open();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-}
-
 void PdfProgress::start()
 {
     m_cancelled = false;
@@ -83,13 +74,6 @@ void PdfProgress::setValue(int value)
 void PdfProgress::setRange(int minimum, int maximum)
 {
     m_bar->setRange(minimum, maximum);
-}
-
-bool PdfProgress::wasCanceled()
-{
-    // All events, user input included: this is where a click on Cancel gets through.
-    QCoreApplication::processEvents();
-    return m_cancelled;
 }
 
 void PdfProgress::finish()

@@ -2,8 +2,6 @@
 
 #include <QDialog>
 
-#include "core/ExportProgress.h"
-
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -12,11 +10,9 @@ class QPushButton;
 // count and a Cancel button. A run drives it as start(), open(), then setValue(n) before each
 // item followed by isCancelled(), and finally finish() and close(). Cancel is disabled until the
 // first item is reached. The user cannot close the window while a run is going on: Escape and
-// the window's close request are ignored until finish().
-//
-// It also serves as the writers' ExportProgress: setValue() is the per-item step, and
-// wasCanceled() lets pending events through before it answers, so a Cancel click is seen.
-class PdfProgress : public QDialog, public ExportProgress
+// the window's close request are ignored until finish(). The run itself is a job on another
+// thread: its progress arrives here as signals, and Cancel reaches it through cancelled().
+class PdfProgress : public QDialog
 {
     Q_OBJECT
 
@@ -26,14 +22,9 @@ public:
 
     // Cancel off, bar at 0, and the start text of the export kind.
     void start();
-    // start(), then shown as a window-modal dialog, with pending events processed so that it
-    // appears before the work begins.
-    void begin();
     // Cancel on, bar at value, and the running text of the export kind.
-    void setValue(int value) override;
-    void setRange(int minimum, int maximum) override;
-    // Processes pending events, then tells whether Cancel was pressed.
-    bool wasCanceled() override;
+    void setValue(int value);
+    void setRange(int minimum, int maximum);
     // The run is over: the window may now be closed.
     void finish();
 

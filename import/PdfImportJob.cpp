@@ -2,22 +2,22 @@
 
 #include <utility>
 
-PdfImportJob::PdfImportJob(const QString &pdf, const QString &password, const QString &folder,
-                           int renderDpi, const QSize &thumbnailSize, const QString &toolPath)
+PdfImportJob::PdfImportJob(const QString &pdf, const QString &password, int renderDpi,
+                           const ImagePageLoader::Options &pages, const QString &toolPath)
     : Job(JobKind::Import)
     , m_pdf(pdf)
     , m_password(password)
-    , m_folder(folder)
     , m_renderDpi(renderDpi)
-    , m_thumbnailSize(thumbnailSize)
+    , m_pages(pages)
     , m_tool(toolPath)
+    , m_loader(pages)
 {
 }
 
 Job::Outcome PdfImportJob::run()
 {
     PdfImport import(m_tool);
-    import.setThumbnailSize(m_thumbnailSize);
+    import.setThumbnailSize(m_pages.thumbSize);
     import.setRenderDpi(m_renderDpi);
     int total = 1;
     PdfImport::Callbacks callbacks;
@@ -26,9 +26,11 @@ Job::Outcome PdfImportJob::run()
         reportProgress(0, total);
     };
     callbacks.image = [this, &total](int index, const QString &file) {
+        // The extracted file is the job's own: moved into the prepared page, or removed.
+        ImagePageLoader::Result loaded = m_loader.load(file, PdfImport::thumbnailPath(file), true);
         {
             const std::lock_guard lock(m_mutex);
-            m_images.append({file, PdfImport::thumbnailPath(file)});
+            m_images << std::move(loaded);
         }
         reportProgress(index, total);
         return !isCancelled();
@@ -36,7 +38,7 @@ Job::Outcome PdfImportJob::run()
     callbacks.stop = [this] {
         return isCancelled();
     };
-    m_outcome = import.run(m_pdf, m_password, m_folder, callbacks);
+    m_outcome = import.run(m_pdf, m_password, m_pages.folder, callbacks);
     m_reason = import.reason();
     m_skipped = import.skipped();
     if (m_outcome == PdfImport::Outcome::Cancelled)
@@ -48,7 +50,7 @@ Job::Outcome PdfImportJob::run()
     return Outcome::Finished;
 }
 
-QList<PdfImportJob::Image> PdfImportJob::takeImages()
+QList<ImagePageLoader::Result> PdfImportJob::takeImages()
 {
     const std::lock_guard lock(m_mutex);
     return std::exchange(m_images, {});

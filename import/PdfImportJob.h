@@ -8,29 +8,26 @@
 #include <mutex>
 
 #include "core/Job.h"
+#include "import/ImagePageLoader.h"
 #include "import/PdfImport.h"
 
-// One run of the PDF extraction (PdfImport's child process) as a job: the images it writes are
-// handed over while it runs, through takeImages(), which the window calls whenever progress
-// arrives and once more at the end, so pages appear as they are extracted.
+// One run of the PDF extraction (PdfImport's child process) as a job: each image it writes is
+// made ready for the page store here (ImagePageLoader) and handed over while the job runs,
+// through takeImages(), which the window calls whenever progress arrives and once more at the
+// end, so pages appear as they are extracted.
 class PdfImportJob : public Job
 {
 public:
-    struct Image
-    {
-        QString file;      // the extracted image, the window's to move into a page
-        QString thumbnail; // made beside it by the child, or a path that does not exist
-    };
-
     // renderDpi: draw the pages at this resolution instead of extracting their images (0).
-    PdfImportJob(const QString &pdf, const QString &password, const QString &folder, int renderDpi,
-                 const QSize &thumbnailSize,
+    // pages: how the images become pages; its folder is where the images land too.
+    PdfImportJob(const QString &pdf, const QString &password, int renderDpi,
+                 const ImagePageLoader::Options &pages,
                  const QString &toolPath = PdfImport::defaultToolPath());
 
     Outcome run() override;
 
     // From any thread: the images extracted since the last call, in page order.
-    QList<Image> takeImages();
+    QList<ImagePageLoader::Result> takeImages();
 
     // After the run.
     PdfImport::Outcome importOutcome() const { return m_outcome; }
@@ -41,13 +38,13 @@ public:
 private:
     const QString m_pdf;
     const QString m_password;
-    const QString m_folder;
     const int m_renderDpi;
-    const QSize m_thumbnailSize;
+    const ImagePageLoader::Options m_pages;
     const QString m_tool;
+    ImagePageLoader m_loader;
 
     std::mutex m_mutex;
-    QList<Image> m_images;
+    QList<ImagePageLoader::Result> m_images;
 
     PdfImport::Outcome m_outcome = PdfImport::Outcome::CannotOpen;
     QString m_reason;

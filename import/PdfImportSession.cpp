@@ -29,8 +29,12 @@ PdfImportSession::~PdfImportSession() = default;
 
 std::unique_ptr<PdfImportJob> PdfImportSession::nextJob() const
 {
-    return std::make_unique<PdfImportJob>(m_pdf, m_password, m_folder.path(),
-                                          m_drawing ? m_drawingDpi : 0, m_thumbnailSize);
+    ImagePageLoader::Options pages;
+    pages.folder = m_folder.path();
+    pages.thumbSize = m_thumbnailSize;
+    pages.upright = m_upright;
+    pages.jpegQuality = m_jpegQuality;
+    return std::make_unique<PdfImportJob>(m_pdf, m_password, m_drawing ? m_drawingDpi : 0, pages);
 }
 
 PdfImportSession::Next PdfImportSession::jobEnded(PdfImport::Outcome outcome, int pagesSoFar)

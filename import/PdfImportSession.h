@@ -36,6 +36,13 @@ public:
     bool isValid() const { return m_folder.isValid(); }
     QString pdf() const { return m_pdf; }
 
+    // How the images become pages: turned upright by their text, and the page store's quality.
+    void setPageOptions(bool upright, int jpegQuality)
+    {
+        m_upright = upright;
+        m_jpegQuality = jpegQuality;
+    }
+
     // The job to run next: extraction with the password given so far, or drawing once asked.
     std::unique_ptr<PdfImportJob> nextJob() const;
     // What follows a job that ended with outcome; pagesSoFar counts the pages the session has
@@ -58,4 +65,6 @@ private:
     QString m_password;
     bool m_wrongPassword = false;
     bool m_drawing = false;
+    bool m_upright = false;
+    int m_jpegQuality = 85;
 };

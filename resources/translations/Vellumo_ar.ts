@@ -794,10 +794,6 @@ Options:
         <translation>كل ملفات الصور (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;صور نقطية (*.bmp);;ملف صورة TIFF (*.tiff *.tif);;ملف صورة JPEG (*.jpeg *.jpg);;ملف صورة PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>عذرًا، تعذّر تحميل الملف. تنسيق الملف غير صحيح.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>هل تريد إزالة الصفحات المحددة (%1) من المستند؟</translation>
     </message>
@@ -1282,10 +1278,6 @@ Options:
         <translation>حُفظ المشروع.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>جارٍ الاستعادة...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>استُعيد المشروع المحفوظ تلقائيًا.</translation>
     </message>
@@ -1350,14 +1342,6 @@ Options:
         <translation>تعذّر تقسيم الصفحة الممسوحة. أُبقيت صفحةً واحدة.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>عذرًا، تعذّر تحميل الملف %1.&lt;br&gt;الصورة كبيرة جدًا: %2 x %3 بكسل.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>الملف %1 تالف: قد يكون جزء من صورته مفقودًا.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>حفظ الصورة</translation>
     </message>
@@ -1386,30 +1370,6 @@ Options:
         <translation>تعذّر فتح الملف %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>جارٍ تحويل صفحات ملف PDF إلى صور.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>جارٍ استخراج الصور من ملف PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>تعذّر استخراج الصورة.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>لا يحتوي ملف PDF هذا على صور.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>يمكن بدلًا من ذلك تحويل صفحاته إلى صور بدقة %1 نقطة في البوصة.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;تحويل الصفحات إلى صور</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>تعذّر اقتصاص الصفحة.</translation>
     </message>
@@ -1428,10 +1388,6 @@ Options:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>تعذّر تقسيم الصفحات %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>لا يحتوي على أي صفحات.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1666,6 +1622,53 @@ Options:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>تعذّر فتح الملف %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>جارٍ تحويل صفحات ملف PDF إلى صور.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>جارٍ استخراج الصور من ملف PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>عذرًا، تعذّر تحميل الملف %1.&lt;br&gt;الصورة كبيرة جدًا: %2 x %3 بكسل.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>عذرًا، تعذّر تحميل الملف. تنسيق الملف غير صحيح.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>الملف %1 تالف: قد يكون جزء من صورته مفقودًا.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>تعذّر استخراج الصورة.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>لا يحتوي ملف PDF هذا على صور.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>يمكن بدلًا من ذلك تحويل صفحاته إلى صور بدقة %1 نقطة في البوصة.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;تحويل الصفحات إلى صور</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1849,6 +1852,10 @@ Options:
     <message>
         <source>not an image</source>
         <translation>ليس صورة</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>لا يحتوي على أي صفحات.</translation>
     </message>
 </context>
 <context>

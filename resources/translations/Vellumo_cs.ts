@@ -791,10 +791,6 @@ Volby:
         <translation>Všechny obrázky (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmapy (*.bmp);;Obrázek TIFF (*.tiff *.tif);;Obrázek JPEG (*.jpeg *.jpg);;Obrázek PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Soubor nelze načíst. Nesprávný formát souboru.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Chcete z dokumentu odstranit označené stránky (počet: %1)?</translation>
     </message>
@@ -1279,10 +1275,6 @@ Volby:
         <translation>Projekt byl uložen.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Obnovování...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Automaticky uložený projekt byl obnoven.</translation>
     </message>
@@ -1347,14 +1339,6 @@ Volby:
         <translation>Naskenovanou stránku nelze rozdělit. Byla ponechána jako jedna stránka.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Soubor %1 nelze načíst.&lt;br&gt;Obrázek je příliš velký: %2 x %3 pixelů.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Soubor %1 je poškozený: část obrázku může chybět.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Uložit obrázek</translation>
     </message>
@@ -1383,30 +1367,6 @@ Volby:
         <translation>Soubor %1 nelze otevřít.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Vykreslování stránek souboru PDF.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Extrahování obrázků ze souboru PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Obrázek nelze extrahovat.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Tento soubor PDF neobsahuje žádné obrázky.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Jeho stránky lze místo toho vykreslit jako obrázky s rozlišením %1 DPI.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Vykreslit stránky</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Stránku nelze oříznout.</translation>
     </message>
@@ -1425,10 +1385,6 @@ Volby:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Stránky %1 nelze rozdělit.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Neobsahuje žádné stránky.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1660,6 +1616,53 @@ Volby:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Soubor %1 nelze otevřít.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Vykreslování stránek souboru PDF.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Extrahování obrázků ze souboru PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Soubor %1 nelze načíst.&lt;br&gt;Obrázek je příliš velký: %2 x %3 pixelů.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Soubor nelze načíst. Nesprávný formát souboru.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Soubor %1 je poškozený: část obrázku může chybět.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Obrázek nelze extrahovat.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Tento soubor PDF neobsahuje žádné obrázky.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Jeho stránky lze místo toho vykreslit jako obrázky s rozlišením %1 DPI.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Vykreslit stránky</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1843,6 +1846,10 @@ Volby:
     <message>
         <source>not an image</source>
         <translation>nejde o obrázek</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Neobsahuje žádné stránky.</translation>
     </message>
 </context>
 <context>

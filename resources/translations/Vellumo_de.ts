@@ -790,10 +790,6 @@ Optionen:
         <translation>Alle Bilddateien (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF-Bilddatei (*.tiff *.tif);;JPEG-Bilddatei (*.jpeg *.jpg);;PNG-Bilddatei (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Die Datei kann nicht geladen werden. Falsches Dateiformat.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Möchten Sie %1 markierte Seiten aus dem Dokument entfernen?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Optionen:
         <translation>Das Projekt wurde gespeichert.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Wird wiederhergestellt …</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Das automatisch gesicherte Projekt wurde wiederhergestellt.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Optionen:
         <translation>Die gescannte Seite kann nicht geteilt werden. Sie wurde als eine Seite beibehalten.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Die Datei %1 kann nicht geladen werden.&lt;br&gt;Das Bild ist zu groß: %2 x %3 Pixel.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Die Datei %1 ist beschädigt: Teile des Bildes fehlen möglicherweise.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Bild speichern</translation>
     </message>
@@ -1382,30 +1366,6 @@ Optionen:
         <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Die Seiten der PDF-Datei werden gerastert.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Bilder werden aus der PDF-Datei extrahiert.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Das Bild kann nicht extrahiert werden.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Diese PDF-Datei enthält keine Bilder.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Stattdessen können ihre Seiten mit %1 dpi als Bilder gerastert werden.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>Seiten &amp;rastern</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Die Seite kann nicht zugeschnitten werden.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Optionen:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Die Seiten %1 können nicht geteilt werden.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Es enthält keine Seiten.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Optionen:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Die Seiten der PDF-Datei werden gerastert.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Bilder werden aus der PDF-Datei extrahiert.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Die Datei %1 kann nicht geladen werden.&lt;br&gt;Das Bild ist zu groß: %2 x %3 Pixel.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Die Datei kann nicht geladen werden. Falsches Dateiformat.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Die Datei %1 ist beschädigt: Teile des Bildes fehlen möglicherweise.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Das Bild kann nicht extrahiert werden.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Diese PDF-Datei enthält keine Bilder.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Stattdessen können ihre Seiten mit %1 dpi als Bilder gerastert werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>Seiten &amp;rastern</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Optionen:
     <message>
         <source>not an image</source>
         <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Es enthält keine Seiten.</translation>
     </message>
 </context>
 <context>

@@ -790,10 +790,6 @@ Options:
         <translation>All Image Files (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;TIFF Image File (*.tiff *.tif);;JPEG Image File (*.jpeg *.jpg);;PNG Image File (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Sorry, can&apos;t load the file: its format is not supported.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Do you want to remove %1 checked pages from the document?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Options:
         <translation>The project has been saved.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Recovering...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>The auto-saved project has been recovered.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Options:
         <translation>Can&apos;t split the scanned page. It has been kept as one page.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>The file %1 is damaged: part of its picture may be missing.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Save Image</translation>
     </message>
@@ -1382,30 +1366,6 @@ Options:
         <translation>Can&apos;t open file %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Drawing the pages of the PDF file.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Extracting images from PDF file.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Can&apos;t extract image.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>This PDF file doesn&apos;t contain images.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Its pages can be drawn as images instead, at %1 dpi.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Draw Pages</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Can&apos;t crop the page.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Options:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Can&apos;t split the pages %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>It holds no pages.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Options:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Can&apos;t open file %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Drawing the pages of the PDF file.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Extracting images from PDF file.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Sorry, can&apos;t load the file: its format is not supported.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>The file %1 is damaged: part of its picture may be missing.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Can&apos;t extract image.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>This PDF file doesn&apos;t contain images.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Its pages can be drawn as images instead, at %1 dpi.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Draw Pages</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Options:
     <message>
         <source>not an image</source>
         <translation>not an image</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>It holds no pages.</translation>
     </message>
 </context>
 <context>

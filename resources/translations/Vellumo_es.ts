@@ -790,10 +790,6 @@ Opciones:
         <translation>Todos los archivos de imagen (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Mapas de bits (*.bmp);;Imagen TIFF (*.tiff *.tif);;Imagen JPEG (*.jpeg *.jpg);;Imagen PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>No se puede cargar el archivo. El formato del archivo no es válido.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>¿Quiere eliminar del documento las %1 páginas marcadas?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Opciones:
         <translation>Se ha guardado el proyecto.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Recuperando...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Se ha recuperado el proyecto guardado automáticamente.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Opciones:
         <translation>No se puede dividir la página escaneada. Se ha conservado como una sola página.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>No se puede cargar el archivo %1.&lt;br&gt;La imagen es demasiado grande: %2 x %3 píxeles.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>El archivo %1 está dañado: puede faltar parte de la imagen.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Guardar imagen</translation>
     </message>
@@ -1382,30 +1366,6 @@ Opciones:
         <translation>No se puede abrir el archivo %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Convirtiendo las páginas del archivo PDF en imágenes.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Extrayendo las imágenes del archivo PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>No se puede extraer la imagen.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Este archivo PDF no contiene imágenes.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>En su lugar, sus páginas pueden convertirse en imágenes a %1 ppp.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Convertir páginas</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>No se puede recortar la página.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Opciones:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>No se pueden dividir las páginas %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>No contiene ninguna página.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Opciones:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>No se puede abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Convirtiendo las páginas del archivo PDF en imágenes.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Extrayendo las imágenes del archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>No se puede cargar el archivo %1.&lt;br&gt;La imagen es demasiado grande: %2 x %3 píxeles.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>No se puede cargar el archivo. El formato del archivo no es válido.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>El archivo %1 está dañado: puede faltar parte de la imagen.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>No se puede extraer la imagen.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Este archivo PDF no contiene imágenes.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>En su lugar, sus páginas pueden convertirse en imágenes a %1 ppp.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Convertir páginas</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Opciones:
     <message>
         <source>not an image</source>
         <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>No contiene ninguna página.</translation>
     </message>
 </context>
 <context>

@@ -790,10 +790,6 @@ Valitsimet:
         <translation>Kaikki kuvatiedostot (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bittikartat (*.bmp);;TIFF-kuvatiedosto (*.tiff *.tif);;JPEG-kuvatiedosto (*.jpeg *.jpg);;PNG-kuvatiedosto (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Tiedostoa ei voi ladata. Virheellinen tiedostomuoto.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Haluatko poistaa asiakirjasta %1 merkittyä sivua?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Valitsimet:
         <translation>Projekti tallennettu.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Palautetaan...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Automaattisesti tallennettu projekti on palautettu.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Valitsimet:
         <translation>Skannattua sivua ei voi jakaa. Se säilytettiin yhtenä sivuna.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Tiedostoa %1 ei voi ladata.&lt;br&gt;Kuva on liian suuri: %2 x %3 kuvapistettä.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Tiedosto %1 on vaurioitunut: osa sen kuvasta voi puuttua.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Tallenna kuva</translation>
     </message>
@@ -1382,30 +1366,6 @@ Valitsimet:
         <translation>Tiedostoa %1 ei voi avata.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Muunnetaan PDF-tiedoston sivuja kuviksi.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Puretaan kuvia PDF-tiedostosta.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Kuvaa ei voi purkaa.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Tässä PDF-tiedostossa ei ole kuvia.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Sen sivut voidaan sen sijaan muuntaa kuviksi tarkkuudella %1 dpi.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Muunna sivut kuviksi</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Sivua ei voi rajata.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Valitsimet:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Sivuja %1 ei voi jakaa.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Siinä ei ole sivuja.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Valitsimet:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Tiedostoa %1 ei voi avata.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Muunnetaan PDF-tiedoston sivuja kuviksi.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Puretaan kuvia PDF-tiedostosta.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Tiedostoa %1 ei voi ladata.&lt;br&gt;Kuva on liian suuri: %2 x %3 kuvapistettä.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Tiedostoa ei voi ladata. Virheellinen tiedostomuoto.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Tiedosto %1 on vaurioitunut: osa sen kuvasta voi puuttua.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Kuvaa ei voi purkaa.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Tässä PDF-tiedostossa ei ole kuvia.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Sen sivut voidaan sen sijaan muuntaa kuviksi tarkkuudella %1 dpi.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Muunna sivut kuviksi</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Valitsimet:
     <message>
         <source>not an image</source>
         <translation>ei kuva</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Siinä ei ole sivuja.</translation>
     </message>
 </context>
 <context>

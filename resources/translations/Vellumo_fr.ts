@@ -790,10 +790,6 @@ Options :
         <translation>Tous les fichiers image (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmaps (*.bmp);;Fichier image TIFF (*.tiff *.tif);;Fichier image JPEG (*.jpeg *.jpg);;Fichier image PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Impossible de charger le fichier. Format de fichier incorrect.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Voulez-vous supprimer du document les %1 pages cochées&#xa0;?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Options :
         <translation>Le projet a été enregistré.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Récupération…</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Le projet enregistré automatiquement a été récupéré.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Options :
         <translation>Impossible de séparer la page numérisée. Elle a été conservée en une seule page.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Impossible de charger le fichier %1.&lt;br&gt;L&apos;image est trop grande&#xa0;: %2 x %3 pixels.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Le fichier %1 est endommagé&#xa0;: une partie de l&apos;image peut manquer.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Enregistrer l&apos;image</translation>
     </message>
@@ -1382,30 +1366,6 @@ Options :
         <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Conversion des pages du fichier PDF en images.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Extraction des images du fichier PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Impossible d&apos;extraire l&apos;image.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Ce fichier PDF ne contient pas d&apos;images.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Ses pages peuvent à la place être converties en images, à %1 ppp.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Convertir les pages</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Impossible de recadrer la page.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Options :
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Impossible de séparer les pages %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Il ne contient aucune page.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Options :
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Conversion des pages du fichier PDF en images.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Extraction des images du fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Impossible de charger le fichier %1.&lt;br&gt;L&apos;image est trop grande&#xa0;: %2 x %3 pixels.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Impossible de charger le fichier. Format de fichier incorrect.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Le fichier %1 est endommagé&#xa0;: une partie de l&apos;image peut manquer.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Impossible d&apos;extraire l&apos;image.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Ce fichier PDF ne contient pas d&apos;images.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Ses pages peuvent à la place être converties en images, à %1 ppp.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Convertir les pages</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Options :
     <message>
         <source>not an image</source>
         <translation>pas une image</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Il ne contient aucune page.</translation>
     </message>
 </context>
 <context>

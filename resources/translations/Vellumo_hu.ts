@@ -789,10 +789,6 @@ Kapcsolók:
         <translation>Minden képfájl (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitképek (*.bmp);;TIFF-képfájl (*.tiff *.tif);;JPEG-képfájl (*.jpeg *.jpg);;PNG-képfájl (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>A fájl nem tölthető be: hibás fájlformátum.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Eltávolítja a(z) %1 bejelölt oldalt a dokumentumból?</translation>
     </message>
@@ -1277,10 +1273,6 @@ Kapcsolók:
         <translation>A projekt mentve.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Helyreállítás…</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Az automatikusan mentett projekt helyreállítva.</translation>
     </message>
@@ -1345,14 +1337,6 @@ Kapcsolók:
         <translation>A beolvasott oldal nem választható szét, ezért egy oldalként maradt meg.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>A(z) %1 fájl nem tölthető be.&lt;br&gt;A kép túl nagy: %2 × %3 képpont.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>A(z) %1 fájl sérült: a kép egy része hiányozhat.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Kép mentése</translation>
     </message>
@@ -1381,30 +1365,6 @@ Kapcsolók:
         <translation>A(z) %1 fájl nem nyitható meg.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>A PDF-fájl oldalainak képpé alakítása.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Képek kinyerése a PDF-fájlból.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>A kép nem nyerhető ki.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Ez a PDF-fájl nem tartalmaz képeket.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Helyette az oldalai képpé alakíthatók %1 dpi felbontással.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>Oldalak &amp;képpé alakítása</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Az oldal nem vágható körbe.</translation>
     </message>
@@ -1423,10 +1383,6 @@ Kapcsolók:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Az oldalak nem választhatók szét: %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Nem tartalmaz oldalakat.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1656,6 +1612,53 @@ Kapcsolók:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>A(z) %1 fájl nem nyitható meg.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>A PDF-fájl oldalainak képpé alakítása.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Képek kinyerése a PDF-fájlból.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>A(z) %1 fájl nem tölthető be.&lt;br&gt;A kép túl nagy: %2 × %3 képpont.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>A fájl nem tölthető be: hibás fájlformátum.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>A(z) %1 fájl sérült: a kép egy része hiányozhat.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>A kép nem nyerhető ki.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Ez a PDF-fájl nem tartalmaz képeket.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Helyette az oldalai képpé alakíthatók %1 dpi felbontással.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>Oldalak &amp;képpé alakítása</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1839,6 +1842,10 @@ Kapcsolók:
     <message>
         <source>not an image</source>
         <translation>nem kép</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Nem tartalmaz oldalakat.</translation>
     </message>
 </context>
 <context>

@@ -790,10 +790,6 @@ Opzioni:
         <translation>Tutti i file immagine (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bitmap (*.bmp);;File immagine TIFF (*.tiff *.tif);;File immagine JPEG (*.jpeg *.jpg);;File immagine PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Impossibile caricare il file. Formato del file non valido.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Eliminare dal documento le %1 pagine selezionate?</translation>
     </message>
@@ -1278,10 +1274,6 @@ Opzioni:
         <translation>Il progetto è stato salvato.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Recupero in corso…</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Il progetto salvato automaticamente è stato recuperato.</translation>
     </message>
@@ -1346,14 +1338,6 @@ Opzioni:
         <translation>Impossibile dividere la pagina scansionata. È stata mantenuta come pagina unica.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Impossibile caricare il file %1.&lt;br&gt;L&apos;immagine è troppo grande: %2 x %3 pixel.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Il file %1 è danneggiato: una parte dell&apos;immagine potrebbe mancare.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Salva immagine</translation>
     </message>
@@ -1382,30 +1366,6 @@ Opzioni:
         <translation>Impossibile aprire il file %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Conversione in immagini delle pagine del file PDF.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Estrazione delle immagini dal file PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Impossibile estrarre l&apos;immagine.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Questo file PDF non contiene immagini.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>In alternativa, le sue pagine possono essere convertite in immagini a %1 dpi.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Converti le pagine</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Impossibile ritagliare la pagina.</translation>
     </message>
@@ -1424,10 +1384,6 @@ Opzioni:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Impossibile dividere le pagine %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Non contiene pagine.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1658,6 +1614,53 @@ Opzioni:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Impossibile aprire il file %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Conversione in immagini delle pagine del file PDF.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Estrazione delle immagini dal file PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Impossibile caricare il file %1.&lt;br&gt;L&apos;immagine è troppo grande: %2 x %3 pixel.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Impossibile caricare il file. Formato del file non valido.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Il file %1 è danneggiato: una parte dell&apos;immagine potrebbe mancare.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Impossibile estrarre l&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Questo file PDF non contiene immagini.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>In alternativa, le sue pagine possono essere convertite in immagini a %1 dpi.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Converti le pagine</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1841,6 +1844,10 @@ Opzioni:
     <message>
         <source>not an image</source>
         <translation>non è un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Non contiene pagine.</translation>
     </message>
 </context>
 <context>

@@ -791,10 +791,6 @@ Opcje:
         <translation>Wszystkie pliki obrazów (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Mapy bitowe (*.bmp);;Obraz TIFF (*.tiff *.tif);;Obraz JPEG (*.jpeg *.jpg);;Obraz PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Nie można wczytać pliku. Nieprawidłowy format pliku.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Czy usunąć z dokumentu zaznaczone strony (liczba: %1)?</translation>
     </message>
@@ -1279,10 +1275,6 @@ Opcje:
         <translation>Projekt został zapisany.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Przywracanie...</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Przywrócono automatycznie zapisany projekt.</translation>
     </message>
@@ -1347,14 +1339,6 @@ Opcje:
         <translation>Nie można podzielić zeskanowanej strony. Została zachowana jako jedna strona.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Nie można wczytać pliku %1.&lt;br&gt;Obraz jest zbyt duży: %2 x %3 pikseli.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Plik %1 jest uszkodzony: może brakować części obrazu.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Zapisz obraz</translation>
     </message>
@@ -1383,30 +1367,6 @@ Opcje:
         <translation>Nie można otworzyć pliku %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Renderowanie stron pliku PDF.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Wyodrębnianie obrazów z pliku PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Nie można wyodrębnić obrazu.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Ten plik PDF nie zawiera obrazów.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Zamiast tego można wyrenderować jego strony jako obrazy w rozdzielczości %1 DPI.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Renderuj strony</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Nie można przyciąć strony.</translation>
     </message>
@@ -1425,10 +1385,6 @@ Opcje:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Nie można podzielić stron %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Nie zawiera żadnych stron.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1660,6 +1616,53 @@ Opcje:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Nie można otworzyć pliku %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Renderowanie stron pliku PDF.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Wyodrębnianie obrazów z pliku PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Nie można wczytać pliku %1.&lt;br&gt;Obraz jest zbyt duży: %2 x %3 pikseli.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Nie można wczytać pliku. Nieprawidłowy format pliku.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Plik %1 jest uszkodzony: może brakować części obrazu.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Nie można wyodrębnić obrazu.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Ten plik PDF nie zawiera obrazów.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Zamiast tego można wyrenderować jego strony jako obrazy w rozdzielczości %1 DPI.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Renderuj strony</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1843,6 +1846,10 @@ Opcje:
     <message>
         <source>not an image</source>
         <translation>to nie jest obraz</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Nie zawiera żadnych stron.</translation>
     </message>
 </context>
 <context>

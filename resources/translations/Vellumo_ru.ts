@@ -791,10 +791,6 @@ Options:
         <translation>Все изображения (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Точечные рисунки BMP (*.bmp);;Изображения TIFF (*.tiff *.tif);;Изображения JPEG (*.jpeg *.jpg);;Изображения PNG (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Не удалось загрузить файл: неверный формат.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>Удалить отмеченные страницы (%1) из документа?</translation>
     </message>
@@ -1279,10 +1275,6 @@ Options:
         <translation>Проект сохранён.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Восстановление…</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Автоматически сохранённый проект восстановлен.</translation>
     </message>
@@ -1347,14 +1339,6 @@ Options:
         <translation>Не удалось разделить отсканированную страницу. Она сохранена как одна страница.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>Не удалось загрузить файл %1.&lt;br&gt;Изображение слишком большое: %2 × %3 пикселей.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>Файл %1 повреждён: часть изображения может отсутствовать.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Сохранить изображение</translation>
     </message>
@@ -1383,30 +1367,6 @@ Options:
         <translation>Не удалось открыть файл %1.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>Отрисовка страниц файла PDF.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>Извлечение изображений из файла PDF.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Не удалось извлечь изображение.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Этот файл PDF не содержит изображений.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Вместо этого его страницы можно отрисовать как изображения с разрешением %1 dpi.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>&amp;Отрисовать страницы</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Не удалось обрезать страницу.</translation>
     </message>
@@ -1425,10 +1385,6 @@ Options:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Не удалось разделить страницы %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>В нём нет страниц.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1660,6 +1616,53 @@ Options:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>Не удалось открыть файл %1.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>Отрисовка страниц файла PDF.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>Извлечение изображений из файла PDF.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>Не удалось загрузить файл %1.&lt;br&gt;Изображение слишком большое: %2 × %3 пикселей.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Не удалось загрузить файл: неверный формат.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>Файл %1 повреждён: часть изображения может отсутствовать.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Не удалось извлечь изображение.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Этот файл PDF не содержит изображений.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Вместо этого его страницы можно отрисовать как изображения с разрешением %1 dpi.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>&amp;Отрисовать страницы</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1843,6 +1846,10 @@ Options:
     <message>
         <source>not an image</source>
         <translation>не изображение</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>В нём нет страниц.</translation>
     </message>
 </context>
 <context>

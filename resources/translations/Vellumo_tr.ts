@@ -789,10 +789,6 @@ Seçenekler:
         <translation>Tüm görüntü dosyaları (*.png *.jpeg *.jpg *.bmp *.tiff *.tif);;Bit eşlemler (*.bmp);;TIFF görüntü dosyası (*.tiff *.tif);;JPEG görüntü dosyası (*.jpeg *.jpg);;PNG görüntü dosyası (*.png);;</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
-        <translation>Dosya yüklenemiyor. Dosya biçimi yanlış.&lt;br&gt;%1</translation>
-    </message>
-    <message>
         <source>Do you want to remove %1 checked pages from the document?</source>
         <translation>İşaretli %1 sayfayı belgeden kaldırmak istiyor musunuz?</translation>
     </message>
@@ -1277,10 +1273,6 @@ Seçenekler:
         <translation>Proje kaydedildi.</translation>
     </message>
     <message>
-        <source>Recovering...</source>
-        <translation>Kurtarılıyor…</translation>
-    </message>
-    <message>
         <source>Auto saved project has been recovered.</source>
         <translation>Otomatik kaydedilen proje kurtarıldı.</translation>
     </message>
@@ -1345,14 +1337,6 @@ Seçenekler:
         <translation>Taranan sayfa ayrılamıyor. Tek sayfa olarak bırakıldı.</translation>
     </message>
     <message>
-        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
-        <translation>%1 dosyası yüklenemiyor.&lt;br&gt;Görüntü çok büyük: %2 x %3 piksel.</translation>
-    </message>
-    <message>
-        <source>The file %1 is damaged: part of its picture may be missing.</source>
-        <translation>%1 dosyası hasarlı: görüntünün bir kısmı eksik olabilir.</translation>
-    </message>
-    <message>
         <source>Save Image</source>
         <translation>Görüntüyü Kaydet</translation>
     </message>
@@ -1381,30 +1365,6 @@ Seçenekler:
         <translation>%1 dosyası açılamıyor.</translation>
     </message>
     <message>
-        <source>Drawing the pages of the PDF file.</source>
-        <translation>PDF dosyasının sayfaları görüntüye dönüştürülüyor.</translation>
-    </message>
-    <message>
-        <source>Extracting images from PDF file.</source>
-        <translation>PDF dosyasındaki görüntüler çıkarılıyor.</translation>
-    </message>
-    <message>
-        <source>Can&apos;t extract image.</source>
-        <translation>Görüntü çıkarılamıyor.</translation>
-    </message>
-    <message>
-        <source>This PDF file doesn&apos;t contain images.</source>
-        <translation>Bu PDF dosyası görüntü içermiyor.</translation>
-    </message>
-    <message>
-        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
-        <translation>Bunun yerine sayfaları %1 dpi çözünürlükte görüntüye dönüştürülebilir.</translation>
-    </message>
-    <message>
-        <source>&amp;Draw Pages</source>
-        <translation>Sayfaları &amp;görüntüye dönüştür</translation>
-    </message>
-    <message>
         <source>Can&apos;t crop the page.</source>
         <translation>Sayfa kırpılamıyor.</translation>
     </message>
@@ -1423,10 +1383,6 @@ Seçenekler:
     <message>
         <source>Can&apos;t split the pages %1.</source>
         <translation>Şu sayfalar ayrılamıyor: %1.</translation>
-    </message>
-    <message>
-        <source>It holds no pages.</source>
-        <translation>Hiç sayfa içermiyor.</translation>
     </message>
     <message>
         <source>Can&apos;t open the project %1.&lt;br&gt;%2</source>
@@ -1656,6 +1612,53 @@ Seçenekler:
     </message>
 </context>
 <context>
+    <name>PageImporter</name>
+    <message>
+        <source>Can&apos;t open file %1.</source>
+        <translation>%1 dosyası açılamıyor.</translation>
+    </message>
+    <message>
+        <source>Drawing the pages of the PDF file.</source>
+        <translation>PDF dosyasının sayfaları görüntüye dönüştürülüyor.</translation>
+    </message>
+    <message>
+        <source>Extracting images from PDF file.</source>
+        <translation>PDF dosyasındaki görüntüler çıkarılıyor.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file %1.&lt;br&gt;The image is too large: %2 x %3 pixels.</source>
+        <translation>%1 dosyası yüklenemiyor.&lt;br&gt;Görüntü çok büyük: %2 x %3 piksel.</translation>
+    </message>
+    <message>
+        <source>Sorry, can&apos;t load file. Wrong file format.&lt;br&gt;%1</source>
+        <translation>Dosya yüklenemiyor. Dosya biçimi yanlış.&lt;br&gt;%1</translation>
+    </message>
+    <message>
+        <source>The file %1 is damaged: part of its picture may be missing.</source>
+        <translation>%1 dosyası hasarlı: görüntünün bir kısmı eksik olabilir.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t extract image.</source>
+        <translation>Görüntü çıkarılamıyor.</translation>
+    </message>
+    <message>
+        <source>This PDF file doesn&apos;t contain images.</source>
+        <translation>Bu PDF dosyası görüntü içermiyor.</translation>
+    </message>
+    <message>
+        <source>Vellumo</source>
+        <translation>Vellumo</translation>
+    </message>
+    <message>
+        <source>Its pages can be drawn as images instead, at %1 dpi.</source>
+        <translation>Bunun yerine sayfaları %1 dpi çözünürlükte görüntüye dönüştürülebilir.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw Pages</source>
+        <translation>Sayfaları &amp;görüntüye dönüştür</translation>
+    </message>
+</context>
+<context>
     <name>PageStore</name>
     <message>
         <source>The page image is empty.</source>
@@ -1839,6 +1842,10 @@ Seçenekler:
     <message>
         <source>not an image</source>
         <translation>görüntü değil</translation>
+    </message>
+    <message>
+        <source>It holds no pages.</source>
+        <translation>Hiç sayfa içermiyor.</translation>
     </message>
 </context>
 <context>

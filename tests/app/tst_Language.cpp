@@ -120,19 +120,15 @@ void tst_Language::switchFromTheOptions()
     MainWindowFixture window;
     QVERIFY(window.open());
     QCOMPARE(window->commands().scanPage->text(), QStringLiteral("Scan &Page"));
-    QString dialogTitle;
-    QTimer::singleShot(0, window.window(), [&dialogTitle] {
-        auto *dialog = qobject_cast<OptionsDlg *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        const auto closeIt = qScopeGuard([dialog] { dialog->reject(); });
-        auto *languages = dialog->pages().first()->findChild<QComboBox *>();
-        languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
-        // The open dialog follows as soon as its language-change event arrives.
-        QVERIFY(QTest::qWaitFor(
-            [dialog] { return dialog->windowTitle() != QStringLiteral("Settings"); }, 2000));
-        dialogTitle = dialog->windowTitle();
-    });
     window->settings();
+    auto *dialog = qobject_cast<OptionsDlg *>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    auto *languages = dialog->pages().first()->findChild<QComboBox *>();
+    languages->setCurrentIndex(languages->findData(QStringLiteral("de")));
+    // The open dialog follows as soon as its language-change event arrives.
+    QTRY_VERIFY(dialog->windowTitle() != QStringLiteral("Settings"));
+    const QString dialogTitle = dialog->windowTitle();
+    dialog->reject();
     QCOMPARE(dialogTitle, QStringLiteral("Einstellungen"));
     // Stored at once, even though the dialog was cancelled.
     QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("de"));

@@ -130,6 +130,7 @@ void tst_MainWindow::pageCommandsFollowThePageList()
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::DropZonePage));
 
     m_window->processDroppedFiles({writeImage(file(QStringLiteral("a.png")), QSize(60, 80))});
+    QTRY_VERIFY(!m_window->isBusy());
     for (QAction *action : commands.pageCommands)
         QVERIFY2(action->isEnabled(), qPrintable(action->text()));
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
@@ -192,6 +193,7 @@ void tst_MainWindow::droppedImagesBecomePages()
                                writeImage(file(QStringLiteral("2.jpg")), QSize(110, 140)),
                                writeImage(file(QStringLiteral("3.bmp")), QSize(120, 140))};
     m_window->processDroppedFiles(files);
+    QTRY_VERIFY(!m_window->isBusy());
     PageListWidget *list = m_window->pageList();
     QCOMPARE(list->count(), 3);
     QCOMPARE(QImageReader(list->workingPath(1)).size(), QSize(110, 140));
@@ -211,6 +213,7 @@ void tst_MainWindow::droppedImagesBecomePages()
                                 QStringLiteral("xc:blue"), multi}),
              0);
     m_window->processDroppedFiles({multi});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(list->count(), 6);
     QVERIFY(QImage(list->workingPath(5)).pixelColor(15, 20).blue() > 240); // the third, blue
 }
@@ -222,11 +225,14 @@ void tst_MainWindow::dropRoutedByFirstFile()
     QVERIFY(TestPaths::writeFile(file(QStringLiteral("work.vlmpj")), "PK"));
     // A PDF first: the drop is a PDF import, the image after it is not loaded as a page.
     m_window->processDroppedFiles({file(QStringLiteral("doc.Pdf")), image});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(m_window->pageList()->count(), 0);
     m_window->processDroppedFiles({file(QStringLiteral("work.vlmpj")), image});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(m_window->pageList()->count(), 0);
     // The image first: every file is loaded as an image; the PDF is no image.
     m_window->processDroppedFiles({image, file(QStringLiteral("doc.Pdf"))});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(m_window->pageList()->count(), 1);
     m_window->processDroppedFiles({});
     QCOMPARE(m_window->pageList()->count(), 1);
@@ -237,6 +243,7 @@ void tst_MainWindow::unreadableFileIsReportedAndOthersLoad()
     QVERIFY(TestPaths::writeFile(file(QStringLiteral("broken.jpg")), "not a picture"));
     const QString good = writeImage(file(QStringLiteral("good.png")), QSize(40, 40));
     m_window->processDroppedFiles({file(QStringLiteral("broken.jpg")), good});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(m_window->pageList()->count(), 1);
     const auto popups = m_window->findChildren<OfficePopupWindow *>();
     QCOMPARE(popups.size(), 1);
@@ -253,6 +260,7 @@ void tst_MainWindow::oneBitTiffStaysBlackAndWhite()
     const QString upper =
         writeImage(file(QStringLiteral("FAX2.TIF")), QSize(64, 64), QImage::Format_Mono);
     m_window->processDroppedFiles({mono, upper});
+    QTRY_VERIFY(!m_window->isBusy());
     PageListWidget *list = m_window->pageList();
     QCOMPARE(QFileInfo(list->workingPath(0)).suffix(), QStringLiteral("tiff"));
     // The suffix is compared as written: an upper-case one is not taken for TIFF.
@@ -264,6 +272,7 @@ void tst_MainWindow::cameraOrientationIsHonoured()
     const QString turned = writeTurnedJpeg(file(QStringLiteral("phone.jpg")), QSize(80, 40), 6);
     QVERIFY(!turned.isEmpty());
     m_window->processDroppedFiles({turned});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(QImageReader(m_window->pageList()->workingPath(0)).size(), QSize(40, 80));
 }
 

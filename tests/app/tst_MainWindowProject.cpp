@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -71,6 +72,8 @@ private:
     void addPages(int n);
     QList<int> ids() const;
     QString saveAs(const QString &name);
+    // Waits until the questions are answered and the job they led to is over.
+    void settle();
 
     QTemporaryDir m_files;
     MainWindowFixture m_window;
@@ -106,11 +109,17 @@ QList<int> tst_MainWindowProject::ids() const
     return result;
 }
 
+void tst_MainWindowProject::settle()
+{
+    QTRY_VERIFY(!QApplication::activeModalWidget() && !m_window->isBusy());
+}
+
 QString tst_MainWindowProject::saveAs(const QString &name)
 {
     const QString path = m_files.filePath(name);
     m_window->setProjectPath(path);
     m_window->saveProject();
+    settle();
     return path;
 }
 
@@ -144,6 +153,7 @@ void tst_MainWindowProject::openedProjectRebuildsPagesNotModified()
     m_window.rebuild();
     m_window->show();
     m_window->processDroppedFiles({path});
+    settle();
     QCOMPARE(ids(), QList<int>({1, 2, 3}));
     QVERIFY(!m_window->isModified());
     QCOMPARE(m_window->projectPath(), path);
@@ -163,6 +173,7 @@ void tst_MainWindowProject::failedSaveKeepsEarlierProjectFile()
     m_window->setProjectPath(path);
     m_window->setModified(true);
     m_window->saveProject();
+    settle();
     QCOMPARE(TestPaths::readFile(path), QByteArray("earlier project"));
     QVERIFY(m_window->isModified());
     const auto popups = m_window->findChildren<QLabel *>(QStringLiteral("PopupLabel"));
@@ -194,6 +205,7 @@ void tst_MainWindowProject::saveQuestionOnClose()
     m_window->setModified(true);
     DialogAnswerer answerer(answer);
     m_window->close();
+    settle();
     QCOMPARE(answerer.text(),
              QStringLiteral("The current project has been changed. Do you want to save it?"));
     QCOMPARE(!m_window->isVisible(), closed);
@@ -207,6 +219,7 @@ void tst_MainWindowProject::droppedProjectIsOpened()
     m_window->pageList()->clearPages();
     m_window->setProjectPath(QString());
     m_window->processDroppedFiles({path});
+    settle();
     QCOMPARE(ids(), QList<int>({1, 2}));
 }
 
@@ -232,6 +245,7 @@ void tst_MainWindowProject::fileThatIsNoProjectKeepsTheWork()
     const QString bad = m_files.filePath(QStringLiteral("bad.vlmpj"));
     QVERIFY(TestPaths::writeFile(bad, content));
     m_window->openProjectFile(bad, false);
+    settle();
     // The document, its project and its changed flag are as they were; the user is told why.
     QCOMPARE(ids(), QList<int>({1, 2}));
     QCOMPARE(m_window->projectPath(), earlier);
@@ -261,6 +275,7 @@ void tst_MainWindowProject::hostileArchiveWritesNothingOutside()
                                    {QStringLiteral("notes.txt"), "text"},
                                    {QStringLiteral("00000001_o.jpg"), page}}));
     m_window->processDroppedFiles({archive});
+    settle();
     QVERIFY(!QFile::exists(victim));
     QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/x")));
     QVERIFY(!QFile::exists(AppPaths::dataFolder() + QStringLiteral("/00000002_o.jpg")));
@@ -286,6 +301,7 @@ void tst_MainWindowProject::foreignNumberingIsRenumbered()
     QVERIFY(writeArchive(
         archive, {{QStringLiteral("00000003_o.jpg"), a}, {QStringLiteral("00000007_o.jpg"), b}}));
     m_window->processDroppedFiles({archive});
+    settle();
     QCOMPARE(ids(), QList<int>({5, 6}));
     QCOMPARE(QFileInfo(m_window->pageList()->workingPath(1)).fileName(),
              QStringLiteral("00000002_o.jpg"));
@@ -324,6 +340,7 @@ void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
     {
         DialogAnswerer yes(QStringLiteral("Yes"));
         m_window->processDroppedFiles({image});
+        QTRY_VERIFY(!m_window->isBusy());
         QVERIFY(yes.text().contains(QStringLiteral("1 pages of an earlier session")));
     }
     // Recovered first, the new page after it.
@@ -337,6 +354,7 @@ void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
         QVERIFY(no.hasAnswered());
     }
     m_window->processDroppedFiles({image});
+    QTRY_VERIFY(!m_window->isBusy());
     QCOMPARE(ids(), QList<int>({2}));
 }
 
@@ -345,6 +363,7 @@ void tst_MainWindowProject::newProjectEmptiesEverything()
     addPages(2);
     DialogAnswerer no(QStringLiteral("No"));
     m_window->newProject();
+    settle();
     QCOMPARE(no.text(),
              QStringLiteral("The current project is not saved yet. Do you want to save it?"));
     QCOMPARE(m_window->pageList()->count(), 0);

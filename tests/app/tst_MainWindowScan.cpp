@@ -163,17 +163,12 @@ void tst_MainWindowScan::changedQualityIsScannedAt()
 
 void tst_MainWindowScan::highResolutionChosenInTheOptions()
 {
-    bool answered = false;
-    QTimer::singleShot(0, m_window.window(), [&answered] {
-        auto *dialog = qobject_cast<OptionsDlg *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        PropertyPage *resolutions = dialog->pages().at(1);
-        resolutions->findChildren<QComboBox *>().at(2)->setCurrentText(QStringLiteral("1200"));
-        dialog->save();
-        answered = true;
-    });
     m_window->settings();
-    QVERIFY(answered);
+    auto *dialog = qobject_cast<OptionsDlg *>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    PropertyPage *resolutions = dialog->pages().at(1);
+    resolutions->findChildren<QComboBox *>().at(2)->setCurrentText(QStringLiteral("1200"));
+    dialog->save();
     prepareDevice(10.0);
     m_window->commands().qualityChooser->setCurrentIndex(2);
     m_window->scanPage();

@@ -188,12 +188,7 @@ int drive(const QString &folder, quint32 seed)
         }
         case 1:
             if (canScan) {
-                // The scan runs on the scanner's thread: the step is done once its page is in.
                 window.scanPage();
-                QElapsedTimer clock;
-                clock.start();
-                while (window.isBusy() && clock.elapsed() < WaitMs)
-                    QTest::qWait(10);
             }
             break;
         case 2:
@@ -217,6 +212,11 @@ int drive(const QString &folder, quint32 seed)
             window.openProjectFile(project(folder), false);
             break;
         }
+        // Scans, imports, saves and opens run as jobs: the step is done once its job is over.
+        QElapsedTimer clock;
+        clock.start();
+        while (window.isBusy() && clock.elapsed() < WaitMs)
+            QTest::qWait(10);
         QCoreApplication::processEvents();
         logLine(folder, QStringLiteral("done %1 %2").arg(name).arg(list->count()));
     }
