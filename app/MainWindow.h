@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/PagePrinter.h"
 #include "app/RibbonCommands.h"
 #include "app/ScannerChoiceSettings.h"
 #include "core/Job.h"
@@ -31,6 +32,7 @@ class QTemporaryDir;
 class PageHistory;
 class PageImporter;
 class PdfProgress;
+class PrintJob;
 class ProjectJob;
 class WaitingDlg;
 class PageListWidget;
@@ -279,8 +281,7 @@ private:
     // Step names for undo.
     QString autoCropName() const;
     QString splitName() const;
-    void autoCropCurrent();
-    void autoCropChecked();
+
     // The one place that switches commands on and off: from the running job (see BusyState),
     // whether there are pages, and whether a scanner was found.
     void updateCommands();
@@ -336,6 +337,10 @@ private:
     void maySave(const std::function<void()> &then);
     // Saves (asking for a name first when there is none); then runs once the save succeeded.
     void saveProjectThen(const std::function<void()> &then);
+    // A job behind a progress window with Cancel; false when another job runs.
+    bool startWithProgress(std::unique_ptr<Job> job, const QString &text);
+    // The pages read for the preview shown in it; a print's end.
+    void printJobEnded(const PrintJob &job, Job::Outcome outcome);
     // A project job behind a wait window; false when another job runs.
     bool startProjectJob(std::unique_ptr<ProjectJob> job, const QString &text);
     // A save told and its follow-up run; an opened project's pages brought in.
@@ -436,6 +441,8 @@ private:
     bool m_scanFailPending = false;
     bool m_scanEndPending = false;
     PageImporter *m_importer = nullptr;
+    // The pages read for the open print preview.
+    QList<PagePrinter::Sheet> m_printSheets;
     // What waits for the running save, and its wait window.
     std::function<void()> m_afterSave;
     QPointer<WaitingDlg> m_projectWait;

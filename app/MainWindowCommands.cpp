@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>

@@ -13,9 +13,9 @@
 
 #include "app/MainWindow.h"
 #include "app/ToolPanel.h"
-#include "app/WaitingDlg.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
+#include "pages/PageBatch.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
 
@@ -149,14 +149,13 @@ void MainWindow::rotateAccepted()
     const int angle = m_angleBox->value();
     if (angle == 0)
         return;
-    QPointer<WaitingDlg> wait = new WaitingDlg(this);
-    const auto closeWait = qScopeGuard([wait] {
-        if (wait)
-            wait->finish();
-    });
-    wait->setText(tr("Rotating..."));
-    afterPictureChange(changeCurrentPage(m_commands.rotateAngle->iconText(),
-                                         [this, angle] { return m_editor->rotateImage(angle); }));
+    // Turned and written off the window's thread; undo brings the page back.
+    const QList<int> positions{m_pageList->currentPosition()};
+    m_batchKept = m_history->keep(positions);
+    auto batch =
+        std::make_unique<PageBatch>(PageBatch::Operation::Rotate, m_pageList->store(), positions);
+    batch->setAngle(angle);
+    startPageBatch(std::move(batch), m_commands.rotateAngle->iconText(), tr("Rotating..."));
 }
 
 void MainWindow::rotateCancelled()

@@ -11,6 +11,7 @@
 
 #include "app/MainWindow.h"
 #include "app/PageImporter.h"
+#include "app/PrintJob.h"
 #include "app/RibbonCommands.h"
 #include "app/StatusProgress.h"
 #include "core/BusyState.h"
@@ -105,6 +106,14 @@ void MainWindow::startPageBatch(std::unique_ptr<PageBatch> batch, const QString 
 {
     m_batchName = name;
     m_batchStart = m_pageList->currentPosition();
+    if (!startWithProgress(std::move(batch), text)) {
+        m_history->discard(m_batchKept);
+        m_batchKept.clear();
+    }
+}
+
+bool MainWindow::startWithProgress(std::unique_ptr<Job> job, const QString &text)
+{
     auto *progress = new PdfProgress(1, this);
     progress->setAttribute(Qt::WA_DeleteOnClose);
     progress->start();
@@ -112,14 +121,13 @@ void MainWindow::startPageBatch(std::unique_ptr<PageBatch> batch, const QString 
     progress->setWindowModality(Qt::WindowModal);
     connect(progress, &PdfProgress::cancelled, m_jobs, &JobRunner::cancel);
     m_jobProgress = progress;
-    if (!m_jobs->start(std::move(batch))) {
+    if (!m_jobs->start(std::move(job))) {
         progress->finish();
         progress->close();
-        m_history->discard(m_batchKept);
-        m_batchKept.clear();
-        return;
+        return false;
     }
     progress->open();
+    return true;
 }
 
 void MainWindow::jobProgressed(int done, int total, const QString &text)
@@ -149,6 +157,8 @@ void MainWindow::jobFinished(Job *job, Job::Outcome outcome)
         scannedPageReady(*scanned);
     else if (auto *project = dynamic_cast<ProjectJob *>(job))
         projectJobEnded(*project, outcome);
+    else if (auto *printing = dynamic_cast<PrintJob *>(job))
+        printJobEnded(*printing, outcome);
     // Files opened while something ran, and a close that waited for the job.
     if (!isBusy()) {
         openPendingFiles();
@@ -207,7 +217,9 @@ void MainWindow::pageBatchEnded(const PageBatch &batch, Job::Outcome outcome)
     } else if (!failed.isEmpty()) {
         switch (batch.operation()) {
         case PageBatch::Operation::AutoCrop:
-            errorMessage(tr("Can't crop the pages %1.").arg(pageNumbers(failed)));
+            errorMessage(failed.size() == 1 && batch.pages().size() == 1
+                             ? tr("Can't crop the page.")
+                             : tr("Can't crop the pages %1.").arg(pageNumbers(failed)));
             break;
         case PageBatch::Operation::Split:
             errorMessage(failed.size() == 1 && batch.pages().size() == 1
@@ -216,6 +228,9 @@ void MainWindow::pageBatchEnded(const PageBatch &batch, Job::Outcome outcome)
             break;
         case PageBatch::Operation::TurnUpright:
             errorMessage(tr("Can't tell which way up the pages %1 are.").arg(pageNumbers(failed)));
+            break;
+        case PageBatch::Operation::Rotate:
+            errorMessage(tr("Can't save the page %1.").arg(pageNumbers(failed)));
             break;
         }
     } else if (batch.operation() == PageBatch::Operation::TurnUpright &&

@@ -49,34 +49,14 @@ void MainWindow::autoCrop()
 {
     if (!m_editor->hasImage() || !pageToolFound())
         return;
-    const int checked = checkedPageCount();
-    if (checked >= 2)
-        autoCropChecked();
-    else
-        autoCropCurrent();
-}
-
-void MainWindow::autoCropCurrent()
-{
-    ImageEditor::SmartCrop result = ImageEditor::SmartCrop::NoResult;
-    changeCurrentPage(autoCropName(), [&] {
-        const auto wait = showWaiting(this, tr("Auto cropping..."));
-        result = m_editor->smartCrop();
-        return result == ImageEditor::SmartCrop::Cropped;
-    });
+    // The checked pages, or the current one when fewer than two are checked; the hand-drawn
+    // box of crop mode gives way to the tool's.
+    const QList<int> positions = checkedPageCount() >= 2
+                                     ? positionsChecked(true)
+                                     : QList<int>{m_pageList->currentPosition()};
     switchOff(m_commands.crop);
     m_sidePanel->setCurrentIndex(PageListPanel);
     m_editor->cropping(false);
-    setModified(true);
-    if (result == ImageEditor::SmartCrop::NoResult)
-        errorMessage(tr("Can't crop the page."));
-    else
-        afterPictureChange(result == ImageEditor::SmartCrop::Cropped);
-}
-
-void MainWindow::autoCropChecked()
-{
-    const QList<int> positions = positionsChecked(true);
     // Copies of every checked page first; a page the tool leaves alone is unchanged by undo.
     m_batchKept = m_history->keep(positions);
     auto batch =

@@ -269,9 +269,9 @@ void PageImporter::askPassword()
 
 void PageImporter::offerDrawing(int dpi)
 {
-    auto *box = new QMessageBox(QMessageBox::Information, QString(ProgramInfo::ApplicationName),
-                                tr("This PDF file doesn't contain images."), QMessageBox::Close,
-                                m_window);
+    auto *box =
+        new QMessageBox(QMessageBox::Information, QString(ProgramInfo::ApplicationName),
+                        tr("This PDF file doesn't contain images."), QMessageBox::Close, m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setInformativeText(tr("Its pages can be drawn as images instead, at %1 dpi.").arg(dpi));
     QPushButton *render = box->addButton(tr("&Draw Pages"), QMessageBox::AcceptRole);

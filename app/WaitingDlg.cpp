@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,7 +53,6 @@ void WaitingDlg::setText(const QString &text)
 {
     m_label->setText(text);
     show();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 QString WaitingDlg::text() const

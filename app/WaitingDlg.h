@@ -19,8 +19,7 @@ class WaitingDlg : public QDialog
 public:
     explicit WaitingDlg(QWidget *parent = nullptr);
 
-    // Sets the text, shows the window and processes pending events once, so that it paints
-    // before the caller blocks.
+    // Sets the text and shows the window; it paints while the job it waits for runs.
     void setText(const QString &text);
     QString text() const;
     bool isIndicatorRunning() const;

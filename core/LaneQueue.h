@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <deque>
@@ -11,10 +8,9 @@
 #include <memory>
 
 // Work on numbered items, up to `lanes` items at a time, each in a thread of its own, taken in
-// order by the calling thread. A caller on a job's thread simply blocks while it waits for an
-// item; on the window's thread its events are processed meanwhile (without user input unless
-// asked for), for the callers that do not run as jobs yet. Items are
-// started ahead only as lanes come free; the destructor waits for any still running.
+// order by the calling thread (a job's, or the command line's), which blocks while it waits for
+// an item. Items are started ahead only as lanes come free; the destructor waits for any still
+// running.
 template <typename Result> class LaneQueue
 {
 public:
@@ -28,18 +24,13 @@ public:
     ~LaneQueue()
     {
         for (const std::unique_ptr<Job> &job : m_running)
-            waitFor(*job->thread, QEventLoop::ExcludeUserInputEvents, {});
+            waitFor(*job->thread, {});
     }
     LaneQueue(const LaneQueue &) = delete;
     LaneQueue &operator=(const LaneQueue &) = delete;
 
-    // Lets the user's input through while waiting (a progress window's Cancel), and calls
-    // poll about ten times a second meanwhile (to pass a cancel on to the work).
-    void setUserInputWhileWaiting(bool allow, std::function<void()> poll = {})
-    {
-        m_allowInput = allow;
-        m_poll = std::move(poll);
-    }
+    // Called about ten times a second while the caller waits (to pass a cancel on to the work).
+    void setPoll(std::function<void()> poll) { m_poll = std::move(poll); }
 
     // The result of the next item in order (the first call gives item 0); must not be called
     // more than count times.
@@ -49,8 +40,7 @@ public:
             startNext();
         std::unique_ptr<Job> job = std::move(m_running.front());
         m_running.pop_front();
-        waitFor(*job->thread,
-                m_allowInput ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents, m_poll);
+        waitFor(*job->thread, m_poll);
         // A lane came free: keep it busy while the caller uses this result.
         while (m_started < m_count && int(m_running.size()) < m_lanes)
             startNext();
@@ -75,32 +65,20 @@ private:
         m_running.push_back(std::move(job));
     }
 
-    static void waitFor(QThread &thread, QEventLoop::ProcessEventsFlags flags,
-                        const std::function<void()> &poll)
+    static void waitFor(QThread &thread, const std::function<void()> &poll)
     {
-        // A job's own thread has nothing to paint: it simply blocks until the item is done (the
-        // work itself watches the job's cancel flag).
-        const QCoreApplication *application = QCoreApplication::instance();
-        const bool windowThread = application && QThread::currentThread() == application->thread();
-        if (windowThread && !thread.isFinished()) {
-            QEventLoop loop;
-            QObject::connect(&thread, &QThread::finished, &loop, &QEventLoop::quit);
-            QTimer timer;
-            if (poll) {
-                QObject::connect(&timer, &QTimer::timeout, &loop, poll);
-                timer.start(100);
-            }
-            if (!thread.isFinished())
-                loop.exec(flags);
+        while (!thread.wait(PollMs)) {
+            if (poll)
+                poll();
         }
-        thread.wait();
     }
+
+    static constexpr unsigned long PollMs = 100;
 
     int m_count;
     int m_lanes;
     std::function<Result(int)> m_work;
     int m_started = 0;
-    bool m_allowInput = false;
     std::function<void()> m_poll;
     std::deque<std::unique_ptr<Job>> m_running;
 };

@@ -19,7 +19,6 @@
 #include "imaging/BrightnessDlg.h"
 #include "imaging/CropBoxItem.h"
 #include "imaging/PageOperations.h"
-#include "imaging/PageProcessor.h"
 #include "imaging/PhotoGraphicsScene.h"
 #include "imaging/PhotoGraphicsView.h"
 #include "imaging/PhotoPixmapItem.h"
@@ -357,24 +356,6 @@ bool ImageEditor::rotateImage(int degrees)
     if (!picture.contains(outline))
         m_cropBox->setRect(m_cropBox->mapRectFromParent(outline.intersected(picture)));
     return true;
-}
-
-ImageEditor::SmartCrop ImageEditor::smartCrop()
-{
-    if (!m_pixmapItem)
-        return SmartCrop::NoResult;
-    QImage cropped = m_image;
-    PageProcessor processor;
-    if (!processor.autoCropImage(cropped))
-        return SmartCrop::NoResult;
-    const QImage before = m_image;
-    m_image = cropped;
-    if (!saveImage()) {
-        m_image = before;
-        showWorkingImage();
-        return SmartCrop::NotSaved;
-    }
-    return SmartCrop::Cropped;
 }
 
 void ImageEditor::contrast()

@@ -82,17 +82,6 @@ public:
     // nothing changes.
     bool applyCrop();
 
-    enum class SmartCrop {
-        Cropped,
-        // The page tool is missing, failed or found nothing: the page is as it was.
-        NoResult,
-        // The cropped page could not be written: the page is as it was, on disk and on screen.
-        NotSaved,
-    };
-    // Straightens the working image and cuts it to its content with the page tool, then saves
-    // it and puts it on screen.
-    SmartCrop smartCrop();
-
     // The brightness dialog, once it has been opened (for tests).
     BrightnessDlg *brightnessDialog() const { return m_brightnessDialog; }
 

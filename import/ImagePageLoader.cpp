@@ -74,9 +74,8 @@ ImagePageLoader::Result ImagePageLoader::read(const QString &file, const QString
     return result;
 }
 
-std::optional<ImagePageLoader::Page> ImagePageLoader::keepJpeg(const QString &file,
-                                                               const QString &madeThumbnail,
-                                                               bool owned)
+std::optional<ImagePageLoader::Page>
+ImagePageLoader::keepJpeg(const QString &file, const QString &madeThumbnail, bool owned)
 {
     if (m_options.folder.isEmpty())
         return std::nullopt;
@@ -121,8 +120,8 @@ ImagePageLoader::Page ImagePageLoader::prepare(const QImage &image, bool blackAn
     const QString thumbnail = base + QStringLiteral("-thumb.jpg");
     QString error;
     if (PageImages::writeWorkingImage(image, jpeg, false, m_options.jpegQuality, &error) &&
-        PageImages::writeThumbnail(PageImages::makeThumbnail(image, m_options.thumbSize),
-                                   thumbnail, &error)) {
+        PageImages::writeThumbnail(PageImages::makeThumbnail(image, m_options.thumbSize), thumbnail,
+                                   &error)) {
         page.jpeg = jpeg;
         page.thumbnail = thumbnail;
         page.image = QImage(); // the files are the page now
@@ -134,7 +133,10 @@ ImagePageLoader::Page ImagePageLoader::prepare(const QImage &image, bool blackAn
 
 QString ImagePageLoader::nextBase()
 {
-    return QStringLiteral("%1/page-%2-%3").arg(m_options.folder).arg(m_tag, 8, 16, QLatin1Char('0')).arg(++m_serial);
+    return QStringLiteral("%1/page-%2-%3")
+        .arg(m_options.folder)
+        .arg(m_tag, 8, 16, QLatin1Char('0'))
+        .arg(++m_serial);
 }
 
 int ImagePageLoader::turnsFor(const QString &file, Result &result)
@@ -142,8 +144,9 @@ int ImagePageLoader::turnsFor(const QString &file, Result &result)
     if (!m_options.upright)
         return 0;
     result.upright = PageOrientation::detect(file);
-    return result.upright.status == OcrRunner::Status::Done ? result.upright.quarterTurns.value_or(0)
-                                                            : 0;
+    return result.upright.status == OcrRunner::Status::Done
+               ? result.upright.quarterTurns.value_or(0)
+               : 0;
 }
 
 int ImagePageLoader::turnsFor(const QImage &image, Result &result)
@@ -151,6 +154,7 @@ int ImagePageLoader::turnsFor(const QImage &image, Result &result)
     if (!m_options.upright)
         return 0;
     result.upright = PageOrientation::detect(image);
-    return result.upright.status == OcrRunner::Status::Done ? result.upright.quarterTurns.value_or(0)
-                                                            : 0;
+    return result.upright.status == OcrRunner::Status::Done
+               ? result.upright.quarterTurns.value_or(0)
+               : 0;
 }

@@ -20,7 +20,7 @@ PageRecognizer::PageRecognizer(const QString &tool, const QString &languages,
             return OcrRunner::recognize(tool, languages, files.at(index),
                                         scratch + QStringLiteral("/%1.words").arg(index), stop);
         });
-    m_queue->setUserInputWhileWaiting(true, [this, cancelled] {
+    m_queue->setPoll([this, cancelled] {
         if (cancelled && cancelled())
             m_stop = true;
     });

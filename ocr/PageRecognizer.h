@@ -22,8 +22,8 @@ public:
                    int lanes, std::function<bool()> cancelled = {});
     ~PageRecognizer();
 
-    // The next page's result (the first call gives the first file's). The caller's events are
-    // processed while it waits, user input included (a progress window's Cancel).
+    // The next page's result (the first call gives the first file's); the caller blocks until
+    // it is there.
     OcrRunner::Result takeNext();
     // Ends the runs in progress (their results come back Cancelled) and starts no more.
     void cancel() { m_stop = true; }

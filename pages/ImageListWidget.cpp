@@ -5,7 +5,6 @@
 #include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QScrollBar>

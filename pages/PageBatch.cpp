@@ -8,6 +8,7 @@
 #include "core/LaneQueue.h"
 #include "core/LogCategories.h"
 #include "core/Settings.h"
+#include "imaging/PageOperations.h"
 #include "imaging/PageProcessor.h"
 #include "ocr/PageOrientation.h"
 #include "pages/PageStore.h"
@@ -87,6 +88,21 @@ PageBatch::Page PageBatch::turnPage(int index, QImage *result) const
     return page;
 }
 
+PageBatch::Page PageBatch::rotatePage(int index, QImage *result) const
+{
+    Page page;
+    page.position = m_positions.at(index);
+    const QImage image(m_paths.at(index));
+    if (image.isNull()) {
+        page.outcome = PageOutcome::Failed;
+        page.reason = QStringLiteral("cannot read %1").arg(m_paths.at(index));
+        return page;
+    }
+    *result = PageOperations::turned(image, m_angle);
+    page.outcome = PageOutcome::Changed;
+    return page;
+}
+
 PageBatch::Page PageBatch::splitPage(int index)
 {
     Page page;
@@ -152,18 +168,30 @@ Job::Outcome PageBatch::run()
         worked.page.position = m_positions.at(index);
         if (isCancelled())
             return worked;
-        worked.page = m_operation == Operation::AutoCrop
-                          ? cropPage(index, 1 + index % lanes, &worked.image)
-                          : turnPage(index, &worked.image);
+        switch (m_operation) {
+        case Operation::AutoCrop:
+            worked.page = cropPage(index, 1 + index % lanes, &worked.image);
+            break;
+        case Operation::Rotate:
+            worked.page = rotatePage(index, &worked.image);
+            break;
+        case Operation::TurnUpright:
+        case Operation::Split:
+            worked.page = turnPage(index, &worked.image);
+            break;
+        }
         return worked;
     });
     for (int i = 0; i < count; ++i) {
         if (isCancelled())
             break;
+        // Turning by an angle keeps the text its starter gave.
         reportProgress(i + 1, count,
                        m_operation == Operation::AutoCrop
                            ? tr("Cropping %1 of %2...").arg(i + 1).arg(count)
-                           : tr("Turning %1 of %2 upright...").arg(i + 1).arg(count));
+                       : m_operation == Operation::TurnUpright
+                           ? tr("Turning %1 of %2 upright...").arg(i + 1).arg(count)
+                           : QString());
         Worked worked = queue.takeNext();
         // Written here, in page order, and only while the run goes on: a page worked on ahead
         // when Cancel came stays as it was.

@@ -14,7 +14,8 @@
 
 class PageStore;
 
-// A tool run over several pages as one job: automatic cropping and turning upright write each
+// A tool run over several pages as one job: automatic cropping, turning upright and turning by an
+// angle write each
 // changed page back through the page store (its JPEG quality, the page's own format, the source
 // kept for undo) and give back its new thumbnail; splitting leaves each page's two halves in a
 // folder of the job's own, for the window to put into the list once the job has ended (the list
@@ -27,7 +28,7 @@ class PageBatch : public Job
     Q_DECLARE_TR_FUNCTIONS(PageBatch)
 
 public:
-    enum class Operation { AutoCrop, Split, TurnUpright };
+    enum class Operation { AutoCrop, Split, TurnUpright, Rotate };
     enum class PageOutcome {
         Unchanged, // the tool left the page as it was (or found it upright)
         Changed,   // cropped or turned, and written; or split into halves
@@ -56,6 +57,8 @@ public:
     void setLanes(int lanes) { m_lanes = lanes; }
     // The resolution the split assumes for every page.
     void setSplitDpi(int dpi) { m_dpi = dpi; }
+    // The angle Rotate turns each page by, in degrees clockwise.
+    void setAngle(int degrees) { m_angle = degrees; }
 
     Outcome run() override;
 
@@ -74,6 +77,7 @@ private:
     // result, to be written by run().
     Page cropPage(int index, int lane, QImage *result) const;
     Page turnPage(int index, QImage *result) const;
+    Page rotatePage(int index, QImage *result) const;
     Page splitPage(int index);
 
     const Operation m_operation;
@@ -84,6 +88,7 @@ private:
     QString m_tool;
     int m_lanes = 1;
     int m_dpi = 300;
+    int m_angle = 0;
     QString m_language;
     QString m_unavailable;
     QList<Page> m_pages;

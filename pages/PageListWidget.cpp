@@ -1,7 +1,6 @@
 #include "PageListWidget.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QFileInfo>
 
 #include "core/AppPaths.h"

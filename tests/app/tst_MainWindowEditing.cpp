@@ -103,6 +103,7 @@ void tst_MainWindowEditing::rotateModePreviewsAndAcceptsAnAngle()
     QVERIFY(!m_window->isModified());
 
     m_window->rotateAccepted();
+    QTRY_VERIFY(!m_window->isBusy());
     QVERIFY(!commands.rotateAngle->isChecked());
     QCOMPARE(m_window->workAreaIndex(), int(MainWindow::EditorPage));
     QCOMPARE(m_window->sidePanelIndex(), int(MainWindow::PageListPanel));

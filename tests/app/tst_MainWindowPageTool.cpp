@@ -141,7 +141,8 @@ void tst_MainWindowPageTool::autoCropTakesTheCurrentPageOrEveryCheckedOne()
     show(1);
     m_window->autoCrop();
     QTRY_VERIFY(!m_window->isBusy());
-    QVERIFY(QImageReader(list->workingPath(1)).size().width() < full.width());
+    QVERIFY2(QImageReader(list->workingPath(1)).size().width() < full.width(),
+             qPrintable(m_window.popupMessages().join(QLatin1Char('\n'))));
     QCOMPARE(QImageReader(list->workingPath(4)).size(), full);
     QVERIFY(m_window->isModified());
 
@@ -201,6 +202,7 @@ void tst_MainWindowPageTool::failingToolLeavesEveryFileAsItWas()
     for (int i = 0; i < 3; ++i)
         before << bytesOf(i);
     m_window->autoCrop();
+    QTRY_VERIFY(!m_window->isBusy());
     QVERIFY(m_window.popupMessages().contains(QStringLiteral("Can't crop the page.")));
     m_window->splitSpread();
     QTRY_VERIFY(!m_window->isBusy());
