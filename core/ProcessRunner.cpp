@@ -1,11 +1,6 @@
 #include "ProcessRunner.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QEventLoop>
 #include <QProcess>
-#include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <sys/resource.h>
@@ -45,6 +40,14 @@ ProcessRunner::ProcessRunner(QString program, QStringList arguments)
 {
 }
 
+ProcessRunner::~ProcessRunner()
+{
+    if (m_process)
+        finish();
+}
+
+ProcessRunner::ProcessRunner(ProcessRunner &&other) noexcept = default;
+
 void ProcessRunner::setStandardInput(const QByteArray &bytes)
 {
     m_input = bytes;
@@ -53,14 +56,28 @@ void ProcessRunner::setStandardInput(const QByteArray &bytes)
 
 ProcessRunner::Result ProcessRunner::run()
 {
-    Result result;
+    if (start()) {
+        while (!wait(100)) {
+        }
+    }
+    return finish();
+}
+
+bool ProcessRunner::start()
+{
+    m_result = Result();
     m_output.clear();
+    m_pending.clear();
+    m_stopped = false;
+    m_ended = false;
     if (m_program.isEmpty()) {
-        result.startError = QStringLiteral("no program given");
-        return result;
+        m_result.startError = QStringLiteral("no program given");
+        m_ended = true;
+        return false;
     }
 
-    QProcess process;
+    m_process = std::make_unique<QProcess>();
+    QProcess &process = *m_process;
     process.setProgram(m_program);
     process.setArguments(m_arguments);
     if (!m_workingFolder.isEmpty())
@@ -81,79 +98,74 @@ ProcessRunner::Result ProcessRunner::run()
             setrlimit(RLIMIT_CORE, &noCore);
         });
     }
-
-    QEventLoop loop;
-    QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-    QTimer timeLimit;
-    timeLimit.setSingleShot(true);
-    QObject::connect(&timeLimit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    bool stopped = false;
-    const auto stop = [&stopped, &loop] {
-        stopped = true;
-        loop.quit();
-    };
-    QByteArray pending;
-    const auto readLines = [this, &process, &pending, &stop] {
-        pending += process.readAllStandardError();
-        qsizetype end;
-        while ((end = pending.indexOf('\n')) >= 0) {
-            const QString line = QString::fromLocal8Bit(pending.left(end));
-            pending.remove(0, end + 1);
-            if (!m_lineHandler(line)) {
-                stop();
-                return;
-            }
-        }
-    };
+    // Emitted from inside the waits, on this thread.
     if (m_lineHandler)
-        QObject::connect(&process, &QProcess::readyReadStandardError, &loop, readLines);
-    QTimer stopCheck;
-    if (m_stopCheck) {
-        QObject::connect(&stopCheck, &QTimer::timeout, &loop, [this, &stop] {
-            if (m_stopCheck())
-                stop();
-        });
-        stopCheck.start(100);
-    }
+        QObject::connect(&process, &QProcess::readyReadStandardError, &process,
+                         [this] { readLines(); });
 
     process.start(m_hasInput ? QIODevice::ReadWrite : QIODevice::ReadOnly);
     if (!process.waitForStarted(StartTimeoutMs)) {
-        result.startError = process.errorString();
+        m_result.startError = process.errorString();
         process.kill();
         process.waitForFinished(KillTimeoutMs);
-        qCWarning(lcTools).noquote() << "cannot start" << m_program << result.startError;
-        return result;
+        qCWarning(lcTools).noquote() << "cannot start" << m_program << m_result.startError;
+        m_process.reset();
+        m_ended = true;
+        return false;
     }
+    m_deadline = QDeadlineTimer(m_timeoutMs);
     if (m_hasInput) {
-        // Written while the loop runs; the program sees the end of its input once all is out.
+        // Written while the program runs; it sees the end of its input once all is out.
         process.write(m_input);
         process.closeWriteChannel();
     }
-    const QCoreApplication *application = QCoreApplication::instance();
-    if (application && QThread::currentThread() == application->thread()) {
-        timeLimit.start(m_timeoutMs);
-        if (process.state() != QProcess::NotRunning)
-            loop.exec();
-    } else {
-        // Off the window's thread nothing needs painting: the thread blocks in the process's own
-        // waits, which keep its pipes flowing and hand each line to the handler as it comes,
-        // and looks at the stop check between them.
-        const QDeadlineTimer deadline(m_timeoutMs);
-        while (process.state() != QProcess::NotRunning && !stopped && !deadline.hasExpired()) {
-            process.waitForFinished(int(std::clamp<qint64>(deadline.remainingTime(), 1, 100)));
-            if (m_stopCheck && m_stopCheck())
-                stop();
+    return true;
+}
+
+void ProcessRunner::readLines()
+{
+    if (m_stopped)
+        return;
+    m_pending += m_process->readAllStandardError();
+    qsizetype end;
+    while ((end = m_pending.indexOf('\n')) >= 0) {
+        const QString line = QString::fromLocal8Bit(m_pending.left(end));
+        m_pending.remove(0, end + 1);
+        if (!m_lineHandler(line)) {
+            m_stopped = true;
+            return;
         }
     }
+}
 
+bool ProcessRunner::wait(int milliseconds)
+{
+    if (m_ended || !m_process)
+        return true;
+    QProcess &process = *m_process;
+    if (process.state() != QProcess::NotRunning && !m_stopped && !m_deadline.hasExpired())
+        process.waitForFinished(int(std::clamp<qint64>(
+            std::min<qint64>(m_deadline.remainingTime(), milliseconds), 1, milliseconds)));
+    if (m_stopCheck && !m_stopped && process.state() != QProcess::NotRunning && m_stopCheck())
+        m_stopped = true;
+    m_ended = process.state() == QProcess::NotRunning || m_stopped || m_deadline.hasExpired();
+    return m_ended;
+}
+
+ProcessRunner::Result ProcessRunner::finish()
+{
+    if (!m_process)
+        return std::exchange(m_result, Result());
+    QProcess &process = *m_process;
+    Result result;
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(KillTimeoutMs);
-        result.outcome = stopped ? Outcome::Stopped : Outcome::TimedOut;
-        if (!stopped)
+        result.outcome = m_stopped ? Outcome::Stopped : Outcome::TimedOut;
+        if (!m_stopped)
             qCWarning(lcTools).noquote()
                 << m_program << "still running after" << m_timeoutMs << "ms: ended";
-    } else if (stopped) {
+    } else if (m_stopped) {
         result.outcome = Outcome::Stopped;
     } else if (process.exitStatus() == QProcess::CrashExit) {
         result.outcome = Outcome::Crashed;
@@ -161,15 +173,18 @@ ProcessRunner::Result ProcessRunner::run()
         result.outcome = Outcome::Exited;
         result.exitCode = process.exitCode();
     }
-    if (m_lineHandler && !stopped) {
+    if (m_lineHandler && !m_stopped) {
         readLines();
-        if (!pending.isEmpty() && !stopped)
-            m_lineHandler(QString::fromLocal8Bit(pending));
+        if (!m_pending.isEmpty() && !m_stopped)
+            m_lineHandler(QString::fromLocal8Bit(m_pending));
     }
     result.standardError = QString::fromLocal8Bit(process.readAllStandardError());
     if (m_keepOutput)
         m_output = process.readAllStandardOutput();
     if (!result.standardError.isEmpty())
         qCInfo(lcTools).noquote() << m_program << result.standardError.trimmed();
+    QObject::disconnect(&process, nullptr, nullptr, nullptr);
+    m_process.reset();
+    m_ended = true;
     return result;
 }

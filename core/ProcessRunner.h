@@ -1,19 +1,24 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QPair>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
-// Runs one external program to its end and tells how it ended. On a job's thread (or the command
-// line's) the caller blocks in the process's own waits; on the window's thread, for the callers
-// that do not run as jobs yet, it waits in a local event loop, so the window keeps painting. The
-// wait ends when the program does or the time limit passes, and a program still running then is
-// killed. Nothing is shared
-// between runs: each call owns its own process object.
+class QProcess;
+
+// Runs one external program to its end and tells how it ended, on a job's thread or the command
+// line's: the caller blocks in the process's own waits (no event loop), which keep its pipes
+// flowing and hand each line of standard error to the handler as it comes. The wait ends when
+// the program does or the time limit passes, and a program still running then is killed.
+//
+// run() does it all; start(), wait() and finish() do the same in steps, so that one thread can
+// keep several programs going at once (the DjVu encoders). Each runner owns its own process.
 class ProcessRunner
 {
 public:
@@ -41,6 +46,9 @@ public:
     };
 
     explicit ProcessRunner(QString program, QStringList arguments = {});
+    ~ProcessRunner();
+    ProcessRunner(ProcessRunner &&) noexcept;
+    ProcessRunner &operator=(ProcessRunner &&) = delete;
 
     // Time limit of the whole run in milliseconds.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
@@ -69,12 +77,23 @@ public:
 
     // Waits (see above) until the program ends or the time limit passes.
     Result run();
+
+    // Starts the program; false when it could not be (finish() then says why). The time limit
+    // counts from here.
+    bool start();
+    // Waits at most milliseconds; true once the program has ended, or has been ended for
+    // passing the time limit or by the line handler or stop check.
+    bool wait(int milliseconds);
+    // How the program ended; one still running is killed first.
+    Result finish();
     // Standard output of the last run, when it was kept.
     QByteArray standardOutput() const { return m_output; }
 
     QString program() const { return m_program; }
 
 private:
+    void readLines();
+
     QString m_program;
     QStringList m_arguments;
     QString m_workingFolder;
@@ -87,4 +106,12 @@ private:
     QByteArray m_output;
     std::function<bool(const QString &)> m_lineHandler;
     std::function<bool()> m_stopCheck;
+
+    // The run in progress.
+    std::unique_ptr<QProcess> m_process;
+    Result m_result;
+    QDeadlineTimer m_deadline;
+    QByteArray m_pending;
+    bool m_stopped = false;
+    bool m_ended = false;
 };

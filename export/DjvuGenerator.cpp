@@ -1,8 +1,6 @@
 #include "export/DjvuGenerator.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -10,11 +8,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 #include <cerrno>
@@ -39,9 +35,7 @@ constexpr qint64 HeadBytes = 256 * 1024;
 constexpr int MinDpi = 25;
 constexpr int MaxC44Dpi = 4800;
 constexpr int MaxCjb2Dpi = 1200;
-// A killed encoder is gone at once; this only bounds the wait for its exit status.
-constexpr int KillWaitMs = 5 * 1000;
-// How often a waiting run looks at the clock for encoders past their time limit.
+// How long a run waits on its encoders, in turn, before it looks again at those that ended.
 constexpr int TickMs = 100;
 constexpr int CountTimeoutMs = 60 * 1000;
 
@@ -206,8 +200,8 @@ public:
     {
     }
 
-    // Spins a local event loop until every page is encoded, one fails or the user cancels; no
-    // encoder is left running on return.
+    // Runs the encoders, one per core, until every page is encoded, one fails or the user
+    // cancels; no encoder is left running on return.
     Outcome run();
     QString errorString() const { return m_error; }
 
@@ -216,23 +210,12 @@ private:
     {
         size_t index = 0;
         Encoding encoding;
-        QElapsedTimer clock;
+        std::unique_ptr<ProcessRunner> runner; // ends the encoder when it goes
         bool ended = false;
-        std::unique_ptr<QProcess> process;
-
-        ~Running()
-        {
-            if (!process)
-                return;
-            QObject::disconnect(process.get(), nullptr, nullptr, nullptr);
-            if (process->state() != QProcess::NotRunning) {
-                process->kill();
-                process->waitForFinished(KillWaitMs);
-            }
-        }
+        ProcessRunner::Result result;
     };
 
-    std::unique_ptr<Running> start(size_t index, QEventLoop &loop);
+    std::unique_ptr<Running> start(size_t index);
     bool succeeded(Running &running);
     QString pageFailed(const Page &page, const QString &how) const
     {
@@ -253,18 +236,13 @@ PageEncoder::Outcome PageEncoder::run()
 {
     // The tools are single-threaded: one per core keeps every core busy and no more.
     const size_t parallel = size_t(std::max(1, QThread::idealThreadCount()));
-    QEventLoop loop;
-    QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, &loop, &QEventLoop::quit);
-    tick.start(TickMs);
-
     std::vector<std::unique_ptr<Running>> running;
     size_t next = 0;
     int finished = 0;
     Outcome outcome = Outcome::Finished;
     for (;;) {
         while (outcome == Outcome::Finished && next < m_pages.size() && running.size() < parallel) {
-            std::unique_ptr<Running> started = start(next++, loop);
+            std::unique_ptr<Running> started = start(next++);
             if (!started)
                 outcome = Outcome::Failed;
             else
@@ -273,23 +251,28 @@ PageEncoder::Outcome PageEncoder::run()
         if (outcome != Outcome::Finished || running.empty())
             break;
 
-        // An encoder that ended while the progress handled its events has quit no loop yet.
-        if (std::none_of(running.begin(), running.end(), [](const auto &r) { return r->ended; }))
-            loop.exec();
+        // A short wait on each encoder in turn; those that ended are taken below.
+        const int slice = std::max(1, TickMs / int(running.size()));
+        for (const std::unique_ptr<Running> &r : running) {
+            if (!r->ended && r->runner->wait(slice)) {
+                r->ended = true;
+                r->result = r->runner->finish();
+            }
+        }
 
         for (auto it = running.begin(); it != running.end() && outcome == Outcome::Finished;) {
             Running &r = **it;
-            if (!r.ended && r.clock.hasExpired(r.encoding.timeoutMs)) {
+            if (!r.ended) {
+                ++it;
+                continue;
+            }
+            if (r.result.outcome == ProcessRunner::Outcome::TimedOut) {
                 m_error =
                     pageFailed(m_pages[r.index], DjvuGenerator::tr("%1 did not finish within %2 s")
                                                      .arg(r.encoding.tool)
                                                      .arg(r.encoding.timeoutMs / 1000));
                 outcome = Outcome::Failed;
                 break;
-            }
-            if (!r.ended) {
-                ++it;
-                continue;
             }
             if (!succeeded(r)) {
                 outcome = Outcome::Failed;
@@ -298,8 +281,6 @@ PageEncoder::Outcome PageEncoder::run()
             it = running.erase(it);
             ++finished;
             if (m_progress) {
-                // wasCanceled() lets events through: other encoders may end meanwhile, which
-                // only marks them.
                 m_progress->setValue(finished);
                 if (m_progress->wasCanceled())
                     outcome = Outcome::Cancelled;
@@ -312,7 +293,7 @@ PageEncoder::Outcome PageEncoder::run()
     return outcome;
 }
 
-std::unique_ptr<PageEncoder::Running> PageEncoder::start(size_t index, QEventLoop &loop)
+std::unique_ptr<PageEncoder::Running> PageEncoder::start(size_t index)
 {
     const Page &page = m_pages[index];
     const QString &output = m_outputs.at(qsizetype(index));
@@ -343,27 +324,12 @@ std::unique_ptr<PageEncoder::Running> PageEncoder::start(size_t index, QEventLoo
     const QString program = m_tools.find(encoding.tool, &m_error);
     if (program.isEmpty())
         return {};
-
-    running->process = std::make_unique<QProcess>();
-    QProcess *process = running->process.get();
-    process->setProgram(program);
-    process->setArguments(encoding.arguments);
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setStandardOutputFile(QProcess::nullDevice());
-    Running *raw = running.get();
-    QObject::connect(process, &QProcess::finished, &loop, [raw, &loop] {
-        raw->ended = true;
-        loop.quit();
-    });
-    QObject::connect(process, &QProcess::errorOccurred, &loop,
-                     [raw, &loop](QProcess::ProcessError error) {
-                         if (error == QProcess::FailedToStart) {
-                             raw->ended = true;
-                             loop.quit();
-                         }
-                     });
-    running->clock.start();
-    process->start(QIODevice::ReadOnly);
+    running->runner = std::make_unique<ProcessRunner>(program, encoding.arguments);
+    running->runner->setTimeout(encoding.timeoutMs);
+    if (!running->runner->start()) {
+        running->ended = true;
+        running->result = running->runner->finish();
+    }
     return running;
 }
 
@@ -371,24 +337,24 @@ bool PageEncoder::succeeded(Running &running)
 {
     const Page &page = m_pages[running.index];
     const QString &tool = running.encoding.tool;
-    QProcess &process = *running.process;
+    const ProcessRunner::Result &result = running.result;
     const QString output = m_outputs.at(qsizetype(running.index));
     if (!running.encoding.copy.isEmpty())
         QFile::remove(running.encoding.copy);
     QString how;
-    const QString message = toolMessage(QString::fromLocal8Bit(process.readAllStandardError()));
-    if (process.error() == QProcess::FailedToStart) {
-        how = DjvuGenerator::tr("%1 could not be started (%2)").arg(tool, process.errorString());
-    } else if (process.exitStatus() == QProcess::CrashExit) {
+    const QString message = toolMessage(result.standardError);
+    if (!result.started()) {
+        how = DjvuGenerator::tr("%1 could not be started (%2)").arg(tool, result.startError);
+    } else if (result.outcome == ProcessRunner::Outcome::Crashed) {
         how = DjvuGenerator::tr("%1 crashed").arg(tool);
-    } else if (process.exitCode() != 0) {
-        how = DjvuGenerator::tr("%1 ended with exit code %2").arg(tool).arg(process.exitCode());
+    } else if (result.exitCode != 0) {
+        how = DjvuGenerator::tr("%1 ended with exit code %2").arg(tool).arg(result.exitCode);
     } else if (QFileInfo(output).size() <= 0) {
         how = DjvuGenerator::tr("%1 wrote nothing").arg(tool);
     } else {
         return true;
     }
-    qCWarning(lcTools).noquote() << process.program() << process.arguments().join(QLatin1Char(' '))
+    qCWarning(lcTools).noquote() << tool << running.encoding.arguments.join(QLatin1Char(' '))
                                  << "failed:" << how;
     if (!message.isEmpty())
         how += QStringLiteral(": ") + message;
@@ -396,7 +362,7 @@ bool PageEncoder::succeeded(Running &running)
     return false;
 }
 
-// Runs a tool once in folder; false with reason on any failure. Spins a local event loop.
+// Runs a tool once in folder; false with reason on any failure.
 bool runTool(const QString &program, const QStringList &arguments, const QString &folder,
              int timeoutMs, QByteArray *output, QString *reason)
 {
