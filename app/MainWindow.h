@@ -352,7 +352,11 @@ private:
     // Asks once whether to bring back the pages an earlier run left in the working folder;
     // true when they were recovered.
     bool offerRecovery();
-    // Asks a Yes/No question in a message box titled "Vellumo"; true only for Yes.
+    // A yes-or-no question in a window-modal box; yes runs once the user said Yes (and nothing
+    // runs by then).
+    void askThen(const QString &question, const std::function<void()> &yes);
+    // The same question answered before this returns: only for the offer to recover pages,
+    // which the start of every new document waits for.
     bool ask(const QString &question);
     // Positions of the pages whose check mark is (or is not) set, in list order.
     QList<int> positionsChecked(bool checked) const;

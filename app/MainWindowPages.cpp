@@ -9,12 +9,28 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 #include "app/MainWindow.h"
 #include "core/ProgramInfo.h"
 #include "pages/KSlabWidget.h"
 #include "pages/MoveToDlg.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
+
+void MainWindow::askThen(const QString &question, const std::function<void()> &yes)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, QString(ProgramInfo::ApplicationName),
+                                question, QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setDefaultButton(QMessageBox::NoButton);
+    connect(box, &QMessageBox::finished, this, [this, yes](int answer) {
+        // Whatever started meanwhile (a scan from the scanner's button) comes first.
+        if (answer == QMessageBox::Yes && !isBusy())
+            yes();
+    });
+    box->open();
+}
 
 bool MainWindow::ask(const QString &question)
 {
@@ -95,13 +111,17 @@ void MainWindow::moveBottom()
 
 void MainWindow::movePosition()
 {
-    MoveToDlg dialog(this);
-    dialog.setMaximum(m_pageList->count());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    const int from = m_pageList->currentPosition();
-    m_pageList->movePageTo(dialog.value() - 1);
-    recordMove(m_commands.movePosition->iconText(), from);
+    auto *dialog = new MoveToDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setMaximum(m_pageList->count());
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        if (isBusy() || m_pageList->count() == 0)
+            return;
+        const int from = m_pageList->currentPosition();
+        m_pageList->movePageTo(std::min(dialog->value(), m_pageList->count()) - 1);
+        recordMove(m_commands.movePosition->iconText(), from);
+    });
+    dialog->open();
 }
 
 void MainWindow::recordMove(const QString &name, int from)
@@ -155,53 +175,51 @@ void MainWindow::removePage()
 {
     const int checked = m_pageList->checkedCount();
     if (checked > 1) {
-        if (!ask(tr("Do you want to remove %1 checked pages from the document?").arg(checked)))
-            return;
-        removePositions(positionsChecked(true));
+        askThen(tr("Do you want to remove %1 checked pages from the document?").arg(checked),
+                [this] { removePositions(positionsChecked(true)); });
         return;
     }
-    if (m_pageList->count() == 0 || !ask(tr("Do you want to remove the page?")))
+    if (m_pageList->count() == 0)
         return;
-    removePositions({m_pageList->currentPosition()});
+    askThen(tr("Do you want to remove the page?"),
+            [this] { removePositions({m_pageList->currentPosition()}); });
 }
 
 void MainWindow::removeAllChecked()
 {
-    if (!ask(tr("Do you want to remove all checked pages from the document?")))
-        return;
-    removePositions(positionsChecked(true));
+    askThen(tr("Do you want to remove all checked pages from the document?"),
+            [this] { removePositions(positionsChecked(true)); });
 }
 
 void MainWindow::removeAllUnchecked()
 {
-    if (!ask(tr("Do you want to remove all unchecked pages from the document?")))
-        return;
-    removePositions(positionsChecked(false));
+    askThen(tr("Do you want to remove all unchecked pages from the document?"),
+            [this] { removePositions(positionsChecked(false)); });
 }
 
 void MainWindow::removeAllButThis()
 {
-    if (!ask(tr("Do you want to remove all pages but current from the document?")))
-        return;
-    const int current = m_pageList->currentPosition();
-    if (current < 0)
-        return;
-    QList<int> positions;
-    for (int position = 0; position < m_pageList->count(); ++position) {
-        if (position != current)
-            positions << position;
-    }
-    removePositions(positions);
+    askThen(tr("Do you want to remove all pages but current from the document?"), [this] {
+        const int current = m_pageList->currentPosition();
+        if (current < 0)
+            return;
+        QList<int> positions;
+        for (int position = 0; position < m_pageList->count(); ++position) {
+            if (position != current)
+                positions << position;
+        }
+        removePositions(positions);
+    });
 }
 
 void MainWindow::removeAll()
 {
-    if (!ask(tr("Do you want to remove all pages from the document?")))
-        return;
-    QList<int> positions;
-    for (int position = 0; position < m_pageList->count(); ++position)
-        positions << position;
-    removePositions(positions);
+    askThen(tr("Do you want to remove all pages from the document?"), [this] {
+        QList<int> positions;
+        for (int position = 0; position < m_pageList->count(); ++position)
+            positions << position;
+        removePositions(positions);
+    });
 }
 
 void MainWindow::resizeThumbs(int size)

@@ -167,14 +167,17 @@ void MainWindow::rescanPage()
     const int position = m_pageList->currentPosition();
     if (position < 0)
         return;
+    const auto rescan = [this] {
+        m_rescan = true;
+        m_singlePage = false;
+        startScan(true, this);
+    };
     // A page from a file or a PDF has no second original: the user confirms replacing it.
-    if (!m_scannedSources.contains(
-            FileOperations::identity(m_pageList->store().sourcePath(position))) &&
-        !ask(tr("Replace this page with a new scan?")))
-        return;
-    m_rescan = true;
-    m_singlePage = false;
-    startScan(true, this);
+    if (m_scannedSources.contains(
+            FileOperations::identity(m_pageList->store().sourcePath(position))))
+        rescan();
+    else
+        askThen(tr("Replace this page with a new scan?"), rescan);
 }
 
 void MainWindow::autoScan()

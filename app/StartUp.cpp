@@ -89,7 +89,7 @@ int StartUp::run(QApplication &app, FileOperations &operations)
         return 1;
     }
 
-    PdfPasswordStore::moveClearTextPassword();
+    PdfPasswordStore::moveClearTextPassword(&app);
 
     QApplication::setStyle(new RibbonStyle);
     app.installEventFilter(new DialogTitleFit(&app));

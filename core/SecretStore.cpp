@@ -1,24 +1,15 @@
 #include "core/SecretStore.h"
 
-#include <QEventLoop>
+#include <QObject>
 #include <qt6keychain/keychain.h>
+
+#include <utility>
 
 #include "core/LogCategories.h"
 
 namespace {
 
 const QString service = QStringLiteral("Vellumo");
-
-// Starts the job and returns once it has finished.
-void runToEnd(QKeychain::Job *job)
-{
-    job->setAutoDelete(false);
-    job->setInsecureFallback(false);
-    QEventLoop loop;
-    QObject::connect(job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
-    job->start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
 
 SecretStore::Status statusOf(const QKeychain::Job &job)
 {
@@ -33,40 +24,52 @@ SecretStore::Status statusOf(const QKeychain::Job &job)
     }
 }
 
+// Starts the job; answer reads it once it has finished. The job deletes itself afterwards.
+template <typename JobType>
+void start(JobType *job, QObject *context, std::function<void(JobType &)> answer)
+{
+    job->setAutoDelete(true);
+    job->setInsecureFallback(false);
+    QObject::connect(job, &QKeychain::Job::finished, context,
+                     [job, answer = std::move(answer)] { answer(*job); });
+    job->start();
+}
+
 } // namespace
 
-SecretStore::Answer SecretStore::read(const QString &key)
+void SecretStore::read(const QString &key, QObject *context, std::function<void(Answer)> done)
 {
-    QKeychain::ReadPasswordJob job(service);
-    job.setKey(key);
-    runToEnd(&job);
-    Answer answer;
-    answer.status = statusOf(job);
-    if (answer.status == Status::Found)
-        answer.secret = job.textData();
-    else if (answer.status == Status::Unavailable)
-        answer.error = job.errorString();
-    return answer;
+    auto *job = new QKeychain::ReadPasswordJob(service);
+    job->setKey(key);
+    start<QKeychain::ReadPasswordJob>(job, context, [done](QKeychain::ReadPasswordJob &ended) {
+        Answer answer;
+        answer.status = statusOf(ended);
+        if (answer.status == Status::Found)
+            answer.secret = ended.textData();
+        else if (answer.status == Status::Unavailable)
+            answer.error = ended.errorString();
+        done(answer);
+    });
 }
 
-bool SecretStore::write(const QString &key, const QString &secret, QString *error)
+void SecretStore::write(const QString &key, const QString &secret, QObject *context,
+                        std::function<void(bool, QString)> done)
 {
-    QKeychain::WritePasswordJob job(service);
-    job.setKey(key);
-    job.setTextData(secret);
-    runToEnd(&job);
-    if (job.error() == QKeychain::NoError)
-        return true;
-    qCWarning(lcCrypto) << "can't keep a secret:" << job.errorString();
-    if (error)
-        *error = job.errorString();
-    return false;
+    auto *job = new QKeychain::WritePasswordJob(service);
+    job->setKey(key);
+    job->setTextData(secret);
+    start<QKeychain::WritePasswordJob>(job, context, [done](QKeychain::WritePasswordJob &ended) {
+        if (ended.error() == QKeychain::NoError)
+            return done(true, QString());
+        qCWarning(lcCrypto) << "can't keep a secret:" << ended.errorString();
+        done(false, ended.errorString());
+    });
 }
 
-SecretStore::Status SecretStore::remove(const QString &key)
+void SecretStore::remove(const QString &key, QObject *context, std::function<void(Status)> done)
 {
-    QKeychain::DeletePasswordJob job(service);
-    job.setKey(key);
-    runToEnd(&job);
-    return statusOf(job);
+    auto *job = new QKeychain::DeletePasswordJob(service);
+    job->setKey(key);
+    start<QKeychain::DeletePasswordJob>(
+        job, context, [done](QKeychain::DeletePasswordJob &ended) { done(statusOf(ended)); });
 }

@@ -2,10 +2,17 @@
 
 #include <QString>
 
+#include <functional>
+
+class QObject;
+
 // The desktop's store of secrets (the Secret Service of GNOME, KDE and others), for the few
 // secrets the program keeps, such as the PDF password the user asked to keep. Nothing here ever
-// falls back to a plain file: where no store answers, nothing is kept. Each call waits for the
-// store's answer in a local event loop.
+// falls back to a plain file: where no store answers, nothing is kept.
+//
+// The store answers over the session bus, which may take long when no store runs: each call
+// starts the store's job and returns at once, and the answer comes later, on the caller's thread
+// through its event loop, to done; nothing comes once context is gone.
 class SecretStore
 {
 public:
@@ -25,10 +32,11 @@ public:
     };
 
     // Secrets are filed under the program's name and this key.
-    static Answer read(const QString &key);
-    // False, with the store's reason in error, when the secret could not be kept.
-    static bool write(const QString &key, const QString &secret, QString *error = nullptr);
-    // Removes the secret. Returns Found when one was removed, NotFound when there was none,
-    // and Unavailable when no store answers.
-    static Status remove(const QString &key);
+    static void read(const QString &key, QObject *context, std::function<void(Answer)> done);
+    // ok false, with the store's reason in error, when the secret could not be kept.
+    static void write(const QString &key, const QString &secret, QObject *context,
+                      std::function<void(bool ok, QString error)> done);
+    // Removes the secret: Found when one was removed, NotFound when there was none, and
+    // Unavailable when no store answers.
+    static void remove(const QString &key, QObject *context, std::function<void(Status)> done);
 };

@@ -359,12 +359,19 @@ void ExportDlg::setFiles(const QStringList &files)
         m_previewFile = m_files.first();
         m_counter->setText(tr("Pages: %1/%2").arg(1).arg(m_files.size()));
     }
-    PdfExportSettings settings = loadSettings();
-    const PdfPasswordStore::Kept kept = PdfPasswordStore::load(settings.keepPassword);
-    settings.pdfPassword = kept.password;
+    const PdfExportSettings settings = loadSettings();
     applySettings(settings);
-    setSecretStoreAvailable(kept.storeAvailable);
     updatePreview();
+    // The kept password comes from the secret store once it answers.
+    m_passwordPending = true;
+    const bool keep = settings.keepPassword;
+    PdfPasswordStore::load(keep, this, [this, keep](const PdfPasswordStore::Kept &kept) {
+        m_passwordPending = false;
+        // Unless the user typed one meanwhile.
+        if (keep && m_password->text().isEmpty())
+            m_password->setText(kept.password);
+        setSecretStoreAvailable(kept.storeAvailable);
+    });
 }
 
 QString ExportDlg::counterText() const
@@ -482,7 +489,9 @@ void ExportDlg::appendMode(bool on)
 
 void ExportDlg::warn(const QString &text)
 {
-    QMessageBox::warning(this, tr("Vellumo"), text, QMessageBox::Ok);
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Vellumo"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void ExportDlg::apply()
@@ -498,9 +507,11 @@ void ExportDlg::apply()
     }
     // Before any file is touched, so the choices survive a failed or cancelled export.
     saveSettings(settings);
-    QString keepError;
-    if (!PdfPasswordStore::save(settings.pdfPassword, settings.keepPassword, &keepError))
-        warn(tr("Can't keep the password: %1").arg(keepError));
+    PdfPasswordStore::save(settings.pdfPassword, settings.keepPassword, this,
+                           [this](bool kept, const QString &keepError) {
+                               if (!kept)
+                                   warn(tr("Can't keep the password: %1").arg(keepError));
+                           });
 
     if (!append && settings.docName.isEmpty()) {
         warn(tr("Please enter a file name."));

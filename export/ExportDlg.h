@@ -59,6 +59,8 @@ public:
     QString previewFile() const { return m_previewFile; }
     QString counterText() const;
     bool isPreviewPending() const;
+    // The secret store has not answered yet about the kept password.
+    bool isPasswordPending() const { return m_passwordPending; }
     // Number of preview renderings so far.
     int previewCount() const { return m_previewCount; }
     // The text document the preview is drawn from.
@@ -132,6 +134,7 @@ private:
     QLabel *m_passwordLabel = nullptr;
     // Shown next to the keep box when no secret store runs.
     QLabel *m_noSecretStore = nullptr;
+    bool m_passwordPending = false;
     QLabel *m_leftLabel = nullptr;
     QLabel *m_rightLabel = nullptr;
     QLabel *m_topLabel = nullptr;

@@ -141,7 +141,7 @@ void tst_MainWindow::pageCommandsFollowThePageList()
     m_window->ribbonBar()->setCurrentPage(2);
     DialogAnswerer yes(QStringLiteral("Yes"));
     m_window->removePage();
-    QCOMPARE(m_window->pageList()->count(), 0);
+    QTRY_COMPARE(m_window->pageList()->count(), 0);
     for (QAction *action : commands.pageCommands)
         QVERIFY(!action->isEnabled());
     QCOMPARE(m_window->ribbonBar()->currentPageIndex(), 0);

@@ -324,6 +324,7 @@ void tst_MainWindowScan::rescanReplacesTheCurrentPage()
     {
         DialogAnswerer answer(QStringLiteral("No"));
         m_window->rescanPage();
+        QTRY_VERIFY(answer.hasAnswered());
         waitForScan();
         QCOMPARE(answer.text(), QStringLiteral("Replace this page with a new scan?"));
     }
@@ -331,6 +332,7 @@ void tst_MainWindowScan::rescanReplacesTheCurrentPage()
     {
         DialogAnswerer answer(QStringLiteral("Yes"));
         m_window->rescanPage();
+        QTRY_VERIFY(answer.hasAnswered());
         waitForScan();
     }
     QCOMPARE(QImageReader(list->workingPath(2)).size(), QSize(236, 236));

@@ -29,6 +29,7 @@
 #include "export/PdfProgress.h"
 #include "support/DialogAnswerer.h"
 #include "support/FileDialogAnswerer.h"
+#include "support/StoreAnswers.h"
 
 namespace {
 
@@ -282,7 +283,7 @@ private Q_SLOTS:
         // What an older version left: the password in clear text.
         Settings::write(SettingsKeys::PdfPassword, QStringLiteral("secret"));
         Settings::write(SettingsKeys::KeepPassword, true);
-        PdfPasswordStore::moveClearTextPassword();
+        StoreAnswers::moveClearTextPassword();
         QVERIFY(!Settings::contains(SettingsKeys::PdfPassword));
 
         auto keepBox = [](const ExportDlg &dialog) {
@@ -302,6 +303,7 @@ private Q_SLOTS:
         {
             ExportDlg dialog;
             dialog.setFiles(m_pages);
+            QTRY_VERIFY_WITH_TIMEOUT(!dialog.isPasswordPending(), 30000);
             QCheckBox *keep = keepBox(dialog);
             QLabel *note = noStoreNote(dialog);
             QVERIFY(keep && note);
@@ -319,9 +321,10 @@ private Q_SLOTS:
         {
             ExportDlg dialog;
             dialog.setFiles(m_pages);
+            QTRY_VERIFY_WITH_TIMEOUT(!dialog.isPasswordPending(), 30000);
             QCOMPARE(dialog.readControls().pdfPassword, QString());
         }
-        QCOMPARE(SecretStore::read(QStringLiteral("PdfPassword")).status,
+        QCOMPARE(StoreAnswers::read(QStringLiteral("PdfPassword")).status,
                  SecretStore::Status::NotFound);
         QFile settingsFile(QSettings().fileName());
         QVERIFY(settingsFile.open(QIODevice::ReadOnly));
@@ -416,7 +419,7 @@ private Q_SLOTS:
         DialogAnswerer ok(QStringLiteral("OK"));
         dialog.apply();
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
-        QVERIFY(ok.hasAnswered());
+        QTRY_VERIFY(ok.hasAnswered());
         QCOMPARE(ok.title(), QStringLiteral("Vellumo"));
         QCOMPARE(ok.text(), QStringLiteral("Please select an existing PDF file."));
         QVERIFY(dialog.isVisible());

@@ -4,19 +4,20 @@
 #include "core/SecretStore.h"
 #include "core/Settings.h"
 #include "export/PdfPasswordStore.h"
+#include "support/StoreAnswers.h"
 
 // Runs with a secret store of its own; withoutSecretStore runs once more alone, with none.
 class TestPdfPasswordStore : public QObject
 {
     Q_OBJECT
 
-    static QString kept() { return SecretStore::read(QStringLiteral("PdfPassword")).secret; }
+    static QString kept() { return StoreAnswers::read(QStringLiteral("PdfPassword")).secret; }
 
 private Q_SLOTS:
     void init()
     {
         QSettings().clear();
-        PdfPasswordStore::save(QString(), false);
+        StoreAnswers::save(QString(), false);
     }
 
     void clearTextMovesOnlyWhenMeantToBeKept_data()
@@ -36,23 +37,23 @@ private Q_SLOTS:
         QVERIFY(qEnvironmentVariableIsSet("VELLUMO_TEST_SECRET_STORE"));
         Settings::write(SettingsKeys::PdfPassword, clearText);
         Settings::write(SettingsKeys::KeepPassword, keep);
-        PdfPasswordStore::moveClearTextPassword();
+        StoreAnswers::moveClearTextPassword();
         QVERIFY(!Settings::contains(SettingsKeys::PdfPassword));
         QCOMPARE(kept(), expected);
-        QCOMPARE(PdfPasswordStore::load(true).password, expected);
+        QCOMPARE(StoreAnswers::load(true).password, expected);
     }
 
     void keptWhileTheBoxIsChecked()
     {
-        QVERIFY(PdfPasswordStore::save(QStringLiteral("first"), true));
-        QVERIFY(PdfPasswordStore::save(QStringLiteral("second"), true));
+        QVERIFY(StoreAnswers::save(QStringLiteral("first"), true));
+        QVERIFY(StoreAnswers::save(QStringLiteral("second"), true));
         QCOMPARE(kept(), QStringLiteral("second"));
         // An emptied field keeps nothing, even with the box checked.
-        QVERIFY(PdfPasswordStore::save(QString(), true));
-        QCOMPARE(SecretStore::read(QStringLiteral("PdfPassword")).status,
+        QVERIFY(StoreAnswers::save(QString(), true));
+        QCOMPARE(StoreAnswers::read(QStringLiteral("PdfPassword")).status,
                  SecretStore::Status::NotFound);
-        QVERIFY(PdfPasswordStore::save(QStringLiteral("third"), true));
-        const PdfPasswordStore::Kept unchecked = PdfPasswordStore::load(false);
+        QVERIFY(StoreAnswers::save(QStringLiteral("third"), true));
+        const PdfPasswordStore::Kept unchecked = StoreAnswers::load(false);
         QVERIFY(unchecked.storeAvailable);
         QVERIFY(unchecked.password.isEmpty());
         QCOMPARE(kept(), QString());
@@ -63,13 +64,13 @@ private Q_SLOTS:
         if (qEnvironmentVariableIsSet("VELLUMO_TEST_SECRET_STORE"))
             QSKIP("runs where no secret store runs");
         QString error;
-        QVERIFY(!PdfPasswordStore::save(QStringLiteral("pw"), true, &error));
+        QVERIFY(!StoreAnswers::save(QStringLiteral("pw"), true, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!PdfPasswordStore::load(true).storeAvailable);
+        QVERIFY(!StoreAnswers::load(true).storeAvailable);
         // The clear-text copy leaves the settings file even when it has nowhere to go.
         Settings::write(SettingsKeys::PdfPassword, QStringLiteral("pw"));
         Settings::write(SettingsKeys::KeepPassword, true);
-        PdfPasswordStore::moveClearTextPassword();
+        StoreAnswers::moveClearTextPassword();
         QVERIFY(!Settings::contains(SettingsKeys::PdfPassword));
     }
 };
