@@ -30,8 +30,8 @@
 #include "app/LanguageLoader.h"
 #include "app/PageImporter.h"
 #include "app/SplashScreen.h"
-#include "app/StatusProgress.h"
 #include "app/ToolPanel.h"
+#include "app/WindowStatusBar.h"
 #include "app/WorkspaceWidget.h"
 #include "core/AppPaths.h"
 #include "core/FileOperations.h"
@@ -78,7 +78,6 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     connect(m_jobs, &JobRunner::finished, this, &MainWindow::jobFinished);
 
     buildRibbon();
-    buildApplicationMenu();
     buildStatusBar();
     ribbonBar()->setTitleBarVisible(false);
 
@@ -120,7 +119,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     connect(m_commands.qualityChooser, &QComboBox::currentIndexChanged, this,
             &MainWindow::qualityChanged);
     // Connected after the position is set, so the first thumbnails keep 220 x 220.
-    connect(m_thumbSlider, &RibbonSliderPane::valueChanged, this, &MainWindow::resizeThumbs);
+    connect(m_status->thumbSlider(), &RibbonSliderPane::valueChanged, this,
+            &MainWindow::resizeThumbs);
 
     // The splash screen goes at the first turn of the event loop, once the window is shown.
     if (m_splash) {
@@ -262,63 +262,9 @@ void MainWindow::buildCentralArea()
 
 void MainWindow::buildStatusBar()
 {
-    const auto label = [this](int leftMargin) {
-        auto *result = new QLabel(this);
-        result->setContentsMargins(leftMargin, 0, 0, 0);
-        return result;
-    };
-    const auto separator = [this] {
-        auto *line = new QFrame(this);
-        line->setFrameShape(QFrame::VLine);
-        line->setFrameShadow(QFrame::Sunken);
-        return line;
-    };
-    m_sizeLabel = label(6);
-    m_resolutionLabel = label(6);
-    m_physicalLabel = label(6);
-    m_pageCountCaption = label(6);
-    m_pageCountValue = label(0);
-    m_selectedCaption = label(6);
-    m_selectedValue = label(0);
-    m_scaleCaption = label(0);
-    m_scaleCaption->setContentsMargins(3, 0, 0, 0);
-    m_scaleBox = new QSpinBox(this);
-    m_scaleBox->setRange(5, 200);
-    m_scaleBox->setSuffix(QStringLiteral("%"));
-    m_scaleBox->setValue(100);
-    m_keepScale = new QCheckBox(this);
-    m_keepScale->setStyle(FusionStyle::shared());
-    m_thumbSlider = new RibbonSliderPane(this);
-    m_thumbSlider->setScrollButtons(true);
-    m_thumbSlider->setRange(100, 300);
-    m_thumbSlider->setSingleStep(50);
-    m_thumbSlider->setMinimumWidth(100);
-    m_thumbSlider->setMaximumWidth(130);
-    m_thumbSlider->setSliderPosition(200);
-
-    QStatusBar *bar = statusBar();
-    for (QWidget *widget :
-         {static_cast<QWidget *>(m_sizeLabel), static_cast<QWidget *>(m_resolutionLabel),
-          static_cast<QWidget *>(m_physicalLabel)})
-        bar->addPermanentWidget(widget);
-    bar->addPermanentWidget(separator());
-    bar->addPermanentWidget(m_pageCountCaption);
-    bar->addPermanentWidget(m_pageCountValue);
-    bar->addPermanentWidget(m_selectedCaption);
-    bar->addPermanentWidget(m_selectedValue);
-    bar->addPermanentWidget(separator());
-    bar->addPermanentWidget(m_scaleCaption);
-    bar->addPermanentWidget(m_scaleBox);
-    bar->addPermanentWidget(m_keepScale);
-    bar->addPermanentWidget(separator());
-    bar->addPermanentWidget(m_thumbSlider);
-
-    m_statusProgress = std::make_unique<StatusProgress>(bar);
-    m_pageCountValue->setText(QStringLiteral("0"));
-    m_selectedValue->setText(QStringLiteral("0"));
-    showImageInfo(nullptr);
-    connect(m_scaleBox, &QSpinBox::valueChanged, this, &MainWindow::scaleChanged);
-    connect(m_keepScale, &QCheckBox::toggled, this, &MainWindow::setKeepScale);
+    m_status = std::make_unique<WindowStatusBar>(statusBar(), this);
+    connect(m_status->scaleBox(), &QSpinBox::valueChanged, this, &MainWindow::scaleChanged);
+    connect(m_status->keepScale(), &QCheckBox::toggled, this, &MainWindow::setKeepScale);
 }
 
 void MainWindow::restoreChoosers()
@@ -333,8 +279,7 @@ void MainWindow::restoreChoosers()
     const int colourIndex = colour->findData(Settings::readInt(SettingsKeys::Grayscale, 2));
     if (colourIndex >= 0)
         colour->setCurrentIndex(colourIndex);
-    m_keepScale->setChecked(Settings::readBool(SettingsKeys::KeepScale, false));
-    m_scaleBox->setValue(Settings::readInt(SettingsKeys::ImageScale, 100));
+    m_status->restore();
 }
 
 void MainWindow::restoreGeometry()
@@ -361,8 +306,7 @@ void MainWindow::saveGeometry()
         Settings::write(SettingsKeys::WindowHeight, height());
         Settings::write(SettingsKeys::WindowMaximized, false);
     }
-    Settings::write(SettingsKeys::KeepScale, m_keepScale->isChecked());
-    Settings::write(SettingsKeys::ImageScale, m_scaleBox->value());
+    m_status->save();
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -425,10 +369,7 @@ void MainWindow::retranslateUi()
     updateTitle();
     m_history->retranslate();
     statusBar()->showMessage(tr("Ready"));
-    m_pageCountCaption->setText(tr("Page count:"));
-    m_selectedCaption->setText(tr("Selected:"));
-    m_scaleCaption->setText(tr("Scale: "));
-    m_keepScale->setText(tr("Keep scale"));
+    m_status->retranslate();
     m_titleLabel->setText(tr("Vellumo"));
     retranslateModePanels();
     retranslateRibbon();

@@ -51,6 +51,7 @@ class RibbonSliderPane;
 class RotatePreview;
 class SplashScreen;
 class StatusProgress;
+class WindowStatusBar;
 class ScannerLibrary;
 class ScannerThread;
 class QAction;
@@ -239,7 +240,6 @@ private:
     void prepareFolders();
     void showSplash();
     void buildRibbon();
-    void buildApplicationMenu();
     void buildStatusBar();
     void buildModePanels();
     void buildScanner();
@@ -396,7 +396,7 @@ private:
     QList<PageCommand::Step> m_brightnessKept;
     // A scan runs (the scanner is not driven by the job runner).
     bool m_scanning = false;
-    std::unique_ptr<StatusProgress> m_statusProgress;
+    std::unique_ptr<WindowStatusBar> m_status;
     // Identities (inode numbers) of the source files of pages that came from the scanner;
     // rescanning any other page asks first. Renames and undo keep a file's identity.
     QSet<quint64> m_scannedSources;
@@ -405,17 +405,6 @@ private:
     QShortcut *m_upShortcut = nullptr;
     QShortcut *m_downShortcut = nullptr;
     QShortcut *m_insertShortcut = nullptr;
-    QLabel *m_sizeLabel = nullptr;
-    QLabel *m_resolutionLabel = nullptr;
-    QLabel *m_physicalLabel = nullptr;
-    QLabel *m_pageCountCaption = nullptr;
-    QLabel *m_pageCountValue = nullptr;
-    QLabel *m_selectedCaption = nullptr;
-    QLabel *m_selectedValue = nullptr;
-    QLabel *m_scaleCaption = nullptr;
-    QSpinBox *m_scaleBox = nullptr;
-    QCheckBox *m_keepScale = nullptr;
-    RibbonSliderPane *m_thumbSlider = nullptr;
     QString m_projectPath;
     bool m_modified = false;
     bool m_recoveryOffered = false;

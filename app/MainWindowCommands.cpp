@@ -28,6 +28,7 @@
 #include "app/MainWindow.h"
 #include "app/PopupMessage.h"
 #include "app/SplashScreen.h"
+#include "app/WindowStatusBar.h"
 #include "core/AppPaths.h"
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
@@ -46,31 +47,12 @@ void MainWindow::errorMessage(const QString &message)
 
 void MainWindow::showImageInfo(const QImage *image)
 {
-    if (!image || image->isNull()) {
-        m_sizeLabel->setText(QStringLiteral("0x0"));
-        m_resolutionLabel->setText(tr("0 DPI"));
-        m_physicalLabel->setText(tr("0x0 cm"));
-        return;
-    }
-    const int dpm = image->dotsPerMeterX();
-    const int dpi = int(dpm * 2.54 / 100 + 0.5);
-    m_sizeLabel->setText(QStringLiteral("%1 x %2").arg(image->width()).arg(image->height()));
-    m_resolutionLabel->setText(tr("%1 DPI").arg(dpi));
-    if (dpi <= 0) {
-        // Without a usable resolution there is no physical size (and no division by zero).
-        m_physicalLabel->setText(tr("0x0 cm"));
-        return;
-    }
-    const double pixelsPerCm = dpm / 100.0;
-    m_physicalLabel->setText(tr("%1 x %2 cm")
-                                 .arg(image->width() / pixelsPerCm, 3, 'f', 1, QLatin1Char('0'))
-                                 .arg(image->height() / pixelsPerCm, 3, 'f', 1, QLatin1Char('0')));
+    m_status->showImageInfo(image);
 }
 
 void MainWindow::scaleUpdate(qreal factor)
 {
-    const QSignalBlocker blocker(m_scaleBox);
-    m_scaleBox->setValue(int(std::round(factor * 100)));
+    m_status->showScale(factor);
 }
 
 void MainWindow::scaleChanged(int percent)

@@ -10,6 +10,7 @@
 #include "app/MainWindow.h"
 #include "app/PageImporter.h"
 #include "app/StatusProgress.h"
+#include "app/WindowStatusBar.h"
 #include "core/AppPaths.h"
 #include "core/Settings.h"
 #include "pages/PageHistory.h"
@@ -72,7 +73,7 @@ void MainWindow::extractPdf(const QString &pdf)
 
 void MainWindow::importFinished(int before, int added, const QString &command)
 {
-    m_statusProgress->end();
+    m_status->progress().end();
     if (added > 0) {
         m_history->recordAdded(command, before, added);
         setModified(true);

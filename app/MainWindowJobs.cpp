@@ -14,6 +14,7 @@
 #include "app/PrintJob.h"
 #include "app/RibbonCommands.h"
 #include "app/StatusProgress.h"
+#include "app/WindowStatusBar.h"
 #include "core/BusyState.h"
 #include "core/JobRunner.h"
 #include "core/LogCategories.h"
@@ -133,9 +134,9 @@ bool MainWindow::startWithProgress(std::unique_ptr<Job> job, const QString &text
 void MainWindow::jobProgressed(int done, int total, const QString &text)
 {
     if (dynamic_cast<ImageLoadJob *>(m_jobs->job())) {
-        if (!m_statusProgress->isRunning())
-            m_statusProgress->begin(text, total);
-        m_statusProgress->setValue(done);
+        if (!m_status->progress().isRunning())
+            m_status->progress().begin(text, total);
+        m_status->progress().setValue(done);
     }
     if (!m_jobProgress)
         return;

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/MainWindow.h"
+#include "app/WindowStatusBar.h"
 #include "core/ProgramInfo.h"
 #include "pages/KSlabWidget.h"
 #include "pages/MoveToDlg.h"
@@ -42,13 +43,12 @@ bool MainWindow::ask(const QString &question)
 
 void MainWindow::showCount(int count)
 {
-    m_pageCountValue->setText(QString::number(count));
-    m_selectedValue->setText(QString::number(m_pageList->checkedCount()));
+    m_status->showCounts(count, m_pageList->checkedCount());
 }
 
 void MainWindow::selectedCount()
 {
-    m_selectedValue->setText(QString::number(m_pageList->checkedCount()));
+    m_status->showChecked(m_pageList->checkedCount());
 }
 
 void MainWindow::keyPressedUp()
