@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
@@ -27,10 +28,14 @@
 
 #include <utility>
 
+#include "app/ExportCommands.h"
 #include "app/LanguageLoader.h"
+#include "app/ModePanels.h"
 #include "app/PageImporter.h"
+#include "app/ScanChoosers.h"
 #include "app/SplashScreen.h"
 #include "app/ToolPanel.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowStatusBar.h"
 #include "app/WorkspaceWidget.h"
 #include "core/AppPaths.h"
@@ -78,6 +83,7 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     connect(m_jobs, &JobRunner::finished, this, &MainWindow::jobFinished);
 
     buildRibbon();
+    m_choosers = std::make_unique<ScanChoosers>(m_commands.colorChooser, m_commands.qualityChooser);
     buildStatusBar();
     ribbonBar()->setTitleBarVisible(false);
 
@@ -86,6 +92,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
 
     buildCentralArea();
     m_importer = new PageImporter(m_pageList, m_jobs, this);
+    m_exports = std::make_unique<ExportCommands>(
+        m_pageList, m_editor, m_jobs, this, [this](const QString &text) { errorMessage(text); });
     connect(m_importer, &PageImporter::message, this, &MainWindow::errorMessage);
     connect(m_importer, &PageImporter::uprightUnavailable, this,
             &MainWindow::reportUprightUnavailable);
@@ -111,13 +119,10 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     Settings::write(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality);
     m_pageList->setJpegQuality(
         Settings::readInt(SettingsKeys::JpegQuality, ProgramInfo::JpegQuality));
-    restoreChoosers();
-    restoreGeometry();
+    m_choosers->restore();
+    m_status->restore();
+    WindowPlacement::restore(this);
     fitToScreen();
-    connect(m_commands.colorChooser, &QComboBox::currentIndexChanged, this,
-            &MainWindow::colorChanged);
-    connect(m_commands.qualityChooser, &QComboBox::currentIndexChanged, this,
-            &MainWindow::qualityChanged);
     // Connected after the position is set, so the first thumbnails keep 220 x 220.
     connect(m_status->thumbSlider(), &RibbonSliderPane::valueChanged, this,
             &MainWindow::resizeThumbs);
@@ -212,9 +217,19 @@ void MainWindow::buildCentralArea()
     m_sidePanel = new QStackedWidget;
     m_sidePanel->addWidget(m_titleLabel);
     m_sidePanel->addWidget(m_pageList);
-    buildModePanels();
-    m_sidePanel->addWidget(m_cropPanel);
-    m_sidePanel->addWidget(m_rotatePanel);
+    m_modePanels = std::make_unique<ModePanels>(
+        [this](int angle) { m_rotatePreview->setPreviewAngle(angle); });
+    m_sidePanel->addWidget(m_modePanels->cropPanel());
+    m_sidePanel->addWidget(m_modePanels->rotatePanel());
+    connect(m_modePanels->cropPanel()->acceptButton(), &QPushButton::clicked, this,
+            &MainWindow::cropAccepted);
+    connect(m_modePanels->cropPanel()->cancelButton(), &QPushButton::clicked, this,
+            &MainWindow::cropCancelled);
+    connect(m_modePanels->autoCropButton(), &QPushButton::clicked, this, &MainWindow::autoCrop);
+    connect(m_modePanels->rotatePanel()->acceptButton(), &QPushButton::clicked, this,
+            &MainWindow::rotateAccepted);
+    connect(m_modePanels->rotatePanel()->cancelButton(), &QPushButton::clicked, this,
+            &MainWindow::rotateCancelled);
 
     m_splitter = new QSplitter(Qt::Horizontal);
     m_splitter->setStyle(FusionStyle::shared());
@@ -267,48 +282,6 @@ void MainWindow::buildStatusBar()
     connect(m_status->keepScale(), &QCheckBox::toggled, this, &MainWindow::setKeepScale);
 }
 
-void MainWindow::restoreChoosers()
-{
-    QComboBox *quality = m_commands.qualityChooser;
-    QComboBox *colour = m_commands.colorChooser;
-    const QSignalBlocker blockQuality(quality);
-    const QSignalBlocker blockColour(colour);
-    const int qualityIndex = Settings::readInt(SettingsKeys::QualityIndex, 1);
-    if (qualityIndex >= 0 && qualityIndex < quality->count())
-        quality->setCurrentIndex(qualityIndex);
-    const int colourIndex = colour->findData(Settings::readInt(SettingsKeys::Grayscale, 2));
-    if (colourIndex >= 0)
-        colour->setCurrentIndex(colourIndex);
-    m_status->restore();
-}
-
-void MainWindow::restoreGeometry()
-{
-    if (Settings::readBool(SettingsKeys::WindowMaximized, true)) {
-        setWindowState(windowState() | Qt::WindowMaximized);
-        return;
-    }
-    resize(Settings::readInt(SettingsKeys::WindowWidth, 0),
-           Settings::readInt(SettingsKeys::WindowHeight, 0));
-    move(Settings::readInt(SettingsKeys::WindowLeft, 0),
-         Settings::readInt(SettingsKeys::WindowTop, 0));
-}
-
-void MainWindow::saveGeometry()
-{
-    if (isMaximized()) {
-        Settings::write(SettingsKeys::WindowMaximized, true);
-    } else {
-        // A window pushed partly off the screen's left or top edge comes back at the edge.
-        Settings::write(SettingsKeys::WindowTop, qMax(0, y()));
-        Settings::write(SettingsKeys::WindowLeft, qMax(0, x()));
-        Settings::write(SettingsKeys::WindowWidth, width());
-        Settings::write(SettingsKeys::WindowHeight, height());
-        Settings::write(SettingsKeys::WindowMaximized, false);
-    }
-    m_status->save();
-}
-
 void MainWindow::showEvent(QShowEvent *event)
 {
     RibbonMainWindow::showEvent(event);
@@ -336,7 +309,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     if (std::exchange(m_closeApproved, false) || (!isBusy() && saveQuestion().isEmpty())) {
-        saveGeometry();
+        WindowPlacement::save(this);
+        m_status->save();
         event->accept();
         return;
     }
@@ -371,15 +345,14 @@ void MainWindow::retranslateUi()
     statusBar()->showMessage(tr("Ready"));
     m_status->retranslate();
     m_titleLabel->setText(tr("Vellumo"));
-    retranslateModePanels();
+    m_modePanels->retranslate();
     retranslateRibbon();
 }
 
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange && m_constructed) {
-        fillChoosers();
-        restoreChoosers();
+        m_choosers->fill();
         retranslateUi();
     }
     RibbonMainWindow::changeEvent(event);

@@ -52,6 +52,9 @@ class RotatePreview;
 class SplashScreen;
 class StatusProgress;
 class WindowStatusBar;
+class ExportCommands;
+class ScanChoosers;
+class ModePanels;
 class ScannerLibrary;
 class ScannerThread;
 class QAction;
@@ -94,6 +97,7 @@ public:
     JobKind runningJob() const;
     // A job or a scan runs: commands that change pages are off until it ends.
     bool isBusy() const { return runningJob() != JobKind::None; }
+    ExportCommands &exports() const { return *m_exports; }
     // The project has changes that are not saved.
     bool isModified() const { return m_modified; }
     // Also shows the state in the title ("book.vlmpj*").
@@ -150,8 +154,6 @@ public slots:
     void recoverProject();
     void loadProjectFromArgs();
     void resizeThumbs(int size);
-    void qualityChanged(int index);
-    void colorChanged(int index);
     void scanFailed();
     void selectSource();
     void workAreaChanged(int index);
@@ -209,7 +211,6 @@ public slots:
     void cropCancelled();
     void rotateAccepted();
     void rotateCancelled();
-    void angleChanged(int angle);
     void about();
     void help();
     void update();
@@ -217,14 +218,6 @@ public slots:
     void printPreview(QPrinter *printer);
     void replyFinished(QNetworkReply *reply);
     void exported(const QString &path);
-    // reason: the writer's, shown after the message in the same pop-up when there is one.
-    void exportFailed(const QString &path, const QString &reason = {});
-    void exportedImages(const QString &folder);
-    void exportImageFailed(const QString &path);
-    void exportedWord(const QString &path);
-    void exportedDjvu(const QString &path);
-    void exportedWordFailed(const QString &path, const QString &reason = {});
-    void exportedDjvuFailed(const QString &path, const QString &reason = {});
     void scaleUpdate(qreal factor);
     void scaleChanged(int percent);
     void setKeepScale(bool keep);
@@ -241,7 +234,6 @@ private:
     void showSplash();
     void buildRibbon();
     void buildStatusBar();
-    void buildModePanels();
     void buildScanner();
     // The default printer, or PDF output when the system has none; A4 without margins.
     void buildPrinter();
@@ -262,7 +254,6 @@ private:
     void scannedPageReady(const AfterScanJob &job);
     // The preview pass of a scan, shown for the scanner thread, which waits for the answer.
     void showScanPreview(const HImage &preview);
-    void fillChoosers();
     // The "Select Scanner" button shows the name of the scanner a scan would use.
     void showChosenScanner();
     // The common start of a scan; showFrame shows the scanner view first; owner: the window
@@ -270,7 +261,6 @@ private:
     void startScan(bool showFrame, QWidget *owner);
     // Ties the scanner frame to the scanning wizard for one automatic scan, or unties them.
     void connectAutoScan();
-    void retranslateModePanels();
     // After a change of the current page's picture: when it was saved, thumbnail, image
     // information and changed flag follow; otherwise the user is told and nothing changes.
     void afterPictureChange(bool saved);
@@ -303,9 +293,6 @@ private:
     // Switches a checkable mode action off: once normally, then with its signals blocked.
     void switchOff(QAction *action);
     void buildCentralArea();
-    void restoreChoosers();
-    void restoreGeometry();
-    void saveGeometry();
     void retranslateUi();
     // "book.vlmpj* - <program title>", "Untitled" before the first save.
     void updateTitle();
@@ -376,11 +363,6 @@ private:
     EzPrevScan *m_scannerView = nullptr;
     ImageEditor *m_editor = nullptr;
     RotatePreview *m_rotatePreview = nullptr;
-    ToolPanel *m_cropPanel = nullptr;
-    ToolPanel *m_rotatePanel = nullptr;
-    QPushButton *m_autoCropButton = nullptr;
-    QDial *m_dial = nullptr;
-    QSpinBox *m_angleBox = nullptr;
     PageListWidget *m_pageList = nullptr;
     PageHistory *m_history = nullptr;
     // Runs the window's long work; created first, so that it is destroyed (waiting for its job)
@@ -397,6 +379,9 @@ private:
     // A scan runs (the scanner is not driven by the job runner).
     bool m_scanning = false;
     std::unique_ptr<WindowStatusBar> m_status;
+    std::unique_ptr<ExportCommands> m_exports;
+    std::unique_ptr<ScanChoosers> m_choosers;
+    std::unique_ptr<ModePanels> m_modePanels;
     // Identities (inode numbers) of the source files of pages that came from the scanner;
     // rescanning any other page asks first. Renames and undo keep a file's identity.
     QSet<quint64> m_scannedSources;

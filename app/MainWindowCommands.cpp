@@ -65,17 +65,6 @@ void MainWindow::setKeepScale(bool keep)
     Settings::write(SettingsKeys::KeepScale, keep);
 }
 
-void MainWindow::qualityChanged(int index)
-{
-    Settings::write(SettingsKeys::Resolution, m_commands.qualityChooser->itemData(index));
-    Settings::write(SettingsKeys::QualityIndex, index);
-}
-
-void MainWindow::colorChanged(int index)
-{
-    Settings::write(SettingsKeys::Grayscale, m_commands.colorChooser->itemData(index));
-}
-
 void MainWindow::workAreaChanged(int index)
 {
     if (index == DropZonePage) {

@@ -2,61 +2,20 @@
 // and Crop modes with their side panels, restoring the source image, and zoom.
 
 #include <QAction>
-#include <QDial>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSpinBox>
 #include <QStackedWidget>
 
 #include <utility>
 
 #include "app/MainWindow.h"
-#include "app/ToolPanel.h"
+#include "app/ModePanels.h"
 #include "imaging/ImageEditor.h"
 #include "imaging/RotatePreview.h"
 #include "pages/PageBatch.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
-
-void MainWindow::buildModePanels()
-{
-    m_cropPanel = new ToolPanel(QStringLiteral(":/images/Crop"));
-    m_autoCropButton = new QPushButton;
-    m_cropPanel->addControl(m_autoCropButton);
-    connect(m_cropPanel->acceptButton(), &QPushButton::clicked, this, &MainWindow::cropAccepted);
-    connect(m_cropPanel->cancelButton(), &QPushButton::clicked, this, &MainWindow::cropCancelled);
-    connect(m_autoCropButton, &QPushButton::clicked, this, &MainWindow::autoCrop);
-
-    m_rotatePanel = new ToolPanel(QStringLiteral(":/images/RotateAngle"));
-    m_dial = new QDial;
-    m_dial->setRange(-89, 89);
-    m_dial->setValue(0);
-    m_dial->setNotchesVisible(true);
-    m_angleBox = new QSpinBox;
-    m_angleBox->setRange(-89, 89);
-    m_angleBox->setValue(0);
-    m_rotatePanel->addControl(m_dial);
-    m_rotatePanel->addControl(m_angleBox);
-    connect(m_dial, &QDial::valueChanged, this, &MainWindow::angleChanged);
-    connect(m_angleBox, &QSpinBox::valueChanged, this, &MainWindow::angleChanged);
-    connect(m_rotatePanel->acceptButton(), &QPushButton::clicked, this,
-            &MainWindow::rotateAccepted);
-    connect(m_rotatePanel->cancelButton(), &QPushButton::clicked, this,
-            &MainWindow::rotateCancelled);
-}
-
-void MainWindow::retranslateModePanels()
-{
-    m_cropPanel->setTitle(tr("Crop Mode"));
-    m_cropPanel->acceptButton()->setText(tr("Accept"));
-    m_cropPanel->cancelButton()->setText(tr("Cancel"));
-    m_autoCropButton->setText(QLatin1Char(' ') + tr("Auto Cropping") + QLatin1Char(' '));
-    m_rotatePanel->setTitle(tr("Rotate Mode"));
-    m_rotatePanel->acceptButton()->setText(tr("Accept"));
-    m_rotatePanel->cancelButton()->setText(tr("Cancel"));
-    m_angleBox->setSuffix(tr(" deg."));
-}
 
 void MainWindow::afterPictureChange(bool saved)
 {
@@ -118,27 +77,11 @@ void MainWindow::rotateAngle(bool on)
     // changes nothing, so it must not.
     if (m_commands.crop->isChecked())
         crop(false);
-    {
-        const QSignalBlocker dial(m_dial);
-        const QSignalBlocker box(m_angleBox);
-        m_dial->setValue(0);
-        m_angleBox->setValue(0);
-    }
+    m_modePanels->setAngle(0);
     m_sidePanel->setCurrentIndex(RotatePanel);
     m_rotatePreview->setPreviewImage(m_editor->image(), m_editor->rect());
     m_rotatePreview->setPreviewAngle(0);
     m_workArea->setCurrentIndex(RotatePage);
-}
-
-void MainWindow::angleChanged(int angle)
-{
-    {
-        const QSignalBlocker box(m_angleBox);
-        const QSignalBlocker dial(m_dial);
-        m_angleBox->setValue(angle);
-        m_dial->setValue(angle);
-    }
-    m_rotatePreview->setPreviewAngle(angle);
 }
 
 void MainWindow::rotateAccepted()
@@ -146,7 +89,7 @@ void MainWindow::rotateAccepted()
     switchOff(m_commands.rotateAngle);
     m_sidePanel->setCurrentIndex(PageListPanel);
     m_workArea->setCurrentIndex(EditorPage);
-    const int angle = m_angleBox->value();
+    const int angle = m_modePanels->angle();
     if (angle == 0)
         return;
     // Turned and written off the window's thread; undo brings the page back.

@@ -2,11 +2,10 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStackedWidget>
 
 #include "app/MainWindow.h"
+#include "app/WindowPlacement.h"
 #include "imaging/ImageEditor.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
@@ -74,17 +73,5 @@ void MainWindow::updateTitle()
 
 void MainWindow::fitToScreen()
 {
-    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    // On a screen smaller than the usual minimum (a 1366 x 768 laptop with a panel) the window
-    // takes the available area instead of running off it.
-    // The window manager's frame comes on top; before the window is shown it is not known yet,
-    // so a usual title bar's height is left for it.
-    const QSize frame = frameGeometry().size() - size();
-    const int frameHeight = frame.height() > 0 ? frame.height() : TitleBarAllowance;
-    const QSize room = screen->availableGeometry().size() - QSize(frame.width(), frameHeight);
-    setMinimumSize(QSize(MinimumWidth, MinimumHeight).boundedTo(room));
-    if (width() > room.width() || height() > room.height())
-        resize(size().boundedTo(room));
+    WindowPlacement::fitToScreen(this, QSize(MinimumWidth, MinimumHeight), TitleBarAllowance);
 }

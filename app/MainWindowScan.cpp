@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/MainWindow.h"
+#include "app/ScanChoosers.h"
 #include "core/AppPaths.h"
 #include "core/FileOperations.h"
 #include "core/JobRunner.h"
@@ -69,7 +70,7 @@ void MainWindow::fillScannerList()
     m_scannerListReady = false;
     m_scannersFound = false;
     updateCommands();
-    fillChoosers();
+    m_choosers->fill();
     if (m_scanner)
         m_scanner->listSources();
     else
@@ -108,30 +109,9 @@ void MainWindow::chooseScanner(const QStringList &names, int current)
     dialog->open();
 }
 
-void MainWindow::fillChoosers()
-{
-    QComboBox *colour = m_commands.colorChooser;
-    QComboBox *quality = m_commands.qualityChooser;
-    const QSignalBlocker blockColour(colour);
-    const QSignalBlocker blockQuality(quality);
-    colour->clear();
-    quality->clear();
-    colour->addItem(tr("Black-White"), 1);
-    colour->addItem(tr("Grayscale"), 2);
-    colour->addItem(tr("Photo Color"), 4);
-    quality->addItem(tr("Middle"), Settings::readInt(SettingsKeys::MiddleQuality, 200));
-    quality->addItem(tr("Good"), Settings::readInt(SettingsKeys::GoodQuality, 300));
-    quality->addItem(tr("High"), Settings::readInt(SettingsKeys::HighQuality, 600));
-}
-
 void MainWindow::refreshQualities()
 {
-    QComboBox *quality = m_commands.qualityChooser;
-    const QSignalBlocker blocker(quality);
-    quality->setItemData(0, Settings::readInt(SettingsKeys::MiddleQuality, 200));
-    quality->setItemData(1, Settings::readInt(SettingsKeys::GoodQuality, 300));
-    quality->setItemData(2, Settings::readInt(SettingsKeys::HighQuality, 600));
-    restoreChoosers();
+    m_choosers->refreshQualities();
 }
 
 void MainWindow::selectSource()

@@ -21,14 +21,7 @@
 #include "import/PdfImportJob.h"
 #include "import/PdfImportSession.h"
 #include "pages/PageListWidget.h"
-
-namespace {
-
-// The Good scan resolution when the settings hold none, in dots per inch: PDF pages are drawn at
-// it.
-constexpr int GoodDpi = 300;
-
-} // namespace
+#include "scan/ScanDefaults.h"
 
 PageImporter::PageImporter(PageListWidget *list, JobRunner *jobs, QWidget *window)
     : QObject(window)
@@ -85,8 +78,8 @@ bool PageImporter::extractPdf(const QString &pdf, const QString &command)
         return false;
     const QFileInfo info(pdf);
     Settings::write(SettingsKeys::LastPath, info.absoluteFilePath());
-    m_pdfSession = std::make_unique<PdfImportSession>(
-        pdf, m_list->thumbSize(), Settings::readInt(SettingsKeys::GoodQuality, GoodDpi));
+    m_pdfSession = std::make_unique<PdfImportSession>(pdf, m_list->thumbSize(),
+                                                      ScanDefaults::dpi(ScanDefaults::Good));
     m_pdfSession->setPageOptions(Settings::readBool(SettingsKeys::AutoUpright, false),
                                  m_list->store().jpegQuality());
     begin(command);

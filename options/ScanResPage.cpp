@@ -6,20 +6,11 @@
 #include <QVBoxLayout>
 
 #include "core/Settings.h"
+#include "scan/ScanDefaults.h"
 
 namespace {
 
 constexpr int Resolutions[] = {75, 100, 150, 200, 300, 400, 600, 1200};
-
-struct Quality
-{
-    SettingsKeys::Key key;
-    int defaultDpi;
-};
-
-const Quality Qualities[] = {{SettingsKeys::MiddleQuality, 200},
-                             {SettingsKeys::GoodQuality, 300},
-                             {SettingsKeys::HighQuality, 600}};
 
 } // namespace
 
@@ -54,19 +45,19 @@ void ScanResPage::select(QComboBox *list, int dpi)
 void ScanResPage::load()
 {
     for (size_t row = 0; row < m_lists.size(); ++row)
-        select(m_lists[row], Settings::readInt(Qualities[row].key, Qualities[row].defaultDpi));
+        select(m_lists[row], ScanDefaults::dpi(ScanDefaults::Qualities[row]));
 }
 
 void ScanResPage::save()
 {
     for (size_t row = 0; row < m_lists.size(); ++row)
-        Settings::write(Qualities[row].key, m_lists[row]->currentData().toInt());
+        Settings::write(ScanDefaults::Qualities[row].key, m_lists[row]->currentData().toInt());
 }
 
 void ScanResPage::byDefault()
 {
     for (size_t row = 0; row < m_lists.size(); ++row)
-        select(m_lists[row], Qualities[row].defaultDpi);
+        select(m_lists[row], ScanDefaults::Qualities[row].defaultDpi);
 }
 
 void ScanResPage::retranslateUi()

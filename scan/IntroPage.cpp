@@ -11,6 +11,7 @@
 #include "core/Settings.h"
 #include "scan/AutoScanWizard.h"
 #include "scan/FlipWidget.h"
+#include "scan/ScanDefaults.h"
 
 IntroPage::IntroPage(QWidget *parent)
     : QWizardPage(parent)
@@ -55,7 +56,7 @@ void IntroPage::initializePage()
 {
     wizard()->setButtonLayout({QWizard::Stretch, QWizard::NextButton, QWizard::CancelButton});
     wizard()->setOption(QWizard::NoDefaultButton, false);
-    m_interval->setValue(Settings::readInt(SettingsKeys::AutoScanTime, 10));
+    m_interval->setValue(ScanDefaults::autoScanSeconds());
     m_scanNow->setChecked(Settings::readBool(SettingsKeys::AutoScanNow, true));
     m_split->setChecked(Settings::readBool(SettingsKeys::SplitSpread, false));
     m_flip->setMode(Settings::readInt(SettingsKeys::RotateMode, 0));

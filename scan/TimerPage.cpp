@@ -12,6 +12,7 @@
 #include "core/ProgramInfo.h"
 #include "core/Settings.h"
 #include "scan/AutoScanWizard.h"
+#include "scan/ScanDefaults.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ void TimerPage::initializePage()
             &TimerPage::toggleTimer, Qt::UniqueConnection);
     connect(wizard->button(QWizard::CustomButton2), &QAbstractButton::clicked, this,
             &TimerPage::toScan, Qt::UniqueConnection);
-    m_seconds = Settings::readInt(SettingsKeys::AutoScanTime, 15);
+    m_seconds = ScanDefaults::autoScanSeconds();
     m_paused = false;
     setToggleText();
     showSeconds();
