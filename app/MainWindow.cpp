@@ -107,6 +107,8 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     fillScannerList();
     m_autoScanWizard = new AutoScanWizard(this);
     connect(m_autoScanWizard, &AutoScanWizard::needAutoScan, this, &MainWindow::startAutoScan);
+    connect(m_autoScanWizard, &QDialog::finished, this,
+            [] { Settings::write(SettingsKeys::BookScan, false); });
     updateCommands();
 
     buildPrinter();

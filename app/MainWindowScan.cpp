@@ -165,9 +165,9 @@ void MainWindow::autoScan()
     m_autoScanPages = 0;
     m_autoScanWizard->setBookMode(true);
     m_autoScanWizard->restart();
-    m_autoScanWizard->exec();
-    // Whatever ended the wizard, later scans are single pages again.
-    Settings::write(SettingsKeys::BookScan, false);
+    // Answers through its signals; whatever ends it, later scans are single pages again
+    // (connected where the wizard is made).
+    m_autoScanWizard->open();
 }
 
 void MainWindow::startAutoScan()

@@ -8,6 +8,9 @@
 #include <QTest>
 #include <QUrl>
 
+#include <functional>
+
+#include "app/ExportCommands.h"
 #include "app/MainWindow.h"
 #include "core/AppPaths.h"
 #include "core/Settings.h"
@@ -125,39 +128,39 @@ void tst_MainWindowExport::notOpenedWhenNotWantedButChecksCleared()
 
 void tst_MainWindowExport::otherExportReports_data()
 {
-    QTest::addColumn<QString>("slot");
+    QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("openKey");
     QTest::addColumn<QString>("message");
-    QTest::newRow("word") << "exportedWord"
+    QTest::newRow("word") << "wordWritten"
                           << "/out/letter.docx" << QString(SettingsKeys::WordNeedOpen)
                           << "Word file was created.<br>Open <a href=\"file:///out/letter.docx\">"
                              "letter.docx</a>";
-    QTest::newRow("djvu") << "exportedDjvu"
+    QTest::newRow("djvu") << "djvuWritten"
                           << "/out/book.djvu" << QString(SettingsKeys::DjvuNeedOpen)
                           << "DjVu file was created.<br>Open <a href=\"file:///out/book.djvu\">"
                              "book.djvu</a>";
-    QTest::newRow("images") << "exportedImages"
+    QTest::newRow("images") << "imagesWritten"
                             << "/data/out/" << QString(SettingsKeys::ImageNeedOpen)
                             << "Images was saved.<br>Open folder <a href=\"file:///data/out/\">"
                                "out</a>";
-    QTest::newRow("pdf failed: one pop-up") << "exportFailed"
+    QTest::newRow("pdf failed: one pop-up") << "pdfFailed"
                                             << "/out/report.pdf" << QString()
                                             << "Error while PDF file creating.<br>Can't write "
                                                "file report.pdf. Probably, file is opened or you "
                                                "can't write to folder.";
     QTest::newRow("word failed")
-        << "exportedWordFailed"
+        << "wordFailed"
         << "/out/letter.docx" << QString()
         << "Error while Word file creating.<br>Can't write file letter.docx. Probably, file is "
            "opened or you can't write to folder.";
     QTest::newRow("djvu failed")
-        << "exportedDjvuFailed"
+        << "djvuFailed"
         << "/out/book.djvu" << QString()
         << "Error while DjVu file creating.<br>Can't write file book.djvu. Probably, file is "
            "opened or you can't write to folder.";
     QTest::newRow("image failed")
-        << "exportImageFailed"
+        << "imagesFailed"
         << "/out/p1.png" << QString()
         << "Error while Image file creating.<br>Can't write file p1.png. Probably, file is "
            "opened.";
@@ -165,20 +168,38 @@ void tst_MainWindowExport::otherExportReports_data()
 
 void tst_MainWindowExport::otherExportReports()
 {
-    QFETCH(QString, slot);
+    QFETCH(QString, report);
     QFETCH(QString, path);
     QFETCH(QString, openKey);
     QFETCH(QString, message);
+    const QHash<QString, std::function<void(ExportCommands &, const QString &)>> reports{
+        {QStringLiteral("wordWritten"), &ExportCommands::wordWritten},
+        {QStringLiteral("djvuWritten"), &ExportCommands::djvuWritten},
+        {QStringLiteral("imagesWritten"), &ExportCommands::imagesWritten},
+        {QStringLiteral("pdfFailed"),
+         [](ExportCommands &e, const QString &p) {
+             e.pdfFailed(p);
+         }},
+        {QStringLiteral("wordFailed"),
+         [](ExportCommands &e, const QString &p) {
+             e.wordFailed(p);
+         }},
+        {QStringLiteral("djvuFailed"),
+         [](ExportCommands &e, const QString &p) {
+             e.djvuFailed(p);
+         }},
+        {QStringLiteral("imagesFailed"), &ExportCommands::imagesFailed},
+    };
+    const auto tell = reports.value(report);
+    QVERIFY(tell);
     // A missing open setting counts as "do not open".
-    QVERIFY(QMetaObject::invokeMethod(m_window.window(), slot.toLatin1().constData(),
-                                      Q_ARG(QString, path)));
+    tell(m_window->exports(), path);
     QCOMPARE(m_window.popupMessages(), QStringList{message});
     QVERIFY(m_catcher.urls.isEmpty());
     if (openKey.isEmpty())
         return;
     QSettings().setValue(openKey, true);
-    QVERIFY(QMetaObject::invokeMethod(m_window.window(), slot.toLatin1().constData(),
-                                      Q_ARG(QString, path)));
+    tell(m_window->exports(), path);
     QCOMPARE(m_catcher.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
 }
 
@@ -267,6 +288,7 @@ void tst_MainWindowExport::savePageWritesTheEditorsImage()
     {
         FileDialogAnswerer name(path);
         m_window->savePage();
+        QTRY_VERIFY(name.hasAnswered());
     }
     QCOMPARE(m_window.popupMessages().last(),
              message.contains(QLatin1String("%1")) ? message.arg(path) : message);

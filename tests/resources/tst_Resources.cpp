@@ -1,21 +1,26 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTranslator>
 
 // Every resource name the program refers to must resolve to a picture that renders, at the size
-// it is shown: a wrong path in the generated tables would otherwise show up as a blank button.
+// it is shown: a wrong path would otherwise show up as a blank button.
 class tst_Resources : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The Word template is the core library's own resource, pulled in where it is used.
+    void initTestCase() { Q_INIT_RESOURCE(docx_template); }
     void iconRenders_data();
     void iconRenders();
+    void programNamesOnlyExistingResources();
     void pngResourcesAreRealPngs_data();
     void pngResourcesAreRealPngs();
     void flagsAreSmallPictures();
@@ -25,61 +30,45 @@ private slots:
 
 void tst_Resources::iconRenders_data()
 {
+    // Every picture of the icon folders as the resource system holds them.
     QTest::addColumn<QString>("name");
-    const char *const names[] = {
-        "images/AutoScan",
-        "images/Back",
-        "images/BookSplit",
-        "images/BrightContrast",
-        "images/BrightLight",
-        "images/Brightness",
-        "images/BuildDjVu",
-        "images/BuildPdf",
-        "images/Crop",
-        "images/GenerateWord",
-        "images/ImportPdf",
-        "images/LoadFile",
-        "images/LogoWizard",
-        "images/Next",
-        "images/OpenProject",
-        "images/PageBottom",
-        "images/PageDown",
-        "images/PageNumber",
-        "images/PageRemove",
-        "images/PageTop",
-        "images/PageUp",
-        "images/Print",
-        "images/RecoverProject",
-        "images/Rescan",
-        "images/Restore",
-        "images/RotateAngle",
-        "images/RotateFlip",
-        "images/RotateLeft",
-        "images/RotateRight",
-        "images/SaveAs",
-        "images/SaveAsImage",
-        "images/SaveProject",
-        "images/ScanPage",
-        "images/ScanSettings",
-        "images/Settings",
-        "images/SmartCrop",
-        "images/Splash",
-        "images/WatermarkDoc",
-        "images/ZoomFit",
-        "images/ZoomIn",
-        "images/ZoomOut",
-        "images/logo64.png",
-        "images/logo32.png",
-        "new/about",
-        "new/checkall",
-        "new/inet",
-        "new/resol",
-        "new/scan_one",
-        "new/uncheckall",
-        "new/updates",
-    };
-    for (const char *name : names)
-        QTest::newRow(name) << QStringLiteral(":/") + QLatin1String(name);
+    for (const QString &folder : {QStringLiteral(":/images"), QStringLiteral(":/new")}) {
+        QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString name = it.next();
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+}
+
+void tst_Resources::programNamesOnlyExistingResources()
+{
+    // Every resource the program's sources name, read from the sources themselves: a name
+    // without its file shows as a blank button.
+    const QString sources = qEnvironmentVariable("VELLUMO_SOURCE_DIR");
+    QVERIFY2(!sources.isEmpty(), "run through ctest, which names the source folder");
+    const QDir root(sources);
+    static const QRegularExpression quoted(QStringLiteral("\"(:/[A-Za-z0-9_./-]+)\""));
+    int named = 0;
+    for (const char *folder :
+         {"app", "export", "imaging", "import", "ocr", "options", "pages", "ribbon", "scan"}) {
+        QDirIterator it(root.filePath(QLatin1String(folder)), {QStringLiteral("*.cpp")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile source(it.next());
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(source.readAll());
+            for (const QRegularExpressionMatch &match : quoted.globalMatch(text)) {
+                const QString name = match.captured(1);
+                if (name.endsWith(QLatin1Char('/')))
+                    continue; // a folder that names are made in
+                ++named;
+                QVERIFY2(QFile::exists(name),
+                         qPrintable(source.fileName() + QStringLiteral(": ") + name));
+            }
+        }
+    }
+    QVERIFY(named > 40);
 }
 
 void tst_Resources::iconRenders()
