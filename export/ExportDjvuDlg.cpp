@@ -107,9 +107,9 @@ void ExportDjvuDlg::apply()
         return;
     DjvuExportSettings settings = readControls();
     if (settings.name.isEmpty()) {
-        if (!m_file->browseFile())
-            return;
-        settings = readControls();
+        // Asked for first; the export goes on once a name is chosen.
+        m_file->browseFile([this] { apply(); });
+        return;
     }
     settings.write();
     const QString target =

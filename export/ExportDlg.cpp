@@ -501,9 +501,9 @@ void ExportDlg::apply()
     PdfExportSettings settings = readControls();
     const bool append = isAppendMode();
     if (settings.docName.isEmpty() && !append) {
-        if (!m_saveFile->browseFile())
-            return;
-        settings = readControls();
+        // Asked for first; the export goes on once a name is chosen.
+        m_saveFile->browseFile([this] { apply(); });
+        return;
     }
     // Before any file is touched, so the choices survive a failed or cancelled export.
     saveSettings(settings);

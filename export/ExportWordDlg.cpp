@@ -90,9 +90,9 @@ void ExportWordDlg::apply()
         return;
     WordExportSettings settings = readControls();
     if (settings.name.isEmpty()) {
-        if (!m_file->browseFile())
-            return;
-        settings = readControls();
+        // Asked for first; the export goes on once a name is chosen.
+        m_file->browseFile([this] { apply(); });
+        return;
     }
     settings.write();
     const QString target =

@@ -9,11 +9,11 @@ SelectFileWidget::SelectFileWidget(const QString &labelText, QWidget *parent)
 {
 }
 
-bool SelectFileWidget::browseFile()
+void SelectFileWidget::browseFile(const std::function<void()> &then)
 {
-    QFileDialog dialog(this, tr("Open existing PDF"), AppPaths::dialogStart(text()),
-                       tr("PDF File (*.pdf)"));
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    return runDialog(dialog);
+    auto *dialog = new QFileDialog(this, tr("Open existing PDF"), AppPaths::dialogStart(text()),
+                                   tr("PDF File (*.pdf)"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    openDialog(dialog, then);
 }

@@ -10,9 +10,10 @@ class SelectFileWidget : public SelectPathWidget
 public:
     explicit SelectFileWidget(const QString &labelText, QWidget *parent = nullptr);
 
-public Q_SLOTS:
-    bool browseFile();
+public:
+    // Opens the dialog; then runs once a path is chosen.
+    void browseFile(const std::function<void()> &then = {});
 
 protected:
-    bool browse() override { return browseFile(); }
+    void browse() override { browseFile(); }
 };

@@ -9,10 +9,10 @@ SelectFolderWidget::SelectFolderWidget(const QString &labelText, QWidget *parent
 {
 }
 
-bool SelectFolderWidget::browseDir()
+void SelectFolderWidget::browseDir(const std::function<void()> &then)
 {
-    QFileDialog dialog(this, tr("Select a folder"), AppPaths::dialogStart(text()));
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
-    return runDialog(dialog);
+    auto *dialog = new QFileDialog(this, tr("Select a folder"), AppPaths::dialogStart(text()));
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    openDialog(dialog, then);
 }

@@ -10,9 +10,10 @@ class SelectFolderWidget : public SelectPathWidget
 public:
     explicit SelectFolderWidget(const QString &labelText, QWidget *parent = nullptr);
 
-public Q_SLOTS:
-    bool browseDir();
+public:
+    // Opens the dialog; then runs once a path is chosen.
+    void browseDir(const std::function<void()> &then = {});
 
 protected:
-    bool browse() override { return browseDir(); }
+    void browse() override { browseDir(); }
 };

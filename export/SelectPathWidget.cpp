@@ -27,7 +27,7 @@ SelectPathWidget::SelectPathWidget(const QString &labelText, int spacing, QWidge
     grid->addWidget(m_edit, 1, 0);
     grid->addWidget(m_button, 1, 1);
 
-    connect(m_button, &QToolButton::clicked, this, [this] { browse(); });
+    connect(m_button, &QToolButton::clicked, this, &SelectPathWidget::browse);
 }
 
 QString SelectPathWidget::text() const
@@ -51,15 +51,20 @@ void SelectPathWidget::setLabelText(const QString &text)
     m_label->setVisible(!text.isEmpty());
 }
 
-bool SelectPathWidget::runDialog(QFileDialog &dialog)
+void SelectPathWidget::openDialog(QFileDialog *dialog, const std::function<void()> &then)
 {
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const QStringList chosen = dialog.selectedFiles();
-    if (chosen.isEmpty() || chosen.first().isEmpty())
-        return false;
-    m_edit->setText(QDir::toNativeSeparators(chosen.first()));
-    return true;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, then] {
+        const QStringList picked = dialog->selectedFiles();
+        if (picked.isEmpty() || picked.first().isEmpty())
+            return;
+        m_edit->setText(QDir::toNativeSeparators(picked.first()));
+        emit chosen();
+        if (then)
+            then();
+    });
+    dialog->open();
 }
 
 void SelectPathWidget::resizeEvent(QResizeEvent *event)

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QFileDialog;
 class QGridLayout;
 class QLabel;
@@ -10,7 +12,8 @@ class QToolButton;
 
 // What the three path pickers share: a label above a read-only line edit that shows the chosen
 // path with native separators, and a square "..." button beside it that opens the picker's
-// dialog. An empty label text hides the label.
+// dialog. An empty label text hides the label. The dialog is window-modal and answers through
+// signals: chosen() once the user picked a path.
 class SelectPathWidget : public QWidget
 {
     Q_OBJECT
@@ -24,14 +27,18 @@ public:
     QLineEdit *lineEdit() const { return m_edit; }
     QToolButton *button() const { return m_button; }
 
+Q_SIGNALS:
+    // The user picked a path, now shown.
+    void chosen();
+
 protected:
     SelectPathWidget(const QString &labelText, int spacing, QWidget *parent);
 
-    // Runs the dialog modally. When the user picks a path, shows it and returns true; when the
-    // user cancels, changes nothing and returns false.
-    bool runDialog(QFileDialog &dialog);
+    // Opens the dialog (the picker's child, deleted when it closes). When the user picks a path,
+    // shows it, tells chosen() and runs then; when the user cancels, changes nothing.
+    void openDialog(QFileDialog *dialog, const std::function<void()> &then);
     // The button's action: the subclass's browse slot.
-    virtual bool browse() = 0;
+    virtual void browse() = 0;
 
     void resizeEvent(QResizeEvent *event) override;
 

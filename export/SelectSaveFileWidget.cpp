@@ -18,12 +18,13 @@ void SelectSaveFileWidget::setFilter(const QString &filter)
     m_filter = filter.isEmpty() ? QStringLiteral("*.*") : filter;
 }
 
-bool SelectSaveFileWidget::browseFile()
+void SelectSaveFileWidget::browseFile(const std::function<void()> &then)
 {
-    QFileDialog dialog(this, tr("Save file"), AppPaths::dialogStart(m_startFolder), m_filter);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    return runDialog(dialog);
+    auto *dialog =
+        new QFileDialog(this, tr("Save file"), AppPaths::dialogStart(m_startFolder), m_filter);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    openDialog(dialog, then);
 }
 
 QString SelectSaveFileWidget::chosenFolder() const

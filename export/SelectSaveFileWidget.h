@@ -21,11 +21,12 @@ public:
     // An empty filter offers every file.
     void setFilter(const QString &filter);
 
-public Q_SLOTS:
-    bool browseFile();
+public:
+    // Opens the dialog; then runs once a path is chosen.
+    void browseFile(const std::function<void()> &then = {});
 
 protected:
-    bool browse() override { return browseFile(); }
+    void browse() override { browseFile(); }
 
 private:
     QString m_startFolder;

@@ -38,7 +38,7 @@ ImagePageLoader::Result ImagePageLoader::read(const QString &file, const QString
     result.file = file;
     if (ImageFileLoader::isStorableJpeg(file)) {
         // Its bytes are the page, unless the page has to be turned.
-        const int turns = turnsFor(file, result);
+        const int turns = m_options.upright ? turnsFor(PageOrientation::detect(file), result) : 0;
         if (turns != 0) {
             const QImage turned = PageOrientation::turned(QImage(file), turns);
             if (!turned.isNull()) {
@@ -64,7 +64,8 @@ ImagePageLoader::Result ImagePageLoader::read(const QString &file, const QString
         return result;
     }
     for (const ImageFileLoader::Page &picture : pictures) {
-        const int turns = turnsFor(picture.image, result);
+        const int turns =
+            m_options.upright ? turnsFor(PageOrientation::detect(picture.image), result) : 0;
         const QImage upright =
             turns != 0 ? PageOrientation::turned(picture.image, turns) : picture.image;
         result.pages << prepare(upright.isNull() ? picture.image : upright, picture.blackAndWhite);
@@ -139,22 +140,8 @@ QString ImagePageLoader::nextBase()
         .arg(++m_serial);
 }
 
-int ImagePageLoader::turnsFor(const QString &file, Result &result)
+int ImagePageLoader::turnsFor(const OcrRunner::Orientation &found, Result &result)
 {
-    if (!m_options.upright)
-        return 0;
-    result.upright = PageOrientation::detect(file);
-    return result.upright.status == OcrRunner::Status::Done
-               ? result.upright.quarterTurns.value_or(0)
-               : 0;
-}
-
-int ImagePageLoader::turnsFor(const QImage &image, Result &result)
-{
-    if (!m_options.upright)
-        return 0;
-    result.upright = PageOrientation::detect(image);
-    return result.upright.status == OcrRunner::Status::Done
-               ? result.upright.quarterTurns.value_or(0)
-               : 0;
+    result.upright = found;
+    return found.status == OcrRunner::Status::Done ? found.quarterTurns.value_or(0) : 0;
 }

@@ -66,9 +66,9 @@ private:
     // The page written as a prepared JPEG, or kept as a picture when it cannot be.
     Page prepare(const QImage &image, bool blackAndWhite);
     QString nextBase();
-    // The number of quarter turns that make the page upright, 0 when none.
-    int turnsFor(const QString &file, Result &result);
-    int turnsFor(const QImage &image, Result &result);
+    // The quarter turns that make the page upright by what the detection found (0 when none);
+    // the finding is kept in result.
+    static int turnsFor(const OcrRunner::Orientation &found, Result &result);
 
     Options m_options;
     quint32 m_tag;

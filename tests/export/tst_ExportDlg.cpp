@@ -27,6 +27,7 @@
 #include "export/PdfPasswordStore.h"
 #include "export/PdfPreviewLayout.h"
 #include "export/PdfProgress.h"
+#include "export/SelectSaveFileWidget.h"
 #include "support/DialogAnswerer.h"
 #include "support/FileDialogAnswerer.h"
 #include "support/StoreAnswers.h"
@@ -355,6 +356,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer answer(target);
         dialog.apply();
+        QTRY_VERIFY(answer.hasAnswered());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(answer.hasAnswered());
         QCOMPARE(answer.title(), QStringLiteral("Save file"));
@@ -378,6 +380,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer answer{QString()};
         dialog.apply();
+        QTRY_VERIFY(answer.hasAnswered());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QVERIFY(answer.hasAnswered());
         QVERIFY(dialog.isVisible());
@@ -411,7 +414,7 @@ private Q_SLOTS:
         }
         QVERIFY(append);
         append->setChecked(true);
-        QVERIFY(browse.hasAnswered());
+        QTRY_VERIFY(browse.hasAnswered());
         QCOMPARE(browse.title(), QStringLiteral("Open existing PDF"));
         QVERIFY(dialog.isAppendMode());
         QCOMPARE(dialog.readControls().appendFolder, QString());
@@ -440,6 +443,7 @@ private Q_SLOTS:
             // The picker starts empty, so the name is asked for.
             FileDialogAnswerer save(existing);
             first.apply();
+            QTRY_VERIFY(save.hasAnswered());
             QTRY_VERIFY_WITH_TIMEOUT(!first.isExporting(), 60000);
         }
         QCOMPARE(pageCount(existing), 1);
@@ -470,6 +474,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer save(m_dir.filePath(QStringLiteral("no/such/x.pdf")));
         dialog.apply();
+        QTRY_VERIFY(save.hasAnswered());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(),
@@ -488,6 +493,7 @@ private Q_SLOTS:
         QSignalSpy failed(&dialog, &ExportDlg::failed);
         FileDialogAnswerer save(m_dir.filePath(QStringLiteral("odd.pdf")));
         dialog.apply();
+        QTRY_VERIFY(save.hasAnswered());
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(failed.size(), 1);
         QCOMPARE(failed.first().first().toString(), odd);
@@ -504,16 +510,27 @@ private Q_SLOTS:
         const QString target = m_dir.filePath(QStringLiteral("cancelled.pdf"));
         ExportDlg dialog;
         QStringList many;
-        for (int copy = 0; copy < 40; ++copy)
+        for (int copy = 0; copy < 400; ++copy)
             many += m_pages;
         dialog.setFiles(many);
         dialog.show();
         QSignalSpy applied(&dialog, &ExportDlg::applied);
         FileDialogAnswerer save(target);
+        // Once the name is chosen the export starts; Cancel comes right after.
+        bool cancelled = false;
+        auto *picker = dialog.findChild<SelectSaveFileWidget *>();
+        QVERIFY(picker);
+        connect(
+            picker, &SelectPathWidget::chosen, this,
+            [&] {
+                if (auto *progress = dialog.findChild<PdfProgress *>()) {
+                    progress->cancelClicked();
+                    cancelled = true;
+                }
+            },
+            Qt::QueuedConnection);
         dialog.apply();
-        auto *progress = dialog.findChild<PdfProgress *>();
-        QVERIFY(progress);
-        progress->cancelClicked();
+        QTRY_VERIFY(cancelled);
         QTRY_VERIFY_WITH_TIMEOUT(!dialog.isExporting(), 60000);
         QCOMPARE(applied.size(), 0);
         QVERIFY(!QFile::exists(target));
