@@ -259,6 +259,8 @@ private:
     // The common start of a scan; showFrame shows the scanner view first; owner: the window
     // that owns the scanner's dialogs.
     void startScan(bool showFrame, QWidget *owner);
+    // The scan itself, once the working folder is ready.
+    void beginScan(bool showFrame, QWidget *owner);
     // Ties the scanner frame to the scanning wizard for one automatic scan, or unties them.
     void connectAutoScan();
     // After a change of the current page's picture: when it was saved, thumbnail, image
@@ -316,8 +318,9 @@ private:
     void importFinished(int before, int added, const QString &command);
     // Opens the files that wait for an import before them.
     void openPendingFiles();
-    // Answers whether the working folder may receive the pages of a new document.
-    bool prepareEmptyWorkingFolder();
+    // An empty list's working folder made ready for a new document's pages: the offer to
+    // recover an earlier run's pages first (unless declined); then runs once that is answered.
+    void prepareEmptyWorkingFolder(const std::function<void()> &then);
     // The question asked before the document is closed; empty when there is nothing to save.
     QString saveQuestion() const;
     // The save question; then runs once the user said No, or Yes and the project was saved.
@@ -337,14 +340,11 @@ private:
     // Empties the working folder, the page list and the editor.
     void clearDocument();
     // Asks once whether to bring back the pages an earlier run left in the working folder;
-    // true when they were recovered.
-    bool offerRecovery();
+    // then learns whether they came back.
+    void offerRecovery(const std::function<void(bool recovered)> &then);
     // A yes-or-no question in a window-modal box; yes runs once the user said Yes (and nothing
     // runs by then).
     void askThen(const QString &question, const std::function<void()> &yes);
-    // The same question answered before this returns: only for the offer to recover pages,
-    // which the start of every new document waits for.
-    bool ask(const QString &question);
     // Positions of the pages whose check mark is (or is not) set, in list order.
     QList<int> positionsChecked(bool checked) const;
     // Removes the pages at the given positions, last position first, with repainting suspended.

@@ -107,16 +107,21 @@ void MainWindow::showEmptyDocument()
     updateCommands();
 }
 
-bool MainWindow::prepareEmptyWorkingFolder()
+void MainWindow::prepareEmptyWorkingFolder(const std::function<void()> &then)
 {
     if (m_pageList->count() > 0)
-        return true;
+        return then();
     // Pages of an earlier run are never deleted without the user knowing: unless the offer to
     // recover them was declined, it is made now. Recovered pages stay; new ones follow them.
-    if (!m_recoveryDeclined && offerRecovery())
-        return true;
-    clearWorkingFolder();
-    return true;
+    if (m_recoveryDeclined) {
+        clearWorkingFolder();
+        return then();
+    }
+    offerRecovery([this, then](bool) {
+        if (m_recoveryDeclined && m_pageList->count() == 0)
+            clearWorkingFolder();
+        then();
+    });
 }
 
 void MainWindow::help()

@@ -57,18 +57,22 @@ void MainWindow::processDroppedFiles(const QStringList &files)
 
 void MainWindow::loadImageFiles(const QStringList &files)
 {
-    if (files.isEmpty() || isBusy() || !prepareEmptyWorkingFolder())
+    if (files.isEmpty() || isBusy())
         return;
-    if (m_importer->loadImages(files, m_commands.loadFile->iconText()))
-        updateCommands();
+    prepareEmptyWorkingFolder([this, files] {
+        if (!isBusy() && m_importer->loadImages(files, m_commands.loadFile->iconText()))
+            updateCommands();
+    });
 }
 
 void MainWindow::extractPdf(const QString &pdf)
 {
-    if (isBusy() || !prepareEmptyWorkingFolder())
+    if (isBusy())
         return;
-    if (m_importer->extractPdf(pdf, m_commands.loadPdf->iconText()))
-        updateCommands();
+    prepareEmptyWorkingFolder([this, pdf] {
+        if (!isBusy() && m_importer->extractPdf(pdf, m_commands.loadPdf->iconText()))
+            updateCommands();
+    });
 }
 
 void MainWindow::importFinished(int before, int added, const QString &command)

@@ -33,14 +33,6 @@ void MainWindow::askThen(const QString &question, const std::function<void()> &y
     box->open();
 }
 
-bool MainWindow::ask(const QString &question)
-{
-    QMessageBox box(QMessageBox::Question, QString(ProgramInfo::ApplicationName), question,
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::NoButton);
-    return box.exec() == QMessageBox::Yes;
-}
-
 void MainWindow::showCount(int count)
 {
     m_status->showCounts(count, m_pageList->checkedCount());

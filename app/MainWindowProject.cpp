@@ -244,29 +244,43 @@ void MainWindow::recoverProject()
         errorMessage(tr("There are no files to recover."));
 }
 
-bool MainWindow::offerRecovery()
+void MainWindow::offerRecovery(const std::function<void(bool)> &then)
 {
     m_recoveryOffered = true;
     const int pages = PageRecovery::pageCount(m_pageList->workingFolder());
     if (pages == 0 || m_pageList->count() > 0)
-        return false;
-    if (ask(tr("Vellumo found %1 pages of an earlier session in its working folder.<br>Do you "
-               "want to recover them now?")
-                .arg(pages))) {
-        recoverProject();
-        return true;
-    }
-    m_recoveryDeclined = true;
-    return false;
+        return then(false);
+    auto *box = new QMessageBox(QMessageBox::Question, QString(ProgramInfo::ApplicationName),
+                                tr("Vellumo found %1 pages of an earlier session in its working "
+                                   "folder.<br>Do you want to recover them now?")
+                                    .arg(pages),
+                                QMessageBox::Yes | QMessageBox::No, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setDefaultButton(QMessageBox::NoButton);
+    connect(box, &QMessageBox::finished, this, [this, then](int answer) {
+        // Pages that came meanwhile are not mixed in.
+        if (answer == QMessageBox::Yes && m_pageList->count() == 0) {
+            recoverProject();
+            return then(true);
+        }
+        m_recoveryDeclined = answer != QMessageBox::Yes;
+        then(false);
+    });
+    box->open();
 }
 
 void MainWindow::loadProjectFromArgs()
 {
-    const auto finished = qScopeGuard([this] { m_startUpFinished = true; });
-    if (!m_recoveryOffered)
-        offerRecovery();
     // The program works in its own folder; a relative path is meant from where it was started.
-    openFiles(CommandLine::parse(QCoreApplication::arguments(), m_launchFolder).files);
+    const QStringList files =
+        CommandLine::parse(QCoreApplication::arguments(), m_launchFolder).files;
+    const auto open = [this, files] {
+        m_startUpFinished = true;
+        openFiles(files);
+    };
+    if (m_recoveryOffered)
+        return open();
+    offerRecovery([open](bool) { open(); });
 }
 
 void MainWindow::takeFilesFrom(InstanceChannel *channel)

@@ -214,6 +214,15 @@ void MainWindow::startScan(bool showFrame, QWidget *owner)
 {
     if (m_scannerView->isScanning())
         return;
+    // Into an empty list: what an earlier run left is offered back (or cleared) first.
+    prepareEmptyWorkingFolder([this, showFrame, owner = QPointer<QWidget>(owner)] {
+        if (!m_scannerView->isScanning() && !isBusy() && owner)
+            beginScan(showFrame, owner);
+    });
+}
+
+void MainWindow::beginScan(bool showFrame, QWidget *owner)
+{
     m_toolMissingSaid = false;
     if (showFrame)
         m_workArea->setCurrentIndex(ScannerPage);
@@ -301,8 +310,6 @@ void MainWindow::startNextScannedPage()
 void MainWindow::scannedPageReady(const AfterScanJob &job)
 {
     const AfterScanPipeline::Result &result = job.result();
-    if (m_pageList->count() == 0)
-        prepareEmptyWorkingFolder();
     const bool wizardShown = m_scannedWizardPage;
     const QSignalBlocker blocker(m_pageList);
     m_sidePanel->setCurrentIndex(PageListPanel);

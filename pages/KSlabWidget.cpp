@@ -398,7 +398,7 @@ void KSlabWidget::contextMenuEvent(QContextMenuEvent *event)
         return;
     }
     event->accept();
-    m_contextMenu->exec(event->globalPos());
+    m_contextMenu->popup(event->globalPos());
 }
 
 void KSlabWidget::changeEvent(QEvent *event)

@@ -340,6 +340,7 @@ void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
     {
         DialogAnswerer yes(QStringLiteral("Yes"));
         m_window->processDroppedFiles({image});
+        QTRY_VERIFY(yes.hasAnswered());
         QTRY_VERIFY(!m_window->isBusy());
         QVERIFY(yes.text().contains(QStringLiteral("1 pages of an earlier session")));
     }
@@ -351,7 +352,7 @@ void tst_MainWindowProject::earlierPagesAreOfferedNotDeleted()
     {
         DialogAnswerer no(QStringLiteral("No"));
         m_window->loadProjectFromArgs();
-        QVERIFY(no.hasAnswered());
+        QTRY_VERIFY(no.hasAnswered());
     }
     m_window->processDroppedFiles({image});
     QTRY_VERIFY(!m_window->isBusy());
