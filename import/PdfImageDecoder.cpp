@@ -8,6 +8,7 @@
 
 #include "core/Group4Codec.h"
 #include "core/Group4Validator.h"
+#include "core/LogCategories.h"
 #include "import/PdfBilevelDecoders.h"
 
 namespace {
@@ -149,22 +150,30 @@ qsizetype PdfImageDecoder::jpegEnd(const QByteArray &data, JpegFrame *frame)
     return 0;
 }
 
+QString PdfImageDecoder::sizeProblem(qint64 width, qint64 height) const
+{
+    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+        return QStringLiteral("the image size %1 x %2 makes no sense").arg(width).arg(height);
+    // Three bytes a pixel, what the largest decoded form (RGB) takes.
+    if (width * height * 3 > m_limitBytes)
+        return QStringLiteral("the image of %1 x %2 pixels is larger than the limit")
+            .arg(width)
+            .arg(height);
+    return {};
+}
+
 PdfDecodedImage PdfImageDecoder::decode(const PdfImageInfo &info, const QByteArray &data,
                                         const QByteArray &globals) const
 {
-    if (info.width <= 0 || info.height <= 0 || info.width > maxSide || info.height > maxSide)
-        return skipped(QStringLiteral("the image size %1 x %2 makes no sense")
-                           .arg(info.width)
-                           .arg(info.height));
-    // Three bytes a pixel, what the largest decoded form (RGB) takes.
-    if (info.width * info.height * 3 > m_limitBytes)
-        return skipped(QStringLiteral("the image of %1 x %2 pixels is larger than the limit")
-                           .arg(info.width)
-                           .arg(info.height));
-
     // Undo the general filters; an image codec may only come last. Without a codec the last
     // filter gives the samples, and nothing past the rows the image needs is decoded.
     const bool hasCodec = !info.filters.isEmpty() && isImageCodec(info.filters.last().name);
+    // JPEG data carries its own size, which decides (fromJpeg); every other image is as large
+    // as its dictionary says.
+    if (!(hasCodec && info.filters.last().name == "DCTDecode")) {
+        if (const QString wrong = sizeProblem(info.width, info.height); !wrong.isEmpty())
+            return skipped(wrong);
+    }
     const int sampleBits = info.imageMask ? 1 : std::clamp(info.bitsPerComponent, 1, 16);
     const qint64 samplesNeeded =
         (info.width * std::max(1, info.components()) * sampleBits + 7) / 8 * info.height;
@@ -269,17 +278,20 @@ PdfDecodedImage PdfImageDecoder::fromJpeg(const PdfImageInfo &info, const QByteA
     const qsizetype end = jpegEnd(data, &frame);
     if (end == 0)
         return skipped(QStringLiteral("the JPEG data is broken or ends early"));
-    // A frame of another size than the dictionary's is a file that contradicts itself.
+    // The JPEG's own frame decides the picture's size: a dictionary that says otherwise is
+    // wrong about it, as other tools that copy JPEG data take it.
+    if (const QString wrong = sizeProblem(frame.width, frame.height); !wrong.isEmpty())
+        return skipped(wrong);
     if (frame.width != info.width || frame.height != info.height)
-        return skipped(QStringLiteral("the JPEG data is %1 x %2 pixels, the image %3 x %4")
-                           .arg(frame.width)
-                           .arg(frame.height)
-                           .arg(info.width)
-                           .arg(info.height));
+        qCInfo(lcImport) << "JPEG image of" << frame.width << "x" << frame.height
+                         << "pixels where its dictionary says" << info.width << "x" << info.height;
+    PdfImageInfo sized = info;
+    sized.width = frame.width;
+    sized.height = frame.height;
     const int components = frame.components;
     // Bytes after the end marker (a /Length that runs past the data) are not part of it.
     const QByteArray jpeg = data.left(end);
-    const bool inverted = info.decodeInverted();
+    const bool inverted = sized.decodeInverted();
     if (components != 4 && !inverted) {
         PdfDecodedImage result;
         result.kind = PdfDecodedImage::Kind::Jpeg;
@@ -290,7 +302,7 @@ PdfDecodedImage PdfImageDecoder::fromJpeg(const PdfImageInfo &info, const QByteA
     // CMYK JPEG data is written (and which such a file's /Decode [1 0 1 0 1 0 1 0] undoes), so
     // that array is not applied again.
     QImage image = QImage::fromData(jpeg, "JPEG");
-    if (image.isNull() || image.width() != info.width || image.height() != info.height)
+    if (image.isNull() || image.width() != sized.width || image.height() != sized.height)
         return skipped(QStringLiteral("the JPEG data cannot be decoded"));
     if (components != 4)
         image.invertPixels();

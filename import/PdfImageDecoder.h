@@ -66,6 +66,8 @@ public:
 private:
     PdfDecodedImage fromSamples(const PdfImageInfo &info, const QByteArray &samples) const;
     PdfDecodedImage fromJpeg(const PdfImageInfo &info, const QByteArray &data) const;
+    // Why a picture of this size is not decoded (absurd, or past the limit); empty when it is.
+    QString sizeProblem(qint64 width, qint64 height) const;
     PdfDecodedImage fromBilevel(const PdfImageInfo &info, QImage decoded, bool inverted) const;
 
     qint64 m_limitBytes = qint64(ProgramInfo::ImageAllocationLimitMb) * 1024 * 1024;

@@ -295,15 +295,22 @@ void tst_PdfImageExtractor::jpegBytesPassUnchanged_data()
     QTest::addColumn<QByteArray>("filters");
     QTest::addColumn<QByteArray>("data");
     QTest::addColumn<QByteArray>("jpeg");
+    QTest::addColumn<QByteArray>("size");
 
     const QByteArray jpeg = jpegOf(PdfTestFiles::pattern(40, 30, QImage::Format_RGB32, 6));
-    QTest::newRow("DCT") << QByteArray("/DCTDecode") << jpeg << jpeg;
+    const QByteArray own = "/Width 40 /Height 30";
+    QTest::newRow("DCT") << QByteArray("/DCTDecode") << jpeg << jpeg << own;
     QTest::newRow("ASCIIHex, DCT")
-        << QByteArray("[/ASCIIHexDecode /DCTDecode]") << jpeg.toHex() + '>' << jpeg;
+        << QByteArray("[/ASCIIHexDecode /DCTDecode]") << jpeg.toHex() + '>' << jpeg << own;
     QTest::newRow("Flate, ASCII85, DCT") << QByteArray("[/ASCII85Decode /FlateDecode /DCTDecode]")
-                                         << ascii85(PdfTestFiles::flate(jpeg)) << jpeg;
+                                         << ascii85(PdfTestFiles::flate(jpeg)) << jpeg << own;
     QTest::newRow("bytes past the end marker")
-        << QByteArray("/DCTDecode") << jpeg + "\r\n junk" << jpeg;
+        << QByteArray("/DCTDecode") << jpeg + "\r\n junk" << jpeg << own;
+    // The JPEG's own frame decides its size, whatever the dictionary claims.
+    QTest::newRow("dictionary claims a huge picture")
+        << QByteArray("/DCTDecode") << jpeg << jpeg << QByteArray("/Width 100000 /Height 100000");
+    QTest::newRow("dictionary claims a smaller one")
+        << QByteArray("/DCTDecode") << jpeg << jpeg << QByteArray("/Width 4 /Height 3");
 }
 
 void tst_PdfImageExtractor::jpegBytesPassUnchanged()
@@ -311,8 +318,9 @@ void tst_PdfImageExtractor::jpegBytesPassUnchanged()
     QFETCH(QByteArray, filters);
     QFETCH(QByteArray, data);
     QFETCH(QByteArray, jpeg);
-    const PdfDecodedImage image = decodeSingle(
-        "/Width 40 /Height 30 /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter " + filters, data);
+    QFETCH(QByteArray, size);
+    const PdfDecodedImage image =
+        decodeSingle(size + " /ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter " + filters, data);
     QCOMPARE(image.reason, QString());
     QCOMPARE(image.kind, Kind::Jpeg);
     QVERIFY(image.jpeg == jpeg);
