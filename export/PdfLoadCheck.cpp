@@ -1,12 +1,16 @@
 #include "export/PdfLoadCheck.h"
 
 #include <exception>
-#include <podofo/podofo.h>
+
+// libqpdf's smart pointers are the standard ones.
+#define POINTERHOLDER_TRANSITION 4
+#include <qpdf/Pl_Discard.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include "core/ProcessRunner.h"
 #include "core/ToolLocator.h"
-#include "export/ByteArrayStream.h"
-#include "export/PdfLibrary.h"
 
 PdfLoadCheck::PdfLoadCheck()
     : m_toolPath(ToolLocator::find(QString(ToolName)))
@@ -55,21 +59,21 @@ bool PdfLoadCheck::check(const QByteArray &pdf)
 
 bool PdfLoadCheck::tryInThisProcess(const QByteArray &pdf, QString *error)
 {
-    PdfLibrary::silence();
     try {
-        // Read exactly as the writer reads an existing file.
-        ByteArrayStream stream(pdf);
-        PoDoFo::PdfMemDocument doc;
-        doc.LoadFromDevice(PoDoFo::PdfRefCountedInputDevice(new PoDoFo::PdfInputDevice(&stream)));
-        // Loading parses objects only when they are first used; adding a page walks the page
-        // tree and writing parses and writes every object, as appending will.
-        doc.CreatePage(PoDoFo::PdfPage::CreateStandardPageSize(PoDoFo::ePdfPageSize_A4));
-        PoDoFo::PdfOutputDevice counter;
-        doc.Write(&counter);
-    } catch (const PoDoFo::PdfError &e) {
-        if (error)
-            *error = PdfLibrary::describe(e);
-        return false;
+        // Read as the appender reads an existing file (libqpdf): the page tree walked, then
+        // every object parsed and written, as appending will.
+        QPDF document;
+        document.setSuppressWarnings(true);
+        document.processMemoryFile("existing PDF", pdf.constData(), size_t(pdf.size()));
+        if (QPDFPageDocumentHelper(document).getAllPages().empty()) {
+            if (error)
+                *error = QStringLiteral("the file has no pages");
+            return false;
+        }
+        Pl_Discard discard;
+        QPDFWriter writer(document);
+        writer.setOutputPipeline(&discard);
+        writer.write();
     } catch (const std::exception &e) {
         if (error)
             *error = QString::fromLocal8Bit(e.what());

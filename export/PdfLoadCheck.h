@@ -3,12 +3,11 @@
 #include <QByteArray>
 #include <QString>
 
-// Finds out in a separate process whether PoDoFo can load an existing PDF and add a page to it
-// ("vellumo-cli check-pdf -"). PoDoFo does not only throw on malformed files: some of them
-// (dictionaries nested many thousand levels deep, a negative key length in the encryption
-// dictionary) crash the process that reads them, others keep it busy for many minutes, so the
-// child may die in the caller's place. Appending does not use it: PdfWriter reads the existing
-// file with libqpdf (see PdfUpdateAppender and QpdfFinisher).
+// Finds out in a separate process whether an existing PDF can be read as appending reads it
+// (libqpdf: its page tree, then every object) ("vellumo-cli check-pdf -"). A hostile file may
+// still keep the reader busy for long or take much memory, so the child takes that in the
+// caller's place, with a time limit. Appending itself reads the file with libqpdf (see
+// PdfUpdateAppender and QpdfFinisher).
 class PdfLoadCheck
 {
 public:
@@ -30,10 +29,9 @@ public:
     // Developer-facing reason of the last refusal, for the log.
     QString errorString() const { return m_errorString; }
 
-    // What the child does: loads pdf, adds a page at the end and writes the document to a
-    // device that only counts bytes, so that every object is parsed and written once. False
-    // with the reason in error when PoDoFo throws. A malformed file can crash the calling
-    // process instead, so only the checking program calls this.
+    // What the child does: reads pdf, walks its pages and writes the document to a pipeline
+    // that drops the bytes, so that every object is parsed and written once. False with the
+    // reason in error when the file cannot be read that way or has no pages.
     [[nodiscard]] static bool tryInThisProcess(const QByteArray &pdf, QString *error);
 
 private:

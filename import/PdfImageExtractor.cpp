@@ -1,30 +1,24 @@
 #include "import/PdfImageExtractor.h"
 
 #include <QFile>
+// libqpdf's smart pointers are the standard ones.
+#ifndef POINTERHOLDER_TRANSITION
+#define POINTERHOLDER_TRANSITION 4
+#endif
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
 
 #include <exception>
-#include <istream>
-#include <podofo/podofo.h>
 
 #include "core/LogCategories.h"
-#include "core/OpenSslProviders.h"
-#include "import/PdfFileBuffer.h"
 #include "import/PdfImageWalker.h"
 #include "import/PdfObjects.h"
 
 namespace {
 
-QString describe(const PoDoFo::PdfError &error)
+bool isPasswordError(const QPDFExc &error)
 {
-    const char *name = PoDoFo::PdfError::ErrorName(error.GetError());
-    return QStringLiteral("PoDoFo error %1 (%2)")
-        .arg(int(error.GetError()))
-        .arg(QString::fromLatin1(name ? name : "unknown"));
-}
-
-bool isPasswordError(const PoDoFo::PdfError &error)
-{
-    return error.GetError() == PoDoFo::ePdfError_InvalidPassword;
+    return error.getErrorCode() == qpdf_e_password;
 }
 
 } // namespace
@@ -39,64 +33,71 @@ PdfImageExtractor::OpenResult PdfImageExtractor::open(const QString &path, const
         m_errorString = QStringLiteral("%1 does not exist").arg(path);
         return OpenResult::CannotOpen;
     }
-    // The document reads the file through the stream until it goes: it goes first.
-    m_document.reset();
-    m_fileStream.reset();
-    m_file = std::make_unique<PdfFileBuffer>();
-    QString error;
-    if (!m_file->open(path, &error)) {
-        m_errorString = QStringLiteral("%1 cannot be read: %2").arg(path, error);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_errorString = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
         return OpenResult::CannotOpen;
     }
-    m_fileStream = std::make_unique<std::istream>(m_file.get());
-    return load(
-        [&] {
-            // The device does not own the stream; the document owns the device.
-            const PoDoFo::PdfRefCountedInputDevice device(
-                new PoDoFo::PdfInputDevice(m_fileStream.get()));
-            m_document->LoadFromDevice(device);
-        },
-        password);
+    file.close();
+    // The file is read as the pages need it, never all at once.
+    const QByteArray name = QFile::encodeName(path);
+    return load([name](QPDF &document,
+                       const char *secret) { document.processFile(name.constData(), secret); },
+                password);
 }
 
 PdfImageExtractor::OpenResult PdfImageExtractor::openData(const QByteArray &pdf,
                                                           const QString &password)
 {
-    return load([&] { m_document->LoadFromBuffer(pdf.constData(), long(pdf.size())); }, password);
+    // The document reads the bytes for as long as it lives.
+    m_data = pdf;
+    return load(
+        [this](QPDF &document, const char *secret) {
+            document.processMemoryFile("PDF data", m_data.constData(), size_t(m_data.size()),
+                                       secret);
+        },
+        password);
 }
 
-PdfImageExtractor::OpenResult PdfImageExtractor::load(const std::function<void()> &loader,
-                                                      const QString &password)
+PdfImageExtractor::OpenResult
+PdfImageExtractor::load(const std::function<void(QPDF &, const char *)> &loader,
+                        const QString &password)
 {
     m_images.clear();
     m_errorString.clear();
-    // RC4 and AES-128 need OpenSSL's legacy provider; PoDoFo's own messages stay off.
-    loadOpenSslProviders();
-    PoDoFo::PdfError::EnableLogging(false);
-    PoDoFo::PdfError::EnableDebug(false);
-    m_document = std::make_unique<PoDoFo::PdfMemDocument>();
+    const auto fresh = [] {
+        auto document = std::make_unique<QPDF>();
+        document->setSuppressWarnings(true);
+        return document;
+    };
     try {
+        m_document = fresh();
         try {
-            loader();
-        } catch (const PoDoFo::PdfError &e) {
+            // First as it is: a file whose empty user password opens it needs no other.
+            loader(*m_document, nullptr);
+        } catch (const QPDFExc &e) {
             if (!isPasswordError(e))
                 throw;
-            // An encrypted file whose empty user password does not open it.
             if (password.isEmpty()) {
+                m_document.reset();
                 m_errorString = QStringLiteral("the file needs a password");
                 return OpenResult::PasswordRequired;
             }
-            m_document->SetPassword(password.toStdString());
+            const QByteArray secret = password.toUtf8();
+            m_document = fresh();
+            loader(*m_document, secret.constData());
         }
         m_images = PdfImageWalker::images(*m_document);
-    } catch (const PoDoFo::PdfError &e) {
+    } catch (const QPDFExc &e) {
+        m_document.reset();
         if (isPasswordError(e)) {
             m_errorString = QStringLiteral("the password is wrong");
             return OpenResult::PasswordRequired;
         }
-        m_errorString = describe(e);
+        m_errorString = QString::fromStdString(e.getMessageDetail());
         return OpenResult::CannotOpen;
     } catch (const std::exception &e) {
+        m_document.reset();
         m_errorString = QString::fromLocal8Bit(e.what());
         return OpenResult::CannotOpen;
     }
@@ -118,11 +119,9 @@ PdfImageExtractor::StoredData PdfImageExtractor::read(qsizetype index)
         return stored;
     }
     const PdfImageInfo &info = m_images.at(index);
-    const PoDoFo::PdfReference reference(info.objectNumber, PoDoFo::pdf_uint16(info.generation));
-    PoDoFo::PdfVecObjects &objects = m_document->GetObjects();
     try {
-        const PoDoFo::PdfObject *object = objects.GetObject(reference);
-        stored.data = PdfObjects::rawStream(object);
+        stored.data =
+            PdfObjects::rawStream(m_document->getObjectByID(info.objectNumber, info.generation));
         // A /Length past the real end takes in the endstream keyword and whatever follows;
         // image data (compressed or raw samples) practically never holds those bytes.
         const qsizetype end = stored.data.indexOf("endstream");
@@ -135,16 +134,11 @@ PdfImageExtractor::StoredData PdfImageExtractor::read(qsizetype index)
                 stored.data.chop(1);
         }
         if (!info.filters.isEmpty() && info.filters.last().globalsObject > 0) {
-            const PoDoFo::PdfReference globalsReference(
-                info.filters.last().globalsObject,
-                PoDoFo::pdf_uint16(info.filters.last().globalsGeneration));
-            stored.globals = PdfObjects::decodedStream(objects, objects.GetObject(globalsReference),
-                                                       64 * 1024 * 1024);
+            stored.globals = PdfObjects::decodedStream(
+                m_document->getObjectByID(info.filters.last().globalsObject,
+                                          info.filters.last().globalsGeneration),
+                64 * 1024 * 1024);
         }
-        m_document->FreeObjectMemory(reference);
-    } catch (const PoDoFo::PdfError &e) {
-        stored = {};
-        stored.reason = QStringLiteral("the image data cannot be read: %1").arg(describe(e));
     } catch (const std::exception &e) {
         stored = {};
         stored.reason = QStringLiteral("the image data cannot be read: %1")

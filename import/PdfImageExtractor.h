@@ -5,19 +5,14 @@
 #include <QString>
 
 #include <functional>
-#include <iosfwd>
 #include <memory>
 
 #include "import/PdfImageDecoder.h"
 #include "import/PdfImageInfo.h"
 
-class PdfFileBuffer;
+class QPDF;
 
-namespace PoDoFo {
-class PdfMemDocument;
-}
-
-// The page images of a PDF file. Opening reads the file with PoDoFo and lists its image objects
+// The page images of a PDF file. Opening reads the file with libqpdf and lists its image objects
 // in page order: the pages are walked in order, each page's content (and the forms it draws,
 // to a limited depth, each form once) for where images are drawn, then the images its
 // resources list without drawing them; an image used again later stays at its first use. Then
@@ -25,9 +20,10 @@ class PdfMemDocument;
 // as another image's mask are not listed. Each image's resolution comes from the size it is
 // drawn at on its first page, else from a page it fills, else it is DefaultDpi.
 //
-// PoDoFo's exceptions stop here: a broken page or object only loses its images. PoDoFo can
-// still crash on some malformed files, so the window runs this in a child process
-// (vellumo-cli extract).
+// libqpdf's exceptions stop here: a broken page or object only loses its images. The document
+// reads the file as it needs it (each image's data when it is read), so memory does not grow
+// with the file. A hostile file can still take time and memory, so the window runs this in a
+// child process with limits (vellumo-cli extract).
 class PdfImageExtractor
 {
 public:
@@ -49,7 +45,7 @@ public:
     [[nodiscard]] OpenResult open(const QString &path, const QString &password = {});
     // The same from bytes in memory (tests, the fuzz target).
     [[nodiscard]] OpenResult openData(const QByteArray &pdf, const QString &password = {});
-    // Why the file could not be opened, for the user ("not a PDF file", PoDoFo's error).
+    // Why the file could not be opened, for the user ("not a PDF file", libqpdf's error).
     QString errorString() const { return m_errorString; }
 
     // The image objects, in the order they become pages; each has a resolution.
@@ -74,14 +70,14 @@ public:
     PdfDecodedImage decode(qsizetype index) { return decode(index, read(index)); }
 
 private:
-    OpenResult load(const std::function<void()> &loader, const QString &password);
+    // loader reads the file into the document, with the password (null for none).
+    OpenResult load(const std::function<void(QPDF &, const char *)> &loader,
+                    const QString &password);
     void listImages();
 
-    // The file open() reads, through its stream: they outlive the document, which reads them
-    // for as long as it lives.
-    std::unique_ptr<PdfFileBuffer> m_file;
-    std::unique_ptr<std::istream> m_fileStream;
-    std::unique_ptr<PoDoFo::PdfMemDocument> m_document;
+    // The bytes openData() reads: they outlive the document, which reads them as it goes.
+    QByteArray m_data;
+    std::unique_ptr<QPDF> m_document;
     QList<PdfImageInfo> m_images;
     PdfImageDecoder m_decoder;
     QString m_errorString;

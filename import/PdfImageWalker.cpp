@@ -2,19 +2,22 @@
 
 #include <QHash>
 #include <QSet>
+// libqpdf's smart pointers are the standard ones.
+#ifndef POINTERHOLDER_TRANSITION
+#define POINTERHOLDER_TRANSITION 4
+#endif
+#include <qpdf/QPDF.hh>
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
-#include <podofo/podofo.h>
 #include <vector>
 
 #include "core/LogCategories.h"
 #include "import/PdfContentScanner.h"
 #include "import/PdfObjects.h"
 
-using PoDoFo::PdfObject;
-using PoDoFo::PdfVecObjects;
+using PdfObjects::keyOf;
 
 namespace PdfImageWalker {
 
@@ -25,11 +28,6 @@ constexpr double minDpi = 10;
 constexpr double maxDpi = 10000;
 // Largest difference of aspect ratios for an image to count as filling its page.
 constexpr double fillTolerance = 0.02;
-
-quint64 keyOf(const PoDoFo::PdfReference &reference)
-{
-    return quint64(reference.ObjectNumber()) << 16 | reference.GenerationNumber();
-}
 
 // Pixels over inches, rounded to whole dots per inch (what scanners use); 0 when absurd.
 double resolution(qint64 pixels, double points)
@@ -43,21 +41,20 @@ double resolution(qint64 pixels, double points)
 class Walker
 {
 public:
-    explicit Walker(PoDoFo::PdfMemDocument &document)
+    explicit Walker(QPDF &document)
         : m_document(document)
-        , m_objects(document.GetObjects())
     {
     }
 
     QList<PdfImageInfo> run()
     {
-        const std::vector<const PdfObject *> all = imageObjects();
+        const std::vector<QPDFObjectHandle> all = imageObjects();
         guarded([&] {
-            const PdfObject *catalog = m_document.GetCatalog();
-            walkNode(PdfObjects::entry(m_objects, catalog, "Pages"), nullptr, nullptr, 0);
+            walkNode(PdfObjects::entry(m_document.getRoot(), "Pages"), QPDFObjectHandle::newNull(),
+                     QPDFObjectHandle::newNull(), 0);
         });
-        for (const PdfObject *image : all) {
-            if (!m_masks.contains(keyOf(image->Reference())))
+        for (const QPDFObjectHandle &image : all) {
+            if (!m_masks.contains(keyOf(image)))
                 guarded([&] { add(image, -1, 0, 0); });
         }
         return m_images;
@@ -68,88 +65,87 @@ private:
     {
         try {
             work();
-        } catch (const PoDoFo::PdfError &e) {
-            qCDebug(lcImport) << "PDF object skipped, PoDoFo error" << int(e.GetError());
         } catch (const std::exception &e) {
             qCDebug(lcImport) << "PDF object skipped:" << e.what();
         }
     }
 
-    static bool isImage(const PdfVecObjects &objects, const PdfObject *object)
+    static bool isImage(QPDFObjectHandle object)
     {
-        return object && object->IsDictionary() &&
-               PdfObjects::name(PdfObjects::entry(objects, object, "Subtype")) == "Image" &&
-               object->HasStream();
+        return object.isStream() &&
+               PdfObjects::name(PdfObjects::entry(object, "Subtype")) == "Image";
     }
 
     // Every image XObject in object order, and every object some image uses as its mask.
-    std::vector<const PdfObject *> imageObjects()
+    std::vector<QPDFObjectHandle> imageObjects()
     {
-        std::vector<const PdfObject *> images;
-        for (PdfObject *object : m_objects) {
-            guarded([&] {
-                if (!isImage(m_objects, object))
-                    return;
-                images.push_back(object);
-                for (const char *key : {"SMask", "Mask"}) {
-                    const PdfObject *mask = object->GetDictionary().GetKey(PoDoFo::PdfName(key));
-                    if (mask && mask->IsReference())
-                        m_masks.insert(keyOf(mask->GetReference()));
-                }
-            });
-        }
-        std::sort(images.begin(), images.end(), [](const PdfObject *a, const PdfObject *b) {
-            return a->Reference() < b->Reference();
+        std::vector<QPDFObjectHandle> images;
+        guarded([&] {
+            for (QPDFObjectHandle &object : m_document.getAllObjects()) {
+                guarded([&] {
+                    if (!isImage(object))
+                        return;
+                    images.push_back(object);
+                    for (const char *key : {"SMask", "Mask"}) {
+                        QPDFObjectHandle mask = object.getDict().getKey(std::string("/") + key);
+                        if (mask.isIndirect())
+                            m_masks.insert(keyOf(mask));
+                    }
+                });
+            }
         });
+        std::sort(images.begin(), images.end(),
+                  [](const QPDFObjectHandle &a, const QPDFObjectHandle &b) {
+                      return a.getObjGen() < b.getObjGen();
+                  });
         return images;
     }
 
-    void walkNode(const PdfObject *node, const PdfObject *resources, const PdfObject *mediaBox,
+    void walkNode(QPDFObjectHandle node, QPDFObjectHandle resources, QPDFObjectHandle mediaBox,
                   int depth)
     {
-        if (!node || !node->IsDictionary() || depth > MaxDepth)
+        if (!node.isDictionary() || depth > MaxDepth)
             return;
-        if (node->Reference().IsIndirect()) {
-            if (m_visitedNodes.contains(keyOf(node->Reference())))
+        if (node.isIndirect()) {
+            if (m_visitedNodes.contains(keyOf(node)))
                 return;
-            m_visitedNodes.insert(keyOf(node->Reference()));
+            m_visitedNodes.insert(keyOf(node));
         }
         // Resources and MediaBox are inherited down the page tree.
-        if (const PdfObject *own = PdfObjects::entry(m_objects, node, "Resources"))
+        if (QPDFObjectHandle own = PdfObjects::entry(node, "Resources"); !own.isNull())
             resources = own;
-        if (const PdfObject *own = PdfObjects::entry(m_objects, node, "MediaBox"))
+        if (QPDFObjectHandle own = PdfObjects::entry(node, "MediaBox"); !own.isNull())
             mediaBox = own;
-        const PdfObject *kids = PdfObjects::entry(m_objects, node, "Kids");
-        const bool isPage = PdfObjects::name(PdfObjects::entry(m_objects, node, "Type")) == "Page";
-        if (!isPage && kids && kids->IsArray()) {
-            for (const PdfObject &kid : kids->GetArray())
-                guarded([&] {
-                    walkNode(PdfObjects::resolve(m_objects, &kid), resources, mediaBox, depth + 1);
-                });
+        QPDFObjectHandle kids = PdfObjects::entry(node, "Kids");
+        const bool isPage = PdfObjects::name(PdfObjects::entry(node, "Type")) == "Page";
+        if (!isPage && kids.isArray()) {
+            const int count = kids.getArrayNItems();
+            for (int i = 0; i < count; ++i)
+                guarded([&] { walkNode(kids.getArrayItem(i), resources, mediaBox, depth + 1); });
             return;
         }
         const int page = m_pages++;
         guarded([&] { walkPage(node, resources, mediaBox, page); });
     }
 
-    void walkPage(const PdfObject *page, const PdfObject *resources, const PdfObject *mediaBox,
+    void walkPage(QPDFObjectHandle page, QPDFObjectHandle resources, QPDFObjectHandle mediaBox,
                   int pageIndex)
     {
         QByteArray content;
-        const PdfObject *contents = PdfObjects::entry(m_objects, page, "Contents");
-        if (contents && contents->IsArray()) {
-            for (const PdfObject &part : contents->GetArray()) {
+        QPDFObjectHandle contents = PdfObjects::entry(page, "Contents");
+        if (contents.isArray()) {
+            const int count = contents.getArrayNItems();
+            for (int i = 0; i < count; ++i) {
                 guarded([&] {
-                    content +=
-                        PdfObjects::decodedStream(m_objects, PdfObjects::resolve(m_objects, &part),
-                                                  MaxContentBytes - content.size());
+                    content += PdfObjects::decodedStream(contents.getArrayItem(i),
+                                                         MaxContentBytes - content.size());
                     content += '\n';
                 });
             }
-        } else if (contents) {
-            content = PdfObjects::decodedStream(m_objects, contents, MaxContentBytes);
+        } else if (!contents.isNull()) {
+            content = PdfObjects::decodedStream(contents, MaxContentBytes);
         }
-        const QList<double> box = PdfObjects::numbers(m_objects, mediaBox);
+        const QList<double> box = PdfObjects::numbers(mediaBox);
         if (box.size() == 4)
             m_pageSize = QSizeF(std::abs(box.at(2) - box.at(0)), std::abs(box.at(3) - box.at(1)));
         else
@@ -159,18 +155,17 @@ private:
     }
 
     // The images and forms a content stream draws, in drawing order.
-    void useDraws(const QList<PdfContentScanner::Draw> &draws, const PdfObject *resources, int page,
+    void useDraws(const QList<PdfContentScanner::Draw> &draws, QPDFObjectHandle resources, int page,
                   int depth)
     {
-        const PdfObject *xobjects = PdfObjects::entry(m_objects, resources, "XObject");
+        QPDFObjectHandle xobjects = PdfObjects::entry(resources, "XObject");
         for (const PdfContentScanner::Draw &draw : draws) {
             guarded([&] {
-                const PdfObject *object = PdfObjects::entry(m_objects, xobjects, draw.name);
-                if (!object || !object->IsDictionary())
+                QPDFObjectHandle object = PdfObjects::entry(xobjects, draw.name);
+                if (!object.isStream())
                     return;
-                const QByteArray subtype =
-                    PdfObjects::name(PdfObjects::entry(m_objects, object, "Subtype"));
-                if (subtype == "Image" && object->HasStream()) {
+                const QByteArray subtype = PdfObjects::name(PdfObjects::entry(object, "Subtype"));
+                if (subtype == "Image") {
                     const QTransform &m = draw.matrix;
                     add(object, page, std::hypot(m.m11(), m.m12()), std::hypot(m.m21(), m.m22()));
                 } else if (subtype == "Form") {
@@ -180,42 +175,38 @@ private:
         }
     }
 
-    void walkForm(const PdfObject *form, const QTransform &at, const PdfObject *callerResources,
+    void walkForm(QPDFObjectHandle form, const QTransform &at, QPDFObjectHandle callerResources,
                   int page, int depth)
     {
-        if (depth >= MaxDepth || !form->HasStream() ||
-            m_visitedForms.contains(keyOf(form->Reference())))
+        if (depth >= MaxDepth || !form.isStream() || m_visitedForms.contains(keyOf(form)))
             return;
-        m_visitedForms.insert(keyOf(form->Reference()));
+        m_visitedForms.insert(keyOf(form));
         QTransform matrix;
-        const QList<double> m =
-            PdfObjects::numbers(m_objects, PdfObjects::entry(m_objects, form, "Matrix"));
+        const QList<double> m = PdfObjects::numbers(PdfObjects::entry(form, "Matrix"));
         if (m.size() == 6)
             matrix = QTransform(m[0], m[1], m[2], m[3], m[4], m[5]);
-        const PdfObject *resources = PdfObjects::entry(m_objects, form, "Resources");
-        if (!resources)
+        QPDFObjectHandle resources = PdfObjects::entry(form, "Resources");
+        if (resources.isNull())
             resources = callerResources;
-        const QByteArray content = PdfObjects::decodedStream(m_objects, form, MaxContentBytes);
+        const QByteArray content = PdfObjects::decodedStream(form, MaxContentBytes);
         useDraws(PdfContentScanner::draws(content, matrix * at), resources, page, depth + 1);
         listResources(resources, page, depth + 1);
     }
 
     // Images a resource dictionary lists without drawing them (or where the content could
     // not be read), and those of the forms it lists.
-    void listResources(const PdfObject *resources, int page, int depth)
+    void listResources(QPDFObjectHandle resources, int page, int depth)
     {
-        const PdfObject *xobjects = PdfObjects::entry(m_objects, resources, "XObject");
-        if (!xobjects || !xobjects->IsDictionary())
+        QPDFObjectHandle xobjects = PdfObjects::entry(resources, "XObject");
+        if (!xobjects.isDictionary())
             return;
-        for (const auto &item : xobjects->GetDictionary().GetKeys()) {
+        for (const std::string &key : xobjects.getKeys()) {
             guarded([&] {
-                const PdfObject *object = PdfObjects::resolve(m_objects, item.second);
-                if (!object || !object->IsDictionary())
+                QPDFObjectHandle object = xobjects.getKey(key);
+                if (!object.isStream())
                     return;
-                const QByteArray subtype =
-                    PdfObjects::name(PdfObjects::entry(m_objects, object, "Subtype"));
-                if (subtype == "Image" && object->HasStream() &&
-                    !m_masks.contains(keyOf(object->Reference())))
+                const QByteArray subtype = PdfObjects::name(PdfObjects::entry(object, "Subtype"));
+                if (subtype == "Image" && !m_masks.contains(keyOf(object)))
                     addFillingPage(object, page);
                 else if (subtype == "Form")
                     walkForm(object, QTransform(), resources, page, depth);
@@ -224,16 +215,16 @@ private:
     }
 
     // An image not seen drawn: its resolution is known only when it has its page's shape.
-    void addFillingPage(const PdfObject *image, int page)
+    void addFillingPage(QPDFObjectHandle image, int page)
     {
-        if (m_added.contains(keyOf(image->Reference())))
+        if (m_added.contains(keyOf(image)))
             return;
         double width = 0;
         double height = 0;
         if (m_pageSize.isValid() && m_pageSize.width() > 0 && m_pageSize.height() > 0 &&
-            PdfObjects::number(PdfObjects::entry(m_objects, image, "Width"), &width) &&
-            PdfObjects::number(PdfObjects::entry(m_objects, image, "Height"), &height) &&
-            width > 0 && height > 0) {
+            PdfObjects::number(PdfObjects::entry(image, "Width"), &width) &&
+            PdfObjects::number(PdfObjects::entry(image, "Height"), &height) && width > 0 &&
+            height > 0) {
             const double pageAspect = m_pageSize.width() / m_pageSize.height();
             if (std::abs(width / height - pageAspect) <= fillTolerance * pageAspect) {
                 add(image, page, m_pageSize.width(), m_pageSize.height());
@@ -243,13 +234,14 @@ private:
         add(image, page, 0, 0);
     }
 
-    // drawnWidth and drawnHeight in points, 0 when not known.
-    void add(const PdfObject *image, int page, double drawnWidth, double drawnHeight)
+    // drawnWidth and drawnHeight in points, 0 when not known. Only indirect images are pages:
+    // a direct one has no number to read it by again.
+    void add(QPDFObjectHandle image, int page, double drawnWidth, double drawnHeight)
     {
-        const quint64 key = keyOf(image->Reference());
-        if (m_added.contains(key))
+        const quint64 key = keyOf(image);
+        if (key == 0 || m_added.contains(key))
             return;
-        PdfImageInfo info = PdfObjects::imageInfo(m_objects, image);
+        PdfImageInfo info = PdfObjects::imageInfo(image);
         info.page = page;
         info.dpiX = resolution(info.width, drawnWidth);
         info.dpiY = resolution(info.height, drawnHeight);
@@ -257,8 +249,7 @@ private:
         m_images.append(std::move(info));
     }
 
-    PoDoFo::PdfMemDocument &m_document;
-    PdfVecObjects &m_objects;
+    QPDF &m_document;
     QList<PdfImageInfo> m_images;
     QSet<quint64> m_added;
     QSet<quint64> m_masks;
@@ -270,7 +261,7 @@ private:
 
 } // namespace
 
-QList<PdfImageInfo> images(PoDoFo::PdfMemDocument &document)
+QList<PdfImageInfo> images(QPDF &document)
 {
     return Walker(document).run();
 }

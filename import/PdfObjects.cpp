@@ -1,54 +1,53 @@
 #include "import/PdfObjects.h"
 
-#include <cmath>
-#include <podofo/podofo.h>
+// libqpdf's smart pointers are the standard ones.
+#ifndef POINTERHOLDER_TRANSITION
+#define POINTERHOLDER_TRANSITION 4
+#endif
+#include <qpdf/Buffer.hh>
 
-using PoDoFo::PdfObject;
-using PoDoFo::PdfVecObjects;
+#include <algorithm>
+#include <cmath>
 
 namespace PdfObjects {
 
 namespace {
 
-// Longest chain of references followed to reach a value.
-constexpr int maxReferenceChain = 8;
-
 // An integer entry of a parameter dictionary, or fallback when absent or not a number.
-int integer(const PdfVecObjects &objects, const PdfObject *dict, const char *key, int fallback)
+int integer(QPDFObjectHandle dict, const char *key, int fallback)
 {
     double value = 0;
-    if (!number(entry(objects, dict, key), &value) || !std::isfinite(value))
+    if (!number(entry(dict, key), &value) || !std::isfinite(value))
         return fallback;
     return int(std::clamp(value, -1e9, 1e9));
 }
 
-bool boolean(const PdfVecObjects &objects, const PdfObject *dict, const char *key)
+bool boolean(QPDFObjectHandle dict, const char *key)
 {
-    const PdfObject *value = entry(objects, dict, key);
-    return value && value->IsBool() && value->GetBool();
+    QPDFObjectHandle value = entry(dict, key);
+    return value.isBool() && value.getBoolValue();
 }
 
-PdfImageInfo::Filter filter(const PdfVecObjects &objects, const QByteArray &filterName,
-                            const PdfObject *params)
+PdfImageInfo::Filter filter(const QByteArray &filterName, QPDFObjectHandle params)
 {
     PdfImageInfo::Filter result;
     result.name = PdfStreamFilters::fullName(filterName);
-    if (!params || !params->IsDictionary())
+    if (!params.isDictionary())
         return result;
-    result.params.predictor = integer(objects, params, "Predictor", 1);
-    result.params.colors = integer(objects, params, "Colors", 1);
-    result.params.bitsPerComponent = integer(objects, params, "BitsPerComponent", 8);
-    result.params.columns = integer(objects, params, "Columns", 1);
-    result.params.earlyChange = integer(objects, params, "EarlyChange", 1);
-    result.k = integer(objects, params, "K", 0);
-    result.columns = integer(objects, params, "Columns", 1728);
-    result.rows = integer(objects, params, "Rows", 0);
-    result.blackIs1 = boolean(objects, params, "BlackIs1");
-    result.encodedByteAlign = boolean(objects, params, "EncodedByteAlign");
-    const PdfObject *globals = params->GetDictionary().GetKey(PoDoFo::PdfName("JBIG2Globals"));
-    if (globals && globals->IsReference()) {
-        result.globalsObject = int(globals->GetReference().ObjectNumber());
-        result.globalsGeneration = int(globals->GetReference().GenerationNumber());
+    result.params.predictor = integer(params, "Predictor", 1);
+    result.params.colors = integer(params, "Colors", 1);
+    result.params.bitsPerComponent = integer(params, "BitsPerComponent", 8);
+    result.params.columns = integer(params, "Columns", 1);
+    result.params.earlyChange = integer(params, "EarlyChange", 1);
+    result.k = integer(params, "K", 0);
+    result.columns = integer(params, "Columns", 1728);
+    result.rows = integer(params, "Rows", 0);
+    result.blackIs1 = boolean(params, "BlackIs1");
+    result.encodedByteAlign = boolean(params, "EncodedByteAlign");
+    QPDFObjectHandle globals = params.getKey("/JBIG2Globals");
+    if (globals.isIndirect()) {
+        result.globalsObject = globals.getObjGen().getObj();
+        result.globalsGeneration = globals.getObjGen().getGen();
     }
     return result;
 }
@@ -66,24 +65,21 @@ PdfImageInfo::ColourSpace deviceSpace(const QByteArray &spaceName)
 }
 
 // A colour space other than Indexed: a device name, a calibrated or ICC-based array.
-PdfImageInfo::ColourSpace simpleSpace(const PdfVecObjects &objects, const PdfObject *space,
-                                      QByteArray *spaceName)
+PdfImageInfo::ColourSpace simpleSpace(QPDFObjectHandle space, QByteArray *spaceName)
 {
     using Space = PdfImageInfo::ColourSpace;
-    if (space && space->IsName()) {
+    if (space.isName()) {
         *spaceName = name(space);
         return deviceSpace(*spaceName);
     }
-    if (!space || !space->IsArray() || space->GetArray().GetSize() == 0)
+    if (!space.isArray() || space.getArrayNItems() == 0)
         return Space::Unsupported;
-    const PoDoFo::PdfArray &array = space->GetArray();
-    *spaceName = name(resolve(objects, &array[0]));
+    *spaceName = name(space.getArrayItem(0));
     if (*spaceName == "CalGray" || *spaceName == "CalRGB")
         return deviceSpace(*spaceName);
-    if (*spaceName == "ICCBased" && array.GetSize() >= 2) {
-        const PdfObject *profile = resolve(objects, &array[1]);
+    if (*spaceName == "ICCBased" && space.getArrayNItems() >= 2) {
         double components = 0;
-        if (number(entry(objects, profile, "N"), &components)) {
+        if (number(entry(space.getArrayItem(1), "N"), &components)) {
             if (components == 1)
                 return Space::Gray;
             if (components == 3)
@@ -95,139 +91,123 @@ PdfImageInfo::ColourSpace simpleSpace(const PdfVecObjects &objects, const PdfObj
     return Space::Unsupported;
 }
 
-void readColourSpace(const PdfVecObjects &objects, const PdfObject *space, PdfImageInfo *info)
+void readColourSpace(QPDFObjectHandle space, PdfImageInfo *info)
 {
     using Space = PdfImageInfo::ColourSpace;
-    if (!space)
+    if (space.isNull())
         return;
-    if (space->IsArray() && space->GetArray().GetSize() >= 4) {
-        const PoDoFo::PdfArray &array = space->GetArray();
-        const QByteArray first = name(resolve(objects, &array[0]));
+    if (space.isArray() && space.getArrayNItems() >= 4) {
+        const QByteArray first = name(space.getArrayItem(0));
         if (first == "Indexed" || first == "I") {
             info->colourSpace = Space::Indexed;
             info->colourSpaceName = first;
             QByteArray baseName;
-            info->base = simpleSpace(objects, resolve(objects, &array[1]), &baseName);
+            info->base = simpleSpace(space.getArrayItem(1), &baseName);
             double hival = 0;
-            number(resolve(objects, &array[2]), &hival);
+            number(space.getArrayItem(2), &hival);
             info->hival = int(std::clamp(std::isfinite(hival) ? hival : 0.0, 0.0, 255.0));
-            const PdfObject *lookup = resolve(objects, &array[3]);
-            if (lookup && (lookup->IsString() || lookup->IsHexString())) {
-                const PoDoFo::PdfString &text = lookup->GetString();
-                info->palette = QByteArray(text.GetString(), qsizetype(text.GetLength()));
-            } else if (lookup && lookup->HasStream()) {
-                info->palette = decodedStream(objects, lookup, 256 * 4);
-            }
+            QPDFObjectHandle lookup = space.getArrayItem(3);
+            if (lookup.isString())
+                info->palette = QByteArray::fromStdString(lookup.getStringValue());
+            else if (lookup.isStream())
+                info->palette = decodedStream(lookup, 256 * 4);
             return;
         }
     }
-    info->colourSpace = simpleSpace(objects, space, &info->colourSpaceName);
+    info->colourSpace = simpleSpace(space, &info->colourSpaceName);
 }
 
 } // namespace
 
-const PdfObject *resolve(const PdfVecObjects &objects, const PdfObject *value)
+quint64 keyOf(QPDFObjectHandle object)
 {
-    for (int i = 0; value && value->IsReference(); ++i) {
-        if (i == maxReferenceChain)
-            return nullptr;
-        value = objects.GetObject(value->GetReference());
-    }
-    return value;
+    if (!object.isIndirect())
+        return 0;
+    const QPDFObjGen id = object.getObjGen();
+    return quint64(quint32(id.getObj())) << 16 | quint16(id.getGen());
 }
 
-const PdfObject *entry(const PdfVecObjects &objects, const PdfObject *object, const QByteArray &key)
+QPDFObjectHandle entry(QPDFObjectHandle object, const QByteArray &key)
 {
-    if (!object || !object->IsDictionary())
-        return nullptr;
-    return resolve(objects, object->GetDictionary().GetKey(PoDoFo::PdfName(key.toStdString())));
+    if (object.isStream())
+        object = object.getDict();
+    if (!object.isDictionary())
+        return QPDFObjectHandle::newNull();
+    return object.getKey('/' + key.toStdString());
 }
 
-bool number(const PdfObject *value, double *result)
+bool number(QPDFObjectHandle value, double *result)
 {
-    if (!value)
+    if (!value.isNumber())
         return false;
-    if (value->IsNumber()) {
-        *result = double(value->GetNumber());
-        return true;
-    }
-    if (value->IsReal()) {
-        *result = value->GetReal();
-        return true;
-    }
-    return false;
+    *result = value.getNumericValue();
+    return true;
 }
 
-QByteArray name(const PdfObject *value)
+QByteArray name(QPDFObjectHandle value)
 {
-    if (!value || !value->IsName())
+    if (!value.isName())
         return {};
-    return QByteArray::fromStdString(value->GetName().GetName());
+    const std::string text = value.getName();
+    return QByteArray::fromStdString(text.empty() || text.front() != '/' ? text : text.substr(1));
 }
 
-QList<double> numbers(const PdfVecObjects &objects, const PdfObject *value)
+QList<double> numbers(QPDFObjectHandle value)
 {
     QList<double> result;
-    if (!value || !value->IsArray())
+    if (!value.isArray())
         return result;
-    for (const PdfObject &item : value->GetArray()) {
+    const int count = value.getArrayNItems();
+    for (int i = 0; i < count; ++i) {
         double n = 0;
-        if (number(resolve(objects, &item), &n) && std::isfinite(n))
+        if (number(value.getArrayItem(i), &n) && std::isfinite(n))
             result.append(n);
     }
     return result;
 }
 
-QByteArray rawStream(const PdfObject *object)
+QByteArray rawStream(QPDFObjectHandle object)
 {
-    if (!object || !object->HasStream())
+    if (!object.isStream())
         return {};
-    const PoDoFo::PdfStream *stream = object->GetStream();
-    // A loaded document keeps its streams in memory; read those in place.
-    if (const auto *memory = dynamic_cast<const PoDoFo::PdfMemStream *>(stream)) {
-        if (!memory->Get() || memory->GetLength() <= 0)
-            return {};
-        return QByteArray(memory->Get(), qsizetype(memory->GetLength()));
-    }
-    char *copy = nullptr;
-    PoDoFo::pdf_long size = 0;
-    stream->GetCopy(&copy, &size);
-    const QByteArray bytes = copy && size > 0 ? QByteArray(copy, qsizetype(size)) : QByteArray();
-    PoDoFo::podofo_free(copy);
-    return bytes;
+    const std::shared_ptr<Buffer> data = object.getRawStreamData();
+    if (!data || data->getSize() == 0)
+        return {};
+    return QByteArray(reinterpret_cast<const char *>(data->getBuffer()),
+                      qsizetype(data->getSize()));
 }
 
-QList<PdfImageInfo::Filter> filters(const PdfVecObjects &objects, const PdfObject *object)
+QList<PdfImageInfo::Filter> filters(QPDFObjectHandle object)
 {
     QList<PdfImageInfo::Filter> result;
-    const PdfObject *names = entry(objects, object, "Filter");
-    const PdfObject *params = entry(objects, object, "DecodeParms");
-    if (!params)
-        params = entry(objects, object, "DP");
-    if (names && names->IsName()) {
-        const PdfObject *single = params;
-        if (single && single->IsArray())
-            single = single->GetArray().GetSize() > 0 ? resolve(objects, &single->GetArray()[0])
-                                                      : nullptr;
-        result.append(filter(objects, name(names), single));
-    } else if (names && names->IsArray()) {
-        const PoDoFo::PdfArray &list = names->GetArray();
-        for (size_t i = 0; i < list.GetSize(); ++i) {
-            const PdfObject *each = nullptr;
-            if (params && params->IsArray() && i < params->GetArray().GetSize())
-                each = resolve(objects, &params->GetArray()[i]);
-            else if (params && params->IsDictionary() && list.GetSize() == 1)
+    QPDFObjectHandle names = entry(object, "Filter");
+    QPDFObjectHandle params = entry(object, "DecodeParms");
+    if (params.isNull())
+        params = entry(object, "DP");
+    if (names.isName()) {
+        QPDFObjectHandle single = params;
+        if (single.isArray())
+            single =
+                single.getArrayNItems() > 0 ? single.getArrayItem(0) : QPDFObjectHandle::newNull();
+        result.append(filter(name(names), single));
+    } else if (names.isArray()) {
+        const int count = names.getArrayNItems();
+        for (int i = 0; i < count; ++i) {
+            QPDFObjectHandle each = QPDFObjectHandle::newNull();
+            if (params.isArray() && i < params.getArrayNItems())
+                each = params.getArrayItem(i);
+            else if (params.isDictionary() && count == 1)
                 each = params;
-            result.append(filter(objects, name(resolve(objects, &list[i])), each));
+            result.append(filter(name(names.getArrayItem(i)), each));
         }
     }
     return result;
 }
 
-QByteArray decodedStream(const PdfVecObjects &objects, const PdfObject *object, qsizetype limit)
+QByteArray decodedStream(QPDFObjectHandle object, qsizetype limit)
 {
     QByteArray bytes = rawStream(object);
-    for (const PdfImageInfo::Filter &each : filters(objects, object)) {
+    for (const PdfImageInfo::Filter &each : filters(object)) {
         if (each.name == "Crypt")
             continue;
         QByteArray out;
@@ -241,25 +221,25 @@ QByteArray decodedStream(const PdfVecObjects &objects, const PdfObject *object, 
     return bytes;
 }
 
-PdfImageInfo imageInfo(const PdfVecObjects &objects, const PdfObject *image)
+PdfImageInfo imageInfo(QPDFObjectHandle image)
 {
     PdfImageInfo info;
-    info.objectNumber = int(image->Reference().ObjectNumber());
-    info.generation = int(image->Reference().GenerationNumber());
+    info.objectNumber = image.getObjGen().getObj();
+    info.generation = image.getObjGen().getGen();
     double value = 0;
     // Sizes past any sane page are clamped; the decoder refuses them anyway.
-    if (number(entry(objects, image, "Width"), &value) && std::isfinite(value))
+    if (number(entry(image, "Width"), &value) && std::isfinite(value))
         info.width = qint64(std::clamp(value, -1e12, 1e12));
-    if (number(entry(objects, image, "Height"), &value) && std::isfinite(value))
+    if (number(entry(image, "Height"), &value) && std::isfinite(value))
         info.height = qint64(std::clamp(value, -1e12, 1e12));
-    if (number(entry(objects, image, "BitsPerComponent"), &value) && std::isfinite(value))
+    if (number(entry(image, "BitsPerComponent"), &value) && std::isfinite(value))
         info.bitsPerComponent = int(std::clamp(value, 0.0, 64.0));
-    const PdfObject *mask = entry(objects, image, "ImageMask");
-    info.imageMask = mask && mask->IsBool() && mask->GetBool();
+    QPDFObjectHandle mask = entry(image, "ImageMask");
+    info.imageMask = mask.isBool() && mask.getBoolValue();
     if (!info.imageMask)
-        readColourSpace(objects, entry(objects, image, "ColorSpace"), &info);
-    info.decode = numbers(objects, entry(objects, image, "Decode"));
-    info.filters = filters(objects, image);
+        readColourSpace(entry(image, "ColorSpace"), &info);
+    info.decode = numbers(entry(image, "Decode"));
+    info.filters = filters(image);
     return info;
 }
 
