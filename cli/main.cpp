@@ -57,8 +57,8 @@ QStringList pageFiles(const QStringList &inputs, QTemporaryDir &scratch, QString
     return files;
 }
 
-// check-pdf: 0 when the PDF can be appended to, 1 when PoDoFo refuses it. The writer runs this
-// in a child process because some malformed files crash PoDoFo instead.
+// check-pdf: 0 when the PDF can be appended to, 1 when it is refused (read as appending reads it,
+// with libqpdf). Scripts run it in a child process: a hostile file may take long or much memory.
 int checkPdf(const QStringList &arguments)
 {
     if (arguments.size() != 1) {
