@@ -50,6 +50,7 @@
 #include "import/PdfImportSession.h"
 #include "pages/PageHistory.h"
 #include "pages/PageListWidget.h"
+#include "pages/WorkingFolder.h"
 #include "ribbon/FusionStyle.h"
 #include "ribbon/OfficeStyle.h"
 #include "ribbon/RibbonBar.h"
@@ -91,6 +92,9 @@ MainWindow::MainWindow(bool showSplash, QWidget *parent)
     StaleFileCleanup(AppPaths::tempFolder(), operations).runLenient();
 
     buildCentralArea();
+    // What an Open that was cut short (a kill, a power cut) had unpacked; only this instance
+    // uses the data folder.
+    QDir(WorkingFolder::stagingFolder(m_pageList->workingFolder())).removeRecursively();
     m_importer = new PageImporter(m_pageList, m_jobs, this);
     m_exports = std::make_unique<ExportCommands>(
         m_pageList, m_editor, m_jobs, this, [this](const QString &text) { errorMessage(text); });

@@ -19,6 +19,7 @@
 #include "pages/PageListWidget.h"
 #include "pages/PageStore.h"
 #include "pages/ProjectArchive.h"
+#include "pages/WorkingFolder.h"
 #include "support/DialogAnswerer.h"
 #include "support/MainWindowFixture.h"
 #include "support/TestPages.h"
@@ -63,6 +64,7 @@ private slots:
     void fileThatIsNoProjectKeepsTheWork_data();
     void fileThatIsNoProjectKeepsTheWork();
     void hostileArchiveWritesNothingOutside();
+    void openCutShortLeavesNothingAfterRestart();
     void foreignNumberingIsRenumbered();
     void recoveryBringsBackPagesLeftAside();
     void earlierPagesAreOfferedNotDeleted();
@@ -255,6 +257,17 @@ void tst_MainWindowProject::fileThatIsNoProjectKeepsTheWork()
     QVERIFY2(said.first().startsWith(QStringLiteral("Can't open the project bad.vlmpj.")),
              qPrintable(said.first()));
     QVERIFY(!QFileInfo::exists(AppPaths::dataFolder() + QStringLiteral("/Opening")));
+}
+
+void tst_MainWindowProject::openCutShortLeavesNothingAfterRestart()
+{
+    // What an Open killed half-way had unpacked.
+    const QString staging = WorkingFolder::stagingFolder(AppPaths::workingFolder());
+    QVERIFY(QDir().mkpath(staging));
+    QVERIFY(TestPaths::writeFile(staging + QStringLiteral("/00000001_w.jpg"), "half a page"));
+    m_window.rebuild();
+    QVERIFY(!QFileInfo::exists(staging));
+    QCOMPARE(m_window->pageList()->count(), 0);
 }
 
 void tst_MainWindowProject::hostileArchiveWritesNothingOutside()
