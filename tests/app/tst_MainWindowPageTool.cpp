@@ -9,6 +9,7 @@
 
 #include "app/MainWindow.h"
 #include "app/RibbonCommands.h"
+#include "core/JobRunner.h"
 #include "core/Settings.h"
 #include "export/PdfProgress.h"
 #include "imaging/ImageEditor.h"
@@ -108,25 +109,30 @@ void tst_MainWindowPageTool::addPages(int count, bool spreads)
 template <typename Call>
 QStringList tst_MainWindowPageTool::progressTexts(Call call, int cancelAfter)
 {
+    // Each text as the job reports it (the progress window shows the same, but may close
+    // before a timer could look at the last one).
     QStringList texts;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        for (PdfProgress *progress : m_window->findChildren<PdfProgress *>()) {
-            if (!progress->isVisible() || (!texts.isEmpty() && texts.last() == progress->text()))
-                continue;
-            texts << progress->text();
-            // Counted in per-page texts ("... 1 of 3..."): the opening text may come and go
-            // before this timer sees it.
-            const qsizetype pageTexts = texts.filter(QStringLiteral(" of ")).size();
-            if (cancelAfter > 0 && pageTexts >= cancelAfter && !progress->isCancelled())
-                progress->cancelClicked();
-        }
-    });
-    watch.start(1);
+    auto *runner = m_window->findChild<JobRunner *>();
+    if (!runner)
+        return {QStringLiteral("(no job runner)")};
+    const QMetaObject::Connection seen =
+        connect(runner, &JobRunner::progressChanged, this, [&](int, int, const QString &text) {
+            if (text.isEmpty() || (!texts.isEmpty() && texts.last() == text))
+                return;
+            texts << text;
+            if (cancelAfter > 0 && texts.size() >= cancelAfter) {
+                // As the user does: Cancel in the progress window.
+                for (PdfProgress *progress : m_window->findChildren<PdfProgress *>()) {
+                    if (progress->isVisible() && !progress->isCancelled())
+                        progress->cancelClicked();
+                }
+            }
+        });
     call();
     // The command only starts the job; its progress and end come while this waits.
     if (!QTest::qWaitFor([this] { return !m_window->isBusy(); }, 120000))
         texts << QStringLiteral("(still running)");
+    disconnect(seen);
     return texts;
 }
 
