@@ -253,14 +253,16 @@ void MainWindow::buildCentralArea()
     connect(m_pageList, qOverload<const QString &>(&PageListWidget::pageSelected), this,
             &MainWindow::selectPage);
     connect(m_pageList, &ImageListWidget::countChanged, this, &MainWindow::showCount);
-    connect(m_pageList, &ImageListWidget::checked, this, &MainWindow::selectedCount);
+    connect(m_pageList, &ImageListWidget::checked, this,
+            [this] { m_status->showChecked(m_pageList->checkedCount()); });
     connect(m_pageList, &PageListWidget::failed, this, &MainWindow::errorMessage);
     connect(m_pageList, &ImageListWidget::slabDropped, this, &MainWindow::pageDropped);
     connect(m_editor, &ImageEditor::contrastChanged, m_pageList, &PageListWidget::setContrast);
     connect(m_editor, &ImageEditor::contrastNotSaved, this, [this] { afterPictureChange(false); });
     connect(m_editor, &ImageEditor::contrastChanged, this, &MainWindow::brightnessApplied);
     connect(m_editor, &ImageEditor::contrastClosed, this, &MainWindow::brightnessClosed);
-    connect(m_editor, &ImageEditor::zoomed, this, &MainWindow::scaleUpdate);
+    connect(m_editor, &ImageEditor::zoomed, this,
+            [this](qreal factor) { m_status->showScale(factor); });
     connect(m_editor, &ImageEditor::panelCrop, this, &MainWindow::crop);
     connect(m_editor, &ImageEditor::panelBookCrop, this, &MainWindow::splitSpread);
     connect(m_editor, &ImageEditor::panelSmartCrop, this, &MainWindow::autoCrop);
@@ -284,8 +286,10 @@ void MainWindow::buildCentralArea()
 void MainWindow::buildStatusBar()
 {
     m_status = std::make_unique<WindowStatusBar>(statusBar(), this);
-    connect(m_status->scaleBox(), &QSpinBox::valueChanged, this, &MainWindow::scaleChanged);
-    connect(m_status->keepScale(), &QCheckBox::toggled, this, &MainWindow::setKeepScale);
+    connect(m_status->scaleBox(), &QSpinBox::valueChanged, this,
+            [this](int percent) { m_editor->applyScale(percent / 100.0); });
+    connect(m_status->keepScale(), &QCheckBox::toggled, this,
+            [](bool keep) { Settings::write(SettingsKeys::KeepScale, keep); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)

@@ -144,7 +144,6 @@ public slots:
     void processDroppedFiles(const QStringList &files);
     void errorMessage(const QString &message);
     void showCount(int count);
-    void selectedCount();
     void keyPressedUp();
     void keyPressedDown();
     void keyPressedIns();
@@ -218,9 +217,6 @@ public slots:
     void printPreview(QPrinter *printer);
     void replyFinished(QNetworkReply *reply);
     void exported(const QString &path);
-    void scaleUpdate(qreal factor);
-    void scaleChanged(int percent);
-    void setKeepScale(bool keep);
     void showImageInfo(const QImage *image);
 
 protected:
@@ -242,8 +238,6 @@ private:
     void fillScannerList();
     // Takes the listed scanners: the scan commands on when there is one, else a message.
     void scannersListed(const QStringList &names, int current);
-    // Lets the user pick one of the names (a dialog answering through a signal).
-    void chooseScanner(const QStringList &names, int current);
     // The scan run is over: commands on again, the scanner view gone.
     void scanFinished();
     // Pages delivered and not yet in the list (waiting, or in their after-scan job).

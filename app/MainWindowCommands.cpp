@@ -50,21 +50,6 @@ void MainWindow::showImageInfo(const QImage *image)
     m_status->showImageInfo(image);
 }
 
-void MainWindow::scaleUpdate(qreal factor)
-{
-    m_status->showScale(factor);
-}
-
-void MainWindow::scaleChanged(int percent)
-{
-    m_editor->applyScale(percent / 100.0);
-}
-
-void MainWindow::setKeepScale(bool keep)
-{
-    Settings::write(SettingsKeys::KeepScale, keep);
-}
-
 void MainWindow::workAreaChanged(int index)
 {
     if (index == DropZonePage) {

@@ -38,11 +38,6 @@ void MainWindow::showCount(int count)
     m_status->showCounts(count, m_pageList->checkedCount());
 }
 
-void MainWindow::selectedCount()
-{
-    m_status->showChecked(m_pageList->checkedCount());
-}
-
 void MainWindow::keyPressedUp()
 {
     const QSignalBlocker up(m_upShortcut);

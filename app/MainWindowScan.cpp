@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QInputDialog>
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -89,24 +88,10 @@ void MainWindow::scannersListed(const QStringList &names, int current)
     m_scannerListReady = true;
     showChosenScanner();
     if (choosing && !names.isEmpty())
-        chooseScanner(names, current);
-}
-
-void MainWindow::chooseScanner(const QStringList &names, int current)
-{
-    auto *dialog = new QInputDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowTitle(tr("Select Scanner"));
-    dialog->setLabelText(tr("Scanner:"));
-    dialog->setComboBoxItems(names);
-    dialog->setComboBoxEditable(false);
-    dialog->setTextValue(names.value(qMax(0, current)));
-    connect(dialog, &QInputDialog::textValueSelected, this, [this, names](const QString &picked) {
-        const int index = int(names.indexOf(picked));
-        if (index >= 0 && m_scanner)
-            m_scanner->chooseSource(index);
-    });
-    dialog->open();
+        ScanChoosers::askScanner(this, names, current, [this](int index) {
+            if (m_scanner)
+                m_scanner->chooseSource(index);
+        });
 }
 
 void MainWindow::refreshQualities()

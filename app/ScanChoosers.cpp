@@ -1,6 +1,7 @@
 #include "app/ScanChoosers.h"
 
 #include <QComboBox>
+#include <QInputDialog>
 #include <QSignalBlocker>
 
 #include "core/Settings.h"
@@ -56,4 +57,23 @@ void ScanChoosers::restore()
     const int colourIndex = m_colour->findData(Settings::readInt(SettingsKeys::Grayscale, 2));
     if (colourIndex >= 0)
         m_colour->setCurrentIndex(colourIndex);
+}
+
+void ScanChoosers::askScanner(QWidget *parent, const QStringList &names, int current,
+                              const std::function<void(int)> &chosen)
+{
+    auto *dialog = new QInputDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Select Scanner"));
+    dialog->setLabelText(tr("Scanner:"));
+    dialog->setComboBoxItems(names);
+    dialog->setComboBoxEditable(false);
+    dialog->setTextValue(names.value(qMax(0, current)));
+    QObject::connect(dialog, &QInputDialog::textValueSelected, dialog,
+                     [names, chosen](const QString &picked) {
+                         const int index = int(names.indexOf(picked));
+                         if (index >= 0)
+                             chosen(index);
+                     });
+    dialog->open();
 }

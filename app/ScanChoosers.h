@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QStringList>
+
+#include <functional>
 
 class QComboBox;
+class QWidget;
 
 // The ribbon's colour and quality choosers: their items in the window's language, each quality
 // with its resolution from the settings (ScanDefaults), the choice read from and written to the
@@ -21,6 +25,11 @@ public:
     void refreshQualities();
     // The choice from the settings, without a signal.
     void restore();
+
+    // Asks which of the scanners names to use (current preselected) in a window-modal list
+    // over parent; chosen gets its index once the user picked one.
+    static void askScanner(QWidget *parent, const QStringList &names, int current,
+                           const std::function<void(int)> &chosen);
 
 private:
     QComboBox *m_colour;
