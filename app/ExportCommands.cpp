@@ -59,47 +59,39 @@ ExportCommands::ExportCommands(PageListWidget *list, ImageEditor *editor, JobRun
 {
 }
 
-void ExportCommands::buildPdf()
+template <typename Dialog>
+void ExportCommands::openDocumentDialog(void (ExportCommands::*written)(const QString &),
+                                        void (ExportCommands::*failed)(const QString &,
+                                                                       const QString &))
 {
-    // Opened, not run: the PDF is written as the window's job, and the results come as signals.
-    auto *dialog = new ExportDlg(m_window);
+    // Opened, not run: the document is written as the window's job, and the results come as
+    // signals.
+    auto *dialog = new Dialog(m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setJobRunner(m_jobs);
-    QObject::connect(dialog, &ExportDlg::applied, m_window,
-                     [this](const QString &path) { pdfWritten(path); });
-    QObject::connect(dialog, &ExportDlg::failed, m_window, [this, dialog](const QString &path) {
-        pdfFailed(path, dialog->errorString());
-    });
+    QObject::connect(dialog, &Dialog::applied, m_window,
+                     [this, written](const QString &path) { (this->*written)(path); });
+    QObject::connect(dialog, &Dialog::failed, m_window,
+                     [this, dialog, failed](const QString &path) {
+                         (this->*failed)(path, dialog->errorString());
+                     });
     dialog->setFiles(m_list->exportPaths());
     dialog->open();
+}
+
+void ExportCommands::buildPdf()
+{
+    openDocumentDialog<ExportDlg>(&ExportCommands::pdfWritten, &ExportCommands::pdfFailed);
 }
 
 void ExportCommands::buildWord()
 {
-    auto *dialog = new ExportWordDlg(m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setJobRunner(m_jobs);
-    QObject::connect(dialog, &ExportWordDlg::applied, m_window,
-                     [this](const QString &path) { wordWritten(path); });
-    QObject::connect(dialog, &ExportWordDlg::failed, m_window, [this, dialog](const QString &path) {
-        wordFailed(path, dialog->errorString());
-    });
-    dialog->setFiles(m_list->exportPaths());
-    dialog->open();
+    openDocumentDialog<ExportWordDlg>(&ExportCommands::wordWritten, &ExportCommands::wordFailed);
 }
 
 void ExportCommands::buildDjvu()
 {
-    auto *dialog = new ExportDjvuDlg(m_window);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setJobRunner(m_jobs);
-    QObject::connect(dialog, &ExportDjvuDlg::applied, m_window,
-                     [this](const QString &path) { djvuWritten(path); });
-    QObject::connect(dialog, &ExportDjvuDlg::failed, m_window, [this, dialog](const QString &path) {
-        djvuFailed(path, dialog->errorString());
-    });
-    dialog->setFiles(m_list->exportPaths());
-    dialog->open();
+    openDocumentDialog<ExportDjvuDlg>(&ExportCommands::djvuWritten, &ExportCommands::djvuFailed);
 }
 
 void ExportCommands::exportFiles()

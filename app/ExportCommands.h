@@ -43,6 +43,12 @@ public:
     void imagesFailed(const QString &path);
 
 private:
+    // A document export dialog (PDF, Word, DjVu) over the window, its results told as written
+    // and failed tell them.
+    template <typename Dialog>
+    void openDocumentDialog(void (ExportCommands::*written)(const QString &),
+                            void (ExportCommands::*failed)(const QString &, const QString &));
+
     PageListWidget *m_list;
     ImageEditor *m_editor;
     JobRunner *m_jobs;
